@@ -1,0 +1,12 @@
+// The user's number separators, for the grouped texts of totals and counts.
+#pragma once
+
+#include <QLocale>
+
+#include "app/NumberText.h"
+
+namespace quillet {
+
+NumberPunctuation LocalePunctuation(const QLocale& locale = QLocale());
+
+}  // namespace quillet

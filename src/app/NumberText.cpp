@@ -1,0 +1,95 @@
+#include "app/NumberText.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace quillet {
+namespace {
+
+struct DecimalDigits {
+    bool Negative = false;
+    std::string Integer;   // at least "0"
+    std::string Fraction;  // exactly the asked number of digits
+};
+
+std::string UnsignedText(unsigned __int128 n) {
+    std::string text;
+    do {
+        text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(n % 10)));
+        n /= 10;
+    } while (n != 0);
+    return text;
+}
+
+// |x| rounded to `decimals` digits, an exact half away from zero. Below 2^63 the rounding is
+// done in 128-bit integers on the double's exact value; larger numbers are whole anyway.
+DecimalDigits Round(double x, int decimals) {
+    DecimalDigits digits;
+    digits.Negative = x < 0;
+    const double v = std::fabs(x);
+    if (!std::isfinite(v) || v >= 9223372036854775808.0) {
+        char buffer[400];
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
+        std::string text(buffer);
+        const auto point = text.find('.');
+        digits.Integer = text.substr(0, point);
+        if (point != std::string::npos)
+            digits.Fraction = text.substr(point + 1);
+        return digits;
+    }
+    unsigned __int128 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+
+    int exponent = 0;
+    const double mantissa = std::frexp(v, &exponent);  // v = mantissa * 2^exponent
+    // v = m / 2^shift with m a 53-bit integer.
+    const auto m = static_cast<unsigned __int128>(std::ldexp(mantissa, 53));
+    const int shift = 53 - exponent;
+    unsigned __int128 scaled;
+    if (shift <= 0) {
+        scaled = (m << -shift) * scale;
+    } else if (shift >= 120) {
+        scaled = 0;  // far below half of the last digit
+    } else {
+        const unsigned __int128 product = m * scale;
+        const unsigned __int128 one = static_cast<unsigned __int128>(1) << shift;
+        scaled = product >> shift;
+        if ((product & (one - 1)) >= one / 2)
+            ++scaled;
+    }
+    digits.Integer = UnsignedText(scaled / scale);
+    if (decimals > 0) {
+        std::string fraction = UnsignedText(scaled % scale);
+        digits.Fraction =
+            std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0') + fraction;
+    }
+    return digits;
+}
+
+}  // namespace
+
+std::string PlainNumberText(double x, int decimals) {
+    const DecimalDigits digits = Round(x, decimals);
+    std::string text = digits.Negative ? "-" : "";
+    text += digits.Integer;
+    if (decimals > 0)
+        text += "." + digits.Fraction;
+    return text;
+}
+
+std::string GroupedNumberText(double x, int decimals, const NumberPunctuation& punctuation) {
+    const DecimalDigits digits = Round(x, decimals);
+    std::string text = digits.Negative ? punctuation.MinusSign : "";
+    const std::size_t n = digits.Integer.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            text += punctuation.GroupSeparator;
+        text += digits.Integer[i];
+    }
+    if (decimals > 0)
+        text += punctuation.DecimalSeparator + digits.Fraction;
+    return text;
+}
+
+}  // namespace quillet

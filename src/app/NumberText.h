@@ -1,0 +1,23 @@
+// The two ways the program writes a number. Plain text (entry sizes) is locale-free, because
+// the chart reads it back; grouped text (totals, free space, counts) uses the user's
+// separators. Both round an exact half away from zero, working on the exact binary value, so
+// 1.25 becomes 1.3 and a figure reads the same in both forms.
+#pragma once
+
+#include <string>
+
+namespace quillet {
+
+struct NumberPunctuation {
+    std::string GroupSeparator = ",";
+    std::string DecimalSeparator = ".";
+    std::string MinusSign = "-";
+};
+
+// x with exactly `decimals` digits after a "." and no grouping, "-" when negative.
+std::string PlainNumberText(double x, int decimals);
+
+// x with its integer digits grouped by three and `decimals` digits after the decimal separator.
+std::string GroupedNumberText(double x, int decimals, const NumberPunctuation& punctuation);
+
+}  // namespace quillet

@@ -1,0 +1,54 @@
+// Size units, the kind of size shown, and every text the window builds from a size or a count.
+// Entry texts go to the chart, which reads their numbers back, so they never depend on the
+// locale; totals, free space and counts are grouped with the user's separators.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/NumberText.h"
+#include "scan/FileInfo.h"
+
+namespace quillet {
+
+// Codes are stored in the settings: never renumber.
+enum class TSizeUnit : std::uint8_t {
+    suBytes = 0,
+    suKB = 1,
+    suMB = 2,
+    suGB = 3,
+    suTB = 4,
+    suCount = 5
+};
+enum class TDisplayMode : std::uint8_t { dmNominal = 0, dmAllocated = 1, dmSlackOnly = 2 };
+
+// 1024-based: a kB is 1024 bytes. 1 for bytes and Count.
+double UnitDivisor(TSizeUnit unit);
+
+// The node's file count in Count, else its size of the chosen kind; not yet divided.
+double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit);
+
+// The value divided by the unit, with the unit's decimals (TB has five), padded to 3 places.
+std::string EntrySizeText(double value, TSizeUnit unit);
+
+// Size text, three blanks, then the name with A to Z lower-cased: "  1.5   readme.txt".
+std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMode mode,
+                      TSizeUnit unit);
+
+// The folder's total of the chosen kind, e.g. "1,234.5 kB". Count shows bytes, undivided.
+std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,
+                          const NumberPunctuation& punctuation);
+
+// "  (45,678.9 kB free)"; empty in bytes and Count.
+std::string FreeSpaceSuffix(double freeBytes, TSizeUnit unit, const NumberPunctuation& punctuation);
+
+// " Files: 1,234" and " Folders: 56", as the status bar shows them.
+std::string FilesText(std::int32_t count, const NumberPunctuation& punctuation);
+std::string FoldersText(std::int32_t count, const NumberPunctuation& punctuation);
+
+// "Max path: 57" and its hint "Maximum characters in file name is 57 at /the/path".
+std::string MaxPathCaption(std::int32_t length);
+std::string MaxPathHint(std::int32_t length, std::string_view path);
+
+}  // namespace quillet

@@ -1,0 +1,171 @@
+#include "cli/ScanCommand.h"
+
+#include <optional>
+#include <ostream>
+
+#include "app/SizeUnits.h"
+#include "chart/ChartEntries.h"
+#include "platform/PathNames.h"
+#include "scan/AsciiCase.h"
+#include "scan/ExclusionList.h"
+#include "scan/VolumeData.h"
+
+namespace quillet {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: quillet-scan [--units bytes|kB|MB|GB|TB|count] [--mode nominal|allocated|slack] "
+    "FOLDER\n"
+    "\n"
+    "Scans FOLDER and everything beneath it, then prints one line for each entry of FOLDER,\n"
+    "largest first: its size, three blanks and its name in lower case. Sub-folders begin\n"
+    "with \"/\". When FOLDER is a mount point, its free space is the first entry, negative.\n"
+    "\n"
+    "  --units UNIT  bytes, kB, MB, GB, TB (powers of 1024) or count (number of files);\n"
+    "                default kB\n"
+    "  --mode MODE   nominal (file sizes), allocated (space taken on disk, in whole\n"
+    "                clusters; the default) or slack (allocated minus nominal)\n"
+    "  --help        show this text\n"
+    "\n"
+    "Symbolic links are not followed and the scan stays on FOLDER's file system. Folders\n"
+    "named in the [Directories] section of Excludes.ini beside the program are left out\n"
+    "when they lie directly in FOLDER.\n"
+    "\n"
+    "Exit status: 0 when the folder was scanned, 1 when the listing could not be written,\n"
+    "2 for wrong arguments or a folder that cannot be read.\n";
+
+struct Arguments {
+    TSizeUnit Unit = TSizeUnit::suKB;
+    TDisplayMode Mode = TDisplayMode::dmAllocated;
+    std::string Folder;
+    bool Help = false;
+};
+
+std::optional<TSizeUnit> ParseUnit(const std::string& text) {
+    const std::string lower = LowerAsciiLetters(text);
+    if (lower == "bytes")
+        return TSizeUnit::suBytes;
+    if (lower == "kb")
+        return TSizeUnit::suKB;
+    if (lower == "mb")
+        return TSizeUnit::suMB;
+    if (lower == "gb")
+        return TSizeUnit::suGB;
+    if (lower == "tb")
+        return TSizeUnit::suTB;
+    if (lower == "count")
+        return TSizeUnit::suCount;
+    return std::nullopt;
+}
+
+std::optional<TDisplayMode> ParseMode(const std::string& text) {
+    const std::string lower = LowerAsciiLetters(text);
+    if (lower == "nominal")
+        return TDisplayMode::dmNominal;
+    if (lower == "allocated")
+        return TDisplayMode::dmAllocated;
+    if (lower == "slack")
+        return TDisplayMode::dmSlackOnly;
+    return std::nullopt;
+}
+
+// Empty on success, else what is wrong.
+std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
+    bool folderGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        std::string value;
+        const bool isOption = arg.size() > 2 && arg.compare(0, 2, "--") == 0;
+        if (isOption && arg.find('=') != std::string::npos) {
+            value = arg.substr(arg.find('=') + 1);
+            arg = arg.substr(0, arg.find('='));
+        } else if (isOption && (arg == "--units" || arg == "--mode")) {
+            if (i + 1 == args.size())
+                return "option " + arg + " needs a value";
+            value = args[++i];
+        }
+        if (arg == "--help" || arg == "-h") {
+            parsed.Help = true;
+        } else if (arg == "--units") {
+            const auto unit = ParseUnit(value);
+            if (!unit)
+                return "unknown unit '" + value + "' (bytes, kB, MB, GB, TB or count)";
+            parsed.Unit = *unit;
+        } else if (arg == "--mode") {
+            const auto mode = ParseMode(value);
+            if (!mode)
+                return "unknown mode '" + value + "' (nominal, allocated or slack)";
+            parsed.Mode = *mode;
+        } else if (arg == "--" && i + 1 < args.size() && !folderGiven) {
+            parsed.Folder = args[++i];
+            folderGiven = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return "unknown option '" + args[i] + "'";
+        } else if (folderGiven) {
+            return "only one FOLDER can be scanned at a time";
+        } else {
+            parsed.Folder = arg;
+            folderGiven = true;
+        }
+    }
+    if (!parsed.Help && !folderGiven)
+        return "no FOLDER given";
+    if (!parsed.Help && parsed.Folder.empty())
+        return "the FOLDER argument is empty";
+    return {};
+}
+
+}  // namespace
+
+int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   ScanCommandSystem system) {
+    Arguments parsed;
+    if (const std::string problem = Parse(args, parsed); !problem.empty()) {
+        err << "quillet-scan: " << problem << "\nTry 'quillet-scan --help' for more.\n";
+        return 2;
+    }
+    if (parsed.Help) {
+        out << kUsage;
+        return 0;
+    }
+    const std::string folder = AbsoluteFolderPath(parsed.Folder);
+    if (const std::string problem = FolderAccessError(folder); !problem.empty()) {
+        err << "quillet-scan: cannot scan '" << parsed.Folder << "': " << problem << "\n";
+        return 2;
+    }
+    const std::string scanPath = folder.back() == '/' ? folder : folder + "/";
+
+    const std::string exclusionText = ReadExclusionText(system.ExcludesFolder);
+    const TVolumeData volume = ReadVolumeData(system.Volumes, scanPath);
+    TFolderList root(nullptr, ".");
+    root.ResetTo(scanPath);
+    std::uint8_t displayCompressed = 1;
+    std::uint8_t displaySparse = 1;
+    AddFreeSpaceEntry(root, volume, true, displayCompressed, displaySparse);
+
+    TScanOptions options;
+    options.ClusterSize = volume.ClusterSize;
+    options.ExclusionText = exclusionText;
+    options.CompressedSwitch = OnDiskSwitch(displayCompressed);
+    options.SparseSwitch = OnDiskSwitch(displaySparse);
+    root.Scan(system.Folders, options);
+
+    TStringListWithDouble entries;
+    entries.reserve(static_cast<std::size_t>(root.Count()));
+    for (int i = 0; i < root.Count(); ++i) {
+        const TFolderData& node = root.Node(i);
+        entries.push_back({EntryText(node, root.Name(i), parsed.Mode, parsed.Unit), {&node, 0}});
+    }
+    PrepareEntries(entries);
+    SortEntries(entries);
+    for (const TChartEntry& entry : entries)
+        out << entry.Text << '\n';
+    out.flush();
+    if (!out) {
+        err << "quillet-scan: could not write the listing\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace quillet

@@ -1,0 +1,25 @@
+// quillet-scan: the scan engine from the command line. Scans a folder as the window would
+// and prints the rows the window would list for it, largest first, one per line.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "platform/FolderSource.h"
+#include "platform/VolumeQuery.h"
+
+namespace quillet {
+
+struct ScanCommandSystem {
+    FolderSource& Folders;
+    const VolumeQuery& Volumes;
+    std::string ExcludesFolder;  // where Excludes.ini is looked for
+};
+
+// args excludes the program name. Returns the exit status: 0, or 2 for bad arguments or a
+// folder that cannot be scanned (with the reason on err).
+int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   ScanCommandSystem system);
+
+}  // namespace quillet

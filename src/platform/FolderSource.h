@@ -1,0 +1,52 @@
+// What the folder scan sees of the file system: a folder is opened, its entries are read one
+// at a time, and a sub-folder is opened from the folder that listed it. The Linux backend is
+// LinuxFolderSource; tests hand the scan fakes that fail, vanish or go very deep.
+//
+// Ownership: the caller owns every handle it is given. A child handle never outlives the handle
+// that opened it, and handles are used on one thread.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quillet {
+
+struct FolderEntry {
+    std::string_view Name;         // the name as stored on disk; valid until the next Next() call
+    bool IsFolder = false;         // only real folders: a link to a folder is a file
+    std::uint64_t Size = 0;        // nominal size in bytes (a link: the link's own size)
+    std::uint64_t OnDiskSize = 0;  // bytes allocated on disk; differs for sparse, compressed
+    std::uint32_t Attributes = 0;  // FileAttribute bits
+};
+
+class FolderHandle {
+  public:
+    virtual ~FolderHandle();
+
+    // Rough count of entries and of their name bytes, so a list can be sized once.
+    virtual std::size_t EntryCountHint() const = 0;
+    virtual std::size_t NameBytesHint() const = 0;
+
+    // Fills entry with the next entry ("." and ".." are never reported). False at the end or
+    // when reading fails part-way.
+    virtual bool Next(FolderEntry& entry) = 0;
+
+    // Opens the sub-folder that Next() reported last; childPath is its full path ending in
+    // "/". Null when it cannot be enumerated: unreadable, gone, on another file system, or a
+    // path the system would refuse as too long.
+    virtual std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) = 0;
+};
+
+class FolderSource {
+  public:
+    virtual ~FolderSource();
+
+    // Opens the folder at which a scan starts (a full path ending in "/"); null when it
+    // cannot be enumerated.
+    virtual std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) = 0;
+};
+
+}  // namespace quillet

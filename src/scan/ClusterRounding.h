@@ -1,0 +1,12 @@
+// Space a file takes on disk: its size rounded up to whole clusters.
+#pragma once
+
+#include <cstdint>
+
+namespace quillet {
+
+// The smallest multiple of clusterSize that is not less than size; size itself when the
+// cluster size is 1 (unknown volume).
+double RoundToClusters(double size, std::int32_t clusterSize);
+
+}  // namespace quillet

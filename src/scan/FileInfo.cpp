@@ -1,0 +1,141 @@
+#include "scan/FileInfo.h"
+
+#include "scan/Utf16Length.h"
+
+namespace quillet {
+
+TFolderData::TFolderData(std::int32_t fileCount, double nominal, double allocated,
+                         TFolderList* ownerList, std::unique_ptr<TFolderList> children)
+    : Nominal(nominal),
+      Allocated(allocated),
+      FileCount(fileCount),
+      OwnerList(ownerList),
+      Children(std::move(children)) {}
+
+TFolderData::TFolderData(TFolderData&&) noexcept = default;
+TFolderData& TFolderData::operator=(TFolderData&&) noexcept = default;
+TFolderData::~TFolderData() = default;
+
+TFolderList* ParentList(const TFolderData* node) {
+    return node && node->OwnerList ? node->OwnerList->Parent : nullptr;
+}
+
+TFolderList::TFolderList(TFolderList* parent, std::string path)
+    : Parent(parent), Path_(std::move(path)), PathLength16_(Utf16Length(Path_)) {}
+
+TFolderList::~TFolderList() {
+    Clear();
+}
+
+std::string_view TFolderList::Name(int index) const {
+    const auto i = static_cast<std::size_t>(index);
+    const std::uint32_t begin = i == 0 ? 0 : NameEnds_[i - 1];
+    return std::string_view(Names_).substr(begin, NameEnds_[i] - begin);
+}
+
+int TFolderList::IndexOf(const TFolderData* node) const {
+    if (Nodes_.empty() || node < Nodes_.data() || node >= Nodes_.data() + Nodes_.size())
+        return -1;
+    return static_cast<int>(node - Nodes_.data());
+}
+
+void TFolderList::Reserve(std::size_t entries, std::size_t nameBytes) {
+    Nodes_.reserve(Nodes_.size() + entries);
+    NameEnds_.reserve(NameEnds_.size() + entries);
+    Names_.reserve(Names_.size() + nameBytes);
+}
+
+void TFolderList::Append(std::string_view prefix, std::string_view name, TFolderData&& node) {
+    Nodes_.push_back(std::move(node));
+    Names_.append(prefix).append(name);
+    NameEnds_.push_back(static_cast<std::uint32_t>(Names_.size()));
+}
+
+void TFolderList::AddFile(std::string_view name, double nominal, double allocated) {
+    Append({}, name, TFolderData(1, nominal, allocated, this, nullptr));
+    TotalNominal += nominal;
+    TotalAllocated += allocated;
+    TotalSlack += allocated - nominal;
+    FileCount += 1;
+}
+
+void TFolderList::AddBackEntry() {
+    Append({}, "..", TFolderData(0, 0, 0, this, nullptr));
+}
+
+void TFolderList::AddFolder(std::unique_ptr<TFolderList> child) {
+    TFolderList& k = *child;
+    // The child's Path is this Path + name + "/".
+    const std::string_view name =
+        std::string_view(k.Path_).substr(Path_.size(), k.Path_.size() - Path_.size() - 1);
+    Append("/", name,
+           TFolderData(k.FileCount, k.TotalNominal, k.TotalAllocated, this, std::move(child)));
+    TotalNominal += k.TotalNominal;
+    TotalAllocated += k.TotalAllocated;
+    TotalSlack += k.TotalSlack;
+    FolderCount += k.FolderCount;
+    FileCount += k.FileCount;
+    if (k.LongestPathLength > LongestPathLength) {
+        LongestPathLength = k.LongestPathLength;
+        LongestList_ = k.LongestList_;
+        LongestIndex_ = k.LongestIndex_;
+    }
+}
+
+void TFolderList::NoteLongestFile(int index) {
+    const std::string_view name = Name(index);
+    // A name never has more UTF-16 units than bytes: most files are ruled out without decoding.
+    if (PathLength16_ + static_cast<std::int64_t>(name.size()) <= LongestPathLength)
+        return;
+    const std::int32_t length = PathLength16_ + Utf16Length(name);
+    if (length > LongestPathLength) {
+        LongestPathLength = length;
+        LongestList_ = this;
+        LongestIndex_ = static_cast<std::uint32_t>(index);
+    }
+}
+
+std::string TFolderList::LongestPath() const {
+    if (!LongestList_)
+        return {};
+    return LongestList_->Path_ + std::string(LongestList_->Name(static_cast<int>(LongestIndex_)));
+}
+
+void TFolderList::ResetTotals() {
+    TotalNominal = TotalAllocated = TotalSlack = 0;
+    FileCount = FolderCount = LongestPathLength = 0;
+    LongestList_ = nullptr;
+}
+
+void TFolderList::Clear() {
+    // Frees the subtree without recursion, so no depth of folders can exhaust the stack.
+    std::vector<std::unique_ptr<TFolderList>> pending;
+    auto detachChildren = [&pending](TFolderList& list) {
+        for (TFolderData& node : list.Nodes_) {
+            if (node.Children)
+                pending.push_back(std::move(node.Children));
+        }
+        list.Nodes_.clear();
+        list.NameEnds_.clear();
+        list.Names_.clear();
+    };
+    detachChildren(*this);
+    while (!pending.empty()) {
+        std::unique_ptr<TFolderList> list = std::move(pending.back());
+        pending.pop_back();
+        detachChildren(*list);
+    }
+    Nodes_.shrink_to_fit();
+    NameEnds_.shrink_to_fit();
+    Names_.shrink_to_fit();
+    LongestPathLength = 0;
+    LongestList_ = nullptr;
+}
+
+void TFolderList::ResetTo(std::string path) {
+    Clear();
+    Path_ = std::move(path);
+    PathLength16_ = Utf16Length(Path_);
+}
+
+}  // namespace quillet

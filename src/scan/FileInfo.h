@@ -1,0 +1,115 @@
+// The scanned tree. A TFolderList is the ordered entries of one folder plus the totals of
+// everything beneath it; a TFolderData is one entry: a file, a folder (which owns the folder's
+// own list), the back entry ".." that begins every list below the root, or the free-space
+// entry of a volume's root.
+//
+// Ownership: a list owns its nodes, a folder node owns its child list, so clearing the root
+// list frees the whole tree. OwnerList and Parent are back references, never owned.
+// Nodes live in their list's array: a pointer to a node stays valid until the list is cleared
+// or grows, and lists only grow while a scan fills them.
+//
+// Threading: built and read on one thread. The scan pumps the caller's messages once per
+// folder, so the caller's handlers may run mid-scan; they must leave the tree alone.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FolderSource.h"
+
+namespace quillet {
+
+class TFolderList;
+
+class TFolderData {
+  public:
+    TFolderData(std::int32_t fileCount, double nominal, double allocated, TFolderList* ownerList,
+                std::unique_ptr<TFolderList> children);
+    TFolderData(TFolderData&&) noexcept;
+    TFolderData& operator=(TFolderData&&) noexcept;
+    ~TFolderData();
+
+    // Allocated minus nominal. Kept as a difference rather than a field: sizes are whole
+    // byte counts, exact as doubles, so a folder's difference equals the sum of its files'.
+    double Slack() const { return Allocated - Nominal; }
+
+    double Nominal;
+    double Allocated;
+    std::int32_t FileCount;
+    TFolderList* OwnerList;
+    std::unique_ptr<TFolderList> Children;
+};
+
+// The list one level up from node's list; null at the root.
+TFolderList* ParentList(const TFolderData* node);
+
+struct TScanOptions {
+    const bool* CancelRequested = nullptr;             // read after every entry, never written
+    std::int32_t ClusterSize = 1;                      // at least 1
+    std::string_view ExclusionText;                    // applies to the scan root's folders only
+    std::function<void(const std::string&)> Progress;  // "Scanning <path>...", once per folder
+    std::function<void()> ProcessMessages;  // lets the caller's events run, once per folder
+    bool SparseSwitch = false;              // sparse files count at their on-disk size
+    bool CompressedSwitch = false;          // compressed files count at their on-disk size
+};
+
+class TFolderList {
+  public:
+    TFolderList(TFolderList* parent, std::string path);
+    ~TFolderList();
+    TFolderList(const TFolderList&) = delete;
+    TFolderList& operator=(const TFolderList&) = delete;
+
+    int Count() const { return static_cast<int>(Nodes_.size()); }
+    // A file's name, "/" + a folder's name, "..", or the free-space entry's name; bytes as
+    // the file system stores them.
+    std::string_view Name(int index) const;
+    TFolderData& Node(int index) { return Nodes_[static_cast<std::size_t>(index)]; }
+    const TFolderData& Node(int index) const { return Nodes_[static_cast<std::size_t>(index)]; }
+    int IndexOf(const TFolderData* node) const;
+
+    // Appends a file (or the free-space entry) and adds it to the totals.
+    void AddFile(std::string_view name, double nominal, double allocated);
+    // Frees every node, and through folder nodes the lists beneath. Totals, counts, Path and
+    // Parent stay; the longest path is forgotten, since it named a freed node.
+    void Clear();
+    void ResetTo(std::string path);
+    // Fills this list from the folder at Path() and, recursively, its sub-folders.
+    void Scan(FolderSource& source, const TScanOptions& options);
+
+    const std::string& Path() const { return Path_; }
+    // Longest full file path beneath this folder; empty when no file was found.
+    std::string LongestPath() const;
+
+    double TotalNominal = 0;
+    double TotalAllocated = 0;
+    double TotalSlack = 0;
+    std::int32_t FileCount = 0;
+    std::int32_t FolderCount = 0;
+    TFolderList* Parent;
+    std::int32_t LongestPathLength = 0;  // in UTF-16 code units, as the window shows paths
+
+  private:
+    class Scanner;
+
+    void Reserve(std::size_t entries, std::size_t nameBytes);
+    void Append(std::string_view prefix, std::string_view name, TFolderData&& node);
+    void AddBackEntry();
+    void AddFolder(std::unique_ptr<TFolderList> child);
+    void NoteLongestFile(int index);
+    void ResetTotals();
+
+    std::vector<TFolderData> Nodes_;
+    std::vector<std::uint32_t> NameEnds_;  // name i is Names_[end of i - 1, NameEnds_[i])
+    std::string Names_;
+    std::string Path_;
+    std::int32_t PathLength16_ = 0;
+    const TFolderList* LongestList_ = nullptr;  // list and index of the longest file path
+    std::uint32_t LongestIndex_ = 0;
+};
+
+}  // namespace quillet

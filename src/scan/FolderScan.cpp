@@ -1,0 +1,116 @@
+// The folder scan: depth first, in the order the file system lists entries, with an explicit
+// stack instead of recursion so that no depth of folders can overflow the call stack.
+#include <string>
+#include <vector>
+
+#include "platform/FileAttributes.h"
+#include "scan/ClusterRounding.h"
+#include "scan/ExclusionList.h"
+#include "scan/FileInfo.h"
+
+namespace quillet {
+
+class TFolderList::Scanner {
+  public:
+    Scanner(FolderSource& source, const TScanOptions& options)
+        : Source_(source), Options_(options) {}
+
+    void Run(TFolderList& root) {
+        root.ResetTotals();
+        Enter(root, nullptr);
+        while (!Stack_.empty()) {
+            Frame& frame = Stack_.back();
+            FolderEntry entry;
+            // The first entry of a folder is always handled; later ones only while no cancel
+            // has been asked for, so a cancelled scan unwinds one entry per open level.
+            const bool more =
+                frame.Handle && frame.Handle->Next(entry) && (frame.First || !Cancelled());
+            if (!more) {
+                Leave();
+                continue;
+            }
+            frame.First = false;
+            if (entry.IsFolder) {
+                EnterFolder(frame, entry.Name);
+            } else {
+                AddFile(*frame.List, entry);
+            }
+        }
+    }
+
+  private:
+    struct Frame {
+        TFolderList* List;
+        std::unique_ptr<TFolderList> Owned;  // the list being filled, until its node is made
+        std::unique_ptr<FolderHandle> Handle;
+        bool First = true;
+    };
+
+    bool Cancelled() const { return Options_.CancelRequested && *Options_.CancelRequested; }
+
+    void Enter(TFolderList& list, std::unique_ptr<TFolderList> owned) {
+        FolderHandle* parent = Stack_.empty() ? nullptr : Stack_.back().Handle.get();
+        const bool isRoot = Stack_.empty();
+        Stack_.push_back(Frame{&list, std::move(owned), nullptr});
+        if (Options_.Progress)
+            Options_.Progress("Scanning " + list.Path_ + "...");
+        if (Options_.ProcessMessages)
+            Options_.ProcessMessages();
+        std::unique_ptr<FolderHandle> handle;
+        if (isRoot) {
+            handle = Source_.OpenRoot(list.Path_);
+        } else if (parent) {
+            handle = parent->OpenChild(list.Path_);
+        }
+        if (handle) {
+            // Folder names get a leading "/" each: one byte per entry covers them.
+            list.Reserve(handle->EntryCountHint(),
+                         handle->NameBytesHint() + handle->EntryCountHint());
+        }
+        Stack_.back().Handle = std::move(handle);
+    }
+
+    void EnterFolder(Frame& frame, std::string_view name) {
+        TFolderList& list = *frame.List;
+        const bool atRoot = Stack_.size() == 1;
+        if (name == "." || name == "..")
+            return;
+        if (atRoot && IsExcluded(Options_.ExclusionText, name))
+            return;
+        list.FolderCount += 1;
+        std::string path;
+        path.reserve(list.Path_.size() + name.size() + 1);
+        path.append(list.Path_).append(name).push_back('/');
+        auto child = std::make_unique<TFolderList>(&list, std::move(path));
+        child->AddBackEntry();
+        TFolderList& childRef = *child;
+        Enter(childRef, std::move(child));
+    }
+
+    void AddFile(TFolderList& list, const FolderEntry& entry) {
+        const bool onDisk =
+            (Options_.CompressedSwitch && (entry.Attributes & kAttributeCompressed)) ||
+            (Options_.SparseSwitch && (entry.Attributes & kAttributeSparse));
+        const double size = static_cast<double>(onDisk ? entry.OnDiskSize : entry.Size);
+        list.AddFile(entry.Name, size, RoundToClusters(size, Options_.ClusterSize));
+        list.NoteLongestFile(list.Count() - 1);
+    }
+
+    void Leave() {
+        Frame done = std::move(Stack_.back());
+        Stack_.pop_back();
+        done.Handle.reset();
+        if (!Stack_.empty())
+            Stack_.back().List->AddFolder(std::move(done.Owned));
+    }
+
+    FolderSource& Source_;
+    const TScanOptions& Options_;
+    std::vector<Frame> Stack_;
+};
+
+void TFolderList::Scan(FolderSource& source, const TScanOptions& options) {
+    Scanner(source, options).Run(*this);
+}
+
+}  // namespace quillet

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need, only those that are missing.
+# Sourced by quillet.sh and test.sh; exits the caller with a message when it cannot install.
+
+quillet_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libmount-dev
+    libgtest-dev
+)
+
+quillet_missing_packages() {
+    local missing=() pkg
+    for pkg in "${quillet_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    echo "${missing[@]}"
+}
+
+quillet_install_packages() {
+    local missing
+    missing=$(quillet_missing_packages)
+    [ -z "$missing" ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "Quillet needs these Debian packages: $missing" >&2
+            echo "Run this script as root, or install sudo, or install them yourself:" >&2
+            echo "    apt-get install $missing" >&2
+            exit 1
+        fi
+    fi
+    echo "Installing: $missing"
+    export DEBIAN_FRONTEND=noninteractive
+    # shellcheck disable=SC2086
+    if ! "${sudo[@]}" apt-get update -q || ! "${sudo[@]}" apt-get install -y -q --no-install-recommends $missing; then
+        echo "Could not install: $missing" >&2
+        exit 1
+    fi
+}
+
+# Configures (once) and builds one build folder; extra arguments go to the first configure.
+quillet_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$QUILLET_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" || exit 1
+    fi
+    cmake --build "$dir" || exit 1
+}
