@@ -2,8 +2,7 @@
 // at a time, and a sub-folder is opened from the folder that listed it. The Linux backend is
 // LinuxFolderSource; tests hand the scan fakes that fail, vanish or go very deep.
 //
-// Ownership: the caller owns every handle it is given. A child handle never outlives the handle
-// that opened it, and handles are used on one thread.
+// Ownership: the caller owns every handle it is given; handles are used on one thread.
 #pragma once
 
 #include <cstddef>

@@ -28,7 +28,7 @@ constexpr unsigned kStatMask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_BLOC
 constexpr long ZFS_SUPER_MAGIC = 0x2fc12fc1;
 #endif
 
-// What all folders of one scan share. Owned by the root handle, which outlives the others.
+// What all folders of one scan share; every open handle of the scan holds it.
 struct ScanVolume {
     unsigned DevMajor = 0;
     unsigned DevMinor = 0;
@@ -55,12 +55,13 @@ bool IsDotOrDotDot(const char* name) {
 
 class LinuxFolderHandle final : public FolderHandle {
   public:
-    LinuxFolderHandle(ScanVolume& volume, std::size_t depth, int fd, const std::string& path)
-        : Volume_(volume), Depth_(depth), Listing_(volume.TakeListing(depth)) {
+    LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, std::size_t depth, int fd,
+                      const std::string& path)
+        : Volume_(std::move(volume)), Depth_(depth), Listing_(Volume_->TakeListing(depth)) {
         ReadListing(fd);
-        if (Volume_.OpenFolders < kMaxOpenFolders) {
+        if (Volume_->OpenFolders < kMaxOpenFolders) {
             Fd_ = fd;
-            ++Volume_.OpenFolders;
+            ++Volume_->OpenFolders;
         } else {
             close(fd);
             Path_ = path;
@@ -70,9 +71,9 @@ class LinuxFolderHandle final : public FolderHandle {
     ~LinuxFolderHandle() override {
         if (Fd_ >= 0) {
             close(Fd_);
-            --Volume_.OpenFolders;
+            --Volume_->OpenFolders;
         }
-        Volume_.ReturnListing(Depth_, std::move(Listing_));
+        Volume_->ReturnListing(Depth_, std::move(Listing_));
     }
 
     std::size_t EntryCountHint() const override { return EntryCount_; }
@@ -166,21 +167,21 @@ class LinuxFolderHandle final : public FolderHandle {
             entry.Attributes |= kAttributeDirectory;
             const bool mountRoot = (sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) &&
                                    (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT);
-            LastEnterable_ = !mountRoot && sx.stx_dev_major == Volume_.DevMajor &&
-                             sx.stx_dev_minor == Volume_.DevMinor;
+            LastEnterable_ = !mountRoot && sx.stx_dev_major == Volume_->DevMajor &&
+                             sx.stx_dev_minor == Volume_->DevMinor;
         } else {
             LastEnterable_ = false;
             // Small files kept inline by btrfs or ext4 are not holes: a whole cluster must miss.
-            if (S_ISREG(mode) && entry.OnDiskSize + Volume_.ClusterSize <= entry.Size) {
+            if (S_ISREG(mode) && entry.OnDiskSize + Volume_->ClusterSize <= entry.Size) {
                 entry.Attributes |= kAttributeSparse;
-                if (Volume_.CompressesInBlocks)
+                if (Volume_->CompressesInBlocks)
                     entry.Attributes |= kAttributeCompressed;
             }
         }
         return true;
     }
 
-    ScanVolume& Volume_;
+    std::shared_ptr<ScanVolume> Volume_;
     const std::size_t Depth_;
     std::vector<char> Listing_;
     std::size_t Used_ = 0;
@@ -194,23 +195,6 @@ class LinuxFolderHandle final : public FolderHandle {
     bool LastEnterable_ = false;
 };
 
-class LinuxRootHandle final : public FolderHandle {
-  public:
-    LinuxRootHandle(std::unique_ptr<ScanVolume> volume, int fd, const std::string& path)
-        : Volume_(std::move(volume)), Folder_(*Volume_, 0, fd, path) {}
-
-    std::size_t EntryCountHint() const override { return Folder_.EntryCountHint(); }
-    std::size_t NameBytesHint() const override { return Folder_.NameBytesHint(); }
-    bool Next(FolderEntry& entry) override { return Folder_.Next(entry); }
-    std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
-        return Folder_.OpenChild(childPath);
-    }
-
-  private:
-    std::unique_ptr<ScanVolume> Volume_;  // declared first: outlives Folder_
-    LinuxFolderHandle Folder_;
-};
-
 }  // namespace
 
 std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& path) {
@@ -218,7 +202,7 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
     if (fd < 0)
         return nullptr;
 
-    auto volume = std::make_unique<ScanVolume>();
+    auto volume = std::make_shared<ScanVolume>();
     struct statx sx;
     if (statx(fd, "", AT_EMPTY_PATH, STATX_TYPE, &sx) != 0) {
         close(fd);
@@ -234,7 +218,7 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
     struct statfs fs;
     volume->CompressesInBlocks =
         fstatfs(fd, &fs) == 0 && static_cast<long>(fs.f_type) == static_cast<long>(ZFS_SUPER_MAGIC);
-    return std::make_unique<LinuxRootHandle>(std::move(volume), fd, path);
+    return std::make_unique<LinuxFolderHandle>(std::move(volume), 0, fd, path);
 }
 
 }  // namespace quillet

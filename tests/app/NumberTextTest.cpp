@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "app/NumberText.h"
+
+namespace quillet {
+namespace {
+
+TEST(NumberText, RoundsExactHalvesAwayFromZero) {
+    EXPECT_EQ(PlainNumberText(1.25, 1), "1.3");
+    EXPECT_EQ(PlainNumberText(-1.25, 1), "-1.3");
+    EXPECT_EQ(PlainNumberText(0.125, 2), "0.13");
+    EXPECT_EQ(PlainNumberText(2.5, 0), "3");
+    EXPECT_EQ(PlainNumberText(1.2499999, 1), "1.2");
+    EXPECT_EQ(PlainNumberText(0.1, 1), "0.1") << "the nearest double of 0.1 is just above it";
+    EXPECT_EQ(PlainNumberText(0.15, 1), "0.1") << "and that of 0.15 just below";
+    EXPECT_EQ(PlainNumberText(999.96, 1), "1000.0");
+    EXPECT_EQ(PlainNumberText(0, 5), "0.00000");
+    EXPECT_EQ(PlainNumberText(1e-300, 3), "0.000");
+    EXPECT_EQ(PlainNumberText(9007199254740993.0, 0), "9007199254740992");
+    EXPECT_EQ(PlainNumberText(1e20, 0), "100000000000000000000");
+}
+
+TEST(NumberText, GroupsIntegerDigitsWithTheGivenPunctuation) {
+    const NumberPunctuation english;
+    EXPECT_EQ(GroupedNumberText(123456789, 0, english), "123,456,789");
+    EXPECT_EQ(GroupedNumberText(1234.5, 1, english), "1,234.5");
+    EXPECT_EQ(GroupedNumberText(999, 0, english), "999");
+    EXPECT_EQ(GroupedNumberText(-1000, 2, english), "-1,000.00");
+    const NumberPunctuation german{".", ",", "-"};
+    EXPECT_EQ(GroupedNumberText(1234567.125, 2, german), "1.234.567,13");
+}
+
+}  // namespace
+}  // namespace quillet

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include "app/LocalePunctuation.h"
+#include "app/SizeUnits.h"
+
+namespace quillet {
+namespace {
+
+using U = TSizeUnit;
+using M = TDisplayMode;
+
+TFolderData File(double nominal, double allocated) {
+    return TFolderData(1, nominal, allocated, nullptr, nullptr);
+}
+
+TEST(SizeUnits, DivisorsArePowersOf1024) {
+    EXPECT_EQ(UnitDivisor(U::suBytes), 1);
+    EXPECT_EQ(UnitDivisor(U::suKB), 1024);
+    EXPECT_EQ(UnitDivisor(U::suMB), 1048576);
+    EXPECT_EQ(UnitDivisor(U::suGB), 1073741824);
+    EXPECT_EQ(UnitDivisor(U::suTB), 1099511627776.0);
+    EXPECT_EQ(UnitDivisor(U::suCount), 1);
+}
+
+TEST(SizeUnits, EntryValueFollowsTheModeOrCountsFiles) {
+    TFolderData folder(7, 1000, 12288, nullptr, nullptr);
+    EXPECT_EQ(EntryValue(folder, M::dmNominal, U::suKB), 1000);
+    EXPECT_EQ(EntryValue(folder, M::dmAllocated, U::suKB), 12288);
+    EXPECT_EQ(EntryValue(folder, M::dmSlackOnly, U::suKB), 11288);
+    EXPECT_EQ(EntryValue(folder, M::dmSlackOnly, U::suCount), 7);
+}
+
+// Worked values, English: entry text and status total.
+TEST(SizeUnits, WorkedValues) {
+    const NumberPunctuation english =
+        LocalePunctuation(QLocale(QLocale::English, QLocale::UnitedStates));
+    struct Case {
+        double Bytes;
+        U Unit;
+        const char* Entry;
+        const char* Total;
+    };
+    for (const Case& c :
+         {Case{1536, U::suKB, "1.5", "1.5 kB"}, Case{1572864, U::suMB, "1.50", "1.50 MB"},
+          Case{5368709120, U::suGB, "5.000", "5.000 GB"},
+          Case{5368709120, U::suTB, "0.00488", "0.005 TB"},
+          Case{123456789, U::suBytes, "123456789", "123,456,789 bytes"},
+          Case{1280, U::suKB, "1.3", "1.3 kB"}}) {
+        EXPECT_EQ(EntrySizeText(c.Bytes, c.Unit), c.Entry);
+        TFolderList list(nullptr, "/");
+        list.AddFile("f", c.Bytes, c.Bytes);
+        EXPECT_EQ(TotalSizeText(list, M::dmAllocated, c.Unit, english), c.Total);
+    }
+    EXPECT_EQ(FilesText(1234, english), " Files: 1,234");
+    EXPECT_EQ(FoldersText(56, english), " Folders: 56");
+}
+
+TEST(SizeUnits, ACommaDecimalLocaleChangesTotalsButNeverEntries) {
+    const NumberPunctuation german = LocalePunctuation(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(german.DecimalSeparator, ",");
+    EXPECT_EQ(german.GroupSeparator, ".");
+    TFolderList list(nullptr, "/");
+    list.AddFile("f", 1572864, 1572864);
+    EXPECT_EQ(TotalSizeText(list, M::dmNominal, U::suMB, german), "1,50 MB");
+    EXPECT_EQ(EntrySizeText(1572864, U::suMB), "1.50");
+    EXPECT_EQ(FreeSpaceSuffix(1264128000, U::suKB, german), "  (1.234.500,0 kB free)");
+    EXPECT_EQ(FilesText(1234, german), " Files: 1.234");
+}
+
+TEST(SizeUnits, TheBackEntryIsZeroInEveryUnit) {
+    const TFolderData back(0, 0, 0, nullptr, nullptr);
+    const std::vector<std::pair<U, const char*>> expected = {
+        {U::suBytes, "  0   .."}, {U::suKB, "0.0   .."},     {U::suMB, "0.00   .."},
+        {U::suGB, "0.000   .."},  {U::suTB, "0.00000   .."}, {U::suCount, "  0   .."}};
+    for (const auto& [unit, text] : expected) {
+        for (M mode : {M::dmNominal, M::dmAllocated, M::dmSlackOnly}) {
+            EXPECT_EQ(EntryText(back, "..", mode, unit), text);
+        }
+    }
+}
+
+TEST(SizeUnits, EntryTextsLowerOnlyAsciiLettersAndPadToThree) {
+    const TFolderData file = File(5, 4096);
+    EXPECT_EQ(EntryText(file, "/Program Files", M::dmNominal, U::suBytes), "  5   /program files");
+    EXPECT_EQ(EntryText(file, "\xC3\x84RGER.TXT", M::dmAllocated, U::suKB),
+              "4.0   \xC3\x84rger.txt");
+    EXPECT_EQ(EntryText(file, "x", M::dmSlackOnly, U::suBytes), "4091   x");
+    EXPECT_EQ(EntryText(file, "x", M::dmSlackOnly, U::suCount), "  1   x");
+}
+
+TEST(SizeUnits, TheFreeSpaceEntryIsNegativeExceptInCountAndSlack) {
+    const TFolderData free = File(-52428800000, -52428800000);
+    EXPECT_EQ(EntryText(free, "(/ free space)", M::dmAllocated, U::suGB),
+              "-48.828   (/ free space)");
+    EXPECT_EQ(EntryText(free, "(/ free space)", M::dmNominal, U::suBytes),
+              "-52428800000   (/ free space)");
+    EXPECT_EQ(EntryText(free, "(/ free space)", M::dmSlackOnly, U::suMB), "0.00   (/ free space)");
+    EXPECT_EQ(EntryText(free, "(/ free space)", M::dmAllocated, U::suCount),
+              "  1   (/ free space)");
+}
+
+TEST(SizeUnits, CountShowsTheByteTotalAndNoFreeSpace) {
+    const NumberPunctuation english;
+    TFolderList list(nullptr, "/");
+    list.AddFile("a", 1000000, 1003520);
+    list.AddFile("b", 234, 4096);
+    EXPECT_EQ(TotalSizeText(list, M::dmAllocated, U::suCount, english), "1,007,616 bytes");
+    EXPECT_EQ(TotalSizeText(list, M::dmNominal, U::suBytes, english), "1,000,234 bytes");
+    EXPECT_EQ(TotalSizeText(list, M::dmSlackOnly, U::suKB, english), "7.2 kB");
+    EXPECT_EQ(TotalSizeText(list, M::dmNominal, U::suTB, english), "0.000 TB");
+    EXPECT_EQ(FreeSpaceSuffix(46775193, U::suBytes, english), "");
+    EXPECT_EQ(FreeSpaceSuffix(46775193, U::suCount, english), "");
+    EXPECT_EQ(FreeSpaceSuffix(46775193, U::suKB, english), "  (45,678.9 kB free)");
+    EXPECT_EQ(FreeSpaceSuffix(5368709120, U::suTB, english), "  (0.005 TB free)");
+}
+
+TEST(SizeUnits, MaxPathCaptionAndHint) {
+    EXPECT_EQ(MaxPathCaption(57), "Max path: 57");
+    EXPECT_EQ(MaxPathHint(57, "/home/a/b.txt"),
+              "Maximum characters in file name is 57 at /home/a/b.txt");
+}
+
+}  // namespace
+}  // namespace quillet

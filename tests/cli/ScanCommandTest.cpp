@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "cli/ScanCommand.h"
+#include "platform/LinuxFolderSource.h"
+#include "support/TempTree.h"
+
+namespace quillet {
+namespace {
+
+class FixedVolume final : public VolumeQuery {
+  public:
+    bool MountPoint = false;
+    std::optional<VolumeSpace> Space(const std::string&) const override {
+        return VolumeSpace{4096, 52428800000};
+    }
+    std::optional<VolumeCapabilities> Capabilities(const std::string&) const override {
+        return VolumeCapabilities{false, true};
+    }
+    std::optional<VolumeLocation> Location(const std::string&) const override {
+        return VolumeLocation{"/media/usb", MountPoint};
+    }
+};
+
+// Sizes are whole multiples of 64 KiB, so any cluster size up to that gives the same figures.
+void MakeSampleTree(const test::TempTree& tree) {
+    tree.File("Big/a.bin", 1572864);
+    tree.File("Big/b.bin", 524288);
+    tree.File("notes.txt", 65536);
+    tree.File("README.md", 131072);
+    tree.File("My Docs/letter.odt", 196608);
+    tree.Folder("Empty");
+}
+
+struct Result {
+    int Status;
+    std::string Out;
+    std::string Err;
+};
+
+Result RunCommand(const std::vector<std::string>& args, const FixedVolume& volume,
+                  const std::string& excludes = "") {
+    LinuxFolderSource folders;
+    std::ostringstream out, err;
+    const int status = RunScanCommand(args, out, err, {folders, volume, excludes});
+    return {status, out.str(), err.str()};
+}
+
+TEST(ScanCommand, PrintsTheRootRowsLargestFirstInTheChosenUnitAndMode) {
+    test::TempTree tree;
+    MakeSampleTree(tree);
+    tree.File("tiny", 1);
+    FixedVolume volume;
+    Result r = RunCommand({"--units", "kB", tree.Root()}, volume);
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out,
+              "2048.0   /big\n192.0   /my docs\n128.0   readme.md\n64.0   notes.txt\n"
+              "4.0   tiny\n0.0   /empty\n");
+
+    r = RunCommand({"--units=count", "--mode=slack", tree.Root()}, volume);
+    EXPECT_EQ(r.Out.substr(0, 9), "2   /big\n");
+
+    r = RunCommand({"--mode", "slack", "--units", "bytes", tree.Root() + "/"}, volume);
+    EXPECT_EQ(r.Out.substr(0, 12), "4095   tiny\n");
+}
+
+TEST(ScanCommand, AMountPointListsItsFreeSpaceFirst) {
+    test::TempTree tree;
+    tree.File("a", 10);
+    FixedVolume volume;
+    volume.MountPoint = true;
+    const Result r = RunCommand({"--units", "GB", tree.Root()}, volume);
+    EXPECT_EQ(r.Out, "-48.828   (/media/usb free space)\n0.000   a\n");
+}
+
+TEST(ScanCommand, LeavesOutTheFoldersOfExcludesIni) {
+    test::TempTree tree;
+    MakeSampleTree(tree);
+    test::TempTree programFolder;
+    programFolder.File("Excludes.ini", 0);
+    FILE* ini = std::fopen(programFolder.Path("Excludes.ini").c_str(), "w");
+    std::fputs("[Directories]\n1=BIG\n2=Nothing\n", ini);
+    std::fclose(ini);
+    const Result r =
+        RunCommand({"--units", "MB", tree.Root()}, FixedVolume(), programFolder.Root());
+    EXPECT_EQ(r.Out.find("/big"), std::string::npos);
+    EXPECT_NE(r.Out.find("/my docs"), std::string::npos);
+}
+
+TEST(ScanCommand, SaysWhatIsWrongWithItsArguments) {
+    test::TempTree tree;
+    const FixedVolume volume;
+    struct Case {
+        std::vector<std::string> Args;
+        const char* Message;
+    };
+    for (const Case& c :
+         {Case{{}, "no FOLDER given"}, Case{{""}, "the FOLDER argument is empty"},
+          Case{{"--units", "PB", "."}, "unknown unit 'PB'"},
+          Case{{"--mode"}, "option --mode needs a value"},
+          Case{{"--fast", "."}, "unknown option '--fast'"}, Case{{".", ".."}, "only one FOLDER"},
+          Case{{tree.Path("missing")}, "No such file or directory"},
+          Case{{tree.File("file.txt", 3)}, "Not a folder"}}) {
+        const Result r = RunCommand(c.Args, volume);
+        EXPECT_EQ(r.Status, 2);
+        EXPECT_EQ(r.Out, "");
+        EXPECT_NE(r.Err.find(c.Message), std::string::npos) << r.Err;
+    }
+    const Result help = RunCommand({"--help"}, volume);
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_NE(help.Out.find("Usage: quillet-scan"), std::string::npos);
+}
+
+Result RunExecutable(const std::string& arguments) {
+    const std::string command = std::string(QUILLET_SCAN_EXECUTABLE) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    const int status = pclose(pipe);
+    return {WEXITSTATUS(status), out, ""};
+}
+
+TEST(ScanCommand, TheProgramPrintsExactlyTheExpectedLines) {
+    test::TempTree tree;
+    MakeSampleTree(tree);
+    Result r = RunExecutable("--units MB '" + tree.Root() + "'");
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out,
+              "2.00   /big\n0.19   /my docs\n0.13   readme.md\n0.06   notes.txt\n0.00   /empty\n");
+
+    r = RunExecutable("'" + tree.Path("nothing here") + "'");
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_NE(r.Out.find("cannot scan"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillet

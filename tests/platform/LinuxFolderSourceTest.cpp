@@ -1,0 +1,141 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+
+#include <climits>
+#include <fstream>
+
+#include "platform/FileAttributes.h"
+#include "platform/LinuxFolderSource.h"
+#include "support/TempTree.h"
+
+namespace quillet {
+namespace {
+
+std::map<std::string, FolderEntry> ReadAll(FolderHandle& handle, std::vector<std::string>& names) {
+    std::map<std::string, FolderEntry> entries;
+    FolderEntry entry;
+    while (handle.Next(entry)) {
+        names.emplace_back(entry.Name);
+        entries[std::string(entry.Name)] = entry;
+    }
+    return entries;
+}
+
+TEST(LinuxFolderSource, DescribesEveryKindOfEntryWithoutFollowingLinks) {
+    test::TempTree tree;
+    tree.File("data.bin", 5000);
+    tree.File(".dotfile", 1);
+    tree.Folder("folder");
+    tree.Link("link-to-folder", "folder");
+    ASSERT_EQ(mkfifo(tree.Path("pipe").c_str(), 0644), 0);
+    ASSERT_EQ(chmod(tree.Path("data.bin").c_str(), 0444), 0);
+
+    LinuxFolderSource source;
+    auto root = source.OpenRoot(tree.Root() + "/");
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->EntryCountHint(), 7u) << "the hint may count . and ..";
+    std::vector<std::string> names;
+    auto entries = ReadAll(*root, names);
+    EXPECT_EQ(entries.size(), 5u) << ". and .. are never reported";
+
+    EXPECT_EQ(entries["data.bin"].Size, 5000u);
+    EXPECT_EQ(entries["data.bin"].Attributes, kAttributeReadOnly);
+    EXPECT_FALSE(entries["data.bin"].IsFolder);
+    EXPECT_EQ(entries[".dotfile"].Attributes, kAttributeHidden);
+    EXPECT_TRUE(entries["folder"].IsFolder);
+    EXPECT_EQ(entries["folder"].Attributes, kAttributeDirectory);
+    EXPECT_FALSE(entries["link-to-folder"].IsFolder);
+    EXPECT_EQ(entries["link-to-folder"].Size, 6u);
+    EXPECT_EQ(entries["pipe"].Attributes & kAttributeSystem, kAttributeSystem);
+}
+
+TEST(LinuxFolderSource, AFolderThatIsAMountPointIsNotEntered) {
+    struct statfs fs;
+    if (statfs("/proc", &fs) != 0 || fs.f_type != 0x9fa0)
+        GTEST_SKIP() << "no /proc mounted";
+    LinuxFolderSource source;
+    auto root = source.OpenRoot("/");
+    ASSERT_TRUE(root);
+    FolderEntry entry;
+    while (root->Next(entry) && entry.Name != "proc") {
+    }
+    ASSERT_EQ(entry.Name, "proc");
+    EXPECT_TRUE(entry.IsFolder);
+    EXPECT_EQ(root->OpenChild("/proc/"), nullptr);
+}
+
+TEST(LinuxFolderSource, MissingRootsAndFilesCannotBeOpened) {
+    test::TempTree tree;
+    LinuxFolderSource source;
+    EXPECT_EQ(source.OpenRoot(tree.Path("missing/")), nullptr);
+    EXPECT_EQ(source.OpenRoot(tree.File("file", 1) + "/"), nullptr);
+}
+
+// Makes a chain of `depth` folders named `name` below root, with one file at the bottom;
+// done relative to open folders, since the full path may be too long for the system.
+void MakeChain(const std::string& root, const std::string& name, int depth) {
+    int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(fd, 0);
+    for (int i = 0; i < depth; ++i) {
+        ASSERT_EQ(mkdirat(fd, name.c_str(), 0755), 0);
+        const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+        close(fd);
+        ASSERT_GE(next, 0);
+        fd = next;
+    }
+    const int file = openat(fd, "bottom", O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(file, 0);
+    ASSERT_EQ(write(file, "1234567", 7), 7);
+    close(file);
+    close(fd);
+}
+
+// Walks the chain as the scan does and returns how many levels could be opened.
+int OpenableDepth(const std::string& root, const std::string& name, bool& foundBottom) {
+    LinuxFolderSource source;
+    std::vector<std::unique_ptr<FolderHandle>> open;
+    std::string path = root + "/";
+    open.push_back(source.OpenRoot(path));
+    foundBottom = false;
+    for (;;) {
+        FolderEntry entry;
+        if (!open.back()->Next(entry))
+            return static_cast<int>(open.size()) - 1;
+        if (entry.Name == "bottom") {
+            foundBottom = true;
+            return static_cast<int>(open.size()) - 1;
+        }
+        path += name + "/";
+        auto child = open.back()->OpenChild(path);
+        if (!child)
+            return static_cast<int>(open.size()) - 1;
+        open.push_back(std::move(child));
+    }
+}
+
+TEST(LinuxFolderSource, DeepFoldersAreReadWithoutRunningOutOfDescriptors) {
+    test::TempTree tree;
+    MakeChain(tree.Root(), "d", 600);
+    bool foundBottom = false;
+    EXPECT_EQ(OpenableDepth(tree.Root(), "d", foundBottom), 600);
+    EXPECT_TRUE(foundBottom);
+}
+
+TEST(LinuxFolderSource, AFolderWhosePathIsTooLongCannotBeOpened) {
+    test::TempTree tree;
+    const std::string name(200, 'n');
+    MakeChain(tree.Root(), name, 30);
+    bool foundBottom = false;
+    const int depth = OpenableDepth(tree.Root(), name, foundBottom);
+    EXPECT_FALSE(foundBottom);
+    // The deepest folder that opens has a path (with its "/") shorter than PATH_MAX.
+    const std::size_t deepest = tree.Root().size() + 1 + static_cast<std::size_t>(depth) * 201;
+    EXPECT_LT(deepest, static_cast<std::size_t>(PATH_MAX));
+    EXPECT_GE(deepest + 201, static_cast<std::size_t>(PATH_MAX));
+}
+
+}  // namespace
+}  // namespace quillet

@@ -1,0 +1,347 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/FileAttributes.h"
+#include "platform/LinuxFolderSource.h"
+#include "scan/ClusterRounding.h"
+#include "scan/FileInfo.h"
+#include "scan/TreeChecks.h"
+#include "support/FakeFolderSource.h"
+#include "support/TempTree.h"
+
+namespace quillet {
+namespace {
+
+using test::ExpectConsistentTree;
+using test::FakeFile;
+using test::FakeFolder;
+using test::FakeFolderSource;
+using test::FakeNode;
+
+// root: a.txt (100), docs/ {readme (5000), empty/}, big.bin (10000)
+FakeNode SampleTree() {
+    return FakeFolder("", {FakeFile("a.txt", 100),
+                           FakeFolder("docs", {FakeFile("readme", 5000), FakeFolder("empty")}),
+                           FakeFile("big.bin", 10000)});
+}
+
+std::vector<std::string> Names(const TFolderList& list) {
+    std::vector<std::string> names;
+    for (int i = 0; i < list.Count(); ++i)
+        names.emplace_back(list.Name(i));
+    return names;
+}
+
+const TFolderList& ChildList(const TFolderList& list, std::string_view name) {
+    for (int i = 0; i < list.Count(); ++i) {
+        if (list.Name(i) == name && list.Node(i).Children)
+            return *list.Node(i).Children;
+    }
+    throw std::runtime_error("no folder " + std::string(name));
+}
+
+TEST(FolderScan, BuildsTheTreeInListingOrderWithTotalsAndBackEntries) {
+    FakeFolderSource source(SampleTree());
+    TFolderList root(nullptr, ".");
+    root.ResetTo("/r/");
+    TScanOptions options;
+    options.ClusterSize = 4096;
+    root.Scan(source, options);
+
+    EXPECT_EQ(Names(root), (std::vector<std::string>{"a.txt", "/docs", "big.bin"}));
+    const TFolderList& docs = ChildList(root, "/docs");
+    EXPECT_EQ(Names(docs), (std::vector<std::string>{"..", "readme", "/empty"}));
+    const TFolderList& empty = ChildList(docs, "/empty");
+    EXPECT_EQ(Names(empty), (std::vector<std::string>{".."}));
+    EXPECT_EQ(empty.FileCount, 0);
+    EXPECT_EQ(empty.TotalAllocated, 0);
+
+    EXPECT_EQ(root.FileCount, 3);
+    EXPECT_EQ(root.FolderCount, 2) << "the empty folder still counts";
+    EXPECT_EQ(root.TotalNominal, 15100);
+    EXPECT_EQ(root.TotalAllocated, 4096 + 8192 + 12288);
+    EXPECT_EQ(docs.Path(), "/r/docs/");
+    EXPECT_EQ(source.OpenHandles, 0) << "every listing is closed";
+    ExpectConsistentTree(root);
+}
+
+TEST(FolderScan, AnEmptyRootHasNoItemsAtAll) {
+    FakeFolderSource source(FakeFolder(""));
+    TFolderList root(nullptr, "/e/");
+    root.Scan(source, {});
+    EXPECT_EQ(root.Count(), 0);
+    EXPECT_EQ(root.FileCount, 0);
+}
+
+TEST(FolderScan, UnreadableAndFailingFoldersAreCountedWithWhatWasRead) {
+    FakeNode locked = FakeFolder("locked", {FakeFile("secret", 10)});
+    locked.Unreadable = true;
+    FakeNode flaky = FakeFolder("flaky", {FakeFile("one", 1), FakeFile("two", 2)});
+    flaky.FailAfter = 1;
+    FakeFolderSource source(FakeFolder("", {locked, flaky}));
+    TFolderList root(nullptr, "/r/");
+    root.Scan(source, {});
+
+    const TFolderList& lockedList = ChildList(root, "/locked");
+    EXPECT_EQ(Names(lockedList), (std::vector<std::string>{".."}));
+    EXPECT_EQ(ChildList(root, "/flaky").FileCount, 1) << "the rest of the listing is skipped";
+    EXPECT_EQ(root.FolderCount, 2);
+    EXPECT_EQ(root.FileCount, 1);
+    ExpectConsistentTree(root);
+}
+
+TEST(FolderScan, OnlyAnUnreadableSubFolderGivesOneFolderAndNothingElse) {
+    FakeNode locked = FakeFolder("locked");
+    locked.Unreadable = true;
+    FakeFolderSource source(FakeFolder("", {locked}));
+    TFolderList root(nullptr, "/r/");
+    root.Scan(source, {});
+    EXPECT_EQ(root.FolderCount, 1);
+    EXPECT_EQ(root.FileCount, 0);
+    EXPECT_EQ(root.TotalNominal, 0);
+    EXPECT_EQ(root.TotalAllocated, 0);
+}
+
+TEST(FolderScan, AnUnreadableRootLeavesTheListEmpty) {
+    FakeNode root = FakeFolder("", {FakeFile("x", 1)});
+    root.Unreadable = true;
+    FakeFolderSource source(root);
+    TFolderList list(nullptr, "/r/");
+    list.Scan(source, {});
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(FolderScan, ReportsProgressAndPumpsMessagesOncePerFolder) {
+    FakeFolderSource source(SampleTree());
+    TFolderList root(nullptr, "/r/");
+    std::vector<std::string> progress;
+    int pumps = 0;
+    TScanOptions options;
+    options.Progress = [&](const std::string& text) { progress.push_back(text); };
+    options.ProcessMessages = [&] { ++pumps; };
+    root.Scan(source, options);
+    EXPECT_EQ(progress, (std::vector<std::string>{"Scanning /r/...", "Scanning /r/docs/...",
+                                                  "Scanning /r/docs/empty/..."}));
+    EXPECT_EQ(pumps, 3);
+}
+
+TEST(FolderScan, CancellingLeavesAConsistentPartialTree) {
+    // Ten folders of ten folders of five files; cancel while the third top folder starts.
+    std::vector<FakeNode> top;
+    for (int i = 0; i < 10; ++i) {
+        std::vector<FakeNode> middle;
+        for (int j = 0; j < 10; ++j) {
+            std::vector<FakeNode> files;
+            for (int k = 0; k < 5; ++k)
+                files.push_back(FakeFile("f" + std::to_string(k), 1000));
+            middle.push_back(FakeFolder("m" + std::to_string(j), files));
+        }
+        top.push_back(FakeFolder("t" + std::to_string(i), middle));
+    }
+    FakeFolderSource source(FakeFolder("", top));
+    TFolderList root(nullptr, "/r/");
+    bool cancel = false;
+    TScanOptions options;
+    options.CancelRequested = &cancel;
+    options.ClusterSize = 512;
+    options.Progress = [&](const std::string& text) {
+        if (text == "Scanning /r/t2/...")
+            cancel = true;
+    };
+    root.Scan(source, options);
+
+    ExpectConsistentTree(root);
+    EXPECT_EQ(root.Count(), 3) << "t0, t1 finished; t2 is appended with what it read";
+    EXPECT_EQ(ChildList(root, "/t0").FileCount, 50);
+    // t2 handled its first entry (m0) and m0 its first file, then everything unwound.
+    const TFolderList& t2 = ChildList(root, "/t2");
+    EXPECT_EQ(Names(t2), (std::vector<std::string>{"..", "/m0"}));
+    EXPECT_EQ(ChildList(t2, "/m0").FileCount, 1);
+    EXPECT_EQ(root.FileCount, 101);
+    EXPECT_EQ(source.OpenHandles, 0);
+}
+
+TEST(FolderScan, OnDiskSizesReplaceNominalOnlyWhereTheirSwitchIsOn) {
+    FakeFolderSource source(
+        FakeFolder("", {FakeFile("packed", 10000, kAttributeCompressed, 3000),
+                        FakeFile("holes", 50000, kAttributeSparse, 4096),
+                        FakeFile("both", 8000, kAttributeCompressed | kAttributeSparse, 100),
+                        FakeFile("plain", 7000, 0, 8192)}));
+    const auto scan = [&](bool compressed, bool sparse) {
+        TFolderList root(nullptr, "/r/");
+        TScanOptions options;
+        options.ClusterSize = 4096;
+        options.CompressedSwitch = compressed;
+        options.SparseSwitch = sparse;
+        root.Scan(source, options);
+        std::vector<double> sizes;
+        for (int i = 0; i < root.Count(); ++i)
+            sizes.push_back(root.Node(i).Nominal);
+        EXPECT_EQ(root.Node(0).Allocated, RoundToClusters(root.Node(0).Nominal, 4096));
+        return sizes;
+    };
+    EXPECT_EQ(scan(false, false), (std::vector<double>{10000, 50000, 8000, 7000}));
+    EXPECT_EQ(scan(true, false), (std::vector<double>{3000, 50000, 100, 7000}));
+    EXPECT_EQ(scan(false, true), (std::vector<double>{10000, 4096, 100, 7000}));
+    EXPECT_EQ(scan(true, true), (std::vector<double>{3000, 4096, 100, 7000}));
+}
+
+TEST(FolderScan, SlackIsAllocatedMinusNominal) {
+    FakeFolderSource source(
+        FakeFolder("", {FakeFile("one", 1), FakeFile("exact", 8192), FakeFile("zero", 0)}));
+    TFolderList root(nullptr, "/r/");
+    TScanOptions options;
+    options.ClusterSize = 4096;
+    root.Scan(source, options);
+    EXPECT_EQ(root.Node(0).Allocated, 4096);
+    EXPECT_EQ(root.Node(0).Slack(), 4095);
+    EXPECT_EQ(root.Node(1).Allocated, 8192);
+    EXPECT_EQ(root.Node(1).Slack(), 0);
+    EXPECT_EQ(root.Node(2).Allocated, 0);
+    EXPECT_EQ(root.TotalSlack, 4095);
+}
+
+TEST(FolderScan, ExclusionsApplyToTopLevelFoldersByNamePrefixWhateverTheCase) {
+    FakeNode tree = FakeFolder(
+        "", {FakeFolder("TEMP", {FakeFile("t", 1)}), FakeFolder("Tem", {FakeFile("t", 1)}),
+             FakeFolder("Templates", {FakeFile("t", 1)}),
+             FakeFolder("keep", {FakeFolder("Temp", {FakeFile("t", 1)})}),
+             FakeFolder("\xC3\x89t\xC3\xA9", {FakeFile("t", 1)}), FakeFile("temp", 1)});
+    FakeFolderSource source(tree);
+    TFolderList root(nullptr, "/r/");
+    TScanOptions options;
+    // As read from: 1=System Volume Information, 2=Temp, 3=été (lower-case accent only).
+    options.ExclusionText = "\"1=system volume information\",2=temp,3=\xC3\xA9t\xC3\xA9";
+    root.Scan(source, options);
+    EXPECT_EQ(Names(root),
+              (std::vector<std::string>{"/Templates", "/keep", "/\xC3\x89t\xC3\xA9", "temp"}));
+    EXPECT_EQ(ChildList(ChildList(root, "/keep"), "/Temp").FileCount, 1) << "deeper: scanned";
+    EXPECT_EQ(root.FolderCount, 4) << "left-out folders are not counted";
+    EXPECT_EQ(root.FileCount, 4);
+}
+
+TEST(FolderScan, LongestPathIsTheFirstMetOfTheLongestAndIsForgottenByTheNextScan) {
+    FakeNode tree = FakeFolder("", {FakeFolder("ab", {FakeFile("12345", 1)}),
+                                    FakeFolder("cd", {FakeFile("67890", 1)}), FakeFile("x", 1)});
+    FakeFolderSource source(tree);
+    TFolderList root(nullptr, "/r/");
+    root.Scan(source, {});
+    EXPECT_EQ(root.LongestPath(), "/r/ab/12345");
+    EXPECT_EQ(root.LongestPathLength, 11);
+    EXPECT_EQ(ChildList(root, "/cd").LongestPath(), "/r/cd/67890");
+
+    // Counted in UTF-16 units: "é" is one, a character beyond U+FFFF two.
+    FakeFolderSource wide(FakeFolder("", {FakeFile("\xC3\xA9\xF0\x9F\x98\x80", 1)}));
+    root.ResetTo("/r/");
+    root.Scan(wide, {});
+    EXPECT_EQ(root.LongestPathLength, 3 + 3);
+
+    FakeFolderSource noFiles(FakeFolder("", {FakeFolder("only")}));
+    root.ResetTo("/r/");
+    root.Scan(noFiles, {});
+    EXPECT_EQ(root.LongestPathLength, 0);
+    EXPECT_EQ(root.LongestPath(), "");
+}
+
+TEST(FolderScan, AVeryDeepTreeNeitherOverflowsTheStackNorLeaks) {
+    constexpr int kDepth = 5000;
+    FakeNode deepest = FakeFolder("d");
+    deepest.Children.push_back(FakeFile("bottom", 7));
+    for (int i = 1; i < kDepth; ++i) {
+        FakeNode parent = FakeFolder("d");
+        parent.Children.push_back(std::move(deepest));
+        deepest = std::move(parent);
+    }
+    FakeNode top = FakeFolder("");
+    top.Children.push_back(std::move(deepest));
+    FakeFolderSource source(std::move(top));
+    TFolderList root(nullptr, "/r/");
+    root.Scan(source, {});
+    EXPECT_EQ(root.FolderCount, kDepth);
+    EXPECT_EQ(root.FileCount, 1);
+    EXPECT_EQ(root.TotalNominal, 7);
+    root.ResetTo("/r/");
+    EXPECT_EQ(root.Count(), 0);
+}
+
+TEST(FolderScan, ScansARealFolderWithHiddenFilesOddNamesAndLinks) {
+    test::TempTree tree;
+    tree.File(".hidden", 10);
+    tree.File("sub/.config/settings", 20);
+    tree.File("with\nnewline", 1);
+    tree.File("blank and \\backslash", 2);
+    tree.File("bad\xFFutf8", 3);
+    tree.Link("dangling", "/nonexistent/target");
+    tree.Link("loop", ".");
+    tree.Link("sub/up", "..");
+
+    LinuxFolderSource source;
+    TFolderList root(nullptr, ".");
+    root.ResetTo(tree.Root() + "/");
+    root.Scan(source, {});
+    ExpectConsistentTree(root);
+
+    std::vector<std::string> names = Names(root);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{".hidden", "/sub", "bad\xFFutf8", "blank and \\backslash",
+                                        "dangling", "loop", "with\nnewline"}));
+    EXPECT_EQ(root.FolderCount, 2) << "links to folders are files, never followed";
+    EXPECT_EQ(root.FileCount, 8);
+    for (int i = 0; i < root.Count(); ++i) {
+        if (root.Name(i) == "dangling") {
+            EXPECT_EQ(root.Node(i).Nominal, 19) << "the link's own size";
+        }
+    }
+}
+
+TEST(FolderScan, SparseFilesCountAtTheirOnDiskSizeOnlyWithTheSwitchOn) {
+    test::TempTree tree;
+    tree.SparseFile("holes.img", 64 * 1024 * 1024);
+    struct stat st;
+    ASSERT_EQ(stat(tree.Path("holes.img").c_str(), &st), 0);
+    if (st.st_blocks * 512 + 65536 > st.st_size)
+        GTEST_SKIP() << "this file system made no hole";
+
+    LinuxFolderSource source;
+    TFolderList root(nullptr, tree.Root() + "/");
+    TScanOptions options;
+    options.ClusterSize = 4096;
+    root.Scan(source, options);
+    EXPECT_EQ(root.TotalNominal, 64 * 1024 * 1024);
+    options.SparseSwitch = true;
+    root.ResetTo(tree.Root() + "/");
+    root.Scan(source, options);
+    EXPECT_EQ(root.TotalNominal, st.st_blocks * 512.0);
+}
+
+TEST(FolderScan, FoldersThatVanishDuringTheScanAreSkippedOrLeftEmpty) {
+    test::TempTree tree;
+    for (const char* name : {"a", "b", "c", "d"})
+        tree.File(std::string(name) + "/file", 100);
+    LinuxFolderSource source;
+    TFolderList root(nullptr, tree.Root() + "/");
+    std::string first;
+    TScanOptions options;
+    options.Progress = [&](const std::string& text) {
+        if (text == "Scanning " + tree.Root() + "/...")
+            return;
+        if (first.empty()) {
+            // The first folder entered is removed before it is opened, the others before they
+            // are even described.
+            first = text;
+            for (const char* name : {"a", "b", "c", "d"})
+                std::filesystem::remove_all(tree.Path(name));
+        }
+    };
+    root.Scan(source, options);
+    EXPECT_EQ(root.FolderCount, 1);
+    EXPECT_EQ(root.FileCount, 0);
+    ExpectConsistentTree(root);
+}
+
+}  // namespace
+}  // namespace quillet

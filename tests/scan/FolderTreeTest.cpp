@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "scan/ClusterRounding.h"
+#include "scan/FileInfo.h"
+
+namespace quillet {
+namespace {
+
+TEST(FolderTree, AddFileAppendsInOrderAndAddsToTheTotals) {
+    TFolderList list(nullptr, "/data/");
+    list.AddFile("b.txt", 1, 4096);
+    list.AddFile("A.TXT", 8192, 8192);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Name(0), "b.txt");
+    EXPECT_EQ(list.Name(1), "A.TXT") << "names keep their case";
+    EXPECT_EQ(list.Node(0).FileCount, 1);
+    EXPECT_EQ(list.Node(0).Slack(), 4095);
+    EXPECT_EQ(list.Node(0).OwnerList, &list);
+    EXPECT_EQ(list.Node(0).Children, nullptr);
+    EXPECT_EQ(list.TotalNominal, 8193);
+    EXPECT_EQ(list.TotalAllocated, 12288);
+    EXPECT_EQ(list.TotalSlack, 4095);
+    EXPECT_EQ(list.FileCount, 2);
+    EXPECT_EQ(list.IndexOf(&list.Node(1)), 1);
+}
+
+TEST(FolderTree, ResetToFreesTheItemsAndKeepsTheTotalsForTheScanToClear) {
+    TFolderList list(nullptr, ".");
+    list.AddFile("x", 10, 10);
+    list.ResetTo("/other/");
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.Path(), "/other/");
+    EXPECT_EQ(list.TotalNominal, 10);
+    EXPECT_EQ(list.FileCount, 1);
+    EXPECT_EQ(list.Parent, nullptr);
+}
+
+TEST(FolderTree, ParentListIsTheParentOfTheOwnerList) {
+    TFolderList root(nullptr, "/r/");
+    TFolderList child(&root, "/r/c/");
+    child.AddFile("f", 1, 1);
+    root.AddFile("g", 1, 1);
+    EXPECT_EQ(ParentList(&child.Node(0)), &root);
+    EXPECT_EQ(ParentList(&root.Node(0)), nullptr);
+    EXPECT_EQ(ParentList(nullptr), nullptr);
+}
+
+TEST(ClusterRounding, RoundsUpToWholeClusters) {
+    EXPECT_EQ(RoundToClusters(0, 4096), 0);
+    EXPECT_EQ(RoundToClusters(1, 4096), 4096);
+    EXPECT_EQ(RoundToClusters(4096, 4096), 4096);
+    EXPECT_EQ(RoundToClusters(4097, 4096), 8192);
+    EXPECT_EQ(RoundToClusters(8192, 4096), 8192);
+    EXPECT_EQ(RoundToClusters(12345, 1), 12345) << "cluster size 1 leaves the size alone";
+    EXPECT_EQ(RoundToClusters(4503599627370497.0, 512), 4503599627370496.0 + 512);
+}
+
+}  // namespace
+}  // namespace quillet
