@@ -44,8 +44,7 @@ int main(int argc, char** argv) {
     const std::string data(4096, 'x');
     long made = 0;
     for (std::size_t next = 0; made < target; ++next) {
-        if (next == folders.size())
-            next = 0;  // wrap round and add more to existing folders
+        if (next == folders.size()) next = 0;  // wrap round and add more to existing folders
         const auto [path, depth] = folders[next];
         const bool crowded = random() % 50 == 0;
         const int files =
@@ -54,8 +53,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < files && made < target; ++i, ++made) {
             const std::string file = path + "/" + RandomName(random) + ".dat";
             const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-            if (fd < 0)
-                continue;  // a name drawn twice
+            if (fd < 0) continue;  // a name drawn twice
             // Mostly small files; one in a hundred of a megabyte or more, left as a hole.
             if (random() % 100 == 0) {
                 if (ftruncate(fd, static_cast<off_t>((1 + random() % 64) << 20)) != 0)
@@ -67,8 +65,7 @@ int main(int argc, char** argv) {
         }
         for (int i = 0; i < subfolders && made < target; ++i, ++made) {
             const std::string folder = path + "/" + RandomName(random);
-            if (mkdir(folder.c_str(), 0755) == 0)
-                folders.emplace_back(folder, depth + 1);
+            if (mkdir(folder.c_str(), 0755) == 0) folders.emplace_back(folder, depth + 1);
         }
     }
     std::printf("%ld entries in %zu folders\n", made, folders.size());

@@ -33,8 +33,7 @@ DecimalDigits Round(double x, int decimals) {
         std::string text(buffer);
         const auto point = text.find('.');
         digits.Integer = text.substr(0, point);
-        if (point != std::string::npos)
-            digits.Fraction = text.substr(point + 1);
+        if (point != std::string::npos) digits.Fraction = text.substr(point + 1);
         return digits;
     }
     unsigned __int128 scale = 1;
@@ -55,8 +54,7 @@ DecimalDigits Round(double x, int decimals) {
         const unsigned __int128 product = m * scale;
         const unsigned __int128 one = static_cast<unsigned __int128>(1) << shift;
         scaled = product >> shift;
-        if ((product & (one - 1)) >= one / 2)
-            ++scaled;
+        if ((product & (one - 1)) >= one / 2) ++scaled;
     }
     digits.Integer = UnsignedText(scaled / scale);
     if (decimals > 0) {
@@ -73,8 +71,7 @@ std::string PlainNumberText(double x, int decimals) {
     const DecimalDigits digits = Round(x, decimals);
     std::string text = digits.Negative ? "-" : "";
     text += digits.Integer;
-    if (decimals > 0)
-        text += "." + digits.Fraction;
+    if (decimals > 0) text += "." + digits.Fraction;
     return text;
 }
 
@@ -83,12 +80,10 @@ std::string GroupedNumberText(double x, int decimals, const NumberPunctuation& p
     std::string text = digits.Negative ? punctuation.MinusSign : "";
     const std::size_t n = digits.Integer.size();
     for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            text += punctuation.GroupSeparator;
+        if (i > 0 && (n - i) % 3 == 0) text += punctuation.GroupSeparator;
         text += digits.Integer[i];
     }
-    if (decimals > 0)
-        text += punctuation.DecimalSeparator + digits.Fraction;
+    if (decimals > 0) text += punctuation.DecimalSeparator + digits.Fraction;
     return text;
 }
 

@@ -39,8 +39,7 @@ double UnitDivisor(TSizeUnit unit) {
 }
 
 double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
-    if (unit == TSizeUnit::suCount)
-        return static_cast<double>(node.FileCount);
+    if (unit == TSizeUnit::suCount) return static_cast<double>(node.FileCount);
     switch (mode) {
         case TDisplayMode::dmNominal:
             return node.Nominal;
@@ -55,8 +54,7 @@ double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
 std::string EntrySizeText(double value, TSizeUnit unit) {
     const UnitFacts& facts = Facts(unit);
     std::string text = PlainNumberText(value / facts.Divisor, facts.EntryDecimals);
-    if (text.size() < 3)
-        text.insert(0, 3 - text.size(), ' ');
+    if (text.size() < 3) text.insert(0, 3 - text.size(), ' ');
     return text;
 }
 
@@ -68,17 +66,14 @@ std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMo
 std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,
                           const NumberPunctuation& punctuation) {
     double total = list.TotalAllocated;
-    if (mode == TDisplayMode::dmNominal)
-        total = list.TotalNominal;
-    if (mode == TDisplayMode::dmSlackOnly)
-        total = list.TotalSlack;
+    if (mode == TDisplayMode::dmNominal) total = list.TotalNominal;
+    if (mode == TDisplayMode::dmSlackOnly) total = list.TotalSlack;
     return TotalText(total, IsDividedUnit(unit) ? unit : TSizeUnit::suBytes, punctuation);
 }
 
 std::string FreeSpaceSuffix(double freeBytes, TSizeUnit unit,
                             const NumberPunctuation& punctuation) {
-    if (!IsDividedUnit(unit))
-        return {};
+    if (!IsDividedUnit(unit)) return {};
     return "  (" + TotalText(freeBytes, unit, punctuation) + " free)";
 }
 

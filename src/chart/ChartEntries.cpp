@@ -18,8 +18,7 @@ bool IsDigit(char c) {
 // in the mantissa.
 bool IsPlainNumber(std::string_view s) {
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;
     while (i < s.size() && IsDigit(s[i]))
         ++i, ++digits;
@@ -28,17 +27,14 @@ bool IsPlainNumber(std::string_view s) {
         while (i < s.size() && IsDigit(s[i]))
             ++i, ++digits;
     }
-    if (digits == 0)
-        return false;
+    if (digits == 0) return false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         std::size_t exponentDigits = 0;
         while (i < s.size() && IsDigit(s[i]))
             ++i, ++exponentDigits;
-        if (exponentDigits == 0)
-            return false;
+        if (exponentDigits == 0) return false;
     }
     return i == s.size();
 }
@@ -64,12 +60,10 @@ void QuickSort(TStringListWithDouble& entries, long left, long right) {
             }
         } while (i <= j);
         if (j - left < right - i) {
-            if (left < j)
-                QuickSort(entries, left, j);
+            if (left < j) QuickSort(entries, left, j);
             left = i;
         } else {
-            if (i < right)
-                QuickSort(entries, i, right);
+            if (i < right) QuickSort(entries, i, right);
             right = j;
         }
     }
@@ -87,22 +81,18 @@ std::string_view TrimEntryText(std::string_view text) {
 
 TEntryParts SplitEntryText(std::string_view trimmed) {
     const auto blank = trimmed.find(' ');
-    if (blank == std::string_view::npos)
-        return {trimmed, {}};
+    if (blank == std::string_view::npos) return {trimmed, {}};
     // At most 999 characters are taken from the blank on.
     return {trimmed.substr(0, blank), TrimEntryText(trimmed.substr(blank, 999))};
 }
 
 std::optional<double> ReadEntryValue(std::string_view valuePart) {
-    if (!IsPlainNumber(valuePart))
-        return std::nullopt;
-    if (valuePart.front() == '+')
-        valuePart.remove_prefix(1);
+    if (!IsPlainNumber(valuePart)) return std::nullopt;
+    if (valuePart.front() == '+') valuePart.remove_prefix(1);
     double value = 0;
     const auto result =
         std::from_chars(valuePart.data(), valuePart.data() + valuePart.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return std::nullopt;
+    if (result.ec == std::errc::result_out_of_range) return std::nullopt;
     if (result.ec != std::errc() || result.ptr != valuePart.data() + valuePart.size()) {
         return std::nullopt;
     }
@@ -115,16 +105,14 @@ double PrepareEntries(TStringListWithDouble& entries) {
     for (TChartEntry& entry : entries) {
         const std::string_view trimmed = TrimEntryText(entry.Text);
         const auto value = ReadEntryValue(SplitEntryText(trimmed).Value);
-        if (!value)
-            continue;
+        if (!value) continue;
         const double v = *value < 0 ? -*value : *value;
         total += v;
         if (trimmed.size() != entry.Text.size()) {
             entry.Text = std::string(trimmed);
         }
         entry.Record.Value = v;
-        if (&entries[kept] != &entry)
-            entries[kept] = std::move(entry);
+        if (&entries[kept] != &entry) entries[kept] = std::move(entry);
         ++kept;
     }
     entries.resize(kept);
@@ -132,8 +120,7 @@ double PrepareEntries(TStringListWithDouble& entries) {
 }
 
 void SortEntries(TStringListWithDouble& entries) {
-    if (entries.size() > 1)
-        QuickSort(entries, 0, static_cast<long>(entries.size()) - 1);
+    if (entries.size() > 1) QuickSort(entries, 0, static_cast<long>(entries.size()) - 1);
 }
 
 }  // namespace quillet

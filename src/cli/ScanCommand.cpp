@@ -43,29 +43,20 @@ struct Arguments {
 
 std::optional<TSizeUnit> ParseUnit(const std::string& text) {
     const std::string lower = LowerAsciiLetters(text);
-    if (lower == "bytes")
-        return TSizeUnit::suBytes;
-    if (lower == "kb")
-        return TSizeUnit::suKB;
-    if (lower == "mb")
-        return TSizeUnit::suMB;
-    if (lower == "gb")
-        return TSizeUnit::suGB;
-    if (lower == "tb")
-        return TSizeUnit::suTB;
-    if (lower == "count")
-        return TSizeUnit::suCount;
+    if (lower == "bytes") return TSizeUnit::suBytes;
+    if (lower == "kb") return TSizeUnit::suKB;
+    if (lower == "mb") return TSizeUnit::suMB;
+    if (lower == "gb") return TSizeUnit::suGB;
+    if (lower == "tb") return TSizeUnit::suTB;
+    if (lower == "count") return TSizeUnit::suCount;
     return std::nullopt;
 }
 
 std::optional<TDisplayMode> ParseMode(const std::string& text) {
     const std::string lower = LowerAsciiLetters(text);
-    if (lower == "nominal")
-        return TDisplayMode::dmNominal;
-    if (lower == "allocated")
-        return TDisplayMode::dmAllocated;
-    if (lower == "slack")
-        return TDisplayMode::dmSlackOnly;
+    if (lower == "nominal") return TDisplayMode::dmNominal;
+    if (lower == "allocated") return TDisplayMode::dmAllocated;
+    if (lower == "slack") return TDisplayMode::dmSlackOnly;
     return std::nullopt;
 }
 
@@ -80,21 +71,18 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
             value = arg.substr(arg.find('=') + 1);
             arg = arg.substr(0, arg.find('='));
         } else if (isOption && (arg == "--units" || arg == "--mode")) {
-            if (i + 1 == args.size())
-                return "option " + arg + " needs a value";
+            if (i + 1 == args.size()) return "option " + arg + " needs a value";
             value = args[++i];
         }
         if (arg == "--help" || arg == "-h") {
             parsed.Help = true;
         } else if (arg == "--units") {
             const auto unit = ParseUnit(value);
-            if (!unit)
-                return "unknown unit '" + value + "' (bytes, kB, MB, GB, TB or count)";
+            if (!unit) return "unknown unit '" + value + "' (bytes, kB, MB, GB, TB or count)";
             parsed.Unit = *unit;
         } else if (arg == "--mode") {
             const auto mode = ParseMode(value);
-            if (!mode)
-                return "unknown mode '" + value + "' (nominal, allocated or slack)";
+            if (!mode) return "unknown mode '" + value + "' (nominal, allocated or slack)";
             parsed.Mode = *mode;
         } else if (arg == "--" && i + 1 < args.size() && !folderGiven) {
             parsed.Folder = args[++i];
@@ -108,10 +96,8 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
             folderGiven = true;
         }
     }
-    if (!parsed.Help && !folderGiven)
-        return "no FOLDER given";
-    if (!parsed.Help && parsed.Folder.empty())
-        return "the FOLDER argument is empty";
+    if (!parsed.Help && !folderGiven) return "no FOLDER given";
+    if (!parsed.Help && parsed.Folder.empty()) return "the FOLDER argument is empty";
     return {};
 }
 
@@ -137,7 +123,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     const std::string exclusionText = ReadExclusionText(system.ExcludesFolder);
     const TVolumeData volume = ReadVolumeData(system.Volumes, scanPath);
-    TFolderList root(nullptr, ".");
+    TFolderList& root = system.Root;
     root.ResetTo(scanPath);
     std::uint8_t displayCompressed = 1;
     std::uint8_t displaySparse = 1;

@@ -8,6 +8,7 @@
 
 #include "platform/FolderSource.h"
 #include "platform/VolumeQuery.h"
+#include "scan/FileInfo.h"
 
 namespace quillet {
 
@@ -15,6 +16,7 @@ struct ScanCommandSystem {
     FolderSource& Folders;
     const VolumeQuery& Volumes;
     std::string ExcludesFolder;  // where Excludes.ini is looked for
+    TFolderList& Root;           // receives the tree; the caller decides when to free it
 };
 
 // args excludes the program name. Returns the exit status: 0, or 2 for bad arguments or a

@@ -22,7 +22,7 @@ struct FolderEntry {
 };
 
 class FolderHandle {
-  public:
+public:
     virtual ~FolderHandle();
 
     // Rough count of entries and of their name bytes, so a list can be sized once.
@@ -40,7 +40,7 @@ class FolderHandle {
 };
 
 class FolderSource {
-  public:
+public:
     virtual ~FolderSource();
 
     // Opens the folder at which a scan starts (a full path ending in "/"); null when it

@@ -17,12 +17,10 @@ std::string_view Trim(std::string_view s) {
 }
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
+        if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
 }
@@ -32,15 +30,13 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 std::vector<IniValue> ParseIniSection(const std::string& text, const std::string& section) {
     std::vector<IniValue> values;
     std::string_view rest(text);
-    if (rest.substr(0, 3) == "\xEF\xBB\xBF")
-        rest.remove_prefix(3);
+    if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
     bool inSection = false;
     while (!rest.empty()) {
         const auto end = rest.find('\n');
         std::string_view line = Trim(rest.substr(0, end));
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (line.empty() || line.front() == ';' || line.front() == '#')
-            continue;
+        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const auto close = line.find(']');
             inSection = close != std::string_view::npos &&
@@ -48,8 +44,7 @@ std::vector<IniValue> ParseIniSection(const std::string& text, const std::string
             continue;
         }
         const auto equals = line.find('=');
-        if (!inSection || equals == std::string_view::npos)
-            continue;
+        if (!inSection || equals == std::string_view::npos) continue;
         std::string_view value = Trim(line.substr(equals + 1));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
             value = value.substr(1, value.size() - 2);
@@ -61,8 +56,7 @@ std::vector<IniValue> ParseIniSection(const std::string& text, const std::string
 
 std::vector<IniValue> ReadIniSection(const std::string& fileName, const std::string& section) {
     std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        return {};
+    if (!file) return {};
     std::ostringstream text;
     text << file.rdbuf();
     return ParseIniSection(text.str(), section);

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,29 +23,24 @@ namespace {
 // so a deep tree cannot run the process out of file descriptors.
 constexpr int kMaxOpenFolders = 128;
 constexpr std::size_t kListingChunk = 32 * 1024;
-constexpr unsigned kStatFlags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC;
-constexpr unsigned kStatMask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_BLOCKS;
 #ifndef ZFS_SUPER_MAGIC
 constexpr long ZFS_SUPER_MAGIC = 0x2fc12fc1;
 #endif
 
 // What all folders of one scan share; every open handle of the scan holds it.
 struct ScanVolume {
-    unsigned DevMajor = 0;
-    unsigned DevMinor = 0;
+    dev_t Device = 0;
     std::uint64_t ClusterSize = 1;
     bool CompressesInBlocks = false;  // allocation in st_blocks shrinks with compression
     int OpenFolders = 0;
     std::vector<std::vector<char>> SpareListings;  // by depth; keeps buffers between folders
 
     std::vector<char> TakeListing(std::size_t depth) {
-        if (depth < SpareListings.size())
-            return std::move(SpareListings[depth]);
+        if (depth < SpareListings.size()) return std::move(SpareListings[depth]);
         return {};
     }
     void ReturnListing(std::size_t depth, std::vector<char>&& listing) {
-        if (depth >= SpareListings.size())
-            SpareListings.resize(depth + 1);
+        if (depth >= SpareListings.size()) SpareListings.resize(depth + 1);
         SpareListings[depth] = std::move(listing);
     }
 };
@@ -54,7 +50,7 @@ bool IsDotOrDotDot(const char* name) {
 }
 
 class LinuxFolderHandle final : public FolderHandle {
-  public:
+public:
     LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, std::size_t depth, int fd,
                       const std::string& path)
         : Volume_(std::move(volume)), Depth_(depth), Listing_(Volume_->TakeListing(depth)) {
@@ -84,38 +80,31 @@ class LinuxFolderHandle final : public FolderHandle {
             const auto* record = reinterpret_cast<const dirent64*>(Listing_.data() + Position_);
             Position_ += record->d_reclen;
             const char* name = record->d_name;
-            if (IsDotOrDotDot(name))
-                continue;
-            if (Describe(name, record->d_type, entry))
-                return true;
+            if (IsDotOrDotDot(name)) continue;
+            if (Describe(name, record->d_type, entry)) return true;
         }
         return false;
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
-        if (!LastEnterable_ || childPath.size() >= PATH_MAX)
-            return nullptr;
+        if (!LastEnterable_ || childPath.size() >= PATH_MAX) return nullptr;
         constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
         const int fd = Fd_ >= 0 ? openat(Fd_, LastName_, kFlags) : open(childPath.c_str(), kFlags);
-        if (fd < 0)
-            return nullptr;
+        if (fd < 0) return nullptr;
         return std::make_unique<LinuxFolderHandle>(Volume_, Depth_ + 1, fd, childPath);
     }
 
-  private:
+private:
     void ReadListing(int fd) {
-        if (Listing_.size() < kListingChunk)
-            Listing_.resize(kListingChunk);
+        if (Listing_.size() < kListingChunk) Listing_.resize(kListingChunk);
         for (;;) {
             // Room for at least one record of the longest name.
             if (Listing_.size() - Used_ < sizeof(dirent64) + 16)
                 Listing_.resize(Listing_.size() * 2);
             const ssize_t n = getdents64(fd, Listing_.data() + Used_, Listing_.size() - Used_);
-            if (n == 0)
-                break;
+            if (n == 0) break;
             if (n < 0) {
-                if (errno == EINTR)
-                    continue;
+                if (errno == EINTR) continue;
                 break;  // what was read so far stands, as when a listing fails part-way
             }
             Used_ += static_cast<std::size_t>(n);
@@ -135,11 +124,11 @@ class LinuxFolderHandle final : public FolderHandle {
             Scratch_.assign(Path_).append(name);
             statName = Scratch_.c_str();
         }
-        struct statx sx;
+        struct stat st;
         const int dirFd = Fd_ >= 0 ? Fd_ : AT_FDCWD;
-        const bool stated = statx(dirFd, statName, kStatFlags, kStatMask, &sx) == 0;
-        if (!stated && errno == ENOENT)
-            return false;
+        const bool stated =
+            fstatat(dirFd, statName, &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) == 0;
+        if (!stated && errno == ENOENT) return false;
 
         LastName_ = name;
         entry.Name = std::string_view(name);
@@ -149,33 +138,27 @@ class LinuxFolderHandle final : public FolderHandle {
             // the listing gave, with no size, and never enter it.
             entry.IsFolder = type == DT_DIR;
             entry.Size = entry.OnDiskSize = 0;
-            if (entry.IsFolder)
-                entry.Attributes |= kAttributeDirectory;
+            if (entry.IsFolder) entry.Attributes |= kAttributeDirectory;
             LastEnterable_ = false;
             return true;
         }
 
-        const mode_t mode = sx.stx_mode;
+        const mode_t mode = st.st_mode;
         entry.IsFolder = S_ISDIR(mode);
-        entry.Size = sx.stx_size;
-        entry.OnDiskSize = sx.stx_blocks * 512;
-        if (!(mode & S_IWUSR))
-            entry.Attributes |= kAttributeReadOnly;
+        entry.Size = static_cast<std::uint64_t>(st.st_size);
+        entry.OnDiskSize = static_cast<std::uint64_t>(st.st_blocks) * 512;
+        if (!(mode & S_IWUSR)) entry.Attributes |= kAttributeReadOnly;
         if (!S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode))
             entry.Attributes |= kAttributeSystem;
         if (entry.IsFolder) {
             entry.Attributes |= kAttributeDirectory;
-            const bool mountRoot = (sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) &&
-                                   (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT);
-            LastEnterable_ = !mountRoot && sx.stx_dev_major == Volume_->DevMajor &&
-                             sx.stx_dev_minor == Volume_->DevMinor;
+            LastEnterable_ = st.st_dev == Volume_->Device;
         } else {
             LastEnterable_ = false;
             // Small files kept inline by btrfs or ext4 are not holes: a whole cluster must miss.
             if (S_ISREG(mode) && entry.OnDiskSize + Volume_->ClusterSize <= entry.Size) {
                 entry.Attributes |= kAttributeSparse;
-                if (Volume_->CompressesInBlocks)
-                    entry.Attributes |= kAttributeCompressed;
+                if (Volume_->CompressesInBlocks) entry.Attributes |= kAttributeCompressed;
             }
         }
         return true;
@@ -199,8 +182,7 @@ class LinuxFolderHandle final : public FolderHandle {
 
 std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return nullptr;
+    if (fd < 0) return nullptr;
 
     auto volume = std::make_shared<ScanVolume>();
     struct statx sx;
@@ -208,8 +190,7 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
         close(fd);
         return nullptr;
     }
-    volume->DevMajor = sx.stx_dev_major;
-    volume->DevMinor = sx.stx_dev_minor;
+    volume->Device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
     struct statvfs vfs;
     if (fstatvfs(fd, &vfs) == 0) {
         const auto cluster = vfs.f_frsize ? vfs.f_frsize : vfs.f_bsize;

@@ -9,7 +9,7 @@
 namespace quillet {
 
 class LinuxFolderSource final : public FolderSource {
-  public:
+public:
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
 };
 

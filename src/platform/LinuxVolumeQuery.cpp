@@ -40,8 +40,7 @@ std::optional<MountEntry> FindMount(const std::string& path) {
     }
     std::unique_ptr<libmnt_table, TableDeleter> table(
         mnt_new_table_from_file("/proc/self/mountinfo"));
-    if (!table)
-        return std::nullopt;
+    if (!table) return std::nullopt;
 
     libmnt_fs* found = nullptr;
     if (sx.stx_mask & STATX_MNT_ID) {
@@ -57,11 +56,9 @@ std::optional<MountEntry> FindMount(const std::string& path) {
     if (!found) {
         std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr),
                                                          &std::free);
-        if (!real)
-            return std::nullopt;
+        if (!real) return std::nullopt;
         found = mnt_table_find_mountpoint(table.get(), real.get(), MNT_ITER_BACKWARD);
-        if (!found)
-            return std::nullopt;
+        if (!found) return std::nullopt;
     }
 
     MountEntry entry{Text(mnt_fs_get_target(found)), Text(mnt_fs_get_fstype(found))};
@@ -85,8 +82,7 @@ VolumeCapabilities CapabilitiesOfFileSystem(const std::string& type) {
     VolumeCapabilities caps;
     caps.Sparse = true;
     for (const char* name : kWithoutHoles) {
-        if (type == name)
-            caps.Sparse = false;
+        if (type == name) caps.Sparse = false;
     }
     // zfs reports compressed allocation in st_blocks; btrfs reports the uncompressed extents.
     caps.Compression = type == "zfs";
@@ -95,8 +91,7 @@ VolumeCapabilities CapabilitiesOfFileSystem(const std::string& type) {
 
 std::optional<VolumeSpace> LinuxVolumeQuery::Space(const std::string& path) const {
     struct statvfs vfs;
-    if (statvfs(path.c_str(), &vfs) != 0)
-        return std::nullopt;
+    if (statvfs(path.c_str(), &vfs) != 0) return std::nullopt;
     const std::uint64_t unit = vfs.f_frsize ? vfs.f_frsize : vfs.f_bsize;
     VolumeSpace space;
     space.ClusterSize = unit > 0 && unit <= UINT32_MAX ? static_cast<std::uint32_t>(unit) : 1;
@@ -106,15 +101,13 @@ std::optional<VolumeSpace> LinuxVolumeQuery::Space(const std::string& path) cons
 
 std::optional<VolumeCapabilities> LinuxVolumeQuery::Capabilities(const std::string& path) const {
     const auto mount = FindMount(path);
-    if (!mount)
-        return std::nullopt;
+    if (!mount) return std::nullopt;
     return CapabilitiesOfFileSystem(mount->Type);
 }
 
 std::optional<VolumeLocation> LinuxVolumeQuery::Location(const std::string& path) const {
     const auto mount = FindMount(path);
-    if (!mount)
-        return std::nullopt;
+    if (!mount) return std::nullopt;
     return VolumeLocation{mount->Target, mount->PathIsMountPoint};
 }
 

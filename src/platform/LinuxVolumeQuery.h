@@ -8,7 +8,7 @@
 namespace quillet {
 
 class LinuxVolumeQuery final : public VolumeQuery {
-  public:
+public:
     std::optional<VolumeSpace> Space(const std::string& path) const override;
     std::optional<VolumeCapabilities> Capabilities(const std::string& path) const override;
     std::optional<VolumeLocation> Location(const std::string& path) const override;

@@ -24,7 +24,7 @@ struct VolumeLocation {
 };
 
 class VolumeQuery {
-  public:
+public:
     virtual ~VolumeQuery();
     virtual std::optional<VolumeSpace> Space(const std::string& path) const = 0;
     virtual std::optional<VolumeCapabilities> Capabilities(const std::string& path) const = 0;

@@ -8,16 +8,14 @@ std::string ExclusionText(const std::vector<IniValue>& lines) {
     std::string text;
     for (const IniValue& line : lines) {
         const std::string item = line.Key + "=" + line.Value;
-        if (!text.empty())
-            text += ',';
+        if (!text.empty()) text += ',';
         if (item.find_first_of(" ,\"") == std::string::npos) {
             text += item;
             continue;
         }
         text += '"';
         for (char c : item) {
-            if (c == '"')
-                text += '"';
+            if (c == '"') text += '"';
             text += c;
         }
         text += '"';
@@ -30,8 +28,7 @@ std::string ReadExclusionText(const std::string& folder) {
 }
 
 bool IsExcluded(std::string_view exclusionText, std::string_view folderName) {
-    if (exclusionText.empty())
-        return false;
+    if (exclusionText.empty()) return false;
     const std::string needle = "=" + LowerAsciiLetters(folderName);
     return exclusionText.find(needle) != std::string_view::npos;
 }

@@ -34,8 +34,7 @@ std::string_view TFolderList::Name(int index) const {
 }
 
 int TFolderList::IndexOf(const TFolderData* node) const {
-    if (Nodes_.empty() || node < Nodes_.data() || node >= Nodes_.data() + Nodes_.size())
-        return -1;
+    if (Nodes_.empty() || node < Nodes_.data() || node >= Nodes_.data() + Nodes_.size()) return -1;
     return static_cast<int>(node - Nodes_.data());
 }
 
@@ -85,8 +84,7 @@ void TFolderList::AddFolder(std::unique_ptr<TFolderList> child) {
 void TFolderList::NoteLongestFile(int index) {
     const std::string_view name = Name(index);
     // A name never has more UTF-16 units than bytes: most files are ruled out without decoding.
-    if (PathLength16_ + static_cast<std::int64_t>(name.size()) <= LongestPathLength)
-        return;
+    if (PathLength16_ + static_cast<std::int64_t>(name.size()) <= LongestPathLength) return;
     const std::int32_t length = PathLength16_ + Utf16Length(name);
     if (length > LongestPathLength) {
         LongestPathLength = length;
@@ -96,8 +94,7 @@ void TFolderList::NoteLongestFile(int index) {
 }
 
 std::string TFolderList::LongestPath() const {
-    if (!LongestList_)
-        return {};
+    if (!LongestList_) return {};
     return LongestList_->Path_ + std::string(LongestList_->Name(static_cast<int>(LongestIndex_)));
 }
 
@@ -112,8 +109,7 @@ void TFolderList::Clear() {
     std::vector<std::unique_ptr<TFolderList>> pending;
     auto detachChildren = [&pending](TFolderList& list) {
         for (TFolderData& node : list.Nodes_) {
-            if (node.Children)
-                pending.push_back(std::move(node.Children));
+            if (node.Children) pending.push_back(std::move(node.Children));
         }
         list.Nodes_.clear();
         list.NameEnds_.clear();

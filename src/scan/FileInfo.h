@@ -26,7 +26,7 @@ namespace quillet {
 class TFolderList;
 
 class TFolderData {
-  public:
+public:
     TFolderData(std::int32_t fileCount, double nominal, double allocated, TFolderList* ownerList,
                 std::unique_ptr<TFolderList> children);
     TFolderData(TFolderData&&) noexcept;
@@ -58,7 +58,7 @@ struct TScanOptions {
 };
 
 class TFolderList {
-  public:
+public:
     TFolderList(TFolderList* parent, std::string path);
     ~TFolderList();
     TFolderList(const TFolderList&) = delete;
@@ -93,7 +93,7 @@ class TFolderList {
     TFolderList* Parent;
     std::int32_t LongestPathLength = 0;  // in UTF-16 code units, as the window shows paths
 
-  private:
+private:
     class Scanner;
 
     void Reserve(std::size_t entries, std::size_t nameBytes);

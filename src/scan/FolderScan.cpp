@@ -11,7 +11,7 @@
 namespace quillet {
 
 class TFolderList::Scanner {
-  public:
+public:
     Scanner(FolderSource& source, const TScanOptions& options)
         : Source_(source), Options_(options) {}
 
@@ -38,7 +38,7 @@ class TFolderList::Scanner {
         }
     }
 
-  private:
+private:
     struct Frame {
         TFolderList* List;
         std::unique_ptr<TFolderList> Owned;  // the list being filled, until its node is made
@@ -52,10 +52,8 @@ class TFolderList::Scanner {
         FolderHandle* parent = Stack_.empty() ? nullptr : Stack_.back().Handle.get();
         const bool isRoot = Stack_.empty();
         Stack_.push_back(Frame{&list, std::move(owned), nullptr});
-        if (Options_.Progress)
-            Options_.Progress("Scanning " + list.Path_ + "...");
-        if (Options_.ProcessMessages)
-            Options_.ProcessMessages();
+        if (Options_.Progress) Options_.Progress("Scanning " + list.Path_ + "...");
+        if (Options_.ProcessMessages) Options_.ProcessMessages();
         std::unique_ptr<FolderHandle> handle;
         if (isRoot) {
             handle = Source_.OpenRoot(list.Path_);
@@ -73,10 +71,8 @@ class TFolderList::Scanner {
     void EnterFolder(Frame& frame, std::string_view name) {
         TFolderList& list = *frame.List;
         const bool atRoot = Stack_.size() == 1;
-        if (name == "." || name == "..")
-            return;
-        if (atRoot && IsExcluded(Options_.ExclusionText, name))
-            return;
+        if (name == "." || name == "..") return;
+        if (atRoot && IsExcluded(Options_.ExclusionText, name)) return;
         list.FolderCount += 1;
         std::string path;
         path.reserve(list.Path_.size() + name.size() + 1);
@@ -100,8 +96,7 @@ class TFolderList::Scanner {
         Frame done = std::move(Stack_.back());
         Stack_.pop_back();
         done.Handle.reset();
-        if (!Stack_.empty())
-            Stack_.back().List->AddFolder(std::move(done.Owned));
+        if (!Stack_.empty()) Stack_.back().List->AddFolder(std::move(done.Owned));
     }
 
     FolderSource& Source_;

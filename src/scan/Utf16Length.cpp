@@ -13,26 +13,19 @@ int SequenceLength(std::string_view s, std::size_t i) {
         length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;  // no overlong forms
-        if (lead == 0xED)
-            high = 0x9F;  // no surrogates
+        if (lead == 0xE0) low = 0xA0;   // no overlong forms
+        if (lead == 0xED) high = 0x9F;  // no surrogates
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;  // nothing above U+10FFFF
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
     } else {
         return 0;
     }
-    if (i + static_cast<std::size_t>(length) > s.size())
-        return 0;
-    if (byte(i + 1) < low || byte(i + 1) > high)
-        return 0;
+    if (i + static_cast<std::size_t>(length) > s.size()) return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
     for (int k = 2; k < length; ++k) {
-        if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80)
-            return 0;
+        if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80) return 0;
     }
     return length;
 }

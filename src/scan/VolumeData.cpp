@@ -6,8 +6,7 @@ TVolumeData ReadVolumeData(const VolumeQuery& query, const std::string& scanPath
     TVolumeData volume;
     if (const auto space = query.Space(scanPath)) {
         volume.ClusterSize = static_cast<std::int32_t>(space->ClusterSize);
-        if (volume.ClusterSize < 1)
-            volume.ClusterSize = 1;
+        if (volume.ClusterSize < 1) volume.ClusterSize = 1;
         volume.FreeSpace = static_cast<double>(space->FreeBytes);
     }
     if (const auto caps = query.Capabilities(scanPath)) {
@@ -30,13 +29,10 @@ std::string FreeSpaceEntryName(const std::string& mountPoint) {
 
 bool AddFreeSpaceEntry(TFolderList& root, const TVolumeData& volume, bool freeSpaceSwitch,
                        std::uint8_t& displayCompressed, std::uint8_t& displaySparse) {
-    if (!volume.ScanPathIsMountPoint || !freeSpaceSwitch || volume.FreeSpace == 0)
-        return false;
+    if (!volume.ScanPathIsMountPoint || !freeSpaceSwitch || volume.FreeSpace == 0) return false;
     root.AddFile(FreeSpaceEntryName(volume.MountPoint), -volume.FreeSpace, -volume.FreeSpace);
-    if (displayCompressed != 0)
-        displayCompressed = 1;
-    if (displaySparse != 0)
-        displaySparse = 1;
+    if (displayCompressed != 0) displayCompressed = 1;
+    if (displaySparse != 0) displaySparse = 1;
     return true;
 }
 

@@ -68,13 +68,10 @@ void ReferenceSort(TStringListWithDouble& e, long l, long r) {
             ++i;
         while (e[static_cast<std::size_t>(j)].Record.Value < pivot)
             --j;
-        if (i <= j)
-            std::swap(e[static_cast<std::size_t>(i++)], e[static_cast<std::size_t>(j--)]);
+        if (i <= j) std::swap(e[static_cast<std::size_t>(i++)], e[static_cast<std::size_t>(j--)]);
     } while (i <= j);
-    if (l < j)
-        ReferenceSort(e, l, j);
-    if (i < r)
-        ReferenceSort(e, i, r);
+    if (l < j) ReferenceSort(e, l, j);
+    if (i < r) ReferenceSort(e, i, r);
 }
 
 TEST(ChartEntries, EqualValuesEndWhereTheChartsQuicksortLeavesThem) {

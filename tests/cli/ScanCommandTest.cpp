@@ -12,7 +12,7 @@ namespace quillet {
 namespace {
 
 class FixedVolume final : public VolumeQuery {
-  public:
+public:
     bool MountPoint = false;
     std::optional<VolumeSpace> Space(const std::string&) const override {
         return VolumeSpace{4096, 52428800000};
@@ -44,8 +44,9 @@ struct Result {
 Result RunCommand(const std::vector<std::string>& args, const FixedVolume& volume,
                   const std::string& excludes = "") {
     LinuxFolderSource folders;
+    TFolderList root(nullptr, ".");
     std::ostringstream out, err;
-    const int status = RunScanCommand(args, out, err, {folders, volume, excludes});
+    const int status = RunScanCommand(args, out, err, {folders, volume, excludes, root});
     return {status, out.str(), err.str()};
 }
 

@@ -54,8 +54,7 @@ TEST(LinuxFolderSource, DescribesEveryKindOfEntryWithoutFollowingLinks) {
 
 TEST(LinuxFolderSource, AFolderThatIsAMountPointIsNotEntered) {
     struct statfs fs;
-    if (statfs("/proc", &fs) != 0 || fs.f_type != 0x9fa0)
-        GTEST_SKIP() << "no /proc mounted";
+    if (statfs("/proc", &fs) != 0 || fs.f_type != 0x9fa0) GTEST_SKIP() << "no /proc mounted";
     LinuxFolderSource source;
     auto root = source.OpenRoot("/");
     ASSERT_TRUE(root);
@@ -102,16 +101,14 @@ int OpenableDepth(const std::string& root, const std::string& name, bool& foundB
     foundBottom = false;
     for (;;) {
         FolderEntry entry;
-        if (!open.back()->Next(entry))
-            return static_cast<int>(open.size()) - 1;
+        if (!open.back()->Next(entry)) return static_cast<int>(open.size()) - 1;
         if (entry.Name == "bottom") {
             foundBottom = true;
             return static_cast<int>(open.size()) - 1;
         }
         path += name + "/";
         auto child = open.back()->OpenChild(path);
-        if (!child)
-            return static_cast<int>(open.size()) - 1;
+        if (!child) return static_cast<int>(open.size()) - 1;
         open.push_back(std::move(child));
     }
 }

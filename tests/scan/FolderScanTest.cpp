@@ -37,8 +37,7 @@ std::vector<std::string> Names(const TFolderList& list) {
 
 const TFolderList& ChildList(const TFolderList& list, std::string_view name) {
     for (int i = 0; i < list.Count(); ++i) {
-        if (list.Name(i) == name && list.Node(i).Children)
-            return *list.Node(i).Children;
+        if (list.Name(i) == name && list.Node(i).Children) return *list.Node(i).Children;
     }
     throw std::runtime_error("no folder " + std::string(name));
 }
@@ -148,8 +147,7 @@ TEST(FolderScan, CancellingLeavesAConsistentPartialTree) {
     options.CancelRequested = &cancel;
     options.ClusterSize = 512;
     options.Progress = [&](const std::string& text) {
-        if (text == "Scanning /r/t2/...")
-            cancel = true;
+        if (text == "Scanning /r/t2/...") cancel = true;
     };
     root.Scan(source, options);
 
@@ -303,8 +301,7 @@ TEST(FolderScan, SparseFilesCountAtTheirOnDiskSizeOnlyWithTheSwitchOn) {
     tree.SparseFile("holes.img", 64 * 1024 * 1024);
     struct stat st;
     ASSERT_EQ(stat(tree.Path("holes.img").c_str(), &st), 0);
-    if (st.st_blocks * 512 + 65536 > st.st_size)
-        GTEST_SKIP() << "this file system made no hole";
+    if (st.st_blocks * 512 + 65536 > st.st_size) GTEST_SKIP() << "this file system made no hole";
 
     LinuxFolderSource source;
     TFolderList root(nullptr, tree.Root() + "/");
@@ -327,8 +324,7 @@ TEST(FolderScan, FoldersThatVanishDuringTheScanAreSkippedOrLeftEmpty) {
     std::string first;
     TScanOptions options;
     options.Progress = [&](const std::string& text) {
-        if (text == "Scanning " + tree.Root() + "/...")
-            return;
+        if (text == "Scanning " + tree.Root() + "/...") return;
         if (first.empty()) {
             // The first folder entered is removed before it is opened, the others before they
             // are even described.

@@ -8,7 +8,7 @@ namespace quillet {
 namespace {
 
 class FakeVolumeQuery final : public VolumeQuery {
-  public:
+public:
     std::optional<VolumeSpace> SpaceAnswer;
     std::optional<VolumeCapabilities> CapabilitiesAnswer;
     std::optional<VolumeLocation> LocationAnswer;

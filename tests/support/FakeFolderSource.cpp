@@ -26,7 +26,7 @@ FakeNode FakeFolder(std::string name, std::vector<FakeNode> children) {
 }
 
 class FakeHandle final : public FolderHandle {
-  public:
+public:
     FakeHandle(FakeFolderSource& source, const FakeNode& folder)
         : Source_(source), Folder_(folder) {
         ++Source_.OpenHandles;
@@ -43,8 +43,7 @@ class FakeHandle final : public FolderHandle {
     }
 
     bool Next(FolderEntry& entry) override {
-        if (Next_ >= Folder_.Children.size())
-            return false;
+        if (Next_ >= Folder_.Children.size()) return false;
         if (Folder_.FailAfter >= 0 && Next_ >= static_cast<std::size_t>(Folder_.FailAfter)) {
             return false;
         }
@@ -58,12 +57,11 @@ class FakeHandle final : public FolderHandle {
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
-        if (!Last_ || !Last_->IsFolder)
-            return nullptr;
+        if (!Last_ || !Last_->IsFolder) return nullptr;
         return Source_.Open(*Last_, childPath);
     }
 
-  private:
+private:
     FakeFolderSource& Source_;
     const FakeNode& Folder_;
     std::size_t Next_ = 0;
@@ -72,10 +70,8 @@ class FakeHandle final : public FolderHandle {
 
 std::unique_ptr<FolderHandle> FakeFolderSource::Open(const FakeNode& folder,
                                                      const std::string& path) {
-    if (OnOpen)
-        OnOpen(path);
-    if (folder.Unreadable)
-        return nullptr;
+    if (OnOpen) OnOpen(path);
+    if (folder.Unreadable) return nullptr;
     return std::make_unique<FakeHandle>(*this, folder);
 }
 

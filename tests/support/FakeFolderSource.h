@@ -29,7 +29,7 @@ FakeNode FakeFile(std::string name, std::uint64_t size, std::uint32_t attributes
 FakeNode FakeFolder(std::string name, std::vector<FakeNode> children = {});
 
 class FakeFolderSource final : public FolderSource {
-  public:
+public:
     explicit FakeFolderSource(FakeNode root) : Root_(std::move(root)) {}
 
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
@@ -39,7 +39,7 @@ class FakeFolderSource final : public FolderSource {
     int OpenHandles = 0;  // handles alive now
     int MostOpenHandles = 0;
 
-  private:
+private:
     friend class FakeHandle;
     std::unique_ptr<FolderHandle> Open(const FakeNode& folder, const std::string& path);
 

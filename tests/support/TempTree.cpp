@@ -16,8 +16,7 @@ TempTree::TempTree() {
     std::string pattern = (fs::temp_directory_path() / "quillet-test-XXXXXX").string();
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back(0);
-    if (!mkdtemp(buffer.data()))
-        throw std::runtime_error("mkdtemp failed");
+    if (!mkdtemp(buffer.data())) throw std::runtime_error("mkdtemp failed");
     Root_ = buffer.data();
 }
 

@@ -7,7 +7,7 @@
 namespace quillet::test {
 
 class TempTree {
-  public:
+public:
     TempTree();
     ~TempTree();
     TempTree(const TempTree&) = delete;
@@ -24,7 +24,7 @@ class TempTree {
     std::string SparseFile(const std::string& relative, std::uint64_t bytes) const;
     std::string Link(const std::string& relative, const std::string& target) const;
 
-  private:
+private:
     std::string Root_;
 };
 
