@@ -8,9 +8,18 @@
 
 namespace quillet {
 
+// The names of a long folder are stat'ed by two threads at once, the caller's and a helper
+// that the scan starts; the entries still come out in listing order, on the caller's thread.
 class LinuxFolderSource final : public FolderSource {
 public:
+    enum class Threads { Two, One };
+    explicit LinuxFolderSource(Threads threads = Threads::Two)
+        : ShareStats_(threads == Threads::Two) {}
+
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
+
+private:
+    bool ShareStats_;
 };
 
 }  // namespace quillet

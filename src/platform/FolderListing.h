@@ -1,0 +1,68 @@
+// The names of one folder, read at once with getdents64, and the stat of each name.
+//
+// Two threads may stat the names of one listing: the scan's thread walks it from the front,
+// a StatAhead worker from the back, and they meet wherever they meet. Each name is claimed by
+// exactly one of them (an atomic state per name), so every name is stat'ed once. The scan's
+// thread owns the listing; the worker only touches a listing between Share and Withdraw.
+#pragma once
+
+#include <sys/types.h>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillet {
+
+struct EntryStat {
+    int Error = 0;  // errno of the failed stat, 0 on success
+    mode_t Mode = 0;
+    dev_t Device = 0;
+    std::uint64_t Size = 0;
+    std::uint64_t Blocks = 0;  // 512-byte blocks allocated
+};
+
+class FolderListing {
+public:
+    // Reads every name of the open folder fd ("." and ".." left out). dirFd is where the names
+    // are stat'ed from; -1 means through basePath + name instead.
+    void Read(int fd, int dirFd, const std::string& basePath);
+
+    std::size_t Count() const { return Offsets_.size(); }
+    std::size_t NameBytes() const { return NameBytes_; }
+    const char* Name(std::size_t i) const { return Bytes_.data() + Offsets_[i]; }
+    unsigned char Type(std::size_t i) const { return Types_[i]; }
+
+    // From the scan's thread, in order: the stat of name i, done here or waited for.
+    const EntryStat& StatInOrder(std::size_t i);
+
+    // Lets a worker take names from the back; call before handing the listing over.
+    void PrepareToShare();
+    // From the worker: stats the last unclaimed name. False when none is left or the listing
+    // has been withdrawn.
+    bool StatFromBack(std::string& scratch);
+    // From the scan's thread, before it takes the listing back.
+    void Withdraw() { Withdrawn_.store(true, std::memory_order_release); }
+
+private:
+    enum State : std::uint8_t { kUnclaimed, kClaimed, kDone };
+    EntryStat StatName(std::size_t i, std::string& scratch) const;
+
+    std::vector<char> Bytes_;
+    std::vector<std::uint32_t> Offsets_;
+    std::vector<unsigned char> Types_;
+    std::vector<EntryStat> Stats_;
+    std::unique_ptr<std::atomic<std::uint8_t>[]> States_;
+    std::size_t StatesCapacity_ = 0;
+    bool Shared_ = false;
+    std::atomic<bool> Withdrawn_{false};
+    std::size_t Back_ = 0;  // the worker's next name is Back_ - 1
+    std::size_t NameBytes_ = 0;
+    int DirFd_ = -1;
+    std::string BasePath_;
+    std::string Scratch_;
+};
+
+}  // namespace quillet
