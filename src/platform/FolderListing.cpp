@@ -19,19 +19,22 @@ bool IsDotOrDotDot(const char* name) {
 
 }  // namespace
 
-void FolderListing::Read(int fd, int dirFd, const std::string& basePath) {
+void FolderListing::Read(int fd, int dirFd, const std::string& basePath,
+                         std::vector<char>& readBuffer) {
     DirFd_ = dirFd;
     BasePath_ = dirFd < 0 ? basePath : std::string();
+    Names_.clear();
     Offsets_.clear();
     Types_.clear();
     NameBytes_ = 0;
     Shared_ = false;
-    if (Bytes_.size() < kListingChunk) Bytes_.resize(kListingChunk);
+    if (readBuffer.size() < kListingChunk) readBuffer.resize(kListingChunk);
     std::size_t used = 0;
     for (;;) {
         // Room for at least one record of the longest name.
-        if (Bytes_.size() - used < sizeof(dirent64) + 16) Bytes_.resize(Bytes_.size() * 2);
-        const ssize_t n = getdents64(fd, Bytes_.data() + used, Bytes_.size() - used);
+        if (readBuffer.size() - used < sizeof(dirent64) + 16)
+            readBuffer.resize(readBuffer.size() * 2);
+        const ssize_t n = getdents64(fd, readBuffer.data() + used, readBuffer.size() - used);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -39,14 +42,16 @@ void FolderListing::Read(int fd, int dirFd, const std::string& basePath) {
         }
         used += static_cast<std::size_t>(n);
     }
+    // Keep only the names: the records carry padding and fields nobody reads.
     for (std::size_t at = 0; at < used;) {
-        const auto* record = reinterpret_cast<const dirent64*>(Bytes_.data() + at);
-        const auto nameOffset = static_cast<std::uint32_t>(at + offsetof(dirent64, d_name));
+        const auto* record = reinterpret_cast<const dirent64*>(readBuffer.data() + at);
         at += record->d_reclen;
         if (IsDotOrDotDot(record->d_name)) continue;
-        Offsets_.push_back(nameOffset);
+        const std::size_t length = std::strlen(record->d_name);
+        Offsets_.push_back(static_cast<std::uint32_t>(Names_.size()));
         Types_.push_back(record->d_type);
-        NameBytes_ += std::strlen(record->d_name);
+        Names_.append(record->d_name, length + 1);
+        NameBytes_ += length;
     }
     if (Stats_.size() < Offsets_.size()) Stats_.resize(Offsets_.size());
 }

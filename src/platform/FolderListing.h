@@ -26,13 +26,14 @@ struct EntryStat {
 
 class FolderListing {
 public:
-    // Reads every name of the open folder fd ("." and ".." left out). dirFd is where the names
-    // are stat'ed from; -1 means through basePath + name instead.
-    void Read(int fd, int dirFd, const std::string& basePath);
+    // Reads every name of the open folder fd ("." and ".." left out) through readBuffer, which
+    // one scan shares for all its folders. dirFd is where the names are stat'ed from; -1 means
+    // through basePath + name instead.
+    void Read(int fd, int dirFd, const std::string& basePath, std::vector<char>& readBuffer);
 
     std::size_t Count() const { return Offsets_.size(); }
     std::size_t NameBytes() const { return NameBytes_; }
-    const char* Name(std::size_t i) const { return Bytes_.data() + Offsets_[i]; }
+    const char* Name(std::size_t i) const { return Names_.data() + Offsets_[i]; }
     unsigned char Type(std::size_t i) const { return Types_[i]; }
 
     // From the scan's thread, in order: the stat of name i, done here or waited for.
@@ -50,7 +51,7 @@ private:
     enum State : std::uint8_t { kUnclaimed, kClaimed, kDone };
     EntryStat StatName(std::size_t i, std::string& scratch) const;
 
-    std::vector<char> Bytes_;
+    std::string Names_;  // each name followed by its NUL
     std::vector<std::uint32_t> Offsets_;
     std::vector<unsigned char> Types_;
     std::vector<EntryStat> Stats_;

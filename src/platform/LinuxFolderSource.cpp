@@ -3,12 +3,14 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -21,9 +23,11 @@
 namespace quillet {
 namespace {
 
-// Folders deeper than this are read through their full path instead of holding a descriptor,
-// so a deep tree cannot run the process out of file descriptors.
-constexpr int kMaxOpenFolders = 128;
+// Each open level of a scan holds a descriptor. Paths end near 2048 levels; this many are
+// asked of the system, and the program keeps some for itself. Folders deeper than the
+// descriptors allow are reached through their full path instead.
+constexpr rlim_t kDescriptorsWanted = 2048 + 256;
+constexpr rlim_t kDescriptorsKept = 256;
 // Listings shorter than this are not worth handing to the second thread.
 constexpr std::size_t kShareFrom = 8;
 #ifndef ZFS_SUPER_MAGIC
@@ -37,6 +41,8 @@ struct ScanVolume {
     bool CompressesInBlocks = false;  // allocation in st_blocks shrinks with compression
     bool ShareStats = true;
     int OpenFolders = 0;
+    int MaxOpenFolders = 0;
+    std::vector<char> ReadBuffer;  // getdents64 reads into it, one folder at a time
     std::vector<std::unique_ptr<FolderListing>> SpareListings;  // by depth, kept for reuse
     std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
 
@@ -57,12 +63,12 @@ public:
     LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, std::size_t depth, int fd,
                       const std::string& path)
         : Volume_(std::move(volume)), Depth_(depth), Listing_(Volume_->TakeListing(depth)) {
-        if (Volume_->OpenFolders < kMaxOpenFolders) {
+        if (Volume_->OpenFolders < Volume_->MaxOpenFolders) {
             Fd_ = fd;
             ++Volume_->OpenFolders;
-            Listing_->Read(fd, fd, path);
+            Listing_->Read(fd, fd, path, Volume_->ReadBuffer);
         } else {
-            Listing_->Read(fd, -1, path);
+            Listing_->Read(fd, -1, path, Volume_->ReadBuffer);
             close(fd);
             Path_ = path;
         }
@@ -151,6 +157,19 @@ private:
     bool LastEnterable_ = false;
 };
 
+int DescriptorsForFolders() {
+    struct rlimit limit;
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return 64;
+    if (limit.rlim_cur < kDescriptorsWanted && limit.rlim_max > limit.rlim_cur) {
+        limit.rlim_cur = std::min(limit.rlim_max, kDescriptorsWanted);
+        setrlimit(RLIMIT_NOFILE, &limit);
+        getrlimit(RLIMIT_NOFILE, &limit);
+    }
+    const rlim_t usable = std::min(limit.rlim_cur, kDescriptorsWanted);
+    return usable > 2 * kDescriptorsKept ? static_cast<int>(usable - kDescriptorsKept)
+                                         : static_cast<int>(usable / 2);
+}
+
 }  // namespace
 
 std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& path) {
@@ -159,6 +178,7 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
 
     auto volume = std::make_shared<ScanVolume>();
     volume->ShareStats = ShareStats_;
+    volume->MaxOpenFolders = MaxOpenFolders_ > 0 ? MaxOpenFolders_ : DescriptorsForFolders();
     struct statx sx;
     if (statx(fd, "", AT_EMPTY_PATH, STATX_TYPE, &sx) != 0) {
         close(fd);

@@ -13,13 +13,16 @@ namespace quillet {
 class LinuxFolderSource final : public FolderSource {
 public:
     enum class Threads { Two, One };
-    explicit LinuxFolderSource(Threads threads = Threads::Two)
-        : ShareStats_(threads == Threads::Two) {}
+    // maxOpenFolders: descriptors a scan may hold, one per open level; 0 for as many as the
+    // system grants. Deeper folders are reached through their full path.
+    explicit LinuxFolderSource(Threads threads = Threads::Two, int maxOpenFolders = 0)
+        : ShareStats_(threads == Threads::Two), MaxOpenFolders_(maxOpenFolders) {}
 
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
 
 private:
     bool ShareStats_;
+    int MaxOpenFolders_;
 };
 
 }  // namespace quillet

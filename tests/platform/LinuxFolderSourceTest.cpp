@@ -112,12 +112,19 @@ TEST(LinuxFolderSource, MissingRootsAndFilesCannotBeOpened) {
     EXPECT_EQ(source.OpenRoot(tree.File("file", 1) + "/"), nullptr);
 }
 
-// Makes a chain of `depth` folders named `name` below root, with one file at the bottom;
-// done relative to open folders, since the full path may be too long for the system.
-void MakeChain(const std::string& root, const std::string& name, int depth) {
+// Makes a chain of `depth` folders named `name` below root, with `files` empty files beside
+// each and one file "bottom" at the end; done relative to open folders, since the full path
+// may be too long for the system.
+void MakeChain(const std::string& root, const std::string& name, int depth, int files = 0) {
     int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(fd, 0);
     for (int i = 0; i < depth; ++i) {
+        for (int f = 0; f < files; ++f) {
+            const int file =
+                openat(fd, ("f" + std::to_string(f)).c_str(), O_WRONLY | O_CREAT, 0644);
+            ASSERT_GE(file, 0);
+            close(file);
+        }
         ASSERT_EQ(mkdirat(fd, name.c_str(), 0755), 0);
         const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
         close(fd);
@@ -132,15 +139,19 @@ void MakeChain(const std::string& root, const std::string& name, int depth) {
 }
 
 // Walks the chain as the scan does and returns how many levels could be opened.
-int OpenableDepth(const std::string& root, const std::string& name, bool& foundBottom) {
-    LinuxFolderSource source;
+int OpenableDepth(const std::string& root, const std::string& name, bool& foundBottom,
+                  LinuxFolderSource source = LinuxFolderSource(), int* filesSeen = nullptr) {
     std::vector<std::unique_ptr<FolderHandle>> open;
     std::string path = root + "/";
     open.push_back(source.OpenRoot(path));
     foundBottom = false;
     for (;;) {
         FolderEntry entry;
-        if (!open.back()->Next(entry)) return static_cast<int>(open.size()) - 1;
+        bool more;
+        while ((more = open.back()->Next(entry)) && !entry.IsFolder && entry.Name != "bottom") {
+            if (filesSeen) ++*filesSeen;
+        }
+        if (!more) return static_cast<int>(open.size()) - 1;
         if (entry.Name == "bottom") {
             foundBottom = true;
             return static_cast<int>(open.size()) - 1;
@@ -154,10 +165,23 @@ int OpenableDepth(const std::string& root, const std::string& name, bool& foundB
 
 TEST(LinuxFolderSource, DeepFoldersAreReadWithoutRunningOutOfDescriptors) {
     test::TempTree tree;
-    MakeChain(tree.Root(), "d", 600);
-    bool foundBottom = false;
-    EXPECT_EQ(OpenableDepth(tree.Root(), "d", foundBottom), 600);
-    EXPECT_TRUE(foundBottom);
+    MakeChain(tree.Root(), "d", 600, 10);
+    int firstFiles = -1;  // the walk leaves each level at its folder: the same files every time
+    for (LinuxFolderSource::Threads threads :
+         {LinuxFolderSource::Threads::One, LinuxFolderSource::Threads::Two}) {
+        for (int descriptors : {50, 0}) {
+            // With 50 descriptors, the folders past level 50 are reached by their full path.
+            bool foundBottom = false;
+            int files = 0;
+            EXPECT_EQ(OpenableDepth(tree.Root(), "d", foundBottom,
+                                    LinuxFolderSource(threads, descriptors), &files),
+                      600);
+            EXPECT_TRUE(foundBottom);
+            EXPECT_GT(files, 600);
+            if (firstFiles < 0) firstFiles = files;
+            EXPECT_EQ(files, firstFiles);
+        }
+    }
 }
 
 TEST(LinuxFolderSource, AFolderWhosePathIsTooLongCannotBeOpened) {
