@@ -30,5 +30,5 @@ fi
 for tree in "$wide" "$deep"; do
     "$scan" "$tree" >/dev/null
     read -r seconds kilobytes < <("$measure" "$scan" "$tree")
-    printf '%-40s %7.3f s  %7.1f MiB\n' "$(basename "$tree")" "$seconds" "$(echo "$kilobytes / 1024" | bc -l)"
+    awk -v t="$(basename "$tree")" -v s="$seconds" -v k="$kilobytes" 'BEGIN { printf "%-20s %7.3f s  %7.1f MiB\n", t, s, k / 1024 }'
 done

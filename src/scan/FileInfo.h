@@ -70,6 +70,8 @@ public:
     std::string_view Name(int index) const;
     TFolderData& Node(int index) { return Nodes_[static_cast<std::size_t>(index)]; }
     const TFolderData& Node(int index) const { return Nodes_[static_cast<std::size_t>(index)]; }
+    // The position of node in this list, -1 when it is not one of its nodes. With Name() it
+    // gives a node's name as stored on disk, which every action on the file needs.
     int IndexOf(const TFolderData* node) const;
 
     // Appends a file (or the free-space entry) and adds it to the totals.
