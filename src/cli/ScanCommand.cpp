@@ -5,6 +5,7 @@
 
 #include "app/SizeUnits.h"
 #include "chart/ChartEntries.h"
+#include "details/QXVersionInfo.h"
 #include "platform/PathNames.h"
 #include "scan/AsciiCase.h"
 #include "scan/ExclusionList.h"
@@ -26,6 +27,7 @@ constexpr const char* kUsage =
     "  --mode MODE   nominal (file sizes), allocated (space taken on disk, in whole\n"
     "                clusters; the default) or slack (allocated minus nominal)\n"
     "  --help        show this text\n"
+    "  --version     show the version\n"
     "\n"
     "Symbolic links are not followed and the scan stays on FOLDER's file system. Folders\n"
     "named in the [Directories] section of Excludes.ini beside the program are left out\n"
@@ -39,6 +41,7 @@ struct Arguments {
     TDisplayMode Mode = TDisplayMode::dmAllocated;
     std::string Folder;
     bool Help = false;
+    bool Version = false;
 };
 
 std::optional<TSizeUnit> ParseUnit(const std::string& text) {
@@ -76,6 +79,8 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
         }
         if (arg == "--help" || arg == "-h") {
             parsed.Help = true;
+        } else if (arg == "--version") {
+            parsed.Version = true;
         } else if (arg == "--units") {
             const auto unit = ParseUnit(value);
             if (!unit) return "unknown unit '" + value + "' (bytes, kB, MB, GB, TB or count)";
@@ -96,8 +101,9 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
             folderGiven = true;
         }
     }
-    if (!parsed.Help && !folderGiven) return "no FOLDER given";
-    if (!parsed.Help && parsed.Folder.empty()) return "the FOLDER argument is empty";
+    const bool scans = !parsed.Help && !parsed.Version;
+    if (scans && !folderGiven) return "no FOLDER given";
+    if (scans && parsed.Folder.empty()) return "the FOLDER argument is empty";
     return {};
 }
 
@@ -112,6 +118,14 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (parsed.Help) {
         out << kUsage;
+        return 0;
+    }
+    if (parsed.Version) {
+        const TQXVersionInfo version;
+        out << "quillet-scan " << version.ReadString("FileVersion") << ", "
+            << version.ReadString("Comments") << "\n"
+            << version.ReadString("ProductName") << "\n"
+            << version.ReadString("LegalCopyright") << "\n";
         return 0;
     }
     const std::string folder = AbsoluteFolderPath(parsed.Folder);

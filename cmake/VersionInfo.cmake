@@ -1,0 +1,22 @@
+# quillet_embed_version_info(TARGET): gives TARGET the program's version data (product name,
+# copyright, version, release date, web site) in its ELF section ".vsversion", where the
+# version reader and the about box find it.
+set(QUILLET_PRODUCT_NAME "Quillet - where the space on a disk goes")
+set(QUILLET_COPYRIGHT "Copyright © 2026 Corvane")
+set(QUILLET_WEB_SITE "quillet.corvane.example" CACHE STRING "Web address shown in the about box")
+
+function(quillet_embed_version_info target)
+    set(data ${CMAKE_CURRENT_BINARY_DIR}/${target}.vsversion)
+    add_custom_command(OUTPUT ${data}
+        COMMAND quillet-versioninfo ${data} ${PROJECT_VERSION}.0 ${QUILLET_RELEASE_DATE}
+                ${QUILLET_PRODUCT_NAME} ${QUILLET_COPYRIGHT} ${QUILLET_WEB_SITE}
+        DEPENDS quillet-versioninfo
+        COMMENT "Writing the version data of ${target}"
+        VERBATIM)
+    # The R flag keeps the linker from dropping a section that nothing refers to.
+    set(assembly ${CMAKE_CURRENT_BINARY_DIR}/${target}-vsversion.S)
+    file(CONFIGURE OUTPUT ${assembly} CONTENT
+        "    .section .vsversion,\"aR\",@progbits\n    .incbin \"${data}\"\n    .section .note.GNU-stack,\"\",@progbits\n")
+    set_source_files_properties(${assembly} PROPERTIES OBJECT_DEPENDS ${data})
+    target_sources(${target} PRIVATE ${assembly})
+endfunction()
