@@ -118,20 +118,27 @@ struct PeResources {
         return File.Number(Base + offset, size);
     }
 
-    // The entry of a directory with the given id, or its first entry when id is 0.
-    std::optional<std::uint32_t> Entry(std::uint64_t directory, std::uint32_t id) const {
+    // The target of a directory's entry: the first of the wanted ids that it has, otherwise
+    // (unless the id is required) its first entry.
+    std::optional<std::uint32_t> Entry(std::uint64_t directory,
+                                       std::initializer_list<std::uint32_t> wanted,
+                                       bool required) const {
         const auto named = Number(directory + 12, 2);
         const auto numbered = Number(directory + 14, 2);
         if (!named || !numbered) return std::nullopt;
         const std::uint64_t count = *named + *numbered;
-        for (std::uint64_t i = 0; i < count; ++i) {
-            const std::uint64_t entry = directory + 16 + 8 * i;
-            const auto name = Number(entry, 4);
-            const auto target = Number(entry + 4, 4);
-            if (!name || !target) return std::nullopt;
-            if (id == 0 || (*name == id && i >= *named)) return static_cast<std::uint32_t>(*target);
+        std::optional<std::uint32_t> first;
+        for (std::uint32_t id : wanted) {
+            for (std::uint64_t i = 0; i < count; ++i) {
+                const std::uint64_t entry = directory + 16 + 8 * i;
+                const auto name = Number(entry, 4);
+                const auto target = Number(entry + 4, 4);
+                if (!name || !target) return std::nullopt;
+                if (i == 0) first = static_cast<std::uint32_t>(*target);
+                if (*name == id && i >= *named) return static_cast<std::uint32_t>(*target);
+            }
         }
-        return std::nullopt;
+        return required ? std::nullopt : first;
     }
 };
 
@@ -167,10 +174,14 @@ std::optional<std::vector<std::uint8_t>> FindInPe(const ByteSource& file) {
     const PeResources resources{file, *base, *resourceSize};
 
     // Three levels (type, name, language), each a subdirectory but the last; a fixed walk, so
-    // a directory that points back at itself cannot make it loop.
+    // a directory that points back at itself cannot make it loop. As Windows does for a
+    // neutral request, the language-neutral data is taken first, then US English, then any.
     std::uint64_t at = 0;
     for (int level = 0; level < 3; ++level) {
-        const auto target = resources.Entry(at, level == 0 ? kRtVersion : 0);
+        std::optional<std::uint32_t> target;
+        if (level == 0) target = resources.Entry(at, {kRtVersion}, true);
+        if (level == 1) target = resources.Entry(at, {1}, false);
+        if (level == 2) target = resources.Entry(at, {0x0000, 0x0400, 0x0800, 0x0409}, false);
         if (!target) return std::nullopt;
         const bool subdirectory = *target & 0x80000000u;
         if (subdirectory != (level < 2)) return std::nullopt;

@@ -134,6 +134,10 @@ TEST(ScanCommand, TheProgramPrintsExactlyTheExpectedLines) {
     EXPECT_EQ(r.Out,
               "2.00   /big\n0.19   /my docs\n0.13   readme.md\n0.06   notes.txt\n0.00   /empty\n");
 
+    r = RunExecutable("--version");
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out.rfind("quillet-scan " QUILLET_FILE_VERSION ", ", 0), 0u) << r.Out;
+
     r = RunExecutable("'" + tree.Path("nothing here") + "'");
     EXPECT_EQ(r.Status, 2);
     EXPECT_NE(r.Out.find("cannot scan"), std::string::npos);
