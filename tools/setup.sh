@@ -4,7 +4,7 @@
 
 quillet_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libmount-dev
+    qt6-base-dev qt6-base-dev-tools libmount-dev fonts-dejavu-core
     libgtest-dev
 )
 

@@ -1,0 +1,26 @@
+#include "chart/ChartListBox.h"
+
+namespace quillet {
+
+void TChartListModel::SetRows(std::vector<TListRow> rows) {
+    beginResetModel();
+    Rows_ = std::move(rows);
+    endResetModel();
+}
+
+int TChartListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Count();
+}
+
+QVariant TChartListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= Count()) return {};
+    return QString::fromUtf8(Row(index.row()).Text);
+}
+
+TChartListBox::TChartListBox(QWidget* parent) : QListView(parent) {
+    // One row height for all: the view then never measures rows it does not show.
+    setUniformItemSizes(true);
+    setModel(&Model_);
+}
+
+}  // namespace quillet

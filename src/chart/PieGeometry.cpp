@@ -1,0 +1,96 @@
+#include "chart/PieGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillet {
+
+int RoundHalfEven(double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
+
+PiePoint PointAt(int cx, int cy, double angle, double distance) {
+    return {cx + RoundHalfEven(std::cos(angle) * distance),
+            cy - RoundHalfEven(std::sin(angle) * distance)};
+}
+
+std::vector<PieSlice> PlanSlices(const TStringListWithDouble& entries, double total, int width,
+                                 int height, int numColours) {
+    std::vector<PieSlice> slices;
+    if (!(total > 0)) return slices;
+    // With no colours in use (a colour text that failed to read) the default six stand in,
+    // so the pie still shows its slices apart.
+    const int turns = numColours > 0 ? numColours : 6;
+    const int cx = width / 2, cy = height / 2;
+    double s = 0;
+    PiePoint p{cx + RayLength, cy};
+    int k = 0;
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        const TChartEntry& entry = entries[static_cast<std::size_t>(i)];
+        if (entry.Record.Value == 0) continue;
+        const double w = TwoPi * entry.Record.Value / total;
+        if (!(w > MinSliceAngle)) break;
+        PieSlice slice;
+        slice.Entry = i;
+        slice.Start = s;
+        slice.End = s + w;
+        slice.From = p;
+        slice.To = PointAt(cx, cy, slice.End, RayLength);
+        slice.ColourSlot = entry.Text.starts_with('-') ? -1 : k;
+        slice.Labelled = w > MinLabelAngle && !SplitEntryText(entry.Text).Name.empty();
+        k = (k + 1) % turns;
+        slices.push_back(slice);
+        s = slice.End;
+        p = slice.To;
+    }
+    return slices;
+}
+
+PiePoint LabelPosition(double start, double end, int textWidth, int textHeight, int width,
+                       int height) {
+    const int cx = width / 2, cy = height / 2;
+    const int r = std::min(width, height) / 2;
+    const int hw = textWidth / 2, hh = textHeight / 2;
+    const double m = (start + end) / 2;
+    const PiePoint rim = PointAt(cx, cy, m, r);
+    int farthest = 0;
+    for (const PiePoint corner :
+         {PiePoint{rim.X - hw, rim.Y - hh}, PiePoint{rim.X + hw, rim.Y - hh},
+          PiePoint{rim.X - hw, rim.Y + hh}, PiePoint{rim.X + hw, rim.Y + hh}}) {
+        const double dx = corner.X - cx, dy = corner.Y - cy;
+        farthest = std::max(farthest, RoundHalfEven(std::sqrt(dx * dx + dy * dy)));
+    }
+    const int d = 2 * r - farthest;
+    const PiePoint centre = PointAt(cx, cy, m, d);
+    return {centre.X - hw, centre.Y - hh};
+}
+
+double PointAngle(double dx, double dy) {
+    constexpr double pi = TwoPi / 2;
+    if (dx == 0) return dy >= 0 ? pi / 2 : -pi / 2;
+    if (dy == 0) return dx > 0 ? 0 : pi;
+    const double t = std::atan(std::fabs(dy / dx));
+    if (dx > 0) return dy > 0 ? t : -t;
+    return dy > 0 ? pi - t : -(pi - t);
+}
+
+std::optional<int> HitEntry(const TStringListWithDouble& entries, double total, int width,
+                            int height, int x, int y) {
+    const double dx = x - width / 2;
+    const double dy = height / 2 - y;
+    // A chart taller than wide measures its radius by its width, as a square one does.
+    const int radius = std::min(width, height) / 2;
+    if (std::sqrt(dx * dx + dy * dy) >= radius || entries.empty() || !(total > 0))
+        return std::nullopt;
+    double a = PointAngle(dx, dy);
+    if (a < 0) a += TwoPi;
+    double b = 0;
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        const double w = TwoPi * entries[static_cast<std::size_t>(i)].Record.Value / total;
+        if (b < a && a < b + w) return i;
+        b += w;
+    }
+    return std::nullopt;
+}
+
+}  // namespace quillet
