@@ -6,4 +6,4 @@ source "$QUILLET_ROOT/tools/setup.sh"
 
 quillet_install_packages
 quillet_build "$QUILLET_ROOT/build"
-exec "$QUILLET_ROOT/build/src/cli/quillet-scan" "${1:-$PWD}"
+exec "$QUILLET_ROOT/build/src/app/quillet" "${1:-$PWD}"

@@ -1,0 +1,251 @@
+// The main window's construction, menus and layout.
+#include "app/FormMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/ListRow.h"
+#include "app/MainLayout.h"
+#include "chart/zebPieChart.h"
+
+namespace quillet {
+namespace {
+
+constexpr int kSpeedPanelHeight = 34;
+constexpr int kStatusBarHeight = 24;
+constexpr std::array<int, 4> kStatusPanelWidths = {115, 95, 95, 50};
+
+QToolButton* ToolButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& hint,
+                        int left) {
+    auto* button = new QToolButton(parent);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setGeometry(left, 4, 26, 26);
+    return button;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(TMainServices services, QStringList arguments, QWidget* parent)
+    : QMainWindow(parent), Services_(std::move(services)), Arguments_(std::move(arguments)) {
+    ScanPath = QDir::currentPath().toStdString();
+    setWindowTitle(QStringLiteral("Quillet"));
+    CreateControls();
+    CreateMenus();
+    // Client area 542 x 421 at design; no smaller than 550 x 435 outside.
+    setMinimumSize(550, 435);
+    resize(542, 421 + menuBar()->sizeHint().height());
+
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(100);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer2.setInterval(333);
+    connect(&Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+    TimerAferResize.setSingleShot(true);
+    TimerAferResize.setInterval(200);
+    connect(&TimerAferResize, &QTimer::timeout, this, [this] { TimerAferResizeTimer(); });
+    connect(&TimerRepeatScan, &QTimer::timeout, this, [this] { TimerRepeatScanTimer(); });
+    TimerRepeatScan.setInterval(Settings.RepeatInterval * 60000);
+    if (Settings.RepeatedScan) TimerRepeatScan.start();
+    SpeedButtonStopRefresh->setEnabled(TimerRepeatScan.isActive());
+    Timer1.start();
+}
+
+TMainForm::~TMainForm() {
+    // The chart and list point into the tree: empty them before the tree goes.
+    PieChart1->ClearEntries();
+}
+
+void TMainForm::CreateControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    SpeedPanel = new QWidget(client);
+    SpeedPanel->setGeometry(0, 0, 542, kSpeedPanelHeight);
+    OpenBtn = ToolButton(SpeedPanel, QStyle::SP_DirOpenIcon, QStringLiteral(" Open "), 4);
+    RefreshBtn =
+        ToolButton(SpeedPanel, QStyle::SP_BrowserReload, QStringLiteral("F5 - Refresh"), 32);
+    PrintBtn =
+        ToolButton(SpeedPanel, QStyle::SP_FileDialogDetailedView, QStringLiteral(" Print "), 60);
+    RefreshBtn->setEnabled(false);
+    PrintBtn->setEnabled(false);
+    connect(OpenBtn, &QToolButton::clicked, this, [this] { FileOpen(); });
+    connect(RefreshBtn, &QToolButton::clicked, this, [this] { Refresh1Click(); });
+
+    auto* unitsLabel = new QLabel(QStringLiteral("Units:  "), SpeedPanel);
+    unitsLabel->move(96, 9);
+    cbxUnits = new QComboBox(SpeedPanel);
+    cbxUnits->addItems({"bytes", "kB", "MB", "GB", "TB", "Count"});
+    cbxUnits->setToolTip(
+        QStringLiteral(" Show size in bytes, KB, MB, GB, TB or a count of files "));
+    cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
+    cbxUnits->setGeometry(136, 5, 72, 24);
+    connect(cbxUnits, &QComboBox::currentIndexChanged, this, [this] { cbxUnitsChange(); });
+
+    auto* displayLabel = new QLabel(QStringLiteral("Disk space: "), SpeedPanel);
+    displayLabel->move(218, 9);
+    cbxDisplay = new QComboBox(SpeedPanel);
+    cbxDisplay->addItems({"Nominal", "Allocated", "Slack only"});
+    cbxDisplay->setToolTip(QStringLiteral(" Choose how to include the slack space "));
+    cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
+    cbxDisplay->setGeometry(290, 5, 96, 24);
+    connect(cbxDisplay, &QComboBox::currentIndexChanged, this, [this] { cbxDisplayChange(); });
+
+    lblCompressed = new QLabel(QStringLiteral(" "), SpeedPanel);
+    lblCompressed->setGeometry(392, 9, 120, 18);
+    lblCompressed->hide();
+    SpeedButtonStopRefresh =
+        ToolButton(SpeedPanel, QStyle::SP_MediaStop, QStringLiteral("Stop timer refresh"), 512);
+    SpeedButtonStopRefresh->setCheckable(true);
+    SpeedButtonStopRefresh->setChecked(true);
+    connect(SpeedButtonStopRefresh, &QToolButton::clicked, this,
+            [this] { SpeedButtonStopRefreshClick(); });
+
+    PieChart1 = new TPieChart(client);
+    PieChart1->move(5, 37);
+    PieChart1->SetGhostColour(
+        static_cast<std::uint32_t>(palette().color(QPalette::Window).blue()) << 16 |
+        static_cast<std::uint32_t>(palette().color(QPalette::Window).green()) << 8 |
+        static_cast<std::uint32_t>(palette().color(QPalette::Window).red()));
+    PieChart1->OnDblClick = [this](TPieChart&) { PieChart1DblClick(); };
+
+    ListBox1 = new TChartListBox(client);
+    ListBox1->setGeometry(326, 40, 209, 300);
+    // Every row as high as "Cy" in the window's font, whatever font the list gets later.
+    ListBox1->setItemDelegate(
+        new TListRowDelegate(QFontMetrics(font()).boundingRect("Cy").height(), ListBox1));
+    PieChart1->SetListBox(ListBox1);
+    connect(ListBox1, &QAbstractItemView::clicked, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { ListBox1DblClick(); });
+
+    lblMaxFileNameLength = new QLabel(client);
+    lblMaxFileNameLength->setToolTip(QStringLiteral("Maximum characters in file name"));
+    lblMaxFileNameLength->move(4, 360);
+
+    BitBtnCancel = new QPushButton(QStringLiteral("Cancel"), client);
+    BitBtnCancel->setToolTip(QStringLiteral(" Stop the present scan "));
+    BitBtnCancel->setEnabled(false);
+    connect(BitBtnCancel, &QPushButton::clicked, this, [this] { btnStopClick(); });
+    BitBtnUp = new QPushButton(QStringLiteral("&Up"), client);
+    BitBtnUp->setToolTip(QStringLiteral("Previous folder"));
+    BitBtnUp->setEnabled(false);
+    connect(BitBtnUp, &QPushButton::clicked, this, [this] { BitBtnUpClick(); });
+    BitBtnExit = new QPushButton(QStringLiteral("E&xit"), client);
+    connect(BitBtnExit, &QPushButton::clicked, this, [this] { FileExit(); });
+    // Esc presses the cancel button, while it can be pressed.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (BitBtnCancel->isEnabled()) BitBtnCancel->click();
+    });
+
+    statusBar()->setFixedHeight(kStatusBarHeight);
+    statusBar()->setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        StatusPanels[i] = new QLabel(statusBar());
+        StatusPanels[i]->setFrameShape(QFrame::Panel);
+        StatusPanels[i]->setFrameShadow(QFrame::Sunken);
+        StatusPanels[i]->setFixedWidth(kStatusPanelWidths[i]);
+        statusBar()->addWidget(StatusPanels[i]);
+    }
+}
+
+void TMainForm::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    Open1 = file->addAction(QStringLiteral("&Open..."), this, [this] { FileOpen(); });
+    // Saving, printing, options and the about box are not built yet: shown, but disabled.
+    FileSaveMenu = file->addAction(QStringLiteral("&Save"));
+    FileSaveMenu->setEnabled(false);
+    Print1 = file->addAction(QStringLiteral("&Print"));
+    Print1->setEnabled(false);
+    file->addSeparator();
+    Exit1 = file->addAction(QStringLiteral("E&xit"), this, [this] { FileExit(); });
+    Exit1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    Refresh1 = view->addAction(QStringLiteral("&Refresh"), this, [this] { Refresh1Click(); });
+    Refresh1->setShortcut(QKeySequence(Qt::Key_F5));
+    RefreshFromHere = view->addAction(QStringLiteral("Refresh from &here"), this,
+                                      [this] { RefreshFromHereClick(); });
+    view->addSeparator();
+    Options1 = view->addAction(QStringLiteral("&Options..."));
+    Options1->setEnabled(false);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AboutItem = help->addAction(QStringLiteral("&About..."));
+    AboutItem->setEnabled(false);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::FormResize() {
+    TMainLayoutInput input;
+    input.WindowWidth = frameGeometry().width();
+    input.ClientHeight = height() - menuBar()->height();
+    input.SpeedPanelHeight = kSpeedPanelHeight;
+    input.StatusBarHeight = statusBar()->height();
+    input.LabelHeight = lblMaxFileNameLength->sizeHint().height();
+    input.ButtonHeight = BitBtnExit->sizeHint().height();
+    const TMainLayout layout = LayOutMainWindow(input);
+
+    SpeedPanel->resize(width(), kSpeedPanelHeight);
+    PieChart1->setGeometry(layout.ChartLeft, layout.ChartTop, layout.ChartSize, layout.ChartSize);
+    ListBox1->setGeometry(layout.ListLeft, 40, layout.ListWidth,
+                          std::max(0, layout.ButtonTop - 6 - 40));
+    ListBox1->viewport()->update();
+    lblMaxFileNameLength->setGeometry(4, layout.LabelTop, layout.ListLeft - 8, input.LabelHeight);
+    // Cancel, Up and Exit stay at the bottom right.
+    int right = width() - 8;
+    for (QPushButton* button : {BitBtnExit, BitBtnUp, BitBtnCancel}) {
+        const QSize size = button->sizeHint().expandedTo(QSize(75, 0));
+        right -= size.width();
+        button->setGeometry(right, layout.ButtonTop, size.width(), size.height());
+        right -= 6;
+    }
+    if (!TimerAferResize.isActive()) TimerAferResize.start();
+}
+
+void TMainForm::TimerAferResizeTimer() {
+    TimerAferResize.stop();
+    statusBar()->hide();
+    statusBar()->show();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backspace) {
+        if (BitBtnUp->isEnabled()) BitBtnUpClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // A scan in progress stops at its next entry; the program ends once it has unwound.
+    CancelRequested = true;
+    event->accept();
+}
+
+void TMainForm::FileExit() {
+    close();
+}
+
+void TMainForm::SetApplicationTitle(const QString& title) {
+    ApplicationTitle = title;
+    setWindowIconText(title);
+}
+
+}  // namespace quillet

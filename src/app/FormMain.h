@@ -1,0 +1,126 @@
+// TMainForm: the main window. It scans a folder tree (StartScan, with progress, cancel,
+// refresh and a repeat timer) and shows one folder of it at a time: the pie chart PieChart1,
+// the list ListBox1 beside it, the totals, counts and path in the status bar.
+//
+// Split by concern: FormMain.cpp builds the window and lays it out, FormMainScan.cpp runs
+// scans and their timers, FormMainView.cpp shows folders and handles navigation.
+//
+// Ownership: the window owns the root list and through it the whole tree; the chart and the
+// list only point into it. GUI thread only; a scan runs inside the handler that started it
+// and lets other handlers run once per folder.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <array>
+#include <string>
+
+#include "app/MainServices.h"
+#include "app/MainSettings.h"
+#include "scan/FileInfo.h"
+#include "scan/VolumeData.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace quillet {
+
+class TChartListBox;
+class TPieChart;
+
+class TMainForm : public QMainWindow {
+public:
+    // arguments: the command line without the program's name.
+    TMainForm(TMainServices services, QStringList arguments, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Scan state.
+    std::string ScanPath;  // where the next scan starts; ends in "/" once a scan ran
+    TFolderList RootList{nullptr, "."};
+    TFolderList* ShownList = nullptr;  // null while nothing is shown, or while a scan runs
+    double FreeSpace = 0;
+    bool Scanning = false;
+    bool CancelRequested = false;
+    std::string ProgressText;
+    QString ApplicationTitle = QStringLiteral("Quillet");
+
+    TMainSettings Settings;
+    std::string SelectedName;  // name part of the row last clicked
+
+    void StartScan();
+    void UpdateStatusCounts(const TFolderList& list, const std::string& text);
+    void FitStatusPanel(int index);
+    void ShowFolder(TFolderList* list);
+    void ShowNode(const TFolderData* node);
+
+    // Controls, named as the window's description names them.
+    QWidget* SpeedPanel = nullptr;
+    QToolButton* OpenBtn = nullptr;
+    QToolButton* RefreshBtn = nullptr;
+    QToolButton* PrintBtn = nullptr;
+    QComboBox* cbxUnits = nullptr;
+    QComboBox* cbxDisplay = nullptr;
+    QLabel* lblCompressed = nullptr;
+    QToolButton* SpeedButtonStopRefresh = nullptr;
+    TPieChart* PieChart1 = nullptr;
+    TChartListBox* ListBox1 = nullptr;
+    QLabel* lblMaxFileNameLength = nullptr;
+    QPushButton* BitBtnCancel = nullptr;
+    QPushButton* BitBtnUp = nullptr;
+    QPushButton* BitBtnExit = nullptr;
+    std::array<QLabel*, 4> StatusPanels{};
+    QAction* Open1 = nullptr;
+    QAction* FileSaveMenu = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Refresh1 = nullptr;
+    QAction* RefreshFromHere = nullptr;
+    QAction* Options1 = nullptr;
+    QAction* AboutItem = nullptr;
+
+    QTimer Timer1;           // 100 ms after creation: the first scan
+    QTimer Timer2;           // 333 ms: progress while a scan runs
+    QTimer TimerRepeatScan;  // RepeatInterval minutes: scans again
+    QTimer TimerAferResize;  // 200 ms after a resize: redraws the status bar
+
+    // Handlers.
+    void Timer1Timer();
+    void Timer2Timer();
+    void TimerRepeatScanTimer();
+    void TimerAferResizeTimer();
+    void btnStopClick();
+    void Refresh1Click();
+    void RefreshFromHereClick();
+    void FileOpen();
+    void FileExit();
+    void SpeedButtonStopRefreshClick();
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void PieChart1DblClick();
+    void BitBtnUpClick();
+    void cbxUnitsChange();
+    void cbxDisplayChange();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void FormResize();
+    void SetIdleControls(bool idle);
+    void SetApplicationTitle(const QString& title);
+    void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
+    void ReportScanError(const QString& text);
+
+    TMainServices Services_;
+    QStringList Arguments_;
+};
+
+}  // namespace quillet

@@ -1,0 +1,150 @@
+// Scanning: StartScan, through which every scan goes, the progress display, cancel, refresh,
+// open and the repeat timer.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <exception>
+
+#include "app/FormMain.h"
+#include "chart/zebPieChart.h"
+#include "platform/PathNames.h"
+#include "scan/ExclusionList.h"
+
+namespace quillet {
+
+void TMainForm::StartScan() {
+    if (Scanning) return;  // dropped, not queued
+    try {
+        PieChart1->ClearEntries();  // no row or slice may point into the tree about to go
+        setWindowTitle(QStringLiteral("Quillet"));
+        const std::string exclusionText = ReadExclusionText(Services_.ExcludesFolder);
+        if (ScanPath.empty() || ScanPath.back() != '/') ScanPath += '/';
+        const TVolumeData volume = ReadVolumeData(*Services_.Volumes, ScanPath);
+        FreeSpace = volume.FreeSpace;
+
+        CancelRequested = false;
+        SetIdleControls(false);
+        SetApplicationTitle(QStringLiteral("Quillet - scanning..."));
+        StatusPanels[0]->setText(QStringLiteral("Scanning..."));
+        FitStatusPanel(0);
+        StatusPanels[1]->clear();
+        StatusPanels[2]->clear();
+        lblMaxFileNameLength->clear();
+        lblMaxFileNameLength->setToolTip(QStringLiteral("Maximum characters in file name"));
+        Timer2.start();
+        ListBox1->setToolTip({});
+
+        RootList.ResetTo(ScanPath);
+        ShownList = nullptr;  // it named a list of the freed tree, unless the root
+        Scanning = true;
+        AddFreeSpaceEntry(RootList, volume, Settings.DisplayFreeDiskSpace,
+                          Settings.DisplayCompressed, Settings.DisplaySparse);
+        const bool compressed = OnDiskSwitch(Settings.DisplayCompressed);
+        const bool sparse = OnDiskSwitch(Settings.DisplaySparse);
+        ShowSizeAccountingIndicator(SizeAccountingIndicator(volume, compressed, sparse));
+
+        TScanOptions options;
+        options.CancelRequested = &CancelRequested;
+        options.ClusterSize = volume.ClusterSize;
+        options.ExclusionText = exclusionText;
+        options.Progress = [this](const std::string& text) { ProgressText = text; };
+        options.ProcessMessages = [] { QApplication::processEvents(); };
+        options.SparseSwitch = sparse;
+        options.CompressedSwitch = compressed;
+        RootList.Scan(*Services_.Folders, options);
+
+        ShowFolder(&RootList);
+    } catch (const std::exception& error) {
+        // The window goes back to idle, so the next scan can start, and then says what failed.
+        SetIdleControls(true);
+        ReportScanError(QString::fromUtf8(error.what()));
+        return;
+    }
+    SetIdleControls(true);
+}
+
+void TMainForm::SetIdleControls(bool idle) {
+    if (idle) {
+        Scanning = false;
+        SetApplicationTitle(QStringLiteral("Quillet"));
+        CancelRequested = false;
+        Timer2.stop();
+    }
+    BitBtnCancel->setEnabled(!idle);
+    if (!idle) BitBtnCancel->setFocus();
+    OpenBtn->setEnabled(idle);
+    RefreshBtn->setEnabled(idle);
+    PrintBtn->setEnabled(false);  // printing is not built yet
+}
+
+void TMainForm::ReportScanError(const QString& text) {
+    if (Services_.ShowError) Services_.ShowError(this, ApplicationTitle, text);
+}
+
+void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
+    lblCompressed->setVisible(indicator.Visible);
+    lblCompressed->setText(QString::fromStdString(indicator.Caption));
+    QString hint = QString::fromStdString(indicator.Hint);
+    hint.replace('\r', '\n');
+    lblCompressed->setToolTip(hint);
+    if (indicator.FontColour) {
+        const std::uint32_t c = *indicator.FontColour;
+        QPalette palette = lblCompressed->palette();
+        palette.setColor(QPalette::WindowText,
+                         QColor(static_cast<int>(c & 0xFF), static_cast<int>(c >> 8 & 0xFF),
+                                static_cast<int>(c >> 16 & 0xFF)));
+        lblCompressed->setPalette(palette);
+    }
+}
+
+void TMainForm::Timer1Timer() {
+    Timer1.stop();
+    if (!Arguments_.isEmpty()) {
+        // An empty argument means the working directory; a relative one is taken against it.
+        const QString first = Arguments_.first();
+        ScanPath = AbsoluteFolderPath(first.isEmpty() ? QDir::currentPath().toStdString()
+                                                      : first.toStdString());
+    }
+    StartScan();
+}
+
+void TMainForm::Timer2Timer() {
+    UpdateStatusCounts(RootList, ProgressText);
+}
+
+void TMainForm::TimerRepeatScanTimer() {
+    const bool buttonHeld = Services_.MouseButtonDown && Services_.MouseButtonDown();
+    if (!Scanning && !buttonHeld) StartScan();
+}
+
+void TMainForm::btnStopClick() {
+    CancelRequested = true;
+}
+
+void TMainForm::Refresh1Click() {
+    StartScan();
+}
+
+void TMainForm::RefreshFromHereClick() {
+    // While a scan runs there is no shown folder to start from: the request is dropped.
+    if (Scanning || !ShownList) return;
+    ScanPath = ShownList->Path();
+    StartScan();
+}
+
+void TMainForm::FileOpen() {
+    if (!Services_.ChooseFolder) return;
+    const auto chosen = Services_.ChooseFolder(this, ScanPath);
+    if (!chosen) return;
+    ScanPath = *chosen;
+    StartScan();
+}
+
+void TMainForm::SpeedButtonStopRefreshClick() {
+    TimerRepeatScan.stop();
+    SpeedButtonStopRefresh->setEnabled(false);
+}
+
+}  // namespace quillet

@@ -1,0 +1,113 @@
+// The folder view: one list of the tree as chart, rows, status bar, caption and "Max path: "
+// label, and the ways of moving through the tree.
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/FormMain.h"
+#include "app/LocalePunctuation.h"
+#include "chart/zebPieChart.h"
+
+namespace quillet {
+
+void TMainForm::ShowFolder(TFolderList* list) {
+    if (!list) return;
+    ShownList = list;
+    TStringListWithDouble lines;
+    lines.reserve(static_cast<std::size_t>(list->Count()));
+    for (int i = 0; i < list->Count(); ++i) {
+        const TFolderData& node = list->Node(i);
+        lines.push_back(
+            {EntryText(node, list->Name(i), Settings.DisplayMode, Settings.DisplayUnits),
+             {&node, 0}});
+    }
+    lblMaxFileNameLength->setText(QString::fromStdString(MaxPathCaption(list->LongestPathLength)));
+    lblMaxFileNameLength->setToolTip(
+        QString::fromUtf8(MaxPathHint(list->LongestPathLength, list->LongestPath())));
+    PieChart1->SetEntries(std::move(lines));
+
+    const NumberPunctuation punctuation = LocalePunctuation();
+    StatusPanels[0]->setText(QString::fromUtf8(
+        TotalSizeText(*list, Settings.DisplayMode, Settings.DisplayUnits, punctuation)));
+    FitStatusPanel(0);
+    UpdateStatusCounts(*list, list->Path());
+    const std::string freeSpace = FreeSpaceSuffix(FreeSpace, Settings.DisplayUnits, punctuation);
+    if (FreeSpace > 0 && !freeSpace.empty()) {
+        StatusPanels[0]->setText(StatusPanels[0]->text() + QString::fromUtf8(freeSpace));
+        FitStatusPanel(0);
+    }
+    setWindowTitle(QStringLiteral("Quillet - ") + QString::fromUtf8(list->Path()));
+    BitBtnUp->setEnabled(list->Parent != nullptr);
+}
+
+void TMainForm::ShowNode(const TFolderData* node) {
+    if (!node) return;
+    if (node->Children) {
+        ShowFolder(node->Children.get());
+    } else if (TFolderList* parent = ParentList(node)) {
+        ShowFolder(parent);
+    }
+}
+
+void TMainForm::UpdateStatusCounts(const TFolderList& list, const std::string& text) {
+    const NumberPunctuation punctuation = LocalePunctuation();
+    statusBar()->setUpdatesEnabled(false);
+    StatusPanels[1]->setText(QString::fromUtf8(FilesText(list.FileCount, punctuation)));
+    StatusPanels[2]->setText(QString::fromUtf8(FoldersText(list.FolderCount, punctuation)));
+    StatusPanels[3]->setText(QStringLiteral(" ") + QString::fromUtf8(text));
+    statusBar()->setUpdatesEnabled(true);
+    for (int i = 1; i <= 3; ++i)
+        FitStatusPanel(i);
+}
+
+void TMainForm::FitStatusPanel(int index) {
+    QLabel* panel = StatusPanels[static_cast<std::size_t>(index)];
+    const QFontMetrics metrics(statusBar()->font());
+    panel->setFixedWidth(metrics.horizontalAdvance(panel->text() + QStringLiteral("     ")));
+}
+
+namespace {
+
+const TFolderData* RowNode(const TChartListBox& list, int row) {
+    if (row < 0 || row >= list.Items().Count()) return nullptr;
+    return static_cast<const TFolderData*>(list.Items().Row(row).Obj);
+}
+
+}  // namespace
+
+void TMainForm::ListBox1DblClick() {
+    ShowNode(RowNode(*ListBox1, ListBox1->currentIndex().row()));
+}
+
+void TMainForm::PieChart1DblClick() {
+    ShowNode(static_cast<const TFolderData*>(PieChart1->HitObject()));
+}
+
+void TMainForm::BitBtnUpClick() {
+    // Every row of the shown list has it as owner: the first row leads to its parent.
+    const TFolderData* first = RowNode(*ListBox1, 0);
+    if (TFolderList* parent = ParentList(first)) ShowFolder(parent);
+}
+
+void TMainForm::ListBox1Click() {
+    const int row = ListBox1->currentIndex().row();
+    if (row < 0 || row >= ListBox1->Items().Count()) return;
+    SelectedName = std::string(SplitEntryText(ListBox1->Items().Row(row).Text).Name);
+    ListBox1->setToolTip(QString::fromUtf8(SelectedName));
+}
+
+void TMainForm::cbxUnitsChange() {
+    const int index = cbxUnits->currentIndex();
+    if (index >= 0 && index <= 5) Settings.DisplayUnits = static_cast<TSizeUnit>(index);
+    ShowFolder(ShownList);  // nothing while a scan runs: the new root shows in the new unit
+}
+
+void TMainForm::cbxDisplayChange() {
+    const int index = cbxDisplay->currentIndex();
+    if (index >= 0 && index <= 2) Settings.DisplayMode = static_cast<TDisplayMode>(index);
+    ShowFolder(ShownList);
+}
+
+}  // namespace quillet

@@ -1,0 +1,50 @@
+#include "app/ListRow.h"
+
+#include <QPainter>
+
+#include "chart/ChartEntries.h"
+#include "chart/ChartListBox.h"
+
+namespace quillet {
+
+TListRowParts SplitListRow(std::string_view text) {
+    const auto blank = text.find(' ');
+    if (blank == std::string_view::npos) return {};
+    return {text.substr(0, blank + 1), TrimEntryText(text.substr(blank)), true};
+}
+
+void TListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QBrush fill = selected ? option.palette.highlight() : option.palette.base();
+    const QColor ink =
+        (selected ? option.palette.highlightedText() : option.palette.text()).color();
+    painter->fillRect(option.rect, fill);
+    const auto* model = static_cast<const TChartListModel*>(index.model());
+    if (index.row() >= model->Count()) return;
+    const TListRowParts parts = SplitListRow(model->Row(index.row()).Text);
+    if (!parts.Valid) return;
+
+    const QString size = QStringLiteral("  ") + QString::fromUtf8(parts.Size);
+    const QString name = QString::fromUtf8(parts.Name);
+    const QFontMetrics metrics(option.font);
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(ink);
+    painter->setClipRect(option.rect);
+    const int baseline = option.rect.top() + metrics.ascent();
+    painter->drawText(QPoint(option.rect.left() + 2, baseline), name);
+    // The size covers whatever of the name reaches under it.
+    const int sizeWidth = metrics.horizontalAdvance(size);
+    const QRect sizeRect(option.rect.right() + 1 - sizeWidth, option.rect.top(), sizeWidth,
+                         option.rect.height());
+    painter->fillRect(sizeRect, fill);
+    painter->drawText(QPoint(sizeRect.left(), baseline), size);
+    painter->restore();
+}
+
+QSize TListRowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+    return QSize(1, RowHeight_);
+}
+
+}  // namespace quillet

@@ -1,0 +1,34 @@
+// How a row of the main window's list is drawn: the name on the left, the size right-aligned
+// over it, so a long name runs under the size and is cut off by it.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <string_view>
+
+namespace quillet {
+
+struct TListRowParts {
+    std::string_view Size;  // two blanks, the number, and the blank after it
+    std::string_view Name;  // the rest, trimmed
+    bool Valid = false;     // false when the text has no blank: nothing is drawn
+};
+
+// Splits a row text ("12.345   \windows") at its first blank. Size keeps the blank; the two
+// leading blanks are added by the drawing.
+TListRowParts SplitListRow(std::string_view text);
+
+class TListRowDelegate final : public QStyledItemDelegate {
+public:
+    // rowHeight: the height of "Cy" in the window's font, for every row.
+    TListRowDelegate(int rowHeight, QObject* parent)
+        : QStyledItemDelegate(parent), RowHeight_(rowHeight) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    int RowHeight_;
+};
+
+}  // namespace quillet

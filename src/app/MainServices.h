@@ -1,0 +1,32 @@
+// What the main window needs from outside itself: the file system to scan, volume questions,
+// the folder chooser, the mouse buttons, and the general error box. The program passes the
+// real ones; tests pass fakes, so no test waits on a modal dialog or a real disk.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/FolderSource.h"
+#include "platform/VolumeQuery.h"
+
+class QWidget;
+
+namespace quillet {
+
+struct TMainServices {
+    std::shared_ptr<FolderSource> Folders;
+    std::shared_ptr<const VolumeQuery> Volumes;
+    std::string ExcludesFolder;  // where Excludes.ini is read from
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& start)>
+        ChooseFolder;
+    std::function<bool()> MouseButtonDown;  // left or right held at this moment
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowError;
+};
+
+// The real ones: this machine's disks, the folder chooser dialog, message boxes.
+TMainServices SystemMainServices();
+
+}  // namespace quillet

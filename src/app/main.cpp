@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "app/FormMain.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillet"));
+    quillet::TMainForm form(quillet::SystemMainServices(), QApplication::arguments().mid(1));
+    form.show();
+    return QApplication::exec();
+}
