@@ -1,0 +1,339 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+
+#include "app/FormMain.h"
+#include "app/MainLayout.h"
+#include "chart/PieGeometry.h"
+#include "chart/zebPieChart.h"
+#include "platform/LinuxFolderSource.h"
+#include "support/FakeFolderSource.h"
+#include "support/TempTree.h"
+
+namespace quillet {
+namespace {
+
+using test::FakeFile;
+using test::FakeFolder;
+
+class FakeVolume final : public VolumeQuery {
+public:
+    bool MountPoint = false;
+    std::optional<VolumeSpace> Space(const std::string&) const override {
+        return VolumeSpace{4096, 52428800000};
+    }
+    std::optional<VolumeCapabilities> Capabilities(const std::string&) const override {
+        return VolumeCapabilities{false, true};
+    }
+    std::optional<VolumeLocation> Location(const std::string&) const override {
+        return VolumeLocation{"/media/usb", MountPoint};
+    }
+};
+
+// A main window over a fake disk: root holds big.bin, notes.txt and sub/ (inner.dat, deeper/).
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest()
+        : Source(std::make_shared<test::FakeFolderSource>(
+              FakeFolder("", {FakeFile("big.bin", 900000), FakeFile("notes.txt", 5000),
+                              FakeFolder("sub", {FakeFile("inner.dat", 300000),
+                                                 FakeFolder("deeper", {FakeFile("x", 10)})})}))),
+          Volume(std::make_shared<FakeVolume>()) {
+        Source->OnOpen = [this](const std::string& path) {
+            if (path == "/data/") ++Scans;
+            if (OnOpen) OnOpen(path);
+        };
+    }
+
+    TMainServices Services() {
+        TMainServices services;
+        services.Folders = Source;
+        services.Volumes = Volume;
+        services.ExcludesFolder = "/nonexistent";
+        services.ChooseFolder = [this](QWidget*, const std::string&) { return Chosen; };
+        services.MouseButtonDown = [this] { return ButtonHeld; };
+        services.ShowError = [this](QWidget*, const QString& title, const QString& text) {
+            Errors.push_back(title + ": " + text);
+        };
+        return services;
+    }
+
+    // Opens the window on /data and waits for its first scan to be shown.
+    TMainForm& Open(QStringList arguments = {"/data"}) {
+        Form = std::make_unique<TMainForm>(Services(), arguments);
+        Form->show();
+        QApplication::setActiveWindow(Form.get());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+        return *Form;
+    }
+
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
+            rows.push_back(Form->ListBox1->Items().Row(i).Text);
+        return rows;
+    }
+
+    int RowOf(std::string_view name) const {
+        for (int i = 0; i < Form->ListBox1->Items().Count(); ++i) {
+            if (SplitEntryText(Form->ListBox1->Items().Row(i).Text).Name == name) return i;
+        }
+        return -1;
+    }
+
+    void DoubleClickRow(std::string_view name) {
+        const int row = RowOf(name);
+        ASSERT_GE(row, 0) << name;
+        const QRect rect = Form->ListBox1->visualRect(Form->ListBox1->Items().index(row));
+        // As a user's hand does it: a click, then the second press that makes it double.
+        QTest::mouseClick(Form->ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(Form->ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    void DoubleClickSlice(std::string_view name) {
+        TPieChart& chart = *Form->PieChart1;
+        const auto slices = PlanSlices(chart.Entries(), chart.Total(), chart.width(),
+                                       chart.height(), chart.NumColours());
+        for (const PieSlice& slice : slices) {
+            if (SplitEntryText(chart.Entries()[static_cast<std::size_t>(slice.Entry)].Text).Name !=
+                name)
+                continue;
+            const double middle = (slice.Start + slice.End) / 2, r = chart.width() / 4.0;
+            const QPoint at(
+                chart.width() / 2 + static_cast<int>(std::lround(std::cos(middle) * r)),
+                chart.height() / 2 - static_cast<int>(std::lround(std::sin(middle) * r)));
+            QTest::mouseDClick(&chart, Qt::LeftButton, {}, at);
+            return;
+        }
+        FAIL() << "no slice " << name;
+    }
+
+    std::string Shown() const { return Form->ShownList ? Form->ShownList->Path() : "<none>"; }
+
+    std::shared_ptr<test::FakeFolderSource> Source;
+    std::shared_ptr<FakeVolume> Volume;
+    std::unique_ptr<TMainForm> Form;
+    std::function<void(const std::string&)> OnOpen;
+    std::optional<std::string> Chosen;
+    bool ButtonHeld = false;
+    int Scans = 0;
+    std::vector<QString> Errors;
+};
+
+TEST_F(MainWindowTest, ScansTheFolderGivenAtStartAndShowsItsRoot) {
+    TMainForm& form = Open();
+    EXPECT_EQ(Scans, 1);
+    EXPECT_EQ(form.windowTitle(), "Quillet - /data/");
+    EXPECT_EQ(Rows(),
+              (std::vector<std::string>{"880.0   big.bin", "300.0   /sub", "8.0   notes.txt"}));
+    EXPECT_EQ(form.StatusPanels[0]->text(), "1,188.0 kB  (51,200,000.0 kB free)");
+    EXPECT_EQ(form.StatusPanels[1]->text(), " Files: 4");
+    EXPECT_EQ(form.StatusPanels[2]->text(), " Folders: 2");
+    EXPECT_EQ(form.StatusPanels[3]->text(), " /data/");
+    EXPECT_EQ(form.lblMaxFileNameLength->text(), "Max path: 19");
+    EXPECT_EQ(form.lblMaxFileNameLength->toolTip(),
+              "Maximum characters in file name is 19 at /data/sub/inner.dat");
+    EXPECT_FALSE(form.BitBtnUp->isEnabled());
+    EXPECT_EQ(form.lblCompressed->text(), " sparse ");
+    EXPECT_EQ(form.ApplicationTitle, "Quillet");
+}
+
+TEST_F(MainWindowTest, WithoutArgumentsTheWorkingDirectoryIsScanned) {
+    test::TempTree tree;
+    tree.File("here.txt", 10);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(tree.Root()));
+    Source = nullptr;
+    Form = std::make_unique<TMainForm>(
+        [&] {
+            TMainServices services = Services();
+            services.Folders = std::make_shared<LinuxFolderSource>();
+            return services;
+        }(),
+        QStringList{});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(Form->windowTitle().toStdString(), "Quillet - " + tree.Root() + "/");
+    EXPECT_EQ(Rows(), std::vector<std::string>{"4.0   here.txt"});
+}
+
+TEST_F(MainWindowTest, ARelativeArgumentIsTakenAgainstTheWorkingDirectory) {
+    test::TempTree tree;
+    tree.File("inside/a.txt", 10);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(tree.Root()));
+    TMainServices services = Services();
+    services.Folders = std::make_shared<LinuxFolderSource>();
+    Form = std::make_unique<TMainForm>(services, QStringList{"inside"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(Form->windowTitle().toStdString(), "Quillet - " + tree.Root() + "/inside/");
+}
+
+TEST_F(MainWindowTest, DrillsDownByRowsAndSlicesAndComesBackUp) {
+    TMainForm& form = Open();
+    DoubleClickRow("/sub");
+    EXPECT_EQ(Shown(), "/data/sub/");
+    EXPECT_TRUE(form.BitBtnUp->isEnabled());
+    EXPECT_EQ(form.windowTitle(), "Quillet - /data/sub/");
+    DoubleClickRow("..");
+    EXPECT_EQ(Shown(), "/data/");
+
+    DoubleClickSlice("/sub");
+    EXPECT_EQ(Shown(), "/data/sub/");
+    QTest::mouseClick(form.BitBtnUp, Qt::LeftButton);
+    EXPECT_EQ(Shown(), "/data/");
+
+    DoubleClickRow("/sub");
+    DoubleClickRow("/deeper");
+    EXPECT_EQ(Shown(), "/data/sub/deeper/");
+    QTest::keyClick(&form, Qt::Key_Backspace);
+    EXPECT_EQ(Shown(), "/data/sub/");
+    DoubleClickRow("inner.dat");
+    EXPECT_EQ(Shown(), "/data/") << "opening a file of a sub-folder goes up";
+
+    DoubleClickRow("big.bin");
+    QTest::keyClick(&form, Qt::Key_Backspace);
+    QTest::mouseClick(form.BitBtnUp, Qt::LeftButton);
+    EXPECT_EQ(Shown(), "/data/") << "at the root nothing leads further up";
+    EXPECT_EQ(Scans, 1);
+}
+
+TEST_F(MainWindowTest, AClickOnARowSelectsItsName) {
+    TMainForm& form = Open();
+    const QRect rect = form.ListBox1->visualRect(form.ListBox1->Items().index(RowOf("notes.txt")));
+    QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_EQ(form.SelectedName, "notes.txt");
+    EXPECT_EQ(form.ListBox1->toolTip(), "notes.txt");
+}
+
+TEST_F(MainWindowTest, UnitsAndModeRedrawWithoutARescan) {
+    TMainForm& form = Open();
+    form.cbxUnits->setCurrentIndex(2);
+    EXPECT_EQ(Rows()[0], "0.86   big.bin");
+    EXPECT_EQ(form.StatusPanels[0]->text(), "1.16 MB  (50,000.00 MB free)");
+    form.cbxUnits->setCurrentIndex(0);
+    EXPECT_EQ(form.StatusPanels[0]->text(), "1,216,512 bytes") << "no free space in bytes";
+    form.cbxDisplay->setCurrentIndex(2);
+    EXPECT_EQ(Rows(),
+              (std::vector<std::string>{"7190   /sub", "3192   notes.txt", "1120   big.bin"}));
+    form.cbxUnits->setCurrentIndex(5);
+    EXPECT_EQ(Rows()[0], "2   /sub");
+    EXPECT_EQ(Scans, 1);
+}
+
+TEST_F(MainWindowTest, AMountPointShowsItsFreeSpaceAsAGhostSliceAndANegativeRow) {
+    Volume->MountPoint = true;
+    TMainForm& form = Open();
+    EXPECT_EQ(Rows()[0], "-51200000.0   (/media/usb free space)");
+    ASSERT_FALSE(form.PieChart1->Entries().empty());
+    EXPECT_EQ(form.PieChart1->Entries()[0].Text.front(), '-');
+    EXPECT_EQ(form.StatusPanels[1]->text(), " Files: 4") << "the free space is not a file";
+}
+
+TEST_F(MainWindowTest, F5DuringAScanIsDroppedAndEscStopsIt) {
+    TMainForm& form = Open();
+    OnOpen = [&](const std::string& path) {
+        if (path == "/data/sub/") {
+            QTest::keyClick(&form, Qt::Key_F5);
+            QTest::keyClick(&form, Qt::Key_F5);
+            QTest::keyClick(&form, Qt::Key_Escape);
+        }
+    };
+    QTest::keyClick(&form, Qt::Key_F5);
+    EXPECT_EQ(Scans, 2) << "one scan for three presses";
+    EXPECT_EQ(form.ApplicationTitle, "Quillet");
+    EXPECT_FALSE(form.Scanning);
+    EXPECT_EQ(form.RootList.FileCount, 3)
+        << "the root's files, then sub's first entry; then it stopped";
+    EXPECT_EQ(Shown(), "/data/");
+    EXPECT_FALSE(form.BitBtnCancel->isEnabled());
+}
+
+TEST_F(MainWindowTest, ChangesDuringAScanNeverTouchTheFreedTree) {
+    TMainForm& form = Open();
+    DoubleClickRow("/sub");
+    OnOpen = [&](const std::string& path) {
+        if (path != "/data/sub/") return;
+        form.cbxUnits->setCurrentIndex(2);
+        form.RefreshFromHereClick();
+        // The list is empty now: where its first row was, there is nothing to open.
+        QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+        QTest::mouseDClick(form.ListBox1->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+        QTest::mouseDClick(form.PieChart1, Qt::LeftButton, {}, form.PieChart1->rect().center());
+        QTest::keyClick(&form, Qt::Key_Backspace);
+    };
+    form.Refresh1Click();
+    EXPECT_EQ(Scans, 2);
+    EXPECT_EQ(Shown(), "/data/");
+    EXPECT_EQ(Rows()[0], "0.86   big.bin") << "the new root in the unit chosen meanwhile";
+}
+
+TEST_F(MainWindowTest, TheRepeatTimerSkipsATickWhileAButtonIsHeld) {
+    TMainForm& form = Open();
+    ButtonHeld = true;
+    form.TimerRepeatScanTimer();
+    EXPECT_EQ(Scans, 1);
+    ButtonHeld = false;
+    form.TimerRepeatScanTimer();
+    EXPECT_EQ(Scans, 2);
+}
+
+TEST_F(MainWindowTest, OpenScansTheChosenFolderAndCancelChangesNothing) {
+    TMainForm& form = Open();
+    form.FileOpen();
+    EXPECT_EQ(Scans, 1);
+    Chosen = "/data";
+    QTest::mouseClick(form.OpenBtn, Qt::LeftButton);
+    EXPECT_EQ(Scans, 2);
+}
+
+TEST_F(MainWindowTest, AnErrorEndsTheScanWithABoxAndTheWindowGoesBackToIdle) {
+    TMainForm& form = Open();
+    OnOpen = [](const std::string& path) {
+        if (path == "/data/sub/") throw std::runtime_error("the disk went away");
+    };
+    form.Refresh1Click();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0], "Quillet: the disk went away");
+    EXPECT_FALSE(form.Scanning);
+    EXPECT_TRUE(form.RefreshBtn->isEnabled());
+    OnOpen = nullptr;
+    form.Refresh1Click();
+    EXPECT_EQ(Shown(), "/data/");
+}
+
+TEST_F(MainWindowTest, KeepsTheChartSquareAndTheListBesideIt) {
+    TMainForm& form = Open();
+    // An outer width of 800 (the frame included) and 560 below the menu bar.
+    const int frame = form.frameGeometry().width() - form.width();
+    form.resize(800 - frame, 560 + form.menuBar()->height());
+    ASSERT_EQ(form.frameGeometry().width(), 800);
+    EXPECT_EQ(form.PieChart1->geometry(), QRect(5, 37, 490, 490));
+    EXPECT_EQ(form.ListBox1->x(), 503);
+    EXPECT_EQ(form.ListBox1->width(), 281);
+}
+
+TEST(MainLayout, TheWorkedExample) {
+    TMainLayoutInput input;
+    input.WindowWidth = 800;
+    input.ClientHeight = 560;
+    const TMainLayout layout = LayOutMainWindow(input);
+    EXPECT_EQ(layout.ChartSize, 490);
+    EXPECT_EQ(layout.ListLeft, 503);
+    EXPECT_EQ(layout.ListWidth, 281);
+    input.WindowWidth = 600;  // narrow: the width rule wins
+    EXPECT_EQ(LayOutMainWindow(input).ChartSize, 365);
+}
+
+}  // namespace
+}  // namespace quillet
