@@ -152,13 +152,18 @@ void TMainForm::CreateControls() {
 
     statusBar()->setFixedHeight(kStatusBarHeight);
     statusBar()->setSizeGripEnabled(false);
+    // The panels sit side by side at their own widths; what does not fit is cut off at the
+    // window's right edge rather than squeezing the panels before it.
+    StatusStrip_ = new QWidget(statusBar());
+    StatusStrip_->setMinimumWidth(0);
+    statusBar()->addWidget(StatusStrip_, 1);
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-        StatusPanels[i] = new QLabel(statusBar());
+        StatusPanels[i] = new QLabel(StatusStrip_);
         StatusPanels[i]->setFrameShape(QFrame::Panel);
         StatusPanels[i]->setFrameShadow(QFrame::Sunken);
-        StatusPanels[i]->setFixedWidth(kStatusPanelWidths[i]);
-        statusBar()->addWidget(StatusPanels[i]);
+        StatusPanelWidths_[i] = kStatusPanelWidths[i];
     }
+    LayOutStatusPanels();
 }
 
 void TMainForm::CreateMenus() {
@@ -219,10 +224,19 @@ void TMainForm::FormResize() {
     if (!TimerAferResize.isActive()) TimerAferResize.start();
 }
 
+void TMainForm::LayOutStatusPanels() {
+    int x = 0;
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        StatusPanels[i]->setGeometry(x, 0, StatusPanelWidths_[i], StatusStrip_->height());
+        x += StatusPanelWidths_[i] + 2;
+    }
+}
+
 void TMainForm::TimerAferResizeTimer() {
     TimerAferResize.stop();
     statusBar()->hide();
     statusBar()->show();
+    LayOutStatusPanels();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

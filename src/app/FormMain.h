@@ -113,12 +113,15 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void LayOutStatusPanels();
     void FormResize();
     void SetIdleControls(bool idle);
     void SetApplicationTitle(const QString& title);
     void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
     void ReportScanError(const QString& text);
 
+    QWidget* StatusStrip_ = nullptr;
+    std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;
     QStringList Arguments_;
 };

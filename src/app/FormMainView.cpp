@@ -64,8 +64,10 @@ void TMainForm::UpdateStatusCounts(const TFolderList& list, const std::string& t
 
 void TMainForm::FitStatusPanel(int index) {
     QLabel* panel = StatusPanels[static_cast<std::size_t>(index)];
-    const QFontMetrics metrics(statusBar()->font());
-    panel->setFixedWidth(metrics.horizontalAdvance(panel->text() + QStringLiteral("     ")));
+    const QFontMetrics metrics(panel->font());
+    StatusPanelWidths_[static_cast<std::size_t>(index)] =
+        metrics.horizontalAdvance(panel->text() + QStringLiteral("     "));
+    LayOutStatusPanels();
 }
 
 namespace {

@@ -166,17 +166,21 @@ TEST_F(MainWindowTest, WithoutArgumentsTheWorkingDirectoryIsScanned) {
     EXPECT_EQ(Rows(), std::vector<std::string>{"4.0   here.txt"});
 }
 
-TEST_F(MainWindowTest, ARelativeArgumentIsTakenAgainstTheWorkingDirectory) {
+TEST_F(MainWindowTest, RelativeAndEmptyArgumentsAreTakenAgainstTheWorkingDirectory) {
     test::TempTree tree;
     tree.File("inside/a.txt", 10);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(tree.Root()));
     TMainServices services = Services();
     services.Folders = std::make_shared<LinuxFolderSource>();
-    Form = std::make_unique<TMainForm>(services, QStringList{"inside"});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+    for (const auto& [argument, shown] :
+         {std::pair<QString, std::string>{"inside", tree.Root() + "/inside/"},
+          std::pair<QString, std::string>{"", tree.Root() + "/"}}) {
+        Form = std::make_unique<TMainForm>(services, QStringList{argument});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+        EXPECT_EQ(Form->windowTitle().toStdString(), "Quillet - " + shown);
+    }
     QDir::setCurrent(previous);
-    EXPECT_EQ(Form->windowTitle().toStdString(), "Quillet - " + tree.Root() + "/inside/");
 }
 
 TEST_F(MainWindowTest, DrillsDownByRowsAndSlicesAndComesBackUp) {
@@ -276,6 +280,17 @@ TEST_F(MainWindowTest, ChangesDuringAScanNeverTouchTheFreedTree) {
     EXPECT_EQ(Scans, 2);
     EXPECT_EQ(Shown(), "/data/");
     EXPECT_EQ(Rows()[0], "0.86   big.bin") << "the new root in the unit chosen meanwhile";
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowDuringAScanStopsIt) {
+    TMainForm& form = Open();
+    OnOpen = [&](const std::string& path) {
+        if (path == "/data/sub/") form.close();
+    };
+    form.Refresh1Click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.Scanning);
+    EXPECT_EQ(form.RootList.FileCount, 3) << "it stopped after sub's first entry";
 }
 
 TEST_F(MainWindowTest, TheRepeatTimerSkipsATickWhileAButtonIsHeld) {
