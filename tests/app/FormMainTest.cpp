@@ -17,6 +17,7 @@
 #include "chart/zebPieChart.h"
 #include "platform/LinuxFolderSource.h"
 #include "support/FakeFolderSource.h"
+#include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
 
 namespace quillet {
@@ -24,20 +25,6 @@ namespace {
 
 using test::FakeFile;
 using test::FakeFolder;
-
-class FakeVolume final : public VolumeQuery {
-public:
-    bool MountPoint = false;
-    std::optional<VolumeSpace> Space(const std::string&) const override {
-        return VolumeSpace{4096, 52428800000};
-    }
-    std::optional<VolumeCapabilities> Capabilities(const std::string&) const override {
-        return VolumeCapabilities{false, true};
-    }
-    std::optional<VolumeLocation> Location(const std::string&) const override {
-        return VolumeLocation{"/media/usb", MountPoint};
-    }
-};
 
 // A main window over a fake disk: root holds big.bin, notes.txt and sub/ (inner.dat, deeper/).
 class MainWindowTest : public ::testing::Test {
@@ -47,7 +34,7 @@ protected:
               FakeFolder("", {FakeFile("big.bin", 900000), FakeFile("notes.txt", 5000),
                               FakeFolder("sub", {FakeFile("inner.dat", 300000),
                                                  FakeFolder("deeper", {FakeFile("x", 10)})})}))),
-          Volume(std::make_shared<FakeVolume>()) {
+          Volume(std::make_shared<test::FakeVolumeQuery>(test::UsbVolume(false))) {
         Source->OnOpen = [this](const std::string& path) {
             if (path == "/data/") ++Scans;
             if (OnOpen) OnOpen(path);
@@ -120,7 +107,7 @@ protected:
     std::string Shown() const { return Form->ShownList ? Form->ShownList->Path() : "<none>"; }
 
     std::shared_ptr<test::FakeFolderSource> Source;
-    std::shared_ptr<FakeVolume> Volume;
+    std::shared_ptr<test::FakeVolumeQuery> Volume;
     std::unique_ptr<TMainForm> Form;
     std::function<void(const std::string&)> OnOpen;
     std::optional<std::string> Chosen;
@@ -236,7 +223,7 @@ TEST_F(MainWindowTest, UnitsAndModeRedrawWithoutARescan) {
 }
 
 TEST_F(MainWindowTest, AMountPointShowsItsFreeSpaceAsAGhostSliceAndANegativeRow) {
-    Volume->MountPoint = true;
+    Volume->LocationAnswer->PathIsMountPoint = true;
     TMainForm& form = Open();
     EXPECT_EQ(Rows()[0], "-51200000.0   (/media/usb free space)");
     ASSERT_FALSE(form.PieChart1->Entries().empty());

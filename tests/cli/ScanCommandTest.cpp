@@ -6,24 +6,11 @@
 
 #include "cli/ScanCommand.h"
 #include "platform/LinuxFolderSource.h"
+#include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
 
 namespace quillet {
 namespace {
-
-class FixedVolume final : public VolumeQuery {
-public:
-    bool MountPoint = false;
-    std::optional<VolumeSpace> Space(const std::string&) const override {
-        return VolumeSpace{4096, 52428800000};
-    }
-    std::optional<VolumeCapabilities> Capabilities(const std::string&) const override {
-        return VolumeCapabilities{false, true};
-    }
-    std::optional<VolumeLocation> Location(const std::string&) const override {
-        return VolumeLocation{"/media/usb", MountPoint};
-    }
-};
 
 // Sizes are whole multiples of 64 KiB, so any cluster size up to that gives the same figures.
 void MakeSampleTree(const test::TempTree& tree) {
@@ -41,7 +28,7 @@ struct Result {
     std::string Err;
 };
 
-Result RunCommand(const std::vector<std::string>& args, const FixedVolume& volume,
+Result RunCommand(const std::vector<std::string>& args, const VolumeQuery& volume,
                   const std::string& excludes = "") {
     LinuxFolderSource folders;
     TFolderList root(nullptr, ".");
@@ -54,7 +41,7 @@ TEST(ScanCommand, PrintsTheRootRowsLargestFirstInTheChosenUnitAndMode) {
     test::TempTree tree;
     MakeSampleTree(tree);
     tree.File("tiny", 1);
-    FixedVolume volume;
+    const test::FakeVolumeQuery volume = test::UsbVolume(false);
     Result r = RunCommand({"--units", "kB", tree.Root()}, volume);
     EXPECT_EQ(r.Status, 0) << r.Err;
     EXPECT_EQ(r.Out,
@@ -71,8 +58,7 @@ TEST(ScanCommand, PrintsTheRootRowsLargestFirstInTheChosenUnitAndMode) {
 TEST(ScanCommand, AMountPointListsItsFreeSpaceFirst) {
     test::TempTree tree;
     tree.File("a", 10);
-    FixedVolume volume;
-    volume.MountPoint = true;
+    const test::FakeVolumeQuery volume = test::UsbVolume(true);
     const Result r = RunCommand({"--units", "GB", tree.Root()}, volume);
     EXPECT_EQ(r.Out, "-48.828   (/media/usb free space)\n0.000   a\n");
 }
@@ -86,14 +72,14 @@ TEST(ScanCommand, LeavesOutTheFoldersOfExcludesIni) {
     std::fputs("[Directories]\n1=BIG\n2=Nothing\n", ini);
     std::fclose(ini);
     const Result r =
-        RunCommand({"--units", "MB", tree.Root()}, FixedVolume(), programFolder.Root());
+        RunCommand({"--units", "MB", tree.Root()}, test::UsbVolume(false), programFolder.Root());
     EXPECT_EQ(r.Out.find("/big"), std::string::npos);
     EXPECT_NE(r.Out.find("/my docs"), std::string::npos);
 }
 
 TEST(ScanCommand, SaysWhatIsWrongWithItsArguments) {
     test::TempTree tree;
-    const FixedVolume volume;
+    const const test::FakeVolumeQuery volume = test::UsbVolume(false);
     struct Case {
         std::vector<std::string> Args;
         const char* Message;

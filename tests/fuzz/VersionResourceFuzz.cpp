@@ -11,8 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> block = quillet::FindVersionInfo(bytes);
     for (const char* query : {"\\", "\\VarFileInfo\\Translation",
                               "\\StringFileInfo\\040904E4\\ProductName", "\\StringFileInfo"}) {
-        if (const auto value = quillet::QueryVersionValue(block, query)) quillet::VersionText(*value);
-        if (const auto value = quillet::QueryVersionValue(bytes, query)) quillet::VersionText(*value);
+        if (const auto value = quillet::QueryVersionValue(block, query))
+            quillet::VersionText(*value);
+        if (const auto value = quillet::QueryVersionValue(bytes, query))
+            quillet::VersionText(*value);
     }
     return 0;
 }

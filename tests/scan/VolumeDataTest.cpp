@@ -3,24 +3,12 @@
 #include "scan/TreeChecks.h"
 #include "scan/VolumeData.h"
 #include "support/FakeFolderSource.h"
+#include "support/FakeVolumeQuery.h"
 
 namespace quillet {
 namespace {
 
-class FakeVolumeQuery final : public VolumeQuery {
-public:
-    std::optional<VolumeSpace> SpaceAnswer;
-    std::optional<VolumeCapabilities> CapabilitiesAnswer;
-    std::optional<VolumeLocation> LocationAnswer;
-
-    std::optional<VolumeSpace> Space(const std::string&) const override { return SpaceAnswer; }
-    std::optional<VolumeCapabilities> Capabilities(const std::string&) const override {
-        return CapabilitiesAnswer;
-    }
-    std::optional<VolumeLocation> Location(const std::string&) const override {
-        return LocationAnswer;
-    }
-};
+using test::FakeVolumeQuery;
 
 TEST(VolumeData, AVolumeThatCannotBeAskedGivesClusterOneAndNoFreeSpace) {
     const TVolumeData volume = ReadVolumeData(FakeVolumeQuery(), "//server/share/");
