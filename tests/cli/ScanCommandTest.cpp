@@ -79,7 +79,7 @@ TEST(ScanCommand, LeavesOutTheFoldersOfExcludesIni) {
 
 TEST(ScanCommand, SaysWhatIsWrongWithItsArguments) {
     test::TempTree tree;
-    const const test::FakeVolumeQuery volume = test::UsbVolume(false);
+    const test::FakeVolumeQuery volume = test::UsbVolume(false);
     struct Case {
         std::vector<std::string> Args;
         const char* Message;
