@@ -18,6 +18,7 @@
 #include "app/ListRow.h"
 #include "app/MainLayout.h"
 #include "chart/zebPieChart.h"
+#include "details/AboutBx.h"
 
 namespace quillet {
 namespace {
@@ -169,7 +170,7 @@ void TMainForm::CreateControls() {
 void TMainForm::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     Open1 = file->addAction(QStringLiteral("&Open..."), this, [this] { FileOpen(); });
-    // Saving, printing, options and the about box are not built yet: shown, but disabled.
+    // Saving, printing and options are not built yet: shown, but disabled.
     FileSaveMenu = file->addAction(QStringLiteral("&Save"));
     FileSaveMenu->setEnabled(false);
     Print1 = file->addAction(QStringLiteral("&Print"));
@@ -188,8 +189,8 @@ void TMainForm::CreateMenus() {
     Options1->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AboutItem = help->addAction(QStringLiteral("&About..."));
-    AboutItem->setEnabled(false);
+    AboutItem = help->addAction(QStringLiteral("&About..."), this, [this] { About(); });
+    AboutBox = new TAboutBoxZEB1(this);
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -255,6 +256,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FileExit() {
     close();
+}
+
+void TMainForm::About() {
+    AboutBox->exec();
 }
 
 void TMainForm::SetApplicationTitle(const QString& title) {

@@ -29,6 +29,7 @@ class QToolButton;
 
 namespace quillet {
 
+class TAboutBoxZEB1;
 class TChartListBox;
 class TPieChart;
 
@@ -81,6 +82,7 @@ public:
     QAction* RefreshFromHere = nullptr;
     QAction* Options1 = nullptr;
     QAction* AboutItem = nullptr;
+    TAboutBoxZEB1* AboutBox = nullptr;  // made once, shown by Help > About
 
     QTimer Timer1;           // 100 ms after creation: the first scan
     QTimer Timer2;           // 333 ms: progress while a scan runs
@@ -104,6 +106,7 @@ public:
     void BitBtnUpClick();
     void cbxUnitsChange();
     void cbxDisplayChange();
+    void About();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

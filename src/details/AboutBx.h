@@ -1,0 +1,15 @@
+// TAboutBoxZEB1: the about box instance the program creates at start and reuses.
+#pragma once
+
+#include "details/zebAboutBox.h"
+
+namespace quillet {
+
+class TAboutBoxZEB1 final : public TAboutBoxZEB {
+public:
+    explicit TAboutBoxZEB1(QWidget* parent = nullptr) : TAboutBoxZEB(parent) {
+        setWindowTitle(QStringLiteral("About Quillet"));
+    }
+};
+
+}  // namespace quillet

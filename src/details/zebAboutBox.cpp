@@ -1,0 +1,85 @@
+#include "details/zebAboutBox.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QUrl>
+
+#include "platform/ExecutableFolder.h"
+
+namespace quillet {
+
+TAboutBoxZEB::TAboutBoxZEB(QWidget* parent) : TAboutBox(parent) {
+    setFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    setFixedSize(402, 213);
+    Panel1->setGeometry(8, 8, 386, 161);
+    ProgramIcon->setGeometry(16, 16, 32, 32);
+    QFont bold = ProductName->font();
+    bold.setBold(true);
+    ProductName->setFont(bold);
+    ProductName->move(64, 16);
+    Version->move(64, 40);
+    Copyright->move(8, 80);
+    Comments->setGeometry(8, 104, 199, Comments->sizeHint().height());
+    Comments->setText(QStringLiteral("All rights reserved."));
+
+    WebSite = PlainLabel(Panel1, 0, 136);
+    WebSite->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    WebSite->setCursor(Qt::PointingHandCursor);
+    QFont link = WebSite->font();
+    link.setUnderline(true);
+    WebSite->setFont(link);
+    QPalette navy = WebSite->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 0x80));
+    WebSite->setPalette(navy);
+    WebSite->installEventFilter(this);
+    LabelUserName = PlainLabel(Panel1, 8, 128);
+
+    OKButton->move(167, 180);
+    OpenAddress = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
+}
+
+void TAboutBoxZEB::showEvent(QShowEvent* event) {
+    FormShow();
+    if (parentWidget()) move(parentWidget()->geometry().center() - rect().center());
+    TAboutBox::showEvent(event);
+}
+
+void TAboutBoxZEB::FormShow() {
+    ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    const QString product = QString::fromStdString(QXVersionInfo.ReadStandardString(9));
+    setWindowTitle(QStringLiteral("About ") + product);
+    Copyright->setText(QString::fromStdString(QXVersionInfo.ReadStandardString(5)));
+    ProductName->setText(product);
+    Version->setText(QFileInfo(QString::fromStdString(ExecutablePath())).fileName() + ", V" +
+                     QString::fromStdString(QXVersionInfo.ReadStandardString(3)) + ", " +
+                     QString::fromStdString(QXVersionInfo.ReadStandardString(0)));
+    WebSite->setText(QString::fromStdString(QXVersionInfo.ReadString("Web site")));
+    for (QLabel* label : {ProductName, Version, Copyright, WebSite})
+        label->adjustSize();
+    // Right-aligned with its right edge where a 336-wide label at 0 would end.
+    WebSite->move(336 + 8 - WebSite->width(), 136);
+}
+
+void TAboutBoxZEB::WebSiteClick() {
+    QString address = WebSite->text();
+    if (address.isEmpty()) return;
+    if (!address.contains(QStringLiteral("http://"))) address.prepend(QStringLiteral("http://"));
+    if (OpenAddress) OpenAddress(address);
+}
+
+bool TAboutBoxZEB::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == WebSite && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        WebSiteClick();
+        return true;
+    }
+    return TAboutBox::eventFilter(watched, event);
+}
+
+}  // namespace quillet
