@@ -45,9 +45,12 @@ TMainForm::TMainForm(TMainServices services, QStringList arguments, QWidget* par
     setWindowTitle(QStringLiteral("Quillet"));
     CreateControls();
     CreateMenus();
-    // Client area 542 x 421 at design; no smaller than 550 x 435 outside.
+    // At design: at 193, 124 with a client area of 542 x 421; no smaller than 550 x 435.
     setMinimumSize(550, 435);
+    move(193, 124);
     resize(542, 421 + menuBar()->sizeHint().height());
+    FormInfo_ = std::make_unique<TRegistryFormInfo>(this);
+    LoadSettings();
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(100);
@@ -65,8 +68,17 @@ TMainForm::TMainForm(TMainServices services, QStringList arguments, QWidget* par
 }
 
 TMainForm::~TMainForm() {
+    FormInfo_.reset();  // saves the placement while the window can still report it
     // The chart and list point into the tree: empty them before the tree goes.
     PieChart1->ClearEntries();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    if (!Shown_) {
+        Shown_ = true;
+        FormInfo_->Apply();
+    }
+    QMainWindow::showEvent(event);
 }
 
 void TMainForm::CreateControls() {
@@ -251,6 +263,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 void TMainForm::closeEvent(QCloseEvent* event) {
     // A scan in progress stops at its next entry; the program ends once it has unwound.
     CancelRequested = true;
+    SaveSettings();
     event->accept();
 }
 

@@ -14,12 +14,14 @@
 #include <QStringList>
 #include <QTimer>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/MainServices.h"
 #include "app/MainSettings.h"
 #include "scan/FileInfo.h"
 #include "scan/VolumeData.h"
+#include "settings/RegistryVariables.h"
 
 class QAction;
 class QComboBox;
@@ -109,6 +111,7 @@ public:
     void About();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -116,6 +119,8 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void LoadSettings();
+    void SaveSettings();
     void LayOutStatusPanels();
     void FormResize();
     void SetIdleControls(bool idle);
@@ -123,6 +128,8 @@ private:
     void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
     void ReportScanError(const QString& text);
 
+    std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
+    bool Shown_ = false;
     QWidget* StatusStrip_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;

@@ -1,0 +1,70 @@
+// The main window's settings: read once while the window is made, written at every close.
+#include <QComboBox>
+#include <QPalette>
+
+#include "app/FormMain.h"
+#include "chart/zebPieChart.h"
+#include "settings/FontSettings.h"
+#include "settings/SettingsKey.h"
+
+namespace quillet {
+namespace {
+
+constexpr int kMinInterval = 1;
+constexpr int kMaxInterval = 1440;  // a day; also keeps minutes x 60,000 within 32 bits
+
+TStoredFont FontOf(const QWidget& widget, const QColor& colour) {
+    return {widget.font(), ColourRefFromColor(colour)};
+}
+
+}  // namespace
+
+void TMainForm::LoadSettings() {
+    TSettingsKey key;
+    // The four byte-sized settings keep the low 8 bits of what is stored; out of range, the
+    // mode and the units fall back to their defaults.
+    Settings.DisplayCompressed = static_cast<std::uint8_t>(key.ReadInteger("Display compressed", 1));
+    Settings.DisplaySparse = static_cast<std::uint8_t>(key.ReadInteger("Display sparse", 1));
+    const auto mode = static_cast<std::uint8_t>(key.ReadInteger("Display mode", 1));
+    Settings.DisplayMode = mode <= 2 ? static_cast<TDisplayMode>(mode) : TDisplayMode::dmAllocated;
+    const auto units = static_cast<std::uint8_t>(key.ReadInteger("Display units", 1));
+    Settings.DisplayUnits = units <= 5 ? static_cast<TSizeUnit>(units) : TSizeUnit::suKB;
+    PieChart1->SetColours(
+        key.ReadText("PieChartColours", QString::fromStdString(PieChart1->Colours())).toStdString());
+    Settings.RightClickFolder = key.ReadBoolean("RightClickFolder", true);
+    Settings.DisplayFreeDiskSpace = key.ReadBoolean("DisplayFreeDiskSpace", true);
+    Settings.RepeatedScan = key.ReadBoolean("RepeatedScan", false);
+    Settings.RepeatInterval = std::clamp(key.ReadInteger("RepeatInterval", 10), kMinInterval, kMaxInterval);
+
+    cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
+    cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
+
+    TStoredFont chartFont = FontOf(*PieChart1, PieChart1->FontColour());
+    LoadFont(key, "PieChartFont", chartFont);
+    PieChart1->setFont(chartFont.Font);
+    PieChart1->SetFontColour(ColorFromColourRef(chartFont.Colour));
+    TStoredFont listFont = FontOf(*ListBox1, ListBox1->palette().color(QPalette::Text));
+    LoadFont(key, "ListboxFont", listFont);
+    ListBox1->setFont(listFont.Font);
+    QPalette palette = ListBox1->palette();
+    palette.setColor(QPalette::Text, ColorFromColourRef(listFont.Colour));
+    ListBox1->setPalette(palette);
+}
+
+void TMainForm::SaveSettings() {
+    TSettingsKey key;
+    SaveFont(key, "PieChartFont", FontOf(*PieChart1, PieChart1->FontColour()));
+    SaveFont(key, "ListboxFont", FontOf(*ListBox1, ListBox1->palette().color(QPalette::Text)));
+    key.WriteInteger("Display compressed", Settings.DisplayCompressed);
+    key.WriteInteger("Display sparse", Settings.DisplaySparse);
+    key.WriteInteger("Display mode", static_cast<int>(Settings.DisplayMode));
+    key.WriteInteger("Display units", static_cast<int>(Settings.DisplayUnits));
+    key.WriteText("PieChartColours", QString::fromStdString(PieChart1->Colours()));
+    key.WriteBoolean("RightClickFolder", Settings.RightClickFolder);
+    key.WriteBoolean("DisplayFreeDiskSpace", Settings.DisplayFreeDiskSpace);
+    key.WriteBoolean("RepeatedScan", Settings.RepeatedScan);
+    key.WriteInteger("RepeatInterval", Settings.RepeatInterval);
+    key.Close();
+}
+
+}  // namespace quillet

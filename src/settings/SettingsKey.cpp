@@ -1,0 +1,43 @@
+#include "settings/SettingsKey.h"
+
+#include <optional>
+
+namespace quillet {
+
+TSettingsKey::TSettingsKey(const QString& organization, const QString& application)
+    : Settings_(QSettings::NativeFormat, QSettings::UserScope, organization.toLower(),
+                application.toLower()) {}
+
+std::optional<std::int32_t> IntegerFromText(const QString& text) {
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok, 10);
+    if (!ok || value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t TSettingsKey::ReadInteger(const QString& name, std::int32_t defaultValue) const {
+    const QVariant value = Settings_.value(name);
+    if (!value.isValid()) return defaultValue;
+    return IntegerFromText(value.toString()).value_or(defaultValue);
+}
+
+bool TSettingsKey::ReadBoolean(const QString& name, bool defaultValue) const {
+    return ReadInteger(name, defaultValue ? 1 : 0) != 0;
+}
+
+QString TSettingsKey::ReadText(const QString& name, const QString& defaultValue) const {
+    const QVariant value = Settings_.value(name);
+    return value.isValid() ? value.toString() : defaultValue;
+}
+
+void TSettingsKey::WriteInteger(const QString& name, std::int32_t value) {
+    Settings_.setValue(name, QString::number(value));
+}
+
+void TSettingsKey::WriteBoolean(const QString& name, bool value) {
+    Settings_.setValue(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TSettingsKey::WriteText(const QString& name, const QString& text) { Settings_.setValue(name, text); }
+
+}  // namespace quillet
