@@ -4,8 +4,8 @@
 
 quillet_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libmount-dev fonts-dejavu-core
-    libgtest-dev
+    qt6-base-dev qt6-base-dev-tools libqt6svg6 libmount-dev fonts-dejavu-core
+    libgtest-dev desktop-file-utils
 )
 
 quillet_missing_packages() {
