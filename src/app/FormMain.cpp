@@ -51,6 +51,8 @@ TMainForm::TMainForm(TMainServices services, QStringList arguments, QWidget* par
     resize(542, 421 + menuBar()->sizeHint().height());
     FormInfo_ = std::make_unique<TRegistryFormInfo>(this);
     LoadSettings();
+    // At every start, so a program that moved gets its path written again.
+    if (Services_.FolderMenu) RegisterFolderMenu(Settings.RightClickFolder, *Services_.FolderMenu);
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(100);

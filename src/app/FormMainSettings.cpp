@@ -23,18 +23,21 @@ void TMainForm::LoadSettings() {
     TSettingsKey key;
     // The four byte-sized settings keep the low 8 bits of what is stored; out of range, the
     // mode and the units fall back to their defaults.
-    Settings.DisplayCompressed = static_cast<std::uint8_t>(key.ReadInteger("Display compressed", 1));
+    Settings.DisplayCompressed =
+        static_cast<std::uint8_t>(key.ReadInteger("Display compressed", 1));
     Settings.DisplaySparse = static_cast<std::uint8_t>(key.ReadInteger("Display sparse", 1));
     const auto mode = static_cast<std::uint8_t>(key.ReadInteger("Display mode", 1));
     Settings.DisplayMode = mode <= 2 ? static_cast<TDisplayMode>(mode) : TDisplayMode::dmAllocated;
     const auto units = static_cast<std::uint8_t>(key.ReadInteger("Display units", 1));
     Settings.DisplayUnits = units <= 5 ? static_cast<TSizeUnit>(units) : TSizeUnit::suKB;
     PieChart1->SetColours(
-        key.ReadText("PieChartColours", QString::fromStdString(PieChart1->Colours())).toStdString());
+        key.ReadText("PieChartColours", QString::fromStdString(PieChart1->Colours()))
+            .toStdString());
     Settings.RightClickFolder = key.ReadBoolean("RightClickFolder", true);
     Settings.DisplayFreeDiskSpace = key.ReadBoolean("DisplayFreeDiskSpace", true);
     Settings.RepeatedScan = key.ReadBoolean("RepeatedScan", false);
-    Settings.RepeatInterval = std::clamp(key.ReadInteger("RepeatInterval", 10), kMinInterval, kMaxInterval);
+    Settings.RepeatInterval =
+        std::clamp(key.ReadInteger("RepeatInterval", 10), kMinInterval, kMaxInterval);
 
     cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
     cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));

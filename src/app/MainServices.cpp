@@ -1,5 +1,6 @@
 #include "app/MainServices.h"
 
+#include <QFile>
 #include <QGuiApplication>
 
 #include "app/ErrorBox.h"
@@ -20,6 +21,9 @@ TMainServices SystemMainServices() {
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
     };
     services.ShowError = ShowErrorBox;
+    QFile icon(QStringLiteral(":/quillet.svg"));
+    services.FolderMenu =
+        SystemFolderMenuEnvironment(icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray());
     return services;
 }
 

@@ -11,6 +11,7 @@
 
 #include "platform/FolderSource.h"
 #include "platform/VolumeQuery.h"
+#include "settings/FolderMenu.h"
 
 class QWidget;
 
@@ -24,6 +25,8 @@ struct TMainServices {
         ChooseFolder;
     std::function<bool()> MouseButtonDown;  // left or right held at this moment
     std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowError;
+    // Where the file managers' folder entry goes; none leaves every file manager alone.
+    std::optional<TFolderMenuEnvironment> FolderMenu;
 };
 
 // The real ones: this machine's disks, the folder chooser dialog, message boxes.

@@ -25,7 +25,9 @@ QSettings Store(const QString& keyName) {
 }
 
 // Client size as the window reports it: the area inside its frame.
-QSize ClientSize(const QWidget& form) { return form.size(); }
+QSize ClientSize(const QWidget& form) {
+    return form.size();
+}
 
 }  // namespace
 
@@ -40,7 +42,9 @@ TRegistryInteger::TRegistryInteger(QString valueName, std::int32_t defaultValue)
     if (stored.isValid()) Value = IntegerFromText(stored.toString()).value_or(Value);
 }
 
-TRegistryInteger::~TRegistryInteger() { Save(); }
+TRegistryInteger::~TRegistryInteger() {
+    Save();
+}
 
 void TRegistryInteger::Save() {
     QSettings store = Store(KeyName());
@@ -55,8 +59,10 @@ TRegistryFormInfo::TRegistryFormInfo(QWidget* form) : Form(form) {
     FormTop = std::make_unique<TRegistryInteger>("FormTop", frame.top());
     FormWidth = std::make_unique<TRegistryInteger>("FormWidth", frame.width());
     FormHeight = std::make_unique<TRegistryInteger>("FormHeight", frame.height());
-    FormClientWidth = std::make_unique<TRegistryInteger>("FormClientWidth", ClientSize(*form).width());
-    FormClientHeight = std::make_unique<TRegistryInteger>("FormClientHeight", ClientSize(*form).height());
+    FormClientWidth =
+        std::make_unique<TRegistryInteger>("FormClientWidth", ClientSize(*form).width());
+    FormClientHeight =
+        std::make_unique<TRegistryInteger>("FormClientHeight", ClientSize(*form).height());
 }
 
 TRegistryFormInfo::~TRegistryFormInfo() {

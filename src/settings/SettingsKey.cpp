@@ -38,6 +38,8 @@ void TSettingsKey::WriteBoolean(const QString& name, bool value) {
     Settings_.setValue(name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void TSettingsKey::WriteText(const QString& name, const QString& text) { Settings_.setValue(name, text); }
+void TSettingsKey::WriteText(const QString& name, const QString& text) {
+    Settings_.setValue(name, text);
+}
 
 }  // namespace quillet

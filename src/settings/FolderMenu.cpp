@@ -1,0 +1,218 @@
+#include "settings/FolderMenu.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include "platform/ExecutableFolder.h"
+
+namespace quillet {
+namespace {
+
+const QString kActionId = QStringLiteral("quillet-usage-pie-chart");
+const QString kDescription = QStringLiteral("Show the disk usage of this folder as a pie chart");
+
+// A path as one double-quoted argument of a desktop file's Exec line: the quoting rules
+// first, then the escapes of a desktop file's string values.
+QString DesktopQuoted(const QString& path) {
+    QString quoted;
+    for (const QChar c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+        quoted += c == '%' ? QStringLiteral("%%") : QString(c);
+    }
+    quoted.replace('\\', QStringLiteral("\\\\"));
+    return '"' + quoted + '"';
+}
+
+// A path as one single-quoted shell word.
+QString ShellQuoted(const QString& path) {
+    QString quoted = path;
+    quoted.replace('\'', QStringLiteral("'\\''"));
+    return '\'' + quoted + '\'';
+}
+
+// The same in a command line whose "%" codes the file manager fills in.
+QString CommandQuoted(const QString& path) {
+    QString quoted = ShellQuoted(path);
+    quoted.replace('%', QStringLiteral("%%"));
+    return quoted;
+}
+
+bool WriteAtomically(const QString& path, const QByteArray& content, bool executable) {
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
+        !file.commit()) {
+        return false;
+    }
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (executable)
+        permissions |= QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    return QFile::setPermissions(path, permissions);
+}
+
+struct ActionFile {
+    QString Path;
+    QByteArray Content;
+    bool Executable;
+};
+
+QString DolphinFile(const TFolderMenuEnvironment& e) {
+    return e.DataHome + "/kio/servicemenus/" + kActionId + ".desktop";
+}
+QString NemoFile(const TFolderMenuEnvironment& e) {
+    return e.DataHome + "/nemo/actions/" + kActionId + ".nemo_action";
+}
+QString FileManagerActionsFile(const TFolderMenuEnvironment& e) {
+    return e.DataHome + "/file-manager/actions/" + kActionId + ".desktop";
+}
+QString NautilusFile(const TFolderMenuEnvironment& e) {
+    return e.DataHome + "/nautilus/scripts/Usage Pie Chart";
+}
+QString ThunarFile(const TFolderMenuEnvironment& e) {
+    return e.ConfigHome + "/Thunar/uca.xml";
+}
+
+bool Installed(const TFolderMenuEnvironment& e, std::initializer_list<const char*> programs) {
+    for (const char* program : programs) {
+        if (e.IsInstalled && e.IsInstalled(QString::fromLatin1(program))) return true;
+    }
+    return false;
+}
+
+// The action files of the installed file managers other than Thunar, which shares one file.
+std::vector<ActionFile> ActionFiles(const TFolderMenuEnvironment& e) {
+    std::vector<ActionFile> files;
+    if (Installed(e, {"dolphin"})) {
+        files.push_back(
+            {DolphinFile(e),
+             ("[Desktop Entry]\nType=Service\nMimeType=inode/directory;\nActions=usagePieChart;\n"
+              "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n\n"
+              "[Desktop Action usagePieChart]\nName=Usage Pie Chart\nIcon=quillet\nExec=" +
+              DesktopQuoted(e.Executable) + " %f\n")
+                 .toUtf8(),
+             true});
+    }
+    if (Installed(e, {"nemo"})) {
+        files.push_back({NemoFile(e),
+                         ("[Nemo Action]\nName=_Usage Pie Chart\nComment=" + kDescription +
+                          "\nExec=" + DesktopQuoted(e.Executable) +
+                          " %F\nIcon-Name=quillet\nSelection=s\nExtensions=dir;\n")
+                             .toUtf8(),
+                         false});
+    }
+    if (Installed(e, {"caja", "pcmanfm", "pcmanfm-qt"})) {
+        files.push_back(
+            {FileManagerActionsFile(e),
+             ("[Desktop Entry]\nType=Action\nName=Usage Pie Chart\nTooltip=" + kDescription +
+              "\nIcon=quillet\nProfiles=main;\n\n[X-Action-Profile main]\nExec=" +
+              CommandQuoted(e.Executable) + " %f\nMimeTypes=inode/directory;\n")
+                 .toUtf8(),
+             false});
+    }
+    if (Installed(e, {"nautilus"})) {
+        files.push_back({NautilusFile(e),
+                         ("#!/bin/sh\n# " + kDescription +
+                          ": Quillet on the first selected folder.\n"
+                          "case \"$1\" in\n    \"\") folder=$PWD ;;\n    /*) folder=$1 ;;\n"
+                          "    *) folder=$PWD/$1 ;;\nesac\nexec " +
+                          ShellQuoted(e.Executable) + " \"$folder\"\n")
+                             .toUtf8(),
+                         true});
+    }
+    return files;
+}
+
+// Thunar keeps every custom action in one file: only the program's own action is touched.
+void UpdateThunar(bool enable, const TFolderMenuEnvironment& e) {
+    const QString path = ThunarFile(e);
+    QDomDocument document;
+    QFile existing(QFile::exists(path) ? path : e.SystemThunarActions);
+    if (!existing.open(QIODevice::ReadOnly) || !document.setContent(&existing)) {
+        if (!enable) return;
+        document.setContent(
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n</actions>\n"));
+    }
+    QDomElement actions = document.documentElement();
+    if (actions.tagName() != QLatin1String("actions")) return;
+    bool changed = false;
+    for (QDomElement action = actions.firstChildElement("action"); !action.isNull();) {
+        const QDomElement next = action.nextSiblingElement("action");
+        if (action.firstChildElement("unique-id").text() == kActionId) {
+            actions.removeChild(action);
+            changed = true;
+        }
+        action = next;
+    }
+    if (enable) {
+        QDomElement action = document.createElement("action");
+        const auto add = [&](const QString& tag, const QString& text) {
+            QDomElement element = document.createElement(tag);
+            if (!text.isNull()) element.appendChild(document.createTextNode(text));
+            action.appendChild(element);
+        };
+        add("icon", "quillet");
+        add("name", "_Usage Pie Chart");
+        add("submenu", "");
+        add("unique-id", kActionId);
+        add("command", CommandQuoted(e.Executable) + " %f");
+        add("description", kDescription);
+        add("range", "");
+        add("patterns", "*");
+        add("directories", QString());
+        actions.appendChild(action);
+        changed = true;
+    }
+    if (changed) WriteAtomically(path, document.toByteArray(1), false);
+}
+
+QString IconFile(const TFolderMenuEnvironment& e) {
+    return e.DataHome + "/icons/hicolor/scalable/apps/quillet.svg";
+}
+
+}  // namespace
+
+QStringList FolderMenuFiles(const TFolderMenuEnvironment& environment) {
+    QStringList paths;
+    for (const ActionFile& file : ActionFiles(environment))
+        paths << file.Path;
+    if (Installed(environment, {"thunar"})) paths << ThunarFile(environment);
+    return paths;
+}
+
+void RegisterFolderMenu(bool enable, const TFolderMenuEnvironment& e) {
+    const std::vector<ActionFile> files = ActionFiles(e);
+    for (const ActionFile& file : files) {
+        if (enable) {
+            WriteAtomically(file.Path, file.Content, file.Executable);
+        } else {
+            QFile::remove(file.Path);
+        }
+    }
+    const bool thunar = Installed(e, {"thunar"});
+    if (thunar) UpdateThunar(enable, e);
+    // The icon stays on disable: an installed launcher may use the same one.
+    if (enable && (thunar || !files.empty()) && !e.IconSvg.isEmpty() &&
+        !QFile::exists(IconFile(e))) {
+        WriteAtomically(IconFile(e), e.IconSvg, false);
+    }
+}
+
+TFolderMenuEnvironment SystemFolderMenuEnvironment(const QByteArray& iconSvg) {
+    TFolderMenuEnvironment environment;
+    environment.Executable = QString::fromStdString(ExecutablePath());
+    environment.DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    environment.ConfigHome =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    environment.IsInstalled = [](const QString& program) {
+        return !QStandardPaths::findExecutable(program).isEmpty();
+    };
+    environment.IconSvg = iconSvg;
+    return environment;
+}
+
+}  // namespace quillet
