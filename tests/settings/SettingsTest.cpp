@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -114,6 +115,22 @@ TEST_F(SettingsTest, BadOrOutOfRangeValuesFallBackAndGoodOnesStay) {
     auto second = MakeForm();
     EXPECT_EQ(second->Settings.DisplayUnits, TSizeUnit::suCount);
     EXPECT_EQ(second->Settings.RepeatInterval, 1);
+}
+
+TEST_F(SettingsTest, AHandEditedFileKeepsItsGoodValues) {
+    QDir().mkpath(QFileInfo(SettingsFile()).path());
+    QFile file(SettingsFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "[General]\n\x01\x02 garbage without equals\n=\nDisplay%20mode=2\n"
+        "Display%20units=@Variant(\\0\\0\\0\\x7f)\nRepeatInterval=twenty\n"
+        "RepeatedScan=1\n[Other]\nx=y\n");
+    file.close();
+    auto form = MakeForm();
+    EXPECT_EQ(form->Settings.DisplayMode, TDisplayMode::dmSlackOnly);
+    EXPECT_EQ(form->Settings.DisplayUnits, TSizeUnit::suKB);
+    EXPECT_EQ(form->Settings.RepeatInterval, 10);
+    EXPECT_TRUE(form->Settings.RepeatedScan);
 }
 
 TEST_F(SettingsTest, FontsComeBackWithoutUnderline) {
