@@ -19,6 +19,7 @@
 #include "app/MainLayout.h"
 #include "chart/zebPieChart.h"
 #include "details/AboutBx.h"
+#include "settings/OptnDlg.h"
 
 namespace quillet {
 namespace {
@@ -184,7 +185,7 @@ void TMainForm::CreateControls() {
 void TMainForm::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     Open1 = file->addAction(QStringLiteral("&Open..."), this, [this] { FileOpen(); });
-    // Saving, printing and options are not built yet: shown, but disabled.
+    // Saving and printing are not built yet: shown, but disabled.
     FileSaveMenu = file->addAction(QStringLiteral("&Save"));
     FileSaveMenu->setEnabled(false);
     Print1 = file->addAction(QStringLiteral("&Print"));
@@ -199,12 +200,13 @@ void TMainForm::CreateMenus() {
     RefreshFromHere = view->addAction(QStringLiteral("Refresh from &here"), this,
                                       [this] { RefreshFromHereClick(); });
     view->addSeparator();
-    Options1 = view->addAction(QStringLiteral("&Options..."));
-    Options1->setEnabled(false);
+    Options1 = view->addAction(QStringLiteral("&Options..."), this, [this] { Options1Click(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AboutItem = help->addAction(QStringLiteral("&About..."), this, [this] { About(); });
     AboutBox = new TAboutBoxZEB1(this);
+    OptionsDialog = new TOptionsDialog(this);
+    RunOptionsDialog = [](TOptionsDialog& dialog) { return dialog.exec(); };
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

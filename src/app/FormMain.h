@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,7 @@ class QToolButton;
 namespace quillet {
 
 class TAboutBoxZEB1;
+class TOptionsDialog;
 class TChartListBox;
 class TPieChart;
 
@@ -84,7 +86,10 @@ public:
     QAction* RefreshFromHere = nullptr;
     QAction* Options1 = nullptr;
     QAction* AboutItem = nullptr;
-    TAboutBoxZEB1* AboutBox = nullptr;  // made once, shown by Help > About
+    TAboutBoxZEB1* AboutBox = nullptr;        // made once, shown by Help > About
+    TOptionsDialog* OptionsDialog = nullptr;  // made once, shown by View > Options
+    // Runs the options dialog modally and gives its result; tests drive it instead.
+    std::function<int(TOptionsDialog&)> RunOptionsDialog;
 
     QTimer Timer1;           // 100 ms after creation: the first scan
     QTimer Timer2;           // 333 ms: progress while a scan runs
@@ -109,6 +114,7 @@ public:
     void cbxUnitsChange();
     void cbxDisplayChange();
     void About();
+    void Options1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,0 +1,84 @@
+// The options dialog seen from the main window: the settings go in before it opens, and after
+// OK each change takes effect at once, by a rescan, a redisplay or a redraw as it needs.
+#include <QComboBox>
+#include <QToolButton>
+
+#include "app/FormMain.h"
+#include "chart/zebPieChart.h"
+#include "settings/OptnDlg.h"
+
+namespace quillet {
+
+void TMainForm::Options1Click() {
+    TOptionsDialog& dialog = *OptionsDialog;
+    dialog.DisplayMode = static_cast<std::uint8_t>(Settings.DisplayMode);
+    dialog.DisplayUnits = static_cast<std::uint8_t>(Settings.DisplayUnits);
+    dialog.DisplayCompressed = Settings.DisplayCompressed;
+    dialog.DisplaySparse = Settings.DisplaySparse;
+    dialog.PieFont = PieChart1->font();
+    dialog.ChartColours = PieChart1->Colours();
+    dialog.ListFont = ListBox1->font();
+    dialog.RightClickFolder = Settings.RightClickFolder;
+    dialog.DisplayFreeDiskSpace = Settings.DisplayFreeDiskSpace;
+    dialog.RepeatedScan = Settings.RepeatedScan;
+    dialog.RepeatInterval = Settings.RepeatInterval;
+    if (RunOptionsDialog(dialog) != QDialog::Accepted) return;
+
+    // 1. The timer counts afresh only when it is switched or its period changes.
+    Settings.RepeatedScan = dialog.RepeatedScan;
+    Settings.RepeatInterval = dialog.RepeatInterval;
+    const int period = Settings.RepeatInterval * 60000;
+    if (TimerRepeatScan.isActive() != Settings.RepeatedScan ||
+        TimerRepeatScan.interval() != period) {
+        TimerRepeatScan.setInterval(period);
+        if (Settings.RepeatedScan) {
+            TimerRepeatScan.start();
+        } else {
+            TimerRepeatScan.stop();
+        }
+    }
+    SpeedButtonStopRefresh->setEnabled(TimerRepeatScan.isActive());
+
+    // 2. The file managers' entry.
+    if (dialog.RightClickFolder != Settings.RightClickFolder) {
+        Settings.RightClickFolder = dialog.RightClickFolder;
+        if (Services_.FolderMenu)
+            RegisterFolderMenu(Settings.RightClickFolder, *Services_.FolderMenu);
+    }
+
+    const auto takeModeAndUnits = [&] {
+        Settings.DisplayMode = static_cast<TDisplayMode>(dialog.DisplayMode);
+        Settings.DisplayUnits = static_cast<TSizeUnit>(dialog.DisplayUnits);
+        cbxUnits->setCurrentIndex(dialog.DisplayUnits);
+        cbxDisplay->setCurrentIndex(dialog.DisplayMode);
+    };
+    // 3. The free space changes what a scan finds: scan again.
+    if (dialog.DisplayFreeDiskSpace != Settings.DisplayFreeDiskSpace) {
+        Settings.DisplayFreeDiskSpace = dialog.DisplayFreeDiskSpace;
+        Settings.DisplayCompressed = dialog.DisplayCompressed;
+        Settings.DisplaySparse = dialog.DisplaySparse;
+        takeModeAndUnits();
+        StartScan();
+    }
+
+    // 4, 5. Fonts, when their buttons were used.
+    if (dialog.ListFontChosen) ListBox1->setFont(dialog.ListFont);
+    if (dialog.PieFontChosen) PieChart1->setFont(dialog.PieFont);
+    // 6. Colours.
+    if (PieChart1->Colours() != dialog.ChartColours) PieChart1->SetColours(dialog.ChartColours);
+
+    // 7. Compressed or sparse sizes change what a scan finds; mode and units only the display.
+    if (dialog.DisplayCompressed != Settings.DisplayCompressed ||
+        dialog.DisplaySparse != Settings.DisplaySparse) {
+        Settings.DisplayCompressed = dialog.DisplayCompressed;
+        Settings.DisplaySparse = dialog.DisplaySparse;
+        takeModeAndUnits();
+        StartScan();
+    } else if (dialog.DisplayMode != static_cast<std::uint8_t>(Settings.DisplayMode) ||
+               dialog.DisplayUnits != static_cast<std::uint8_t>(Settings.DisplayUnits)) {
+        takeModeAndUnits();
+        ShowFolder(ShownList);
+    }
+}
+
+}  // namespace quillet
