@@ -3,7 +3,7 @@
 
 #include <QLocale>
 
-#include "app/NumberText.h"
+#include "scan/NumberText.h"
 
 namespace quillet {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/NumberText.h"
+#include "scan/NumberText.h"
 #include "scan/FileInfo.h"
 
 namespace quillet {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/NumberText.h"
+#include "scan/NumberText.h"
 
 namespace quillet {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "scan/NumberText.h"
 
 #include <cmath>
 #include <cstdio>
