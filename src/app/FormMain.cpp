@@ -46,6 +46,7 @@ TMainForm::TMainForm(TMainServices services, QStringList arguments, QWidget* par
     setWindowTitle(QStringLiteral("Quillet"));
     CreateControls();
     CreateMenus();
+    CreatePopupMenu();
     // At design: at 193, 124 with a client area of 542 x 421; no smaller than 550 x 435.
     setMinimumSize(550, 435);
     move(193, 124);
@@ -99,6 +100,7 @@ void TMainForm::CreateControls() {
     PrintBtn->setEnabled(false);
     connect(OpenBtn, &QToolButton::clicked, this, [this] { FileOpen(); });
     connect(RefreshBtn, &QToolButton::clicked, this, [this] { Refresh1Click(); });
+    connect(PrintBtn, &QToolButton::clicked, this, [this] { FilePrint(); });
 
     auto* unitsLabel = new QLabel(QStringLiteral("Units:  "), SpeedPanel);
     unitsLabel->move(96, 9);
@@ -185,11 +187,8 @@ void TMainForm::CreateControls() {
 void TMainForm::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     Open1 = file->addAction(QStringLiteral("&Open..."), this, [this] { FileOpen(); });
-    // Saving and printing are not built yet: shown, but disabled.
-    FileSaveMenu = file->addAction(QStringLiteral("&Save"));
-    FileSaveMenu->setEnabled(false);
-    Print1 = file->addAction(QStringLiteral("&Print"));
-    Print1->setEnabled(false);
+    FileSaveMenu = file->addAction(QStringLiteral("&Save"), this, [this] { FileSaveMenuClick(); });
+    Print1 = file->addAction(QStringLiteral("&Print"), this, [this] { FilePrint(); });
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"), this, [this] { FileExit(); });
     Exit1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/MainServices.h"
@@ -25,6 +26,7 @@
 #include "settings/RegistryVariables.h"
 
 class QAction;
+class QMenu;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -33,6 +35,8 @@ class QToolButton;
 namespace quillet {
 
 class TAboutBoxZEB1;
+class TfrmFileProperties;
+class TfrmFileProperties1;
 class TOptionsDialog;
 class TChartListBox;
 class TPieChart;
@@ -86,8 +90,14 @@ public:
     QAction* RefreshFromHere = nullptr;
     QAction* Options1 = nullptr;
     QAction* AboutItem = nullptr;
-    TAboutBoxZEB1* AboutBox = nullptr;        // made once, shown by Help > About
-    TOptionsDialog* OptionsDialog = nullptr;  // made once, shown by View > Options
+    TAboutBoxZEB1* AboutBox = nullptr;                // made once, shown by Help > About
+    TOptionsDialog* OptionsDialog = nullptr;          // made once, shown by View > Options
+    TfrmFileProperties1* PropertiesDialog = nullptr;  // made once, shown by "Properties"
+    std::function<int(TfrmFileProperties&)> RunPropertiesDialog;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* PopupDelete = nullptr;
+    QAction* PopupExplore = nullptr;
+    QAction* PopupOpen = nullptr;
     // Runs the options dialog modally and gives its result; tests drive it instead.
     std::function<int(TOptionsDialog&)> RunOptionsDialog;
 
@@ -115,6 +125,13 @@ public:
     void cbxDisplayChange();
     void About();
     void Options1Click();
+    void PieChart1RightClick();
+    void PopupMenu1Popup();
+    void PopupDeleteClick();
+    void PopupExploreClick();
+    void PopupOpenClick();
+    void FileSaveMenuClick();
+    void FilePrint();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -125,6 +142,10 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void CreatePopupMenu();
+    bool SelectedIsFolder() const;
+    // Full path of the selected entry, from its name on disk; none while a scan runs.
+    std::optional<std::string> SelectedPath() const;
     void LoadSettings();
     void SaveSettings();
     void LayOutStatusPanels();
@@ -134,6 +155,8 @@ private:
     void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
     void ReportScanError(const QString& text);
 
+    const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
+    std::string SaveFileName_ = "Usage";           // the save dialog starts from the last name
     std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
     bool Shown_ = false;
     QWidget* StatusStrip_ = nullptr;

@@ -38,6 +38,7 @@ void TMainForm::StartScan() {
 
         RootList.ResetTo(ScanPath);
         ShownList = nullptr;  // it named a list of the freed tree, unless the root
+        SelectedNode_ = nullptr;
         Scanning = true;
         AddFreeSpaceEntry(RootList, volume, Settings.DisplayFreeDiskSpace,
                           Settings.DisplayCompressed, Settings.DisplaySparse);
@@ -76,7 +77,7 @@ void TMainForm::SetIdleControls(bool idle) {
     if (!idle) BitBtnCancel->setFocus();
     OpenBtn->setEnabled(idle);
     RefreshBtn->setEnabled(idle);
-    PrintBtn->setEnabled(false);  // printing is not built yet
+    PrintBtn->setEnabled(idle);
 }
 
 void TMainForm::ReportScanError(const QString& text) {

@@ -94,10 +94,13 @@ void TMainForm::BitBtnUpClick() {
 }
 
 void TMainForm::ListBox1Click() {
+    ListBox1->setContextMenuPolicy(Qt::NoContextMenu);
     const int row = ListBox1->currentIndex().row();
     if (row < 0 || row >= ListBox1->Items().Count()) return;
     SelectedName = std::string(SplitEntryText(ListBox1->Items().Row(row).Text).Name);
+    SelectedNode_ = RowNode(*ListBox1, row);
     ListBox1->setToolTip(QString::fromUtf8(SelectedName));
+    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 void TMainForm::cbxUnitsChange() {

@@ -13,6 +13,7 @@
 #include "platform/VolumeQuery.h"
 #include "settings/FolderMenu.h"
 
+class QPrinter;
 class QWidget;
 
 namespace quillet {
@@ -27,6 +28,21 @@ struct TMainServices {
     std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowError;
     // Where the file managers' folder entry goes; none leaves every file manager alone.
     std::optional<TFolderMenuEnvironment> FolderMenu;
+
+    // The save dialog, opened at the name chosen last; nothing when cancelled.
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& name)>
+        ChooseSaveFile;
+    // A Yes / No question; true for Yes. A destructive one shows the question icon with No as
+    // the default button.
+    std::function<bool(QWidget* parent, const QString& caption, const QString& text,
+                       bool destructive)>
+        Ask;
+    // Shows the item in the file manager (its folder opened, the item selected).
+    std::function<void(const std::string& path)> ShowInFileManager;
+    // Opens a file with the program the desktop associates with it.
+    std::function<void(const std::string& path)> OpenFile;
+    // The default printer; none when there is no default printer.
+    std::function<std::unique_ptr<QPrinter>()> DefaultPrinter;
 };
 
 // The real ones: this machine's disks, the folder chooser dialog, message boxes.

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "scan/NumberText.h"
 #include "scan/FileInfo.h"
+#include "scan/NumberText.h"
 
 namespace quillet {
 

@@ -1,0 +1,29 @@
+#include "app/ListingFile.h"
+
+#include "chart/ChartListBox.h"
+#include "platform/FileWriting.h"
+
+namespace quillet {
+
+std::string SavedListing(const TChartListModel& rows) {
+    std::string listing;
+    for (int i = 0; i < rows.Count(); ++i)
+        listing.append(rows.Row(i).Text).append("\r\n");
+    return listing;
+}
+
+std::optional<QString> WriteListing(const std::string& path, const std::string& listing) {
+    const WriteOutcome outcome = WriteWholeFile(path, listing);
+    switch (outcome.Outcome) {
+        case WriteOutcome::CannotCreate:
+            return QStringLiteral("Cannot create file \"%1\". %2")
+                .arg(QString::fromStdString(path), QString::fromStdString(outcome.SystemText));
+        case WriteOutcome::WriteFailed:
+            return QStringLiteral("Stream write error");
+        case WriteOutcome::Written:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace quillet

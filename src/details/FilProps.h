@@ -1,0 +1,15 @@
+// TfrmFileProperties1: the properties dialog the program creates at start and reuses.
+#pragma once
+
+#include "details/FileProp.h"
+
+namespace quillet {
+
+class TfrmFileProperties1 final : public TfrmFileProperties {
+public:
+    explicit TfrmFileProperties1(QWidget* parent = nullptr) : TfrmFileProperties(parent) {
+        setWindowTitle(QStringLiteral("File Properties"));
+    }
+};
+
+}  // namespace quillet

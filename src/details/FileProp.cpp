@@ -1,0 +1,236 @@
+#include "details/FileProp.h"
+
+#include <QCheckBox>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "details/FileTexts.h"
+#include "platform/FileAttributes.h"
+#include "platform/FileDetails.h"
+#include "platform/VersionResource.h"
+
+namespace quillet {
+namespace {
+
+QLabel* Label(QWidget* parent, const QString& text, int left, int top, int width = 0) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    if (width > 0) label->resize(width, label->sizeHint().height());
+    return label;
+}
+
+void Rule(QWidget* parent, int top) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(16, top, 305, 2);
+}
+
+// A check box that only shows: a click puts it back to the stored flag.
+QCheckBox* ShowingBox(QWidget* parent, const QString& text, int left, int top, const bool& flag) {
+    auto* box = new QCheckBox(text, parent);
+    box->move(left, top);
+    QObject::connect(box, &QCheckBox::clicked, box, [box, &flag] { box->setChecked(flag); });
+    return box;
+}
+
+}  // namespace
+
+TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
+    setFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    setFixedSize(361, 403);
+    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setGeometry(8, 8, 345, 361);
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setDefault(true);
+    btnOK->setGeometry(288, 376, 65, 25);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    pnlError = new QLabel(this);
+    pnlError->setFrameShape(QFrame::Panel);
+    pnlError->setFrameShadow(QFrame::Raised);
+    pnlError->setAlignment(Qt::AlignCenter);
+    pnlError->setWordWrap(true);
+    pnlError->setGeometry(8, 120, 345, 73);
+    pnlError->hide();
+
+    tabGeneral = new QWidget;
+    Image1 = new QLabel(tabGeneral);
+    Image1->setGeometry(24, 8, 32, 32);
+    lblName = Label(tabGeneral, {}, 104, 16, 220);
+    Rule(tabGeneral, 48);
+    Label(tabGeneral, QStringLiteral("Type:"), 16, 56);
+    lblType = Label(tabGeneral, {}, 104, 56, 220);
+    Label(tabGeneral, QStringLiteral("Location:"), 16, 76);
+    lblLocation = Label(tabGeneral, {}, 104, 76, 220);
+    Label(tabGeneral, QStringLiteral("Size:"), 16, 96);
+    lblSize = Label(tabGeneral, {}, 104, 96, 220);
+    lblCompressedSizeCaption = Label(tabGeneral, QStringLiteral("Compressed Size: "), 16, 116);
+    lblCompressedSize = Label(tabGeneral, {}, 104, 116, 220);
+    Rule(tabGeneral, 146);
+    Label(tabGeneral, QStringLiteral("MS-DOS name:"), 16, 160);
+    lblDOSName = Label(tabGeneral, {}, 104, 160, 220);
+    Label(tabGeneral, QStringLiteral("Created:"), 16, 180);
+    lblCreated = Label(tabGeneral, {}, 104, 180, 220);
+    Label(tabGeneral, QStringLiteral("Modified:"), 16, 200);
+    lblModified = Label(tabGeneral, {}, 104, 200, 220);
+    Label(tabGeneral, QStringLiteral("Accessed:"), 16, 220);
+    lblAccessed = Label(tabGeneral, {}, 104, 220, 220);
+    Rule(tabGeneral, 248);
+    Label(tabGeneral, QStringLiteral("Attributes:"), 16, 262);
+    chkReadOnly = ShowingBox(tabGeneral, QStringLiteral("Read-only"), 96, 262, IsReadOnly);
+    chkHidden = ShowingBox(tabGeneral, QStringLiteral("Hidden"), 192, 262, IsHidden);
+    chkArchive = ShowingBox(tabGeneral, QStringLiteral("Archive"), 96, 284, IsArchive);
+    chkSystem = ShowingBox(tabGeneral, QStringLiteral("System"), 192, 284, IsSystem);
+    chkCompressed = ShowingBox(tabGeneral, QStringLiteral("Compressed"), 96, 306, IsCompressed);
+    PageControl1->addTab(tabGeneral, QStringLiteral("General"));
+
+    tabVersion = new QWidget;
+    Label(tabVersion, QStringLiteral("File version:"), 16, 16);
+    lblFileVersion = Label(tabVersion, {}, 104, 16, 220);
+    Label(tabVersion, QStringLiteral("Description:"), 16, 48);
+    lblFileDescription = Label(tabVersion, {}, 104, 48, 220);
+    Label(tabVersion, QStringLiteral("Copyright:"), 16, 80);
+    lblLegalCopyright = Label(tabVersion, {}, 104, 80, 220);
+    auto* other = new QGroupBox(QStringLiteral(" Other version information "), tabVersion);
+    other->setGeometry(8, 112, 313, 193);
+    Label(other, QStringLiteral("Item name:"), 8, 20);
+    lbxNames = new QListWidget(other);
+    lbxNames->setGeometry(8, 40, 120, 140);
+    Label(other, QStringLiteral("Value:"), 136, 20);
+    memValues = new QPlainTextEdit(other);
+    memValues->setReadOnly(true);
+    memValues->setGeometry(136, 40, 168, 140);
+    connect(lbxNames, &QListWidget::currentRowChanged, this, [this] { lbxNamesClick(); });
+    PageControl1->addTab(tabVersion, QStringLiteral("Version"));
+}
+
+void TfrmFileProperties::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmFileProperties::hideEvent(QHideEvent* event) {
+    VersionValues.clear();
+    QDialog::hideEvent(event);
+}
+
+void TfrmFileProperties::FormShow() {
+    PageControl1->setTabVisible(1, false);
+    PageControl1->setCurrentIndex(0);
+    lbxNames->clear();
+    VersionValues.clear();
+    memValues->clear();
+
+    const auto details = ReadFileDetails(FileName);
+    if (!details) {
+        PageControl1->hide();
+        setWindowTitle(QStringLiteral("Error - can't find this file"));
+        pnlError->setText(QString::fromStdString(FileName));
+        pnlError->show();
+        return;
+    }
+    PageControl1->show();
+    pnlError->hide();
+    FillVersionPage();
+
+    const QString path = QString::fromStdString(FileName);
+    const QFileInfo info(path);
+    // Nothing of the previous file stays: no icon when none is found.
+    const QIcon icon = QFileIconProvider().icon(info);
+    Image1->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(32, 32));
+    const QString mimeComment = QMimeDatabase().mimeTypeForFile(info).comment();
+    const QString name = QString::fromStdString(details->Name);
+    lblType->setText(mimeComment.isEmpty() ? TypeFromExtension(name) : mimeComment);
+    const QString folder = path.left(path.lastIndexOf('/') + 1);
+    lblLocation->setText(folder);
+    lblLocation->setToolTip(folder);
+    lblName->setText(name);
+    lblDOSName->setText(name);  // no short names here: the long one stands for it
+    setWindowTitle(name + " properties");
+    lblSize->setText(FileSizeText(static_cast<double>(details->Size), Punctuation));
+
+    const QLocale locale;
+    lblModified->setText(FileTimeText(details->Modified, locale));
+    lblCreated->setText(FileTimeText(details->Created, locale));
+    lblAccessed->setText(FileTimeText(details->Accessed, locale).left(11));
+
+    IsHidden = details->Attributes & kAttributeHidden;
+    chkHidden->setChecked(IsHidden);
+    IsSystem = details->Attributes & kAttributeSystem;
+    chkSystem->setChecked(IsSystem);
+    IsReadOnly = details->Attributes & kAttributeReadOnly;
+    chkReadOnly->setChecked(IsReadOnly);
+    IsArchive = details->Attributes & kAttributeArchive;
+    chkArchive->setChecked(IsArchive);
+    IsCompressed = details->Attributes & kAttributeCompressed;
+
+    for (QWidget* widget :
+         {static_cast<QWidget*>(chkCompressed), static_cast<QWidget*>(lblCompressedSize),
+          static_cast<QWidget*>(lblCompressedSizeCaption)}) {
+        widget->hide();
+    }
+    if (IsCompressed) {
+        chkCompressed->setChecked(true);
+        chkCompressed->show();
+        const auto onDisk = static_cast<std::uint32_t>(details->OnDiskSize & 0xFFFFFFFFu);
+        if (onDisk != 0xFFFFFFFFu) {
+            lblCompressedSize->setText(CompressedSizeText(onDisk, Punctuation));
+            lblCompressedSize->show();
+            lblCompressedSizeCaption->show();
+        }
+    }
+}
+
+void TfrmFileProperties::FillVersionPage() {
+    // Emptied first, so a file whose data cannot be read shows none of the previous file's.
+    for (QLabel* label : {lblFileVersion, lblFileDescription, lblLegalCopyright})
+        label->clear();
+    const std::vector<std::uint8_t> data = ReadFileVersionInfo(FileName);
+    if (data.empty()) return;
+    PageControl1->setTabVisible(1, true);
+    const auto translation = QueryVersionValue(data, "\\VarFileInfo\\Translation");
+    if (!translation || translation->Bytes.size() < 2) return;
+    const auto& b = translation->Bytes;
+    const unsigned language = b[0] | b[1] << 8;
+    const unsigned codePage = b.size() >= 4 ? (b[2] | b[3] << 8) : 0;
+    const std::string prefix = "\\StringFileInfo\\" +
+                               QStringLiteral("%1%2")
+                                   .arg(language, 4, 16, QChar('0'))
+                                   .arg(codePage, 4, 16, QChar('0'))
+                                   .toUpper()
+                                   .toStdString() +
+                               "\\";
+    const auto text = [&](const char* field) {
+        const auto value = QueryVersionValue(data, prefix + field);
+        return value ? QString::fromStdString(VersionText(*value)) : QString();
+    };
+    lblLegalCopyright->setText(text("LegalCopyright"));
+    lblFileDescription->setText(text("FileDescription"));
+    lblFileVersion->setText(text("FileVersion"));
+    for (const char* field : {"Comments", "CompanyName", "InternalName", "OriginalFilename",
+                              "ProductName", "ProductVersion"}) {
+        const QString value = text(field);
+        if (value.isEmpty()) continue;
+        lbxNames->addItem(QString::fromLatin1(field));
+        VersionValues << value;
+    }
+}
+
+void TfrmFileProperties::lbxNamesClick() {
+    memValues->clear();
+    const int row = lbxNames->currentRow();
+    if (row >= 0 && row < VersionValues.size()) memValues->setPlainText(VersionValues[row]);
+}
+
+}  // namespace quillet

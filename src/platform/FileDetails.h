@@ -1,0 +1,36 @@
+// One file's details for the properties dialog and the item actions: what the file system
+// says of a path (never following a final symbolic link), and the few changes the program
+// makes (delete a file, remove an empty folder).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace quillet {
+
+struct FileDetails {
+    std::string Name;  // the last part of the path, as stored
+    bool IsFolder = false;
+    std::uint64_t Size = 0;
+    std::uint64_t OnDiskSize = 0;  // allocated bytes
+    std::uint32_t Attributes = 0;  // FileAttribute bits; compressed asked of the file itself
+    // Seconds since 1970-01-01 00:00 UTC; none when the file system does not keep it.
+    std::optional<std::int64_t> Created;
+    std::optional<std::int64_t> Modified;
+    std::optional<std::int64_t> Accessed;
+};
+
+std::optional<FileDetails> ReadFileDetails(const std::string& path);
+
+bool IsExistingFile(const std::string& path);  // anything but a folder
+bool IsExistingFolder(const std::string& path);
+
+// The name of the first entry of a folder's listing that is not a folder; empty when none.
+std::string FirstFileIn(const std::string& folder);
+
+// Both leave everything in place when they fail; the caller rescans to show the result.
+void DeleteFile(const std::string& path);
+void RemoveEmptyFolder(const std::string& path);
+
+}  // namespace quillet

@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QTest>
+#include <fstream>
+
+#include "app/FormMain.h"
+#include "app/ListingFile.h"
+#include "app/WindowPrint.h"
+#include "chart/zebPieChart.h"
+#include "details/FilProps.h"
+#include "platform/LinuxFolderSource.h"
+#include "support/FakeVolumeQuery.h"
+#include "support/TempTree.h"
+
+namespace quillet {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(SavedListing, IsTheRowsWithCarriageReturnAndLineFeed) {
+    TChartListModel rows;
+    rows.SetRows({{"1234.57   /windows", nullptr},
+                  {"512.00   pagefile.sys", nullptr},
+                  {"0.00   ..", nullptr}});
+    EXPECT_EQ(SavedListing(rows), "1234.57   /windows\r\n512.00   pagefile.sys\r\n0.00   ..\r\n");
+    rows.SetRows({{"1.5   \xC3\x84rger.txt", nullptr}});
+    EXPECT_EQ(SavedListing(rows), "1.5   \xC3\x84rger.txt\r\n") << "UTF-8, no byte-order mark";
+}
+
+TEST(SavedListing, FailuresAreToldApart) {
+    EXPECT_EQ(WriteListing("/nonexistent/folder/u.txt", "x\r\n"),
+              QStringLiteral(
+                  "Cannot create file \"/nonexistent/folder/u.txt\". No such file or directory"));
+    if (QFile::exists("/dev/full")) {
+        EXPECT_EQ(WriteListing("/dev/full", std::string(100000, 'x')),
+                  QStringLiteral("Stream write error"));
+    }
+}
+
+TEST(WindowPrint, KeepsThePhysicalSizeOfTheScreen) {
+    EXPECT_EQ(PrintedRect(542, 421, 300, 300, 96, 96), QRect(0, 0, 1694, 1316));
+    EXPECT_EQ(PrintedRect(100, 50, 600, 1200, 100, 100), QRect(0, 0, 600, 600));
+}
+
+// The main window over a folder on disk: big.bin, readme.txt, Readme.TXT, docs/ (a.txt),
+// only-folders/ (inner/).
+class ItemActionsTest : public ::testing::Test {
+protected:
+    void Open(bool mountPoint = false) {
+        Tree.File("big.bin", 200000);
+        Tree.File("readme.txt", 3000);
+        Tree.File("Readme.TXT", 6000);
+        Tree.File("docs/a.txt", 100);
+        Tree.Folder("only-folders/inner");
+        TMainServices services;
+        services.Folders = std::make_shared<LinuxFolderSource>();
+        services.Volumes = std::make_shared<test::FakeVolumeQuery>(test::UsbVolume(mountPoint));
+        services.ExcludesFolder = "/nonexistent";
+        services.Ask = [this](QWidget*, const QString& caption, const QString& text, bool) {
+            Questions.push_back(caption + ": " + text);
+            return Answer;
+        };
+        services.ShowInFileManager = [this](const std::string& path) { Shown.push_back(path); };
+        services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
+        services.ChooseSaveFile = [this](QWidget*, const std::string&) { return SaveAs; };
+        services.ShowError = [this](QWidget*, const QString&, const QString& text) {
+            Errors.push_back(text);
+        };
+        services.DefaultPrinter = [this]() -> std::unique_ptr<QPrinter> {
+            if (PdfOutput.empty()) return nullptr;
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(QString::fromStdString(PdfOutput));
+            return printer;
+        };
+        Form =
+            std::make_unique<TMainForm>(services, QStringList{QString::fromStdString(Tree.Root())});
+        Form->RunPropertiesDialog = [this](TfrmFileProperties& dialog) {
+            Properties.push_back(dialog.FileName);
+            return 0;
+        };
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+    }
+
+    // Clicks the row of name, as a user selects an entry.
+    void ClickRow(std::string_view name) {
+        for (int i = 0; i < Form->ListBox1->Items().Count(); ++i) {
+            if (SplitEntryText(Form->ListBox1->Items().Row(i).Text).Name != name) continue;
+            const QRect rect = Form->ListBox1->visualRect(Form->ListBox1->Items().index(i));
+            QTest::mouseClick(Form->ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+            return;
+        }
+        FAIL() << "no row " << name;
+    }
+
+    std::pair<QString, bool> Menu() {
+        Form->PopupMenu1Popup();
+        return {Form->PopupExplore->text(), Form->PopupOpen->isEnabled()};
+    }
+
+    test::TempTree Tree;
+    std::unique_ptr<TMainForm> Form;
+    std::vector<QString> Questions, Errors;
+    std::vector<std::string> Shown, Opened, Properties;
+    std::optional<std::string> SaveAs;
+    std::string PdfOutput;
+    bool Answer = false;
+};
+
+TEST_F(ItemActionsTest, TheMenuFitsTheEntry) {
+    Open(true);
+    ClickRow("/docs");
+    EXPECT_EQ(Menu(), std::make_pair(QStringLiteral("Explore"), false));
+    ClickRow("big.bin");
+    EXPECT_EQ(Menu(), std::make_pair(QStringLiteral("Properties"), true));
+    ClickRow("(/media/usb free space)");
+    EXPECT_EQ(Menu(), std::make_pair(QStringLiteral("Properties"), true));
+    EXPECT_EQ(Form->ListBox1->contextMenuPolicy(), Qt::CustomContextMenu);
+    ClickRow("/docs");
+    Form->ListBox1DblClick();
+    ClickRow("..");
+    EXPECT_EQ(Menu(), std::make_pair(QStringLiteral("Properties"), true));
+    Answer = true;
+    Form->PopupDeleteClick();
+    EXPECT_TRUE(Questions.empty()) << "the back entry is no file: nothing to delete";
+}
+
+TEST_F(ItemActionsTest, ARightClickOnASliceSelectsItsEntry) {
+    Open();
+    TPieChart& chart = *Form->PieChart1;
+    // The largest entry, big.bin, starts at angle 0: press just above three o'clock.
+    const QPoint at(chart.width() / 2 + chart.width() / 4, chart.height() / 2 - 5);
+    QTest::mousePress(&chart, Qt::RightButton, {}, at);
+    QTest::mouseRelease(&chart, Qt::RightButton, {}, at);
+    EXPECT_EQ(Form->SelectedName, "big.bin");
+    EXPECT_TRUE(Form->PopupMenu1->isVisible());
+    Form->PopupMenu1->hide();
+    EXPECT_EQ(Menu(), std::make_pair(QStringLiteral("Properties"), true));
+}
+
+TEST_F(ItemActionsTest, DeleteAsksFirstAndActsOnTheNameAsStored) {
+    Open();
+    ClickRow("readme.txt");  // two rows read so: the one clicked is the one deleted
+    const std::string clicked = std::string(Form->ListBox1->toolTip().toStdString());
+    const int before = Form->ListBox1->Items().Count();
+    Answer = false;
+    Form->PopupDeleteClick();
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_TRUE(Questions[0].startsWith("Confirm file delete: Delete file: " +
+                                        QString::fromStdString(Tree.Root())));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Tree.Path("readme.txt"))));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Tree.Path("Readme.TXT"))));
+
+    Answer = true;
+    Form->PopupDeleteClick();
+    const bool smallGone = !QFile::exists(QString::fromStdString(Tree.Path("readme.txt")));
+    const bool bigGone = !QFile::exists(QString::fromStdString(Tree.Path("Readme.TXT")));
+    EXPECT_NE(smallGone, bigGone) << "exactly one of the two files went";
+    EXPECT_EQ(Form->ListBox1->Items().Count(), before - 1) << "a rescan shows what is left";
+    EXPECT_EQ(clicked, "readme.txt");
+}
+
+TEST_F(ItemActionsTest, DeletingANonEmptyFolderRemovesNothingAndRescans) {
+    Open();
+    ClickRow("/docs");
+    Answer = true;
+    Form->PopupDeleteClick();
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0], "Confirm folder delete: Delete folder: " +
+                                QString::fromStdString(Tree.Path("docs/")));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Tree.Path("docs/a.txt"))));
+    EXPECT_EQ(Form->ShownList, &Form->RootList);
+    EXPECT_TRUE(Form->ListBox1->Items().Count() > 0);
+}
+
+TEST_F(ItemActionsTest, ExploreShowsTheFirstFileOrTheFolderItself) {
+    Open();
+    ClickRow("/docs");
+    Form->PopupExploreClick();
+    ClickRow("/only-folders");
+    Form->PopupExploreClick();
+    EXPECT_EQ(Shown,
+              (std::vector<std::string>{Tree.Path("docs/a.txt"), Tree.Path("only-folders/")}));
+}
+
+TEST_F(ItemActionsTest, PropertiesAndOpenActOnFilesThatStillExist) {
+    Open();
+    ClickRow("big.bin");
+    Form->PopupExploreClick();
+    Form->PopupOpenClick();
+    EXPECT_EQ(Properties, std::vector<std::string>{Tree.Path("big.bin")});
+    EXPECT_EQ(Opened, std::vector<std::string>{Tree.Path("big.bin")});
+    QFile::remove(QString::fromStdString(Tree.Path("big.bin")));
+    Form->PopupExploreClick();
+    EXPECT_EQ(Properties.size(), 1u) << "a file deleted since the scan shows nothing";
+}
+
+TEST_F(ItemActionsTest, SavesTheRowsAndAsksBeforeOverwriting) {
+    Open(true);
+    SaveAs = Tree.Path("usage.txt");
+    Form->FileSaveMenuClick();
+    const std::string first = ReadAll(*SaveAs);
+    EXPECT_EQ(first.substr(0, first.find("\r\n")), "-51200000.0   (/media/usb free space)");
+    EXPECT_TRUE(Questions.empty()) << "a new file is not asked about";
+
+    Form->cbxUnits->setCurrentIndex(4);
+    Answer = false;
+    Form->FileSaveMenuClick();
+    EXPECT_EQ(ReadAll(*SaveAs), first) << "No keeps the old file";
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0], "Quillet - overwrite existing usage file?: File " +
+                                QString::fromStdString(*SaveAs) +
+                                " already exists.  Do you want to overwrite the existing file?");
+    Answer = true;
+    Form->FileSaveMenuClick();
+    const std::string terabytes = ReadAll(*SaveAs);
+    EXPECT_EQ(terabytes.substr(0, terabytes.find("\r\n")), "-0.04768   (/media/usb free space)");
+    EXPECT_NE(terabytes.find("0.00000   readme.txt\r\n"), std::string::npos);
+
+    Form->cbxUnits->setCurrentIndex(5);
+    Form->FileSaveMenuClick();
+    EXPECT_NE(ReadAll(*SaveAs).find("1   /docs\r\n"), std::string::npos) << "Count: no decimals";
+
+    SaveAs = "/nonexistent/u.txt";
+    Form->FileSaveMenuClick();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_TRUE(Errors[0].startsWith("Cannot create file \"/nonexistent/u.txt\"."));
+}
+
+TEST_F(ItemActionsTest, PrintsOnePageOrSaysThereIsNoPrinter) {
+    Open();
+    Form->FilePrint();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0], "There is no default printer currently selected");
+    PdfOutput = Tree.Path("print.pdf");
+    Form->FilePrint();
+    const std::string pdf = ReadAll(PdfOutput);
+    ASSERT_FALSE(pdf.empty());
+    std::size_t pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+         at = pdf.find("/Type /Page", at + 1)) {
+        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
+    }
+    EXPECT_EQ(pages, 1u);
+    // The document title, the window's caption, is written as UTF-16, high byte first.
+    std::string title;
+    for (const QChar c : Form->windowTitle()) {
+        title += static_cast<char>(c.unicode() >> 8);
+        title += static_cast<char>(c.unicode() & 0xFF);
+    }
+    EXPECT_NE(pdf.find(title), std::string::npos) << "the caption is the title";
+}
+
+}  // namespace
+}  // namespace quillet
