@@ -4,6 +4,7 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "details/FileTexts.h"
 #include "platform/FileAttributes.h"
@@ -65,43 +67,53 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     pnlError->hide();
 
     tabGeneral = new QWidget;
+    // Values stand in one column right of the widest caption (at 104 with small fonts).
+    const QFontMetrics metrics(font());
+    int left = 104;
+    for (const char* caption : {"Type:", "Location:", "Size:", "Compressed Size: ", "MS-DOS name:",
+                                "Created:", "Modified:", "Accessed:"}) {
+        left = std::max(left, 16 + metrics.horizontalAdvance(QString::fromLatin1(caption)) + 8);
+    }
+    const int width = 345 - 16 - left;
     Image1 = new QLabel(tabGeneral);
     Image1->setGeometry(24, 8, 32, 32);
-    lblName = Label(tabGeneral, {}, 104, 16, 220);
+    lblName = Label(tabGeneral, {}, left, 16, width);
     Rule(tabGeneral, 48);
     Label(tabGeneral, QStringLiteral("Type:"), 16, 56);
-    lblType = Label(tabGeneral, {}, 104, 56, 220);
+    lblType = Label(tabGeneral, {}, left, 56, width);
     Label(tabGeneral, QStringLiteral("Location:"), 16, 76);
-    lblLocation = Label(tabGeneral, {}, 104, 76, 220);
+    lblLocation = Label(tabGeneral, {}, left, 76, width);
     Label(tabGeneral, QStringLiteral("Size:"), 16, 96);
-    lblSize = Label(tabGeneral, {}, 104, 96, 220);
+    lblSize = Label(tabGeneral, {}, left, 96, width);
     lblCompressedSizeCaption = Label(tabGeneral, QStringLiteral("Compressed Size: "), 16, 116);
-    lblCompressedSize = Label(tabGeneral, {}, 104, 116, 220);
+    lblCompressedSize = Label(tabGeneral, {}, left, 116, width);
     Rule(tabGeneral, 146);
     Label(tabGeneral, QStringLiteral("MS-DOS name:"), 16, 160);
-    lblDOSName = Label(tabGeneral, {}, 104, 160, 220);
+    lblDOSName = Label(tabGeneral, {}, left, 160, width);
     Label(tabGeneral, QStringLiteral("Created:"), 16, 180);
-    lblCreated = Label(tabGeneral, {}, 104, 180, 220);
+    lblCreated = Label(tabGeneral, {}, left, 180, width);
     Label(tabGeneral, QStringLiteral("Modified:"), 16, 200);
-    lblModified = Label(tabGeneral, {}, 104, 200, 220);
+    lblModified = Label(tabGeneral, {}, left, 200, width);
     Label(tabGeneral, QStringLiteral("Accessed:"), 16, 220);
-    lblAccessed = Label(tabGeneral, {}, 104, 220, 220);
+    lblAccessed = Label(tabGeneral, {}, left, 220, width);
     Rule(tabGeneral, 248);
     Label(tabGeneral, QStringLiteral("Attributes:"), 16, 262);
-    chkReadOnly = ShowingBox(tabGeneral, QStringLiteral("Read-only"), 96, 262, IsReadOnly);
-    chkHidden = ShowingBox(tabGeneral, QStringLiteral("Hidden"), 192, 262, IsHidden);
-    chkArchive = ShowingBox(tabGeneral, QStringLiteral("Archive"), 96, 284, IsArchive);
-    chkSystem = ShowingBox(tabGeneral, QStringLiteral("System"), 192, 284, IsSystem);
-    chkCompressed = ShowingBox(tabGeneral, QStringLiteral("Compressed"), 96, 306, IsCompressed);
+    const int boxes =
+        std::max(96, 16 + metrics.horizontalAdvance(QStringLiteral("Attributes:")) + 8);
+    chkReadOnly = ShowingBox(tabGeneral, QStringLiteral("Read-only"), boxes, 262, IsReadOnly);
+    chkHidden = ShowingBox(tabGeneral, QStringLiteral("Hidden"), boxes + 96, 262, IsHidden);
+    chkArchive = ShowingBox(tabGeneral, QStringLiteral("Archive"), boxes, 284, IsArchive);
+    chkSystem = ShowingBox(tabGeneral, QStringLiteral("System"), boxes + 96, 284, IsSystem);
+    chkCompressed = ShowingBox(tabGeneral, QStringLiteral("Compressed"), boxes, 306, IsCompressed);
     PageControl1->addTab(tabGeneral, QStringLiteral("General"));
 
     tabVersion = new QWidget;
     Label(tabVersion, QStringLiteral("File version:"), 16, 16);
-    lblFileVersion = Label(tabVersion, {}, 104, 16, 220);
+    lblFileVersion = Label(tabVersion, {}, left, 16, width);
     Label(tabVersion, QStringLiteral("Description:"), 16, 48);
-    lblFileDescription = Label(tabVersion, {}, 104, 48, 220);
+    lblFileDescription = Label(tabVersion, {}, left, 48, width);
     Label(tabVersion, QStringLiteral("Copyright:"), 16, 80);
-    lblLegalCopyright = Label(tabVersion, {}, 104, 80, 220);
+    lblLegalCopyright = Label(tabVersion, {}, left, 80, width);
     auto* other = new QGroupBox(QStringLiteral(" Other version information "), tabVersion);
     other->setGeometry(8, 112, 313, 193);
     Label(other, QStringLiteral("Item name:"), 8, 20);
