@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <algorithm>
+#include <span>
 
 #include "details/FileTexts.h"
 #include "platform/FileAttributes.h"
@@ -67,35 +68,40 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     pnlError->hide();
 
     tabGeneral = new QWidget;
-    // Values stand in one column right of the widest caption (at 104 with small fonts).
+    // Caption and value rows, the values in one column right of the widest caption (at 104
+    // with small fonts).
+    struct Row {
+        const char* Caption;
+        QLabel** Value;
+        int Top;
+    };
+    const Row general[] = {{"Type:", &lblType, 56},
+                           {"Location:", &lblLocation, 76},
+                           {"Size:", &lblSize, 96},
+                           {"Compressed Size: ", &lblCompressedSize, 116},
+                           {"MS-DOS name:", &lblDOSName, 160},
+                           {"Created:", &lblCreated, 180},
+                           {"Modified:", &lblModified, 200},
+                           {"Accessed:", &lblAccessed, 220}};
     const QFontMetrics metrics(font());
     int left = 104;
-    for (const char* caption : {"Type:", "Location:", "Size:", "Compressed Size: ", "MS-DOS name:",
-                                "Created:", "Modified:", "Accessed:"}) {
-        left = std::max(left, 16 + metrics.horizontalAdvance(QString::fromLatin1(caption)) + 8);
+    for (const Row& row : general) {
+        left = std::max(left, 16 + metrics.horizontalAdvance(QString::fromLatin1(row.Caption)) + 8);
     }
     const int width = 345 - 16 - left;
+    const auto addRows = [&](QWidget* page, std::span<const Row> rows) {
+        for (const Row& row : rows) {
+            QLabel* caption = Label(page, QString::fromLatin1(row.Caption), 16, row.Top);
+            if (row.Value == &lblCompressedSize) lblCompressedSizeCaption = caption;
+            *row.Value = Label(page, {}, left, row.Top, width);
+        }
+    };
     Image1 = new QLabel(tabGeneral);
     Image1->setGeometry(24, 8, 32, 32);
     lblName = Label(tabGeneral, {}, left, 16, width);
     Rule(tabGeneral, 48);
-    Label(tabGeneral, QStringLiteral("Type:"), 16, 56);
-    lblType = Label(tabGeneral, {}, left, 56, width);
-    Label(tabGeneral, QStringLiteral("Location:"), 16, 76);
-    lblLocation = Label(tabGeneral, {}, left, 76, width);
-    Label(tabGeneral, QStringLiteral("Size:"), 16, 96);
-    lblSize = Label(tabGeneral, {}, left, 96, width);
-    lblCompressedSizeCaption = Label(tabGeneral, QStringLiteral("Compressed Size: "), 16, 116);
-    lblCompressedSize = Label(tabGeneral, {}, left, 116, width);
     Rule(tabGeneral, 146);
-    Label(tabGeneral, QStringLiteral("MS-DOS name:"), 16, 160);
-    lblDOSName = Label(tabGeneral, {}, left, 160, width);
-    Label(tabGeneral, QStringLiteral("Created:"), 16, 180);
-    lblCreated = Label(tabGeneral, {}, left, 180, width);
-    Label(tabGeneral, QStringLiteral("Modified:"), 16, 200);
-    lblModified = Label(tabGeneral, {}, left, 200, width);
-    Label(tabGeneral, QStringLiteral("Accessed:"), 16, 220);
-    lblAccessed = Label(tabGeneral, {}, left, 220, width);
+    addRows(tabGeneral, general);
     Rule(tabGeneral, 248);
     Label(tabGeneral, QStringLiteral("Attributes:"), 16, 262);
     const int boxes =
@@ -108,12 +114,10 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     PageControl1->addTab(tabGeneral, QStringLiteral("General"));
 
     tabVersion = new QWidget;
-    Label(tabVersion, QStringLiteral("File version:"), 16, 16);
-    lblFileVersion = Label(tabVersion, {}, left, 16, width);
-    Label(tabVersion, QStringLiteral("Description:"), 16, 48);
-    lblFileDescription = Label(tabVersion, {}, left, 48, width);
-    Label(tabVersion, QStringLiteral("Copyright:"), 16, 80);
-    lblLegalCopyright = Label(tabVersion, {}, left, 80, width);
+    const Row version[] = {{"File version:", &lblFileVersion, 16},
+                           {"Description:", &lblFileDescription, 48},
+                           {"Copyright:", &lblLegalCopyright, 80}};
+    addRows(tabVersion, version);
     auto* other = new QGroupBox(QStringLiteral(" Other version information "), tabVersion);
     other->setGeometry(8, 112, 313, 193);
     Label(other, QStringLiteral("Item name:"), 8, 20);
