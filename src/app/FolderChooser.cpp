@@ -1,10 +1,13 @@
 #include "app/FolderChooser.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTreeView>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace quillet {
@@ -29,6 +32,17 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
     QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(&tree, &QTreeView::doubleClicked, &dialog, &QDialog::accept);
+    // The desktop's own menu for a folder is out of reach here: offer its main verb.
+    tree.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&tree, &QWidget::customContextMenuRequested, &dialog, [&](const QPoint& at) {
+        const QModelIndex index = tree.indexAt(at);
+        if (!index.isValid()) return;
+        QMenu menu;
+        menu.addAction(QStringLiteral("Open in File Manager"), [&] {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(model.filePath(index)));
+        });
+        menu.exec(tree.viewport()->mapToGlobal(at));
+    });
     QVBoxLayout layout(&dialog);
     layout.addWidget(&tree);
     layout.addWidget(&buttons);
