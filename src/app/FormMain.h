@@ -153,7 +153,7 @@ private:
     void SetIdleControls(bool idle);
     void SetApplicationTitle(const QString& title);
     void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
-    void ReportScanError(const QString& text);
+    void ReportError(const QString& text);
 
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::string SaveFileName_ = "Usage";           // the save dialog starts from the last name

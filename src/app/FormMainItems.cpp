@@ -114,14 +114,14 @@ void TMainForm::FileSaveMenuClick() {
         return;
     }
     if (const auto error = WriteListing(*chosen, SavedListing(ListBox1->Items())))
-        ReportScanError(*error);
+        ReportError(*error);
 }
 
 void TMainForm::FilePrint() {
     std::unique_ptr<QPrinter> printer =
         Services_.DefaultPrinter ? Services_.DefaultPrinter() : nullptr;
     if (!printer) {
-        ReportScanError(QStringLiteral("There is no default printer currently selected"));
+        ReportError(QStringLiteral("There is no default printer currently selected"));
         return;
     }
     printer->setDocName(windowTitle());
@@ -129,7 +129,7 @@ void TMainForm::FilePrint() {
     const QImage picture =
         grab(QRect(0, menuBar()->height(), width(), height() - menuBar()->height())).toImage();
     if (!PrintPicture(*printer, picture, logicalDpiX(), logicalDpiY())) {
-        ReportScanError(QStringLiteral("The printer could not be started"));
+        ReportError(QStringLiteral("The printer could not be started"));
     }
 }
 

@@ -60,7 +60,7 @@ void TMainForm::StartScan() {
     } catch (const std::exception& error) {
         // The window goes back to idle, so the next scan can start, and then says what failed.
         SetIdleControls(true);
-        ReportScanError(QString::fromUtf8(error.what()));
+        ReportError(QString::fromUtf8(error.what()));
         return;
     }
     SetIdleControls(true);
@@ -80,7 +80,7 @@ void TMainForm::SetIdleControls(bool idle) {
     PrintBtn->setEnabled(idle);
 }
 
-void TMainForm::ReportScanError(const QString& text) {
+void TMainForm::ReportError(const QString& text) {
     if (Services_.ShowError) Services_.ShowError(this, ApplicationTitle, text);
 }
 
