@@ -39,6 +39,18 @@ QWidget* Sheet(QWidget* group, const QString& text) {
     return sheet;
 }
 
+// A group of two radio buttons, each excluding only the other.
+QGroupBox* RadioPair(const QString& title, QRadioButton*& first, const QString& firstText,
+                     QRadioButton*& second, const QString& secondText) {
+    auto* group = new QGroupBox(title);
+    auto* layout = new QVBoxLayout(group);
+    first = new QRadioButton(firstText);
+    second = new QRadioButton(secondText);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    return group;
+}
+
 std::uint32_t RefFromColor(const QColor& c) {
     return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
            static_cast<std::uint32_t>(c.blue()) << 16;
@@ -91,18 +103,12 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     auto* compression = new QWidget;
     auto* compressionLayout = new QHBoxLayout(compression);
     compressionLayout->setContentsMargins(0, 0, 0, 0);
-    auto* compressed = new QGroupBox(QStringLiteral(" Compressed files "));
-    auto* compressedLayout = new QVBoxLayout(compressed);
-    btnCompressed = new QRadioButton(QStringLiteral("Compressed size"));
-    btnUncompressed = new QRadioButton(QStringLiteral("Uncompressed size"));
-    compressedLayout->addWidget(btnCompressed);
-    compressedLayout->addWidget(btnUncompressed);
-    auto* sparse = new QGroupBox(QStringLiteral(" Sparse files "));
-    auto* sparseLayout = new QVBoxLayout(sparse);
-    btnSparse = new QRadioButton(QStringLiteral("Sparse size"));
-    btnUnsparse = new QRadioButton(QStringLiteral("Size if not sparse"));
-    sparseLayout->addWidget(btnSparse);
-    sparseLayout->addWidget(btnUnsparse);
+    QGroupBox* compressed = RadioPair(QStringLiteral(" Compressed files "), btnCompressed,
+                                      QStringLiteral("Compressed size"), btnUncompressed,
+                                      QStringLiteral("Uncompressed size"));
+    QGroupBox* sparse =
+        RadioPair(QStringLiteral(" Sparse files "), btnSparse, QStringLiteral("Sparse size"),
+                  btnUnsparse, QStringLiteral("Size if not sparse"));
     compressionLayout->addWidget(compressed);
     compressionLayout->addWidget(sparse);
     Tabs->addTab(
