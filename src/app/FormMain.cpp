@@ -133,10 +133,7 @@ void TMainForm::CreateControls() {
 
     PieChart1 = new TPieChart(client);
     PieChart1->move(5, 37);
-    PieChart1->SetGhostColour(
-        static_cast<std::uint32_t>(palette().color(QPalette::Window).blue()) << 16 |
-        static_cast<std::uint32_t>(palette().color(QPalette::Window).green()) << 8 |
-        static_cast<std::uint32_t>(palette().color(QPalette::Window).red()));
+    PieChart1->SetGhostColour(RefFromColour(palette().color(QPalette::Window)));
     PieChart1->OnDblClick = [this](TPieChart&) { PieChart1DblClick(); };
 
     ListBox1 = new TChartListBox(client);

@@ -91,11 +91,8 @@ void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
     hint.replace('\r', '\n');
     lblCompressed->setToolTip(hint);
     if (indicator.FontColour) {
-        const std::uint32_t c = *indicator.FontColour;
         QPalette palette = lblCompressed->palette();
-        palette.setColor(QPalette::WindowText,
-                         QColor(static_cast<int>(c & 0xFF), static_cast<int>(c >> 8 & 0xFF),
-                                static_cast<int>(c >> 16 & 0xFF)));
+        palette.setColor(QPalette::WindowText, ColourFromRef(*indicator.FontColour));
         lblCompressed->setPalette(palette);
     }
 }

@@ -13,10 +13,15 @@
 
 namespace quillet {
 
-// A COLORREF value (0x00BBGGRR) as a Qt colour.
+// A COLORREF value (0x00BBGGRR) as a Qt colour, and back.
 inline QColor ColourFromRef(std::uint32_t ref) {
     return QColor(static_cast<int>(ref & 0xFF), static_cast<int>(ref >> 8 & 0xFF),
                   static_cast<int>(ref >> 16 & 0xFF));
+}
+inline std::uint32_t RefFromColour(const QColor& colour) {
+    return static_cast<std::uint32_t>(colour.red()) |
+           static_cast<std::uint32_t>(colour.green()) << 8 |
+           static_cast<std::uint32_t>(colour.blue()) << 16;
 }
 
 class TMultiColourControl : public QWidget {

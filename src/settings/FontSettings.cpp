@@ -3,15 +3,17 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "chart/MultiColour.h"
+
 namespace quillet {
 
 std::int32_t ColourRefFromColor(const QColor& colour) {
-    return colour.red() | colour.green() << 8 | colour.blue() << 16;
+    return static_cast<std::int32_t>(RefFromColour(colour));
 }
 
 QColor ColorFromColourRef(std::int32_t colour) {
     if (colour < 0) return QGuiApplication::palette().color(QPalette::WindowText);
-    return QColor(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF);
+    return ColourFromRef(static_cast<std::uint32_t>(colour));
 }
 
 void LoadFont(const TSettingsKey& key, const QString& prefix, TStoredFont& font) {

@@ -51,11 +51,6 @@ QGroupBox* RadioPair(const QString& title, QRadioButton*& first, const QString& 
     return group;
 }
 
-std::uint32_t RefFromColor(const QColor& c) {
-    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
-           static_cast<std::uint32_t>(c.blue()) << 16;
-}
-
 }  // namespace
 
 TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
@@ -319,7 +314,7 @@ void TOptionsDialog::PieChart1DblClick() {
     if (slot < 0 || slot >= MaxColours) return;
     const auto colour = ChooseColour(ColourFromRef(PieChart1->Colour(slot)), this);
     if (!colour) return;
-    PieChart1->SetColour(slot, RefFromColor(*colour));
+    PieChart1->SetColour(slot, RefFromColour(*colour));
     ChartColours = PieChart1->Colours();
     PieChart1->update();
 }
