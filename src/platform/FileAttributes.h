@@ -3,7 +3,10 @@
 // boxes on every platform.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
+#include <string_view>
 
 namespace quillet {
 
@@ -16,5 +19,15 @@ enum FileAttribute : std::uint32_t {
     kAttributeSparse = 0x200,
     kAttributeCompressed = 0x800,
 };
+
+// The attributes that a name and a file mode (st_mode) give: hidden for a leading ".",
+// read-only without the owner's write bit, system for anything but a file, folder or link.
+inline std::uint32_t AttributesOf(std::string_view name, mode_t mode) {
+    std::uint32_t attributes = !name.empty() && name.front() == '.' ? kAttributeHidden : 0u;
+    if (!(mode & S_IWUSR)) attributes |= kAttributeReadOnly;
+    if (S_ISDIR(mode)) attributes |= kAttributeDirectory;
+    if (!S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode)) attributes |= kAttributeSystem;
+    return attributes;
+}
 
 }  // namespace quillet

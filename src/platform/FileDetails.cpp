@@ -41,10 +41,7 @@ std::optional<FileDetails> ReadFileDetails(const std::string& path) {
     details.IsFolder = S_ISDIR(mode);
     details.Size = sx.stx_size;
     details.OnDiskSize = sx.stx_blocks * 512;
-    if (!details.Name.empty() && details.Name[0] == '.') details.Attributes |= kAttributeHidden;
-    if (!(mode & S_IWUSR)) details.Attributes |= kAttributeReadOnly;
-    if (!S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode)) details.Attributes |= kAttributeSystem;
-    if (details.IsFolder) details.Attributes |= kAttributeDirectory;
+    details.Attributes = AttributesOf(details.Name, mode);
     if (S_ISREG(mode) && FlaggedCompressed(path)) details.Attributes |= kAttributeCompressed;
     if (sx.stx_mask & STATX_BTIME) details.Created = sx.stx_btime.tv_sec;
     if (sx.stx_mask & STATX_MTIME) details.Modified = sx.stx_mtime.tv_sec;

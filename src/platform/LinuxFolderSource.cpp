@@ -114,13 +114,13 @@ private:
         const char* name = Listing_->Name(i);
         LastName_ = name;
         entry.Name = std::string_view(name);
-        entry.Attributes = name[0] == '.' ? std::uint32_t{kAttributeHidden} : 0u;
         if (st.Error != 0) {
             // Listed but not describable (a folder without search permission): keep the kind
             // the listing gave, with no size, and never enter it.
             entry.IsFolder = Listing_->Type(i) == DT_DIR;
             entry.Size = entry.OnDiskSize = 0;
-            if (entry.IsFolder) entry.Attributes |= kAttributeDirectory;
+            entry.Attributes =
+                AttributesOf(name, entry.IsFolder ? S_IFDIR | S_IWUSR : S_IFREG | S_IWUSR);
             LastEnterable_ = false;
             return true;
         }
@@ -129,11 +129,8 @@ private:
         entry.IsFolder = S_ISDIR(mode);
         entry.Size = st.Size;
         entry.OnDiskSize = st.Blocks * 512;
-        if (!(mode & S_IWUSR)) entry.Attributes |= kAttributeReadOnly;
-        if (!S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode))
-            entry.Attributes |= kAttributeSystem;
+        entry.Attributes = AttributesOf(name, mode);
         if (entry.IsFolder) {
-            entry.Attributes |= kAttributeDirectory;
             LastEnterable_ = st.Device == Volume_->Device;
         } else {
             LastEnterable_ = false;
