@@ -218,15 +218,10 @@ void TfrmFileProperties::FillVersionPage() {
     const auto translation = QueryVersionValue(data, "\\VarFileInfo\\Translation");
     if (!translation || translation->Bytes.size() < 2) return;
     const auto& b = translation->Bytes;
-    const unsigned language = b[0] | b[1] << 8;
-    const unsigned codePage = b.size() >= 4 ? (b[2] | b[3] << 8) : 0;
-    const std::string prefix = "\\StringFileInfo\\" +
-                               QStringLiteral("%1%2")
-                                   .arg(language, 4, 16, QChar('0'))
-                                   .arg(codePage, 4, 16, QChar('0'))
-                                   .toUpper()
-                                   .toStdString() +
-                               "\\";
+    // A value of 2 bytes holds a language alone: its code page part is 0000.
+    const auto language = static_cast<std::uint16_t>(b[0] | b[1] << 8);
+    const auto codePage = static_cast<std::uint16_t>(b.size() >= 4 ? (b[2] | b[3] << 8) : 0);
+    const std::string prefix = "\\StringFileInfo\\" + StringTableKey(language, codePage) + "\\";
     const auto text = [&](const char* field) {
         const auto value = QueryVersionValue(data, prefix + field);
         return value ? QString::fromStdString(VersionText(*value)) : QString();

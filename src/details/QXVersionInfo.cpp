@@ -1,6 +1,5 @@
 #include "details/QXVersionInfo.h"
 
-#include <cstdio>
 
 #include "platform/ExecutableFolder.h"
 #include "platform/VersionResource.h"
@@ -63,9 +62,8 @@ std::string TQXVersionInfo::TranslationKey() const {
     const int selected = GetSelectedTranslation();
     if (selected < 0) return {};
     const std::uint32_t word = Translations_[static_cast<std::size_t>(selected)];
-    char key[16];
-    std::snprintf(key, sizeof key, "%4.4X%4.4X", word & 0xFFFFu, word >> 16);
-    return key;
+    return StringTableKey(static_cast<std::uint16_t>(word & 0xFFFFu),
+                          static_cast<std::uint16_t>(word >> 16));
 }
 
 std::string TQXVersionInfo::ReadString(std::string_view name) const {

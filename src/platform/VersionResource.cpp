@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 
 namespace quillet {
 namespace {
@@ -397,6 +398,13 @@ std::string VersionText(const VersionValue& value) {
         }
     }
     return text;
+}
+
+std::string StringTableKey(std::uint16_t language, std::uint16_t codePage) {
+    char key[16];
+    std::snprintf(key, sizeof key, "%4.4X%4.4X", static_cast<unsigned>(language),
+                  static_cast<unsigned>(codePage));
+    return key;
 }
 
 std::vector<std::uint8_t> ReadFileVersionInfo(const std::string& fileName) {

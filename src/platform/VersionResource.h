@@ -38,4 +38,8 @@ std::optional<VersionValue> QueryVersionValue(std::span<const std::uint8_t> vers
 // A text value up to its first NUL, as UTF-8.
 std::string VersionText(const VersionValue& value);
 
+// The name of a translation's string table: language and code page as four upper-case hex
+// digits each, "040904E4".
+std::string StringTableKey(std::uint16_t language, std::uint16_t codePage);
+
 }  // namespace quillet
