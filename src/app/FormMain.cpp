@@ -65,9 +65,7 @@ TMainForm::TMainForm(TMainServices services, QStringList arguments, QWidget* par
     TimerAferResize.setInterval(200);
     connect(&TimerAferResize, &QTimer::timeout, this, [this] { TimerAferResizeTimer(); });
     connect(&TimerRepeatScan, &QTimer::timeout, this, [this] { TimerRepeatScanTimer(); });
-    TimerRepeatScan.setInterval(Settings.RepeatInterval * 60000);
-    if (Settings.RepeatedScan) TimerRepeatScan.start();
-    SpeedButtonStopRefresh->setEnabled(TimerRepeatScan.isActive());
+    SetRepeatTimer();
     Timer1.start();
 }
 
@@ -203,6 +201,21 @@ void TMainForm::CreateMenus() {
     AboutBox = new TAboutBoxZEB1(this);
     OptionsDialog = new TOptionsDialog(this);
     RunOptionsDialog = [](TOptionsDialog& dialog) { return dialog.exec(); };
+}
+
+void TMainForm::SetRepeatTimer() {
+    // The timer counts afresh only when it is switched or its period changes.
+    const int period = Settings.RepeatInterval * 60000;
+    if (TimerRepeatScan.isActive() != Settings.RepeatedScan ||
+        TimerRepeatScan.interval() != period) {
+        TimerRepeatScan.setInterval(period);
+        if (Settings.RepeatedScan) {
+            TimerRepeatScan.start();
+        } else {
+            TimerRepeatScan.stop();
+        }
+    }
+    SpeedButtonStopRefresh->setEnabled(TimerRepeatScan.isActive());
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

@@ -147,6 +147,8 @@ private:
     // Full path of the selected entry, from its name on disk; none while a scan runs.
     std::optional<std::string> SelectedPath() const;
     void LoadSettings();
+    // Runs the repeat timer as RepeatedScan and RepeatInterval say.
+    void SetRepeatTimer();
     void SaveSettings();
     void LayOutStatusPanels();
     void FormResize();

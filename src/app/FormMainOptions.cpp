@@ -24,20 +24,10 @@ void TMainForm::Options1Click() {
     dialog.RepeatInterval = Settings.RepeatInterval;
     if (RunOptionsDialog(dialog) != QDialog::Accepted) return;
 
-    // 1. The timer counts afresh only when it is switched or its period changes.
+    // 1. The repeat timer.
     Settings.RepeatedScan = dialog.RepeatedScan;
     Settings.RepeatInterval = dialog.RepeatInterval;
-    const int period = Settings.RepeatInterval * 60000;
-    if (TimerRepeatScan.isActive() != Settings.RepeatedScan ||
-        TimerRepeatScan.interval() != period) {
-        TimerRepeatScan.setInterval(period);
-        if (Settings.RepeatedScan) {
-            TimerRepeatScan.start();
-        } else {
-            TimerRepeatScan.stop();
-        }
-    }
-    SpeedButtonStopRefresh->setEnabled(TimerRepeatScan.isActive());
+    SetRepeatTimer();
 
     // 2. The file managers' entry.
     if (dialog.RightClickFolder != Settings.RightClickFolder) {
