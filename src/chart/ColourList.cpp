@@ -16,20 +16,7 @@ int HexDigit(char c) {
     return -1;
 }
 
-}  // namespace
-
-std::string ColourListText(const TColourList& colours) {
-    std::string text;
-    for (int i = 0; i < colours.NumColours; ++i) {
-        char item[16];
-        std::snprintf(item, sizeof item, "$%08X",
-                      static_cast<unsigned>(colours.Slots[static_cast<std::size_t>(i)]));
-        if (i > 0) text += ',';
-        text += item;
-    }
-    return text;
-}
-
+// The items of a comma text, split as ReadColourListText describes.
 std::vector<std::string> SplitCommaText(std::string_view text) {
     std::vector<std::string> items;
     std::size_t i = 0;
@@ -67,6 +54,20 @@ std::vector<std::string> SplitCommaText(std::string_view text) {
         }
     }
     return items;
+}
+
+}  // namespace
+
+std::string ColourListText(const TColourList& colours) {
+    std::string text;
+    for (int i = 0; i < colours.NumColours; ++i) {
+        char item[16];
+        std::snprintf(item, sizeof item, "$%08X",
+                      static_cast<unsigned>(colours.Slots[static_cast<std::size_t>(i)]));
+        if (i > 0) text += ',';
+        text += item;
+    }
+    return text;
 }
 
 std::optional<std::int32_t> ReadColourItem(std::string_view item) {

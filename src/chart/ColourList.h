@@ -31,9 +31,6 @@ std::string ColourListText(const TColourList& colours);
 // slots keep their new values. Returns whether the whole text converted.
 bool ReadColourListText(std::string_view text, TColourList& colours);
 
-// The items of a comma text, split as described above.
-std::vector<std::string> SplitCommaText(std::string_view text);
-
 // One colour item as a 32-bit signed value, if it is one.
 std::optional<std::int32_t> ReadColourItem(std::string_view item);
 

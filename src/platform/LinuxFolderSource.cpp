@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <vector>
 
 #include "platform/FileAttributes.h"
