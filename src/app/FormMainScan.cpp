@@ -36,24 +36,17 @@ void TMainForm::StartScan() {
         Timer2.start();
         ListBox1->setToolTip({});
 
-        RootList.ResetTo(ScanPath);
+        TScanOptions options =
+            PrepareScan(RootList, ScanPath, volume, exclusionText, Settings.DisplayFreeDiskSpace,
+                        Settings.DisplayCompressed, Settings.DisplaySparse);
         ShownList = nullptr;  // it named a list of the freed tree, unless the root
         SelectedNode_ = nullptr;
         Scanning = true;
-        AddFreeSpaceEntry(RootList, volume, Settings.DisplayFreeDiskSpace,
-                          Settings.DisplayCompressed, Settings.DisplaySparse);
-        const bool compressed = OnDiskSwitch(Settings.DisplayCompressed);
-        const bool sparse = OnDiskSwitch(Settings.DisplaySparse);
-        ShowSizeAccountingIndicator(SizeAccountingIndicator(volume, compressed, sparse));
-
-        TScanOptions options;
+        ShowSizeAccountingIndicator(
+            SizeAccountingIndicator(volume, options.CompressedSwitch, options.SparseSwitch));
         options.CancelRequested = &CancelRequested;
-        options.ClusterSize = volume.ClusterSize;
-        options.ExclusionText = exclusionText;
         options.Progress = [this](const std::string& text) { ProgressText = text; };
         options.ProcessMessages = [] { QApplication::processEvents(); };
-        options.SparseSwitch = sparse;
-        options.CompressedSwitch = compressed;
         RootList.Scan(*Services_.Folders, options);
 
         ShowFolder(&RootList);

@@ -138,17 +138,10 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const std::string exclusionText = ReadExclusionText(system.ExcludesFolder);
     const TVolumeData volume = ReadVolumeData(system.Volumes, scanPath);
     TFolderList& root = system.Root;
-    root.ResetTo(scanPath);
     std::uint8_t displayCompressed = 1;
     std::uint8_t displaySparse = 1;
-    AddFreeSpaceEntry(root, volume, true, displayCompressed, displaySparse);
-
-    TScanOptions options;
-    options.ClusterSize = volume.ClusterSize;
-    options.ExclusionText = exclusionText;
-    options.CompressedSwitch = OnDiskSwitch(displayCompressed);
-    options.SparseSwitch = OnDiskSwitch(displaySparse);
-    root.Scan(system.Folders, options);
+    root.Scan(system.Folders, PrepareScan(root, scanPath, volume, exclusionText, true,
+                                          displayCompressed, displaySparse));
 
     TStringListWithDouble entries;
     entries.reserve(static_cast<std::size_t>(root.Count()));

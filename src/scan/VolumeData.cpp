@@ -36,6 +36,20 @@ bool AddFreeSpaceEntry(TFolderList& root, const TVolumeData& volume, bool freeSp
     return true;
 }
 
+TScanOptions PrepareScan(TFolderList& root, const std::string& scanPath, const TVolumeData& volume,
+                         std::string_view exclusionText, bool freeSpaceSwitch,
+                         std::uint8_t& displayCompressed, std::uint8_t& displaySparse) {
+    root.ResetTo(scanPath);
+    AddFreeSpaceEntry(root, volume, freeSpaceSwitch, displayCompressed, displaySparse);
+    TScanOptions options;
+    options.ClusterSize = volume.ClusterSize;
+    options.ExclusionText = exclusionText;
+    // Read after the free-space entry, which may have changed them.
+    options.CompressedSwitch = OnDiskSwitch(displayCompressed);
+    options.SparseSwitch = OnDiskSwitch(displaySparse);
+    return options;
+}
+
 TSizeIndicator SizeAccountingIndicator(const TVolumeData& volume, bool compressedSwitch,
                                        bool sparseSwitch) {
     TSizeIndicator indicator;

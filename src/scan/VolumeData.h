@@ -38,6 +38,13 @@ constexpr bool OnDiskSwitch(std::uint8_t setting) {
 bool AddFreeSpaceEntry(TFolderList& root, const TVolumeData& volume, bool freeSpaceSwitch,
                        std::uint8_t& displayCompressed, std::uint8_t& displaySparse);
 
+// What every scan does before it starts: reset the root list to the scan path (freeing the
+// previous tree), add the free-space entry where it belongs, and give the options that follow
+// from the volume and the settings. The caller adds its cancel flag, progress and pump.
+TScanOptions PrepareScan(TFolderList& root, const std::string& scanPath, const TVolumeData& volume,
+                         std::string_view exclusionText, bool freeSpaceSwitch,
+                         std::uint8_t& displayCompressed, std::uint8_t& displaySparse);
+
 struct TSizeIndicator {
     bool Visible = false;
     std::string Caption;                      // always ends in one blank
