@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 namespace quillet {
 
@@ -75,18 +77,29 @@ std::optional<MountEntry> FindMount(const std::string& path) {
 }  // namespace
 
 VolumeCapabilities CapabilitiesOfFileSystem(const std::string& type) {
-    // File systems that cannot store holes; every other one can.
-    static constexpr std::array<const char*, 12> kWithoutHoles = {
-        "vfat",   "msdos", "exfat", "iso9660", "udf",      "squashfs",
-        "cramfs", "romfs", "hfs",   "hfsplus", "efivarfs", "fat"};
+    // They hold holes and count in st_blocks what is allocated; elsewhere (vfat, iso9660,
+    // proc, FUSE, network file systems) st_blocks may be 0 or invented.
+    static constexpr std::array<std::string_view, 13> kFaithful = {
+        "ext2", "ext3",     "ext4", "xfs",      "btrfs",  "f2fs", "tmpfs",
+        "zfs",  "bcachefs", "jfs",  "reiserfs", "nilfs2", "ocfs2"};
     VolumeCapabilities caps;
-    caps.Sparse = true;
-    for (const char* name : kWithoutHoles) {
-        if (type == name) caps.Sparse = false;
-    }
+    caps.Sparse = std::find(kFaithful.begin(), kFaithful.end(), type) != kFaithful.end();
     // zfs reports compressed allocation in st_blocks; btrfs reports the uncompressed extents.
     caps.Compression = type == "zfs";
     return caps;
+}
+
+bool IsNetworkOrFuse(const std::string& type) {
+    static constexpr std::array<std::string_view, 16> kRemote = {
+        "nfs",  "nfs4",  "cifs",   "smb3",      "smbfs", "9p",       "ceph", "afs",
+        "coda", "ncpfs", "lustre", "glusterfs", "davfs", "virtiofs", "fuse", "fuseblk"};
+    return type.starts_with("fuse.") ||
+           std::find(kRemote.begin(), kRemote.end(), type) != kRemote.end();
+}
+
+std::string FileSystemType(const std::string& path) {
+    const auto mount = FindMount(path);
+    return mount ? mount->Type : std::string();
 }
 
 std::optional<VolumeSpace> LinuxVolumeQuery::Space(const std::string& path) const {
@@ -95,6 +108,7 @@ std::optional<VolumeSpace> LinuxVolumeQuery::Space(const std::string& path) cons
     const std::uint64_t unit = vfs.f_frsize ? vfs.f_frsize : vfs.f_bsize;
     VolumeSpace space;
     space.ClusterSize = unit > 0 && unit <= UINT32_MAX ? static_cast<std::uint32_t>(unit) : 1;
+    if (space.ClusterSize > 1 && IsNetworkOrFuse(FileSystemType(path))) space.ClusterSize = 1;
     space.FreeBytes = static_cast<std::uint64_t>(vfs.f_bfree) * unit;
     return space;
 }

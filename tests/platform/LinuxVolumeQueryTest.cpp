@@ -51,6 +51,16 @@ TEST(LinuxVolumeQuery, CapabilitiesFollowTheFileSystemType) {
     EXPECT_TRUE(CapabilitiesOfFileSystem("zfs").Compression);
     EXPECT_TRUE(CapabilitiesOfFileSystem("btrfs").Sparse);
     EXPECT_FALSE(CapabilitiesOfFileSystem("btrfs").Compression);
+    EXPECT_TRUE(CapabilitiesOfFileSystem("tmpfs").Sparse);
+    // Their st_blocks may be 0 or invented: no file there is taken for sparse.
+    for (const char* type : {"proc", "sysfs", "fuse.sshfs", "fuseblk", "nfs4", "cifs", "overlay"}) {
+        EXPECT_FALSE(CapabilitiesOfFileSystem(type).Sparse) << type;
+        EXPECT_FALSE(CapabilitiesOfFileSystem(type).Compression) << type;
+    }
+    for (const char* type : {"nfs", "nfs4", "cifs", "smb3", "9p", "fuse.sshfs", "fuseblk"})
+        EXPECT_TRUE(IsNetworkOrFuse(type)) << type;
+    for (const char* type : {"ext4", "tmpfs", "btrfs", "vfat", "fusectl"})
+        EXPECT_FALSE(IsNetworkOrFuse(type)) << type;
 }
 
 }  // namespace
