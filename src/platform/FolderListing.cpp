@@ -19,10 +19,8 @@ bool IsDotOrDotDot(const char* name) {
 
 }  // namespace
 
-void FolderListing::Read(int fd, int dirFd, const std::string& basePath,
-                         std::vector<char>& readBuffer) {
-    DirFd_ = dirFd;
-    BasePath_ = dirFd < 0 ? basePath : std::string();
+void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
+    DirFd_ = fd;
     Names_.clear();
     Offsets_.clear();
     Types_.clear();
@@ -56,16 +54,10 @@ void FolderListing::Read(int fd, int dirFd, const std::string& basePath,
     if (Stats_.size() < Offsets_.size()) Stats_.resize(Offsets_.size());
 }
 
-EntryStat FolderListing::StatName(std::size_t i, std::string& scratch) const {
-    const char* name = Name(i);
-    if (DirFd_ < 0) {
-        scratch.assign(BasePath_).append(name);
-        name = scratch.c_str();
-    }
+EntryStat FolderListing::StatName(std::size_t i) const {
     struct stat st;
     EntryStat result;
-    if (fstatat(DirFd_ < 0 ? AT_FDCWD : DirFd_, name, &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) !=
-        0) {
+    if (fstatat(DirFd_, Name(i), &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0) {
         result.Error = errno;
         return result;
     }
@@ -73,6 +65,8 @@ EntryStat FolderListing::StatName(std::size_t i, std::string& scratch) const {
     result.Device = st.st_dev;
     result.Size = static_cast<std::uint64_t>(st.st_size);
     result.Blocks = static_cast<std::uint64_t>(st.st_blocks);
+    result.Links = st.st_nlink;
+    result.Inode = st.st_ino;
     return result;
 }
 
@@ -100,11 +94,11 @@ const EntryStat& FolderListing::StatInOrder(std::size_t i) {
             return Stats_[i];
         }
     }
-    Stats_[i] = StatName(i, Scratch_);
+    Stats_[i] = StatName(i);
     return Stats_[i];
 }
 
-bool FolderListing::StatFromBack(std::string& scratch) {
+bool FolderListing::StatFromBack() {
     if (Back_ == 0 || Withdrawn_.load(std::memory_order_acquire)) return false;
     const std::size_t i = Back_ - 1;
     std::uint8_t expected = kUnclaimed;
@@ -112,7 +106,7 @@ bool FolderListing::StatFromBack(std::string& scratch) {
         Back_ = 0;  // the scan's thread got here first: all before it is its own
         return false;
     }
-    Stats_[i] = StatName(i, scratch);
+    Stats_[i] = StatName(i);
     States_[i].store(kDone, std::memory_order_release);
     States_[i].notify_one();
     Back_ = i;

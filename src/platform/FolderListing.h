@@ -22,14 +22,17 @@ struct EntryStat {
     dev_t Device = 0;
     std::uint64_t Size = 0;
     std::uint64_t Blocks = 0;  // 512-byte blocks allocated
+    std::uint64_t Links = 0;
+    std::uint64_t Inode = 0;
 };
 
 class FolderListing {
 public:
     // Reads every name of the open folder fd ("." and ".." left out) through readBuffer, which
-    // one scan shares for all its folders. dirFd is where the names are stat'ed from; -1 means
-    // through basePath + name instead.
-    void Read(int fd, int dirFd, const std::string& basePath, std::vector<char>& readBuffer);
+    // one scan shares for all its folders. The names are stat'ed relative to fd.
+    void Read(int fd, std::vector<char>& readBuffer);
+    // The folder was closed and opened again as fd: names are stat'ed relative to it now.
+    void Reattach(int fd) { DirFd_ = fd; }
 
     std::size_t Count() const { return Offsets_.size(); }
     std::size_t NameBytes() const { return NameBytes_; }
@@ -43,13 +46,13 @@ public:
     void PrepareToShare();
     // From the worker: stats the last unclaimed name. False when none is left or the listing
     // has been withdrawn.
-    bool StatFromBack(std::string& scratch);
+    bool StatFromBack();
     // From the scan's thread, before it takes the listing back.
     void Withdraw() { Withdrawn_.store(true, std::memory_order_release); }
 
 private:
     enum State : std::uint8_t { kUnclaimed, kClaimed, kDone };
-    EntryStat StatName(std::size_t i, std::string& scratch) const;
+    EntryStat StatName(std::size_t i) const;
 
     std::string Names_;  // each name followed by its NUL
     std::vector<std::uint32_t> Offsets_;
@@ -62,8 +65,6 @@ private:
     std::size_t Back_ = 0;  // the worker's next name is Back_ - 1
     std::size_t NameBytes_ = 0;
     int DirFd_ = -1;
-    std::string BasePath_;
-    std::string Scratch_;
 };
 
 }  // namespace quillet

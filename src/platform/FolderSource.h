@@ -19,6 +19,11 @@ struct FolderEntry {
     std::uint64_t Size = 0;        // nominal size in bytes (a link: the link's own size)
     std::uint64_t OnDiskSize = 0;  // bytes allocated on disk; differs for sparse, compressed
     std::uint32_t Attributes = 0;  // FileAttribute bits
+    // Hard links: with more than one, Device and Inode name the file, so that a scan can
+    // count its sizes once.
+    std::uint32_t Links = 1;
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
 };
 
 class FolderHandle {

@@ -2,12 +2,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <linux/magic.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/statfs.h>
 #include <sys/statvfs.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,32 +14,36 @@
 
 #include "platform/FileAttributes.h"
 #include "platform/FolderListing.h"
+#include "platform/LinuxVolumeQuery.h"
 #include "platform/StatAhead.h"
 
 namespace quillet {
 namespace {
 
-// Each open level of a scan holds a descriptor. Paths end near 2048 levels; this many are
-// asked of the system, and the program keeps some for itself. Folders deeper than the
-// descriptors allow are reached through their full path instead.
+// Each open level of a scan holds a descriptor while the scan is in it or below it. Paths end
+// near 2048 levels; this many are asked of the system, and the program keeps some for itself.
+// Past the budget a level gives its descriptor up while the scan is below it, and opens its
+// folder again through ".." of its child when the scan comes back up.
 constexpr rlim_t kDescriptorsWanted = 2048 + 256;
 constexpr rlim_t kDescriptorsKept = 256;
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 // Listings shorter than this are not worth handing to the second thread.
 constexpr std::size_t kShareFrom = 8;
-#ifndef ZFS_SUPER_MAGIC
-constexpr long ZFS_SUPER_MAGIC = 0x2fc12fc1;
-#endif
+
+class LinuxFolderHandle;
 
 // What all folders of one scan share; every open handle of the scan holds it.
 struct ScanVolume {
     dev_t Device = 0;
     std::uint64_t ClusterSize = 1;
+    bool ReportsAllocation = false;   // st_blocks is faithful: holes can be told from data
     bool CompressesInBlocks = false;  // allocation in st_blocks shrinks with compression
     bool ShareStats = true;
     int OpenFolders = 0;
     int MaxOpenFolders = 0;
     std::vector<char> ReadBuffer;  // getdents64 reads into it, one folder at a time
     std::vector<std::unique_ptr<FolderListing>> SpareListings;  // by depth, kept for reuse
+    std::vector<LinuxFolderHandle*> OpenLevels;                 // by depth, the scan's path
     std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
 
     std::unique_ptr<FolderListing> TakeListing(std::size_t depth) {
@@ -59,18 +60,17 @@ struct ScanVolume {
 
 class LinuxFolderHandle final : public FolderHandle {
 public:
-    LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, std::size_t depth, int fd,
-                      const std::string& path)
-        : Volume_(std::move(volume)), Depth_(depth), Listing_(Volume_->TakeListing(depth)) {
-        if (Volume_->OpenFolders < Volume_->MaxOpenFolders) {
-            Fd_ = fd;
-            ++Volume_->OpenFolders;
-            Listing_->Read(fd, fd, path, Volume_->ReadBuffer);
-        } else {
-            Listing_->Read(fd, -1, path, Volume_->ReadBuffer);
-            close(fd);
-            Path_ = path;
-        }
+    // fd is an open folder on the scan's device; the handle owns it.
+    LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, std::size_t depth, int fd, ino_t inode)
+        : Volume_(std::move(volume)),
+          Depth_(depth),
+          Inode_(inode),
+          Listing_(Volume_->TakeListing(depth)),
+          Fd_(fd) {
+        ++Volume_->OpenFolders;
+        if (Volume_->OpenLevels.size() <= depth) Volume_->OpenLevels.resize(depth + 1);
+        Volume_->OpenLevels[depth] = this;
+        Listing_->Read(fd, Volume_->ReadBuffer);
         if (Volume_->ShareStats && Listing_->Count() >= kShareFrom) {
             if (!Volume_->Worker) Volume_->Worker = std::make_unique<StatAhead>();
             Volume_->Worker->Share(*Listing_);
@@ -81,9 +81,13 @@ public:
     ~LinuxFolderHandle() override {
         if (Shared_) Volume_->Worker->Withdraw(*Listing_);
         if (Fd_ >= 0) {
+            if (LinuxFolderHandle* parent = Parent(); parent && parent->Fd_ < 0) {
+                parent->ReopenFrom(Fd_);
+            }
             close(Fd_);
             --Volume_->OpenFolders;
         }
+        if (Volume_->OpenLevels[Depth_] == this) Volume_->OpenLevels[Depth_] = nullptr;
         Volume_->ReturnListing(Depth_, std::move(Listing_));
     }
 
@@ -91,6 +95,8 @@ public:
     std::size_t NameBytesHint() const override { return Listing_->NameBytes(); }
 
     bool Next(FolderEntry& entry) override {
+        // Without a descriptor the folder could not be opened again: the rest is not read.
+        if (Fd_ < 0) return false;
         while (Index_ < Listing_->Count()) {
             const std::size_t i = Index_++;
             if (Describe(i, Listing_->StatInOrder(i), entry)) return true;
@@ -99,14 +105,67 @@ public:
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
-        if (!LastEnterable_ || childPath.size() >= PATH_MAX) return nullptr;
-        constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-        const int fd = Fd_ >= 0 ? openat(Fd_, LastName_, kFlags) : open(childPath.c_str(), kFlags);
+        if (!LastEnterable_ || childPath.size() >= PATH_MAX || Fd_ < 0) return nullptr;
+        int fd = openat(Fd_, LastName_, kFolderFlags);
+        if (fd < 0 && (errno == EMFILE || errno == ENFILE) && ReleaseAnAncestor()) {
+            fd = openat(Fd_, LastName_, kFolderFlags);
+        }
         if (fd < 0) return nullptr;
-        return std::make_unique<LinuxFolderHandle>(Volume_, Depth_ + 1, fd, childPath);
+        // The name was stat'ed a moment ago, but something may have been mounted on it since.
+        struct stat st;
+        if (fstat(fd, &st) != 0 || st.st_dev != Volume_->Device) {
+            close(fd);
+            return nullptr;
+        }
+        if (Volume_->OpenFolders >= Volume_->MaxOpenFolders) Release();
+        return std::make_unique<LinuxFolderHandle>(Volume_, Depth_ + 1, fd, st.st_ino);
     }
 
 private:
+    LinuxFolderHandle* Parent() const {
+        return Depth_ > 0 ? Volume_->OpenLevels[Depth_ - 1] : nullptr;
+    }
+
+    // Gives the descriptor up while the scan is below this folder; the child that is open
+    // when the scan comes back opens it again.
+    void Release() {
+        if (Shared_) {
+            Volume_->Worker->Withdraw(*Listing_);
+            Shared_ = false;
+        }
+        close(Fd_);
+        Fd_ = -1;
+        --Volume_->OpenFolders;
+    }
+
+    // Opens this folder again as ".." of a child, if that is still this folder.
+    void ReopenFrom(int childFd) {
+        const int fd = openat(childFd, "..", kFolderFlags);
+        if (fd < 0) return;
+        struct stat st;
+        if (fstat(fd, &st) != 0 || st.st_dev != Volume_->Device || st.st_ino != Inode_) {
+            close(fd);
+            return;
+        }
+        Fd_ = fd;
+        ++Volume_->OpenFolders;
+        Listing_->Reattach(fd);
+    }
+
+    // The system has no descriptor left: the shallowest level that holds one gives it up,
+    // and from now on the scan holds no more than it has now.
+    bool ReleaseAnAncestor() {
+        for (std::size_t depth = 0; depth < Depth_; ++depth) {
+            LinuxFolderHandle* level = Volume_->OpenLevels[depth];
+            if (level && level->Fd_ >= 0) {
+                level->Release();
+                Volume_->MaxOpenFolders = Volume_->OpenFolders;
+                return true;
+            }
+        }
+        return false;
+    }
+
     // Fills entry from name i and its stat; false when the name vanished since the listing.
     bool Describe(std::size_t i, const EntryStat& st, FolderEntry& entry) {
         if (st.Error == ENOENT) return false;
@@ -120,6 +179,7 @@ private:
             entry.Size = entry.OnDiskSize = 0;
             entry.Attributes =
                 AttributesOf(name, entry.IsFolder ? S_IFDIR | S_IWUSR : S_IFREG | S_IWUSR);
+            entry.Links = 1;
             LastEnterable_ = false;
             return true;
         }
@@ -129,12 +189,16 @@ private:
         entry.Size = st.Size;
         entry.OnDiskSize = st.Blocks * 512;
         entry.Attributes = AttributesOf(name, mode);
+        entry.Links = static_cast<std::uint32_t>(std::min<std::uint64_t>(st.Links, UINT32_MAX));
+        entry.Device = st.Device;
+        entry.Inode = st.Inode;
         if (entry.IsFolder) {
             LastEnterable_ = st.Device == Volume_->Device;
         } else {
             LastEnterable_ = false;
             // Small files kept inline by btrfs or ext4 are not holes: a whole cluster must miss.
-            if (S_ISREG(mode) && entry.OnDiskSize + Volume_->ClusterSize <= entry.Size) {
+            if (Volume_->ReportsAllocation && S_ISREG(mode) &&
+                entry.OnDiskSize + Volume_->ClusterSize <= entry.Size) {
                 entry.Attributes |= kAttributeSparse;
                 if (Volume_->CompressesInBlocks) entry.Attributes |= kAttributeCompressed;
             }
@@ -144,11 +208,11 @@ private:
 
     std::shared_ptr<ScanVolume> Volume_;
     const std::size_t Depth_;
+    const ino_t Inode_;
     std::unique_ptr<FolderListing> Listing_;
     std::size_t Index_ = 0;
     bool Shared_ = false;
-    int Fd_ = -1;
-    std::string Path_;  // only while Fd_ is -1: entries are then reached by full path
+    int Fd_;  // -1 while given up for a level below, or when it could not be opened again
     const char* LastName_ = nullptr;
     bool LastEnterable_ = false;
 };
@@ -171,25 +235,26 @@ int DescriptorsForFolders() {
 std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return nullptr;
-
-    auto volume = std::make_shared<ScanVolume>();
-    volume->ShareStats = ShareStats_;
-    volume->MaxOpenFolders = MaxOpenFolders_ > 0 ? MaxOpenFolders_ : DescriptorsForFolders();
-    struct statx sx;
-    if (statx(fd, "", AT_EMPTY_PATH, STATX_TYPE, &sx) != 0) {
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
         close(fd);
         return nullptr;
     }
-    volume->Device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+
+    auto volume = std::make_shared<ScanVolume>();
+    volume->ShareStats = ShareStats_;
+    volume->MaxOpenFolders =
+        std::max(1, MaxOpenFolders_ > 0 ? MaxOpenFolders_ : DescriptorsForFolders());
+    volume->Device = st.st_dev;
     struct statvfs vfs;
     if (fstatvfs(fd, &vfs) == 0) {
         const auto cluster = vfs.f_frsize ? vfs.f_frsize : vfs.f_bsize;
         volume->ClusterSize = cluster ? cluster : 1;
     }
-    struct statfs fs;
-    volume->CompressesInBlocks =
-        fstatfs(fd, &fs) == 0 && static_cast<long>(fs.f_type) == static_cast<long>(ZFS_SUPER_MAGIC);
-    return std::make_unique<LinuxFolderHandle>(std::move(volume), 0, fd, path);
+    const VolumeCapabilities caps = CapabilitiesOfFileSystem(FileSystemType(path));
+    volume->ReportsAllocation = caps.Sparse;
+    volume->CompressesInBlocks = caps.Compression;
+    return std::make_unique<LinuxFolderHandle>(std::move(volume), 0, fd, st.st_ino);
 }
 
 }  // namespace quillet

@@ -14,7 +14,7 @@ class LinuxFolderSource final : public FolderSource {
 public:
     enum class Threads { Two, One };
     // maxOpenFolders: descriptors a scan may hold, one per open level; 0 for as many as the
-    // system grants. Deeper folders are reached through their full path.
+    // system grants. Deeper levels share what is left, so the result is the same.
     explicit LinuxFolderSource(Threads threads = Threads::Two, int maxOpenFolders = 0)
         : ShareStats_(threads == Threads::Two), MaxOpenFolders_(maxOpenFolders) {}
 

@@ -70,13 +70,12 @@ FolderListing* StatAhead::NextListing() {
 }
 
 void StatAhead::Run() {
-    std::string scratch;
     while (FolderListing* listing = NextListing()) {
         const unsigned shares = Shares_.load(std::memory_order_acquire);
         bool exhausted = false;
         // Stay with this listing until it is done, withdrawn, or a newer one is shared.
         while (Shares_.load(std::memory_order_acquire) == shares) {
-            if (!listing->StatFromBack(scratch)) {
+            if (!listing->StatFromBack()) {
                 exhausted = true;
                 break;
             }

@@ -1,6 +1,8 @@
 // The folder scan: depth first, in the order the file system lists entries, with an explicit
 // stack instead of recursion so that no depth of folders can overflow the call stack.
+#include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/FileAttributes.h"
@@ -87,10 +89,29 @@ private:
         const bool onDisk =
             (Options_.CompressedSwitch && (entry.Attributes & kAttributeCompressed)) ||
             (Options_.SparseSwitch && (entry.Attributes & kAttributeSparse));
-        const double size = static_cast<double>(onDisk ? entry.OnDiskSize : entry.Size);
+        const double size =
+            SeenBefore(entry) ? 0.0 : static_cast<double>(onDisk ? entry.OnDiskSize : entry.Size);
         list.AddFile(entry.Name, size, RoundToClusters(size, Options_.ClusterSize));
         list.NoteLongestFile(list.Count() - 1);
     }
+
+    // A file with several hard links takes up its space once: only its first link in the
+    // scan counts, the later ones are files of size 0. Singly linked files are not remembered.
+    bool SeenBefore(const FolderEntry& entry) {
+        if (entry.Links <= 1) return false;
+        return !LinkedFiles_.insert(FileId{entry.Device, entry.Inode}).second;
+    }
+
+    struct FileId {
+        std::uint64_t Device;
+        std::uint64_t Inode;
+        bool operator==(const FileId&) const = default;
+    };
+    struct FileIdHash {
+        std::size_t operator()(const FileId& id) const {
+            return std::hash<std::uint64_t>()(id.Inode * 0x9E3779B97F4A7C15ull ^ id.Device);
+        }
+    };
 
     void Leave() {
         Frame done = std::move(Stack_.back());
@@ -102,6 +123,7 @@ private:
     FolderSource& Source_;
     const TScanOptions& Options_;
     std::vector<Frame> Stack_;
+    std::unordered_set<FileId, FileIdHash> LinkedFiles_;
 };
 
 void TFolderList::Scan(FolderSource& source, const TScanOptions& options) {

@@ -1,11 +1,18 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
 
 #include <filesystem>
 #include <fstream>
 
 #include "platform/FileAttributes.h"
 #include "platform/LinuxFolderSource.h"
+#include "platform/LinuxVolumeQuery.h"
 #include "scan/ClusterRounding.h"
 #include "scan/FileInfo.h"
 #include "scan/TreeChecks.h"
@@ -302,6 +309,9 @@ TEST(FolderScan, SparseFilesCountAtTheirOnDiskSizeOnlyWithTheSwitchOn) {
     struct stat st;
     ASSERT_EQ(stat(tree.Path("holes.img").c_str(), &st), 0);
     if (st.st_blocks * 512 + 65536 > st.st_size) GTEST_SKIP() << "this file system made no hole";
+    if (!CapabilitiesOfFileSystem(FileSystemType(tree.Root())).Sparse) {
+        GTEST_SKIP() << "this file system does not report its allocation faithfully";
+    }
 
     LinuxFolderSource source;
     TFolderList root(nullptr, tree.Root() + "/");
@@ -337,6 +347,96 @@ TEST(FolderScan, FoldersThatVanishDuringTheScanAreSkippedOrLeftEmpty) {
     EXPECT_EQ(root.FolderCount, 1);
     EXPECT_EQ(root.FileCount, 0);
     ExpectConsistentTree(root);
+}
+
+TEST(FolderScan, HardLinkedFilesCountOnceAndLaterLinksAreFilesOfSizeZero) {
+    test::TempTree tree;
+    const std::string data = tree.File("a/data", 10000);
+    tree.Folder("b");
+    for (const char* link : {"a/again", "b/data", "b/more"})
+        ASSERT_EQ(::link(data.c_str(), tree.Path(link).c_str()), 0);
+    tree.File("b/single", 100);
+
+    LinuxFolderSource source;
+    TFolderList root(nullptr, tree.Root() + "/");
+    for (int scan = 0; scan < 2; ++scan) {  // each scan counts the file once again
+        root.ResetTo(tree.Root() + "/");
+        root.Scan(source, {});
+        ExpectConsistentTree(root);
+        EXPECT_EQ(root.TotalNominal, 10100);
+        EXPECT_EQ(root.FileCount, 5);
+        int sized = 0;
+        for (const char* folder : {"/a", "/b"}) {
+            const TFolderList& list = ChildList(root, folder);
+            for (int i = 1; i < list.Count(); ++i)
+                sized += list.Node(i).Nominal == 10000;
+        }
+        EXPECT_EQ(sized, 1);
+    }
+}
+
+// Makes a chain of `depth` folders "dd" below root, with a file of `bytes` at the bottom.
+// Made relative to open folders, since the file's full path is too long for the system.
+void MakeChain(const std::string& root, int depth, const std::string& file, int bytes) {
+    int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(fd, 0);
+    for (int i = 0; i < depth; ++i) {
+        ASSERT_EQ(mkdirat(fd, "dd", 0755), 0);
+        const int next = openat(fd, "dd", O_RDONLY | O_DIRECTORY);
+        close(fd);
+        ASSERT_GE(next, 0);
+        fd = next;
+    }
+    const int out = openat(fd, file.c_str(), O_WRONLY | O_CREAT, 0644);
+    close(fd);
+    ASSERT_GE(out, 0);
+    ASSERT_EQ(ftruncate(out, bytes), 0);
+    close(out);
+}
+
+TEST(FolderScan, NeitherAMountNorTheDescriptorLimitChangesWhatIsCounted) {
+    test::TempTree tree;
+    tree.File("mnt/under", 10);
+    tree.Folder("deep");
+    // The deepest folder's path fits the system's limit, its file's full path does not.
+    const int depth = (PATH_MAX - 2 - static_cast<int>(tree.Path("deep/").size())) / 3;
+    MakeChain(tree.Path("deep"), depth, "bottom-of-the-chain", 100000);
+    const auto scan = [&](LinuxFolderSource source, bool mountOnTheWay) {
+        TFolderList root(nullptr, tree.Root() + "/");
+        TScanOptions options;
+        bool mounted = false;
+        if (mountOnTheWay) {
+            // A file system mounted after the folder was described, before it is opened.
+            options.Progress = [&](const std::string& text) {
+                if (text != "Scanning " + tree.Path("mnt/") + "...") return;
+                mounted =
+                    mount("quillet-test", tree.Path("mnt").c_str(), "tmpfs", 0, "size=1m") == 0;
+                if (mounted) tree.File("mnt/on-the-mount", 7777);
+            };
+        }
+        root.Scan(source, options);
+        if (mounted) umount2(tree.Path("mnt").c_str(), MNT_DETACH);
+        ExpectConsistentTree(root);
+        return std::make_pair(root.TotalNominal, mounted);
+    };
+
+    using Threads = LinuxFolderSource::Threads;
+    EXPECT_EQ(scan(LinuxFolderSource(), false).first, 100010);
+    EXPECT_EQ(scan(LinuxFolderSource(Threads::One, 1), false).first, 100010);
+    EXPECT_EQ(scan(LinuxFolderSource(Threads::Two, 3), false).first, 100010);
+    // Fewer descriptors than the scan was told it may hold.
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    struct rlimit scarce = saved;
+    scarce.rlim_cur = 40;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &scarce), 0);
+    const double underTheLimit = scan(LinuxFolderSource(Threads::Two, 100000), false).first;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
+    EXPECT_EQ(underTheLimit, 100010);
+
+    const auto [total, mounted] = scan(LinuxFolderSource(), true);
+    if (!mounted) GTEST_SKIP() << "mounting is not allowed here";
+    EXPECT_EQ(total, 100000) << "the tmpfs mounted on mnt (hiding its file) is not entered";
 }
 
 }  // namespace
