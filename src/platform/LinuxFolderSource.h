@@ -1,7 +1,8 @@
 // Folder enumeration on Linux: getdents64 on an open folder, then one fstatat per entry relative
 // to that folder. Symbolic links are never followed, and a scan never leaves the file system
 // of its root: a folder that is a mount point (or another device, such as a btrfs subvolume)
-// cannot be opened, as with du -x.
+// cannot be opened, as with du -x. The device is checked on the open folder itself, since a
+// file system may be mounted on it after it was listed.
 #pragma once
 
 #include "platform/FolderSource.h"

@@ -170,7 +170,7 @@ TEST(LinuxFolderSource, DeepFoldersAreReadWithoutRunningOutOfDescriptors) {
     for (LinuxFolderSource::Threads threads :
          {LinuxFolderSource::Threads::One, LinuxFolderSource::Threads::Two}) {
         for (int descriptors : {50, 0}) {
-            // With 50 descriptors, the folders past level 50 are reached by their full path.
+            // With 50 descriptors, the levels past 50 give theirs up while the walk is below.
             bool foundBottom = false;
             int files = 0;
             EXPECT_EQ(OpenableDepth(tree.Root(), "d", foundBottom,
