@@ -10,10 +10,13 @@
 namespace quillet {
 
 int OpenRegularFileForReading(const std::string& path, int extraFlags) {
-    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
+    // Some devices act on being opened at all (a watchdog arms itself): look before opening.
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    // The file may have been swapped since. Without O_NONBLOCK, opening a pipe waits for a
+    // writer that may never come.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | extraFlags);
     if (fd < 0) return -1;
-    struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
         return -1;
