@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "platform/FileAttributes.h"
+#include "platform/RegularFile.h"
 
 namespace quillet {
 namespace {
@@ -21,7 +22,7 @@ bool StatNoFollow(const std::string& path, struct statx& sx) {
 
 // Transparent compression as the file system flags it (btrfs, ext4 with compression).
 bool FlaggedCompressed(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = OpenRegularFileForReading(path, O_NOFOLLOW);
     if (fd < 0) return false;
     int flags = 0;
     const bool compressed = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_COMPR_FL);

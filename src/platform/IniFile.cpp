@@ -1,8 +1,8 @@
 #include "platform/IniFile.h"
 
-#include <fstream>
-#include <sstream>
 #include <string_view>
+
+#include "platform/RegularFile.h"
 
 namespace quillet {
 namespace {
@@ -55,11 +55,8 @@ std::vector<IniValue> ParseIniSection(const std::string& text, const std::string
 }
 
 std::vector<IniValue> ReadIniSection(const std::string& fileName, const std::string& section) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) return {};
-    std::ostringstream text;
-    text << file.rdbuf();
-    return ParseIniSection(text.str(), section);
+    const auto text = ReadRegularFile(fileName, kMaxIniFileBytes);
+    return text ? ParseIniSection(*text, section) : std::vector<IniValue>();
 }
 
 }  // namespace quillet

@@ -1,6 +1,5 @@
 #include "platform/VersionResource.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,6 +7,8 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+
+#include "platform/RegularFile.h"
 
 namespace quillet {
 namespace {
@@ -57,8 +58,7 @@ private:
 
 class FileSource final : public ByteSource {
 public:
-    explicit FileSource(const std::string& fileName)
-        : Fd_(open(fileName.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    explicit FileSource(const std::string& fileName) : Fd_(OpenRegularFileForReading(fileName)) {}
     ~FileSource() override {
         if (Fd_ >= 0) close(Fd_);
     }

@@ -4,7 +4,8 @@
 // section of an ELF file, where this program keeps its own.
 //
 // Files are untrusted: every offset, length and count read from one is checked against the
-// data, so a truncated, looping or hostile file only ever gives "no version data".
+// data, so a truncated, looping or hostile file only ever gives "no version data", and so does
+// anything that is not a regular file.
 #pragma once
 
 #include <cstdint>

@@ -15,7 +15,7 @@ namespace quillet {
 class TFolderList::Scanner {
 public:
     Scanner(FolderSource& source, const TScanOptions& options)
-        : Source_(source), Options_(options) {}
+        : Source_(source), Options_(options), Exclusions_(options.ExclusionText) {}
 
     void Run(TFolderList& root) {
         root.ResetTotals();
@@ -74,7 +74,7 @@ private:
         TFolderList& list = *frame.List;
         const bool atRoot = Stack_.size() == 1;
         if (name == "." || name == "..") return;
-        if (atRoot && IsExcluded(Options_.ExclusionText, name)) return;
+        if (atRoot && Exclusions_.Excludes(name)) return;
         list.FolderCount += 1;
         std::string path;
         path.reserve(list.Path_.size() + name.size() + 1);
@@ -122,6 +122,7 @@ private:
 
     FolderSource& Source_;
     const TScanOptions& Options_;
+    const ExclusionList Exclusions_;
     std::vector<Frame> Stack_;
     std::unordered_set<FileId, FileIdHash> LinkedFiles_;
 };

@@ -8,11 +8,13 @@
 #include <QStandardPaths>
 
 #include "platform/ExecutableFolder.h"
+#include "platform/RegularFile.h"
 
 namespace quillet {
 namespace {
 
 const QString kActionId = QStringLiteral("quillet-usage-pie-chart");
+constexpr std::size_t kMaxThunarActionsBytes = 64 << 20;
 const QString kDescription = QStringLiteral("Show the disk usage of this folder as a pie chart");
 
 // A path as one double-quoted argument of a desktop file's Exec line: the quoting rules
@@ -130,9 +132,15 @@ std::vector<ActionFile> ActionFiles(const TFolderMenuEnvironment& e) {
 // Thunar keeps every custom action in one file: only the program's own action is touched.
 void UpdateThunar(bool enable, const TFolderMenuEnvironment& e) {
     const QString path = ThunarFile(e);
+    const QFileInfo source(QFile::exists(path) ? path : e.SystemThunarActions);
+    // A pipe or a device in the file's place is neither read (that could wait for ever) nor
+    // replaced, and neither is a file too large to be anyone's list of actions.
+    if (source.exists() && !source.isFile()) return;
+    const auto text =
+        ReadRegularFile(QFile::encodeName(source.filePath()).toStdString(), kMaxThunarActionsBytes);
+    if (text && text->size() == kMaxThunarActionsBytes) return;
     QDomDocument document;
-    QFile existing(QFile::exists(path) ? path : e.SystemThunarActions);
-    if (!existing.open(QIODevice::ReadOnly) || !document.setContent(&existing)) {
+    if (!text || !document.setContent(QByteArray::fromStdString(*text))) {
         if (!enable) return;
         document.setContent(
             QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n</actions>\n"));

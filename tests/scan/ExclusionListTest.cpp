@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "scan/AsciiCase.h"
 #include "scan/ExclusionList.h"
 #include "support/TempTree.h"
 
@@ -19,13 +20,49 @@ TEST(ExclusionList, JoinsTheLinesAsLowerCaseCommaText) {
 }
 
 TEST(ExclusionList, MatchesEqualsSignAndNameAnywhereInTheText) {
-    const std::string text = "\"1=system volume information\",2=temp";
-    EXPECT_TRUE(IsExcluded(text, "TEMP"));
-    EXPECT_TRUE(IsExcluded(text, "Tem")) << "a plain substring test";
-    EXPECT_TRUE(IsExcluded(text, "System Volume Information"));
-    EXPECT_FALSE(IsExcluded(text, "emp"));
-    EXPECT_FALSE(IsExcluded(text, "Temporary"));
-    EXPECT_FALSE(IsExcluded("", "anything"));
+    const ExclusionList list("\"1=system volume information\",2=temp");
+    EXPECT_TRUE(list.Excludes("TEMP"));
+    EXPECT_TRUE(list.Excludes("Tem")) << "a plain substring test";
+    EXPECT_TRUE(list.Excludes("System Volume Information"));
+    EXPECT_FALSE(list.Excludes("emp"));
+    EXPECT_FALSE(list.Excludes("Temporary"));
+    EXPECT_FALSE(ExclusionList("").Excludes("anything"));
+}
+
+// The prepared list must answer exactly as a search of the whole text does.
+TEST(ExclusionList, AnswersAsTheSearchOfTheWholeTextDoes) {
+    std::vector<IniValue> lines = {{"a", "Temp"}, {"b", "Say \"Hi\",Now"},
+                                   {"c", "x=y"},  {"d", std::string(300, 'L')},
+                                   {"e", ""},     {"f", "Temp"}};
+    for (int i = 0; i < 2000; ++i)
+        lines.push_back({std::to_string(i), "Folder " + std::to_string(i * 7)});
+    const std::string text = ExclusionText(lines) + ",=";
+    const ExclusionList list(text);
+    std::vector<std::string> names = {"",
+                                      "t",
+                                      "TEMP",
+                                      "temp,b",
+                                      "tempo",
+                                      "say \"\"hi",
+                                      "y",
+                                      "x=Y",
+                                      "\"",
+                                      ",",
+                                      "folder 1",
+                                      "Folder 13993",
+                                      "folder 13994",
+                                      "older 7",
+                                      std::string(300, 'l'),
+                                      std::string(256, 'L'),
+                                      std::string(301, 'l'),
+                                      "zzz"};
+    for (int i = 0; i < 3000; i += 37)
+        names.push_back("FOLDER " + std::to_string(i));
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const bool inText = text.find("=" + LowerAsciiLetters(name)) != std::string::npos;
+        EXPECT_EQ(list.Excludes(name), inText);
+    }
 }
 
 TEST(ExclusionList, ReadsTheFileBesideTheProgramAndToleratesItsAbsenceOrDamage) {

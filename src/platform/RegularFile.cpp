@@ -1,0 +1,48 @@
+#include "platform/RegularFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace quillet {
+
+int OpenRegularFileForReading(const std::string& path, int extraFlags) {
+    // Some devices act on being opened at all (a watchdog arms itself): look before opening.
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    // The file may have been swapped since. Without O_NONBLOCK, opening a pipe waits for a
+    // writer that may never come.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | extraFlags);
+    if (fd < 0) return -1;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return -1;
+    }
+    // Regular files never block; later reads need not see the flag.
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    const int fd = OpenRegularFileForReading(path);
+    if (fd < 0) return std::nullopt;
+    std::string text;
+    char chunk[65536];
+    bool ok = true;
+    while (text.size() < maxBytes) {
+        const ssize_t n = read(fd, chunk, std::min(sizeof chunk, maxBytes - text.size()));
+        if (n < 0 && errno == EINTR) continue;
+        ok = n >= 0;
+        if (n <= 0) break;
+        text.append(chunk, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+}  // namespace quillet

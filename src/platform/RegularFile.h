@@ -1,0 +1,18 @@
+// Opening files the program reads, so that nothing found on disk can make it wait: a named
+// pipe, a device or a socket (also behind a symbolic link) is opened without blocking, seen for
+// what it is and turned away like a file that is not there.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace quillet {
+
+// A descriptor for reading a regular file (the caller closes it), or -1.
+int OpenRegularFileForReading(const std::string& path, int extraFlags = 0);
+
+// The first maxBytes bytes of a regular file; nothing when it cannot be read.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
+
+}  // namespace quillet
