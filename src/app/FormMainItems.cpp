@@ -14,6 +14,7 @@
 #include "chart/zebPieChart.h"
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
+#include "scan/ShownName.h"
 
 namespace quillet {
 
@@ -65,7 +66,7 @@ std::optional<std::string> TMainForm::SelectedPath() const {
 void TMainForm::PopupDeleteClick() {
     const auto path = SelectedPath();
     if (!path) return;
-    const QString shown = QString::fromUtf8(*path);
+    const QString shown = QString::fromUtf8(ShownName(*path));
     bool yes;
     if (SelectedIsFolder()) {
         if (!IsExistingFolder(*path)) return;
@@ -105,7 +106,7 @@ void TMainForm::FileSaveMenuClick() {
     const auto chosen = Services_.ChooseSaveFile(this, SaveFileName_);
     if (!chosen) return;
     SaveFileName_ = *chosen;
-    const QString name = QString::fromStdString(*chosen);
+    const QString name = QString::fromUtf8(ShownName(*chosen));
     if (IsExistingFile(*chosen) &&
         !Services_.Ask(
             this, QStringLiteral("Quillet - overwrite existing usage file?"),

@@ -47,6 +47,7 @@ TMainServices SystemMainServices() {
                       bool destructive) {
         QMessageBox box(destructive ? QMessageBox::Question : QMessageBox::NoIcon, caption, text,
                         QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);  // the text holds a path, never markup
         box.setDefaultButton(destructive ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     };
