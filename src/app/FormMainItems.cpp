@@ -15,6 +15,7 @@
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
 #include "scan/ShownName.h"
+#include "scan/SpecialEntries.h"
 
 namespace quillet {
 
@@ -55,6 +56,8 @@ void TMainForm::PopupMenu1Popup() {
 std::optional<std::string> TMainForm::SelectedPath() const {
     // Built from the name as stored on disk: names differing in case are different files.
     if (!SelectedNode_ || Scanning) return std::nullopt;
+    // These two name no file, though a file of their name may exist.
+    if (IsBackEntry(*SelectedNode_) || IsFreeSpaceEntry(*SelectedNode_)) return std::nullopt;
     const TFolderList* list = SelectedNode_->OwnerList;
     const int index = list ? list->IndexOf(SelectedNode_) : -1;
     if (index < 0) return std::nullopt;
