@@ -17,6 +17,7 @@
 #include "platform/ExecutableFolder.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
+#include "platform/PathNames.h"
 
 namespace quillet {
 
@@ -25,6 +26,7 @@ TMainServices SystemMainServices() {
     services.Folders = std::make_shared<LinuxFolderSource>();
     services.Volumes = std::make_shared<LinuxVolumeQuery>();
     services.ExcludesFolder = ExecutableFolder();
+    services.ScanRootProblem = FolderAccessError;
     services.ChooseFolder = ChooseFolder;
     services.MouseButtonDown = [] {
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
