@@ -10,7 +10,9 @@ QString ErrorBoxText(const QString& text) {
 }
 
 void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox::critical(parent, title, ErrorBoxText(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, title, ErrorBoxText(text), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);  // a name in the text is shown as it is, never as markup
+    box.exec();
 }
 
 }  // namespace quillet

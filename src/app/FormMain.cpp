@@ -144,6 +144,7 @@ void TMainForm::CreateControls() {
     connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { ListBox1DblClick(); });
 
     lblMaxFileNameLength = new QLabel(client);
+    lblMaxFileNameLength->setTextFormat(Qt::PlainText);
     lblMaxFileNameLength->setToolTip(QStringLiteral("Maximum characters in file name"));
     lblMaxFileNameLength->move(4, 360);
 
@@ -172,6 +173,7 @@ void TMainForm::CreateControls() {
     statusBar()->addWidget(StatusStrip_, 1);
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
         StatusPanels[i] = new QLabel(StatusStrip_);
+        StatusPanels[i]->setTextFormat(Qt::PlainText);  // paths are shown, never read as markup
         StatusPanels[i]->setFrameShape(QFrame::Panel);
         StatusPanels[i]->setFrameShadow(QFrame::Sunken);
         StatusPanelWidths_[i] = kStatusPanelWidths[i];

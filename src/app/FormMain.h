@@ -153,6 +153,8 @@ private:
     void LayOutStatusPanels();
     void FormResize();
     void SetIdleControls(bool idle);
+    // The empty view of a scan that failed: no tree, no totals, no path, no progress.
+    void ShowNothing();
     void SetApplicationTitle(const QString& title);
     void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
     void ReportError(const QString& text);

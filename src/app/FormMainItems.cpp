@@ -14,6 +14,8 @@
 #include "chart/zebPieChart.h"
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
+#include "scan/ShownName.h"
+#include "scan/SpecialEntries.h"
 
 namespace quillet {
 
@@ -54,6 +56,8 @@ void TMainForm::PopupMenu1Popup() {
 std::optional<std::string> TMainForm::SelectedPath() const {
     // Built from the name as stored on disk: names differing in case are different files.
     if (!SelectedNode_ || Scanning) return std::nullopt;
+    // These two name no file, though a file of their name may exist.
+    if (IsBackEntry(*SelectedNode_) || IsFreeSpaceEntry(*SelectedNode_)) return std::nullopt;
     const TFolderList* list = SelectedNode_->OwnerList;
     const int index = list ? list->IndexOf(SelectedNode_) : -1;
     if (index < 0) return std::nullopt;
@@ -65,7 +69,7 @@ std::optional<std::string> TMainForm::SelectedPath() const {
 void TMainForm::PopupDeleteClick() {
     const auto path = SelectedPath();
     if (!path) return;
-    const QString shown = QString::fromUtf8(*path);
+    const QString shown = QString::fromUtf8(ShownName(*path));
     bool yes;
     if (SelectedIsFolder()) {
         if (!IsExistingFolder(*path)) return;
@@ -105,7 +109,7 @@ void TMainForm::FileSaveMenuClick() {
     const auto chosen = Services_.ChooseSaveFile(this, SaveFileName_);
     if (!chosen) return;
     SaveFileName_ = *chosen;
-    const QString name = QString::fromStdString(*chosen);
+    const QString name = QString::fromUtf8(ShownName(*chosen));
     if (IsExistingFile(*chosen) &&
         !Services_.Ask(
             this, QStringLiteral("Quillet - overwrite existing usage file?"),

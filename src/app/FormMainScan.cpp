@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <exception>
+#include <stdexcept>
 
 #include "app/FormMain.h"
 #include "chart/zebPieChart.h"
 #include "platform/PathNames.h"
 #include "scan/ExclusionList.h"
+#include "scan/ShownName.h"
 
 namespace quillet {
 
@@ -21,6 +23,11 @@ void TMainForm::StartScan() {
         setWindowTitle(QStringLiteral("Quillet"));
         const std::string exclusionText = ReadExclusionText(Services_.ExcludesFolder);
         if (ScanPath.empty() || ScanPath.back() != '/') ScanPath += '/';
+        if (Services_.ScanRootProblem) {
+            // A root that cannot be listed would show as an empty folder, as if it held nothing.
+            if (const std::string problem = Services_.ScanRootProblem(ScanPath); !problem.empty())
+                throw std::runtime_error("Cannot scan \"" + ShownName(ScanPath) + "\": " + problem);
+        }
         const TVolumeData volume = ReadVolumeData(*Services_.Volumes, ScanPath);
         FreeSpace = volume.FreeSpace;
 
@@ -52,11 +59,26 @@ void TMainForm::StartScan() {
         ShowFolder(&RootList);
     } catch (const std::exception& error) {
         // The window goes back to idle, so the next scan can start, and then says what failed.
+        ShowNothing();
         SetIdleControls(true);
         ReportError(QString::fromUtf8(error.what()));
         return;
     }
     SetIdleControls(true);
+}
+
+void TMainForm::ShowNothing() {
+    ShownList = nullptr;
+    SelectedNode_ = nullptr;
+    RootList.Clear();
+    ProgressText.clear();
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        StatusPanels[i]->clear();
+        FitStatusPanel(static_cast<int>(i));
+    }
+    lblMaxFileNameLength->clear();
+    lblMaxFileNameLength->setToolTip(QStringLiteral("Maximum characters in file name"));
+    BitBtnUp->setEnabled(false);
 }
 
 void TMainForm::SetIdleControls(bool idle) {

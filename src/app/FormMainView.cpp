@@ -5,12 +5,23 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextDocument>
 
 #include "app/FormMain.h"
 #include "app/LocalePunctuation.h"
 #include "chart/zebPieChart.h"
+#include "scan/ShownName.h"
 
 namespace quillet {
+namespace {
+
+// A tooltip has no text format of its own: Qt shows it as markup when it looks like markup.
+// Such a text goes as escaped markup, so a name is always shown exactly as it is.
+QString PlainToolTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text;
+}
+
+}  // namespace
 
 void TMainForm::ShowFolder(TFolderList* list) {
     if (!list) return;
@@ -25,7 +36,7 @@ void TMainForm::ShowFolder(TFolderList* list) {
     }
     lblMaxFileNameLength->setText(QString::fromStdString(MaxPathCaption(list->LongestPathLength)));
     lblMaxFileNameLength->setToolTip(
-        QString::fromUtf8(MaxPathHint(list->LongestPathLength, list->LongestPath())));
+        PlainToolTip(QString::fromUtf8(MaxPathHint(list->LongestPathLength, list->LongestPath()))));
     PieChart1->SetEntries(std::move(lines));
 
     const NumberPunctuation punctuation = LocalePunctuation();
@@ -38,7 +49,7 @@ void TMainForm::ShowFolder(TFolderList* list) {
         StatusPanels[0]->setText(StatusPanels[0]->text() + QString::fromUtf8(freeSpace));
         FitStatusPanel(0);
     }
-    setWindowTitle(QStringLiteral("Quillet - ") + QString::fromUtf8(list->Path()));
+    setWindowTitle(QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path())));
     BitBtnUp->setEnabled(list->Parent != nullptr);
 }
 
@@ -56,7 +67,7 @@ void TMainForm::UpdateStatusCounts(const TFolderList& list, const std::string& t
     statusBar()->setUpdatesEnabled(false);
     StatusPanels[1]->setText(QString::fromUtf8(FilesText(list.FileCount, punctuation)));
     StatusPanels[2]->setText(QString::fromUtf8(FoldersText(list.FolderCount, punctuation)));
-    StatusPanels[3]->setText(QStringLiteral(" ") + QString::fromUtf8(text));
+    StatusPanels[3]->setText(QStringLiteral(" ") + QString::fromUtf8(ShownName(text)));
     statusBar()->setUpdatesEnabled(true);
     for (int i = 1; i <= 3; ++i)
         FitStatusPanel(i);
@@ -99,7 +110,8 @@ void TMainForm::ListBox1Click() {
     if (row < 0 || row >= ListBox1->Items().Count()) return;
     SelectedName = std::string(SplitEntryText(ListBox1->Items().Row(row).Text).Name);
     SelectedNode_ = RowNode(*ListBox1, row);
-    ListBox1->setToolTip(QString::fromUtf8(SelectedName));
+    ListBox1->setToolTip(
+        PlainToolTip(QString::fromUtf8(SelectedName)));  // shown as the row shows it
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 

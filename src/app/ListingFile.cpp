@@ -2,6 +2,7 @@
 
 #include "chart/ChartListBox.h"
 #include "platform/FileWriting.h"
+#include "scan/ShownName.h"
 
 namespace quillet {
 
@@ -17,7 +18,8 @@ std::optional<QString> WriteListing(const std::string& path, const std::string& 
     switch (outcome.Outcome) {
         case WriteOutcome::CannotCreate:
             return QStringLiteral("Cannot create file \"%1\". %2")
-                .arg(QString::fromStdString(path), QString::fromStdString(outcome.SystemText));
+                .arg(QString::fromUtf8(ShownName(path)),
+                     QString::fromStdString(outcome.SystemText));
         case WriteOutcome::WriteFailed:
             return QStringLiteral("Stream write error");
         case WriteOutcome::Written:

@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
@@ -13,10 +12,12 @@
 #include <QUrl>
 
 #include "app/ErrorBox.h"
+#include "app/FileUrl.h"
 #include "app/FolderChooser.h"
 #include "platform/ExecutableFolder.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
+#include "platform/PathNames.h"
 
 namespace quillet {
 
@@ -25,6 +26,7 @@ TMainServices SystemMainServices() {
     services.Folders = std::make_shared<LinuxFolderSource>();
     services.Volumes = std::make_shared<LinuxVolumeQuery>();
     services.ExcludesFolder = ExecutableFolder();
+    services.ScanRootProblem = FolderAccessError;
     services.ChooseFolder = ChooseFolder;
     services.MouseButtonDown = [] {
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
@@ -47,24 +49,23 @@ TMainServices SystemMainServices() {
                       bool destructive) {
         QMessageBox box(destructive ? QMessageBox::Question : QMessageBox::NoIcon, caption, text,
                         QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);  // the text holds a path, never markup
         box.setDefaultButton(destructive ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     };
     services.ShowInFileManager = [](const std::string& path) {
-        const QUrl item = QUrl::fromLocalFile(QString::fromStdString(path));
         QDBusMessage call = QDBusMessage::createMethodCall(
             "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
             "org.freedesktop.FileManager1", "ShowItems");
-        call << QStringList{item.toString()} << QString();
+        call << QStringList{QString::fromLatin1(FileUrl(path).toEncoded())} << QString();
         const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
         if (reply.type() == QDBusMessage::ErrorMessage) {
-            // No file manager answers: open the folder itself.
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(item.toLocalFile()).path()));
+            // No file manager answers: open the item's folder (or the folder that is the item).
+            const std::string folder = path.substr(0, path.rfind('/'));
+            QDesktopServices::openUrl(FileUrl(folder.empty() ? "/" : folder));
         }
     };
-    services.OpenFile = [](const std::string& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
-    };
+    services.OpenFile = [](const std::string& path) { QDesktopServices::openUrl(FileUrl(path)); };
     services.DefaultPrinter = []() -> std::unique_ptr<QPrinter> {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) return nullptr;

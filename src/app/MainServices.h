@@ -22,6 +22,9 @@ struct TMainServices {
     std::shared_ptr<FolderSource> Folders;
     std::shared_ptr<const VolumeQuery> Volumes;
     std::string ExcludesFolder;  // where Excludes.ini is read from
+    // Why a scan cannot start at a folder, in words; empty when it can. None: every folder is
+    // scanned, and one that cannot be listed shows as empty.
+    std::function<std::string(const std::string& path)> ScanRootProblem;
     std::function<std::optional<std::string>(QWidget* parent, const std::string& start)>
         ChooseFolder;
     std::function<bool()> MouseButtonDown;  // left or right held at this moment

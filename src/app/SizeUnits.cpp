@@ -1,6 +1,7 @@
 #include "app/SizeUnits.h"
 
 #include "scan/AsciiCase.h"
+#include "scan/ShownName.h"
 
 namespace quillet {
 namespace {
@@ -60,7 +61,8 @@ std::string EntrySizeText(double value, TSizeUnit unit) {
 
 std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMode mode,
                       TSizeUnit unit) {
-    return EntrySizeText(EntryValue(node, mode, unit), unit) + "   " + LowerAsciiLetters(name);
+    return EntrySizeText(EntryValue(node, mode, unit), unit) + "   " +
+           ShownName(LowerAsciiLetters(name));
 }
 
 std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,
@@ -91,7 +93,7 @@ std::string MaxPathCaption(std::int32_t length) {
 
 std::string MaxPathHint(std::int32_t length, std::string_view path) {
     return "Maximum characters in file name is " + std::to_string(length) + " at " +
-           std::string(path);
+           ShownName(path);
 }
 
 }  // namespace quillet

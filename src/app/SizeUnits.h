@@ -32,7 +32,8 @@ double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit);
 // The value divided by the unit, with the unit's decimals (TB has five), padded to 3 places.
 std::string EntrySizeText(double value, TSizeUnit unit);
 
-// Size text, three blanks, then the name with A to Z lower-cased: "  1.5   readme.txt".
+// Size text, three blanks, then the name with A to Z lower-cased and shown as ShownName
+// says: "  1.5   readme.txt".
 std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMode mode,
                       TSizeUnit unit);
 

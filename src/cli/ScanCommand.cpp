@@ -9,6 +9,7 @@
 #include "platform/PathNames.h"
 #include "scan/AsciiCase.h"
 #include "scan/ExclusionList.h"
+#include "scan/ShownName.h"
 #include "scan/VolumeData.h"
 
 namespace quillet {
@@ -130,7 +131,8 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const std::string folder = AbsoluteFolderPath(parsed.Folder);
     if (const std::string problem = FolderAccessError(folder); !problem.empty()) {
-        err << "quillet-scan: cannot scan '" << parsed.Folder << "': " << problem << "\n";
+        err << "quillet-scan: cannot scan '" << ShownName(parsed.Folder) << "': " << problem
+            << "\n";
         return 2;
     }
     const std::string scanPath = folder.back() == '/' ? folder : folder + "/";

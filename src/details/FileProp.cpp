@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <algorithm>
 #include <span>
 
@@ -20,6 +21,7 @@
 #include "platform/FileAttributes.h"
 #include "platform/FileDetails.h"
 #include "platform/VersionResource.h"
+#include "scan/ShownName.h"
 
 namespace quillet {
 namespace {
@@ -60,6 +62,7 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     btnOK->setGeometry(288, 376, 65, 25);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     pnlError = new QLabel(this);
+    pnlError->setTextFormat(Qt::PlainText);
     pnlError->setFrameShape(QFrame::Panel);
     pnlError->setFrameShadow(QFrame::Raised);
     pnlError->setAlignment(Qt::AlignCenter);
@@ -152,7 +155,7 @@ void TfrmFileProperties::FormShow() {
     if (!details) {
         PageControl1->hide();
         setWindowTitle(QStringLiteral("Error - can't find this file"));
-        pnlError->setText(QString::fromStdString(FileName));
+        pnlError->setText(QString::fromUtf8(ShownName(FileName)));
         pnlError->show();
         return;
     }
@@ -166,11 +169,14 @@ void TfrmFileProperties::FormShow() {
     const QIcon icon = QFileIconProvider().icon(info);
     Image1->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(32, 32));
     const QString mimeComment = QMimeDatabase().mimeTypeForFile(info).comment();
-    const QString name = QString::fromStdString(details->Name);
+    const QString name = QString::fromUtf8(ShownName(details->Name));
     lblType->setText(mimeComment.isEmpty() ? TypeFromExtension(name) : mimeComment);
-    const QString folder = path.left(path.lastIndexOf('/') + 1);
+    const QString folder =
+        QString::fromUtf8(ShownName(FileName.substr(0, FileName.rfind('/') + 1)));
     lblLocation->setText(folder);
-    lblLocation->setToolTip(folder);
+    // A tooltip has no text format: one that looks like markup goes as escaped markup.
+    lblLocation->setToolTip(Qt::mightBeRichText(folder) ? Qt::convertFromPlainText(folder)
+                                                        : folder);
     lblName->setText(name);
     lblDOSName->setText(name);  // no short names here: the long one stands for it
     setWindowTitle(name + " properties");

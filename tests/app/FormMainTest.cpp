@@ -10,12 +10,14 @@
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
+#include <filesystem>
 
 #include "app/FormMain.h"
 #include "app/MainLayout.h"
 #include "chart/PieGeometry.h"
 #include "chart/zebPieChart.h"
 #include "platform/LinuxFolderSource.h"
+#include "platform/PathNames.h"
 #include "support/FakeFolderSource.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
@@ -308,10 +310,39 @@ TEST_F(MainWindowTest, AnErrorEndsTheScanWithABoxAndTheWindowGoesBackToIdle) {
     ASSERT_EQ(Errors.size(), 1u);
     EXPECT_EQ(Errors[0], "Quillet: the disk went away");
     EXPECT_FALSE(form.Scanning);
+    EXPECT_EQ(form.StatusPanels[0]->text(), "") << "no \"Scanning...\" left behind";
+    EXPECT_EQ(form.StatusPanels[3]->text(), "");
     EXPECT_TRUE(form.RefreshBtn->isEnabled());
     OnOpen = nullptr;
     form.Refresh1Click();
     EXPECT_EQ(Shown(), "/data/");
+}
+
+TEST_F(MainWindowTest, AFolderThatCannotBeScannedSaysWhyAndLeavesTheViewEmpty) {
+    test::TempTree tree;
+    tree.File("gone/a.txt", 10);
+    const std::string file = tree.File("plain.txt", 10);
+    TMainServices services = Services();
+    services.Folders = std::make_shared<LinuxFolderSource>();
+    services.ScanRootProblem = FolderAccessError;
+    Form = std::make_unique<TMainForm>(services,
+                                       QStringList{QString::fromStdString(tree.Path("gone"))});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+    std::filesystem::remove_all(tree.Path("gone"));
+    Form->Refresh1Click();
+    Form->ScanPath = file;
+    Form->Refresh1Click();
+    ASSERT_EQ(Errors.size(), 2u);
+    EXPECT_EQ(Errors[0].toStdString(),
+              "Quillet: Cannot scan \"" + tree.Path("gone/") + "\": No such file or directory");
+    EXPECT_EQ(Errors[1].toStdString(), "Quillet: Cannot scan \"" + file + "/\": Not a directory");
+    EXPECT_FALSE(Form->Scanning);
+    EXPECT_TRUE(Form->RefreshBtn->isEnabled());
+    EXPECT_EQ(Form->ShownList, nullptr);
+    EXPECT_EQ(Form->ListBox1->Items().Count(), 0);
+    EXPECT_EQ(Form->windowTitle(), "Quillet");
+    for (QLabel* panel : Form->StatusPanels)
+        EXPECT_EQ(panel->text(), "");
 }
 
 TEST_F(MainWindowTest, KeepsTheChartSquareAndTheListBesideIt) {

@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 
+#include "app/ErrorBox.h"
+#include "app/FileUrl.h"
 #include "app/FormMain.h"
 #include "app/ListingFile.h"
 #include "app/WindowPrint.h"
@@ -134,6 +139,57 @@ TEST_F(ItemActionsTest, TheMenuFitsTheEntry) {
     Answer = true;
     Form->PopupDeleteClick();
     EXPECT_TRUE(Questions.empty()) << "the back entry is no file: nothing to delete";
+}
+
+// The free-space entry's name is also a path below a folder "(", and a name may hold markup:
+// the entry clicked is the one acted on, and its name is shown as it is.
+TEST_F(ItemActionsTest, EntriesThatNameNoFileAreNeverActedOnAndNamesAreNeverMarkup) {
+    const std::string decoy = Tree.File("(/media/usb free space)", 10);
+    Tree.File("<span>report.txt", 10);
+    Tree.File("report.txt", 10);
+    Tree.File("bad\xFFname.dat", 10);
+    Open(true);
+    Answer = true;
+    ClickRow("(/media/usb free space)");
+    Form->PopupDeleteClick();
+    Form->PopupExploreClick();
+    Form->PopupOpenClick();
+    ClickRow("/(");
+    Form->ListBox1DblClick();
+    ClickRow("..");
+    Form->PopupOpenClick();
+    EXPECT_TRUE(Questions.empty());
+    EXPECT_TRUE(Properties.empty());
+    EXPECT_TRUE(Opened.empty());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(decoy)));
+
+    Form->BitBtnUpClick();
+    ClickRow("<span>report.txt");
+    Answer = false;
+    Form->PopupDeleteClick();
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0], "Confirm file delete: Delete file: " +
+                                QString::fromStdString(Tree.Path("<span>report.txt")));
+    ClickRow("bad\\xFFname.dat");
+    Form->PopupOpenClick();
+    ASSERT_EQ(Opened.size(), 1u);
+    EXPECT_EQ(FileUrl(Opened[0]).toEncoded().toStdString(),
+              "file://" + Tree.Root() + "/bad%FFname.dat");
+    EXPECT_EQ(FileUrl("/a b/#1?%.txt").toEncoded(), "file:///a%20b/%231%3F%25.txt");
+
+    // The error box shows its text as plain text, whatever it looks like.
+    QString shownText;
+    Qt::TextFormat shownFormat = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shownText = box->text();
+        shownFormat = box->textFormat();
+        box->accept();
+    });
+    ShowErrorBox(nullptr, "Quillet", "Cannot scan \"/<b>x</b>/\": Permission denied");
+    EXPECT_EQ(shownText, "Cannot scan \"/<b>x</b>/\": Permission denied.");
+    EXPECT_EQ(shownFormat, Qt::PlainText);
 }
 
 TEST_F(ItemActionsTest, ARightClickOnASliceSelectsItsEntry) {

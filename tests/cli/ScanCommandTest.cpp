@@ -2,10 +2,12 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <set>
 #include <sstream>
 
 #include "cli/ScanCommand.h"
 #include "platform/LinuxFolderSource.h"
+#include "scan/ShownName.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
 
@@ -99,6 +101,45 @@ TEST(ScanCommand, SaysWhatIsWrongWithItsArguments) {
     const Result help = RunCommand({"--help"}, volume);
     EXPECT_EQ(help.Status, 0);
     EXPECT_NE(help.Out.find("Usage: quillet-scan"), std::string::npos);
+}
+
+// Names are bytes: these would all read "a", or add a fake row, if shown as they are.
+TEST(ScanCommand, EveryNameIsOneLineAndDifferentNamesNeverLookAlike) {
+    test::TempTree tree;
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"a", "a"},
+        {"a ", "a\\x20"},
+        {" a", "\\x20a"},
+        {"a\t", "a\\t"},
+        {"a\r", "a\\r"},
+        {"a\n", "a\\n"},
+        {"a\\n", "a\\\\n"},
+        {"a\x01", "a\\x01"},
+        {"a\n9999999.0   evil", "a\\n9999999.0   evil"},
+        {"bad\xFFname", "bad\\xFFname"},
+        {"cut\xE2\x82", "cut\\xE2\\x82"},
+        {"\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"},  // valid UTF-8 stays as it is
+        {"line\xE2\x80\xA8sep", "line\\xE2\\x80\\xA8sep"},
+        {"gpj.\xE2\x80\xAE"
+         "exe",
+         "gpj.\\xE2\\x80\\xAEexe"},
+        {"nel\xC2\x85", "nel\\xC2\\x85"},
+    };
+    for (const auto& [name, shown] : names) {
+        tree.File(name, 4096);
+        EXPECT_EQ(ShownName(name), shown);
+    }
+    const Result r = RunCommand({"--units", "bytes", tree.Root()}, test::FakeVolumeQuery());
+    EXPECT_EQ(r.Status, 0);
+    std::istringstream lines(r.Out);
+    std::set<std::string> seen;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(line.rfind("4096   ", 0), 0u) << line;
+        seen.insert(line.substr(7));
+    }
+    EXPECT_EQ(seen.size(), names.size()) << r.Out;
+    for (const auto& [name, shown] : names)
+        EXPECT_TRUE(seen.count(shown)) << shown;
 }
 
 Result RunExecutable(const std::string& arguments) {
