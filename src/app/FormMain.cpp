@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -75,12 +76,14 @@ TMainForm::~TMainForm() {
     PieChart1->ClearEntries();
 }
 
-void TMainForm::showEvent(QShowEvent* event) {
-    if (!Shown_) {
+void TMainForm::setVisible(bool visible) {
+    // Before the native window exists: a position given then is the frame's, which is what
+    // was stored; once it exists, Qt would take it for the inside's.
+    if (visible && !Shown_) {
         Shown_ = true;
         FormInfo_->Apply();
     }
-    QMainWindow::showEvent(event);
+    QMainWindow::setVisible(visible);
 }
 
 void TMainForm::CreateControls() {
@@ -124,8 +127,7 @@ void TMainForm::CreateControls() {
     lblCompressed->hide();
     SpeedButtonStopRefresh =
         ToolButton(SpeedPanel, QStyle::SP_MediaStop, QStringLiteral("Stop timer refresh"), 512);
-    SpeedButtonStopRefresh->setCheckable(true);
-    SpeedButtonStopRefresh->setChecked(true);
+    SpeedButtonStopRefresh->setCheckable(true);  // drawn pressed while the timer runs
     connect(SpeedButtonStopRefresh, &QToolButton::clicked, this,
             [this] { SpeedButtonStopRefreshClick(); });
 
@@ -142,6 +144,24 @@ void TMainForm::CreateControls() {
     PieChart1->SetListBox(ListBox1);
     connect(ListBox1, &QAbstractItemView::clicked, this, [this] { ListBox1Click(); });
     connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { ListBox1DblClick(); });
+    // Moving the highlight with the keyboard chooses the row as a click does.
+    connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) ListBox1Click();
+            });
+    // Enter opens the highlighted row; Shift+F10 opens its menu, as the Menu key does.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* enter = new QShortcut(key, ListBox1, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { ListBox1DblClick(); });
+    }
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), ListBox1, nullptr, nullptr,
+                                  Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QPoint at = ListBox1->visualRect(ListBox1->currentIndex()).center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at,
+                                  ListBox1->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(ListBox1, &request);
+    });
 
     lblMaxFileNameLength = new QLabel(client);
     lblMaxFileNameLength->setToolTip(QStringLiteral("Maximum characters in file name"));
@@ -156,6 +176,9 @@ void TMainForm::CreateControls() {
     BitBtnUp->setEnabled(false);
     connect(BitBtnUp, &QPushButton::clicked, this, [this] { BitBtnUpClick(); });
     BitBtnExit = new QPushButton(QStringLiteral("E&xit"), client);
+    // Alt+X belongs to the menu's "E&xit", which works from anywhere in the window; the
+    // button's own mnemonic would make the key ambiguous, and then neither would act.
+    BitBtnExit->setShortcut(QKeySequence());
     connect(BitBtnExit, &QPushButton::clicked, this, [this] { FileExit(); });
     // Esc presses the cancel button, while it can be pressed.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -216,6 +239,7 @@ void TMainForm::SetRepeatTimer() {
         }
     }
     SpeedButtonStopRefresh->setEnabled(TimerRepeatScan.isActive());
+    SpeedButtonStopRefresh->setChecked(TimerRepeatScan.isActive());
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -134,7 +135,7 @@ public:
     void FilePrint();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -158,6 +159,8 @@ private:
     void ReportError(const QString& text);
 
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
+    std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
+    std::int32_t ListboxFontColour_ = 0;           // (negative) included
     std::string SaveFileName_ = "Usage";           // the save dialog starts from the last name
     std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
     bool Shown_ = false;

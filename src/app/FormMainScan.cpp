@@ -136,6 +136,7 @@ void TMainForm::FileOpen() {
 void TMainForm::SpeedButtonStopRefreshClick() {
     TimerRepeatScan.stop();
     SpeedButtonStopRefresh->setEnabled(false);
+    SpeedButtonStopRefresh->setChecked(false);
 }
 
 }  // namespace quillet
