@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "platform/ExecutableFolder.h"
 
@@ -131,8 +132,25 @@ std::vector<ActionFile> ActionFiles(const TFolderMenuEnvironment& e) {
 void UpdateThunar(bool enable, const TFolderMenuEnvironment& e) {
     const QString path = ThunarFile(e);
     QDomDocument document;
-    QFile existing(QFile::exists(path) ? path : e.SystemThunarActions);
-    if (!existing.open(QIODevice::ReadOnly) || !document.setContent(&existing)) {
+    const bool own = QFile::exists(path);
+    QFile existing(own ? path : e.SystemThunarActions);
+    QString error;
+    int line = 0, column = 0;
+    const bool opened = existing.open(QIODevice::ReadOnly);
+    if (!opened || !document.setContent(&existing, &error, &line, &column)) {
+        // The user's file holds other actions too: one that cannot be read is never rebuilt
+        // with ours alone. The system's example is only a seed; without it we start empty.
+        if (own) {
+            const QString reason =
+                opened ? QStringLiteral("it does not parse (line %1, column %2: %3)")
+                             .arg(line)
+                             .arg(column)
+                             .arg(error)
+                       : existing.errorString();
+            std::fprintf(stderr, "quillet: %s is left as it is: %s\n", qPrintable(path),
+                         qPrintable(reason));
+            return;
+        }
         if (!enable) return;
         document.setContent(
             QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n</actions>\n"));
