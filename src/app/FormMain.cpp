@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -29,10 +30,9 @@ constexpr int kSpeedPanelHeight = 34;
 constexpr int kStatusBarHeight = 24;
 constexpr std::array<int, 4> kStatusPanelWidths = {115, 95, 95, 50};
 
-QToolButton* ToolButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& hint,
-                        int left) {
+QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint, int left) {
     auto* button = new QToolButton(parent);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(icon);
     button->setToolTip(hint);
     button->setAutoRaise(true);
     button->setGeometry(left, 4, 26, 26);
@@ -92,11 +92,15 @@ void TMainForm::CreateControls() {
 
     SpeedPanel = new QWidget(client);
     SpeedPanel->setGeometry(0, 0, 542, kSpeedPanelHeight);
-    OpenBtn = ToolButton(SpeedPanel, QStyle::SP_DirOpenIcon, QStringLiteral(" Open "), 4);
-    RefreshBtn =
-        ToolButton(SpeedPanel, QStyle::SP_BrowserReload, QStringLiteral("F5 - Refresh"), 32);
-    PrintBtn =
-        ToolButton(SpeedPanel, QStyle::SP_FileDialogDetailedView, QStringLiteral(" Print "), 60);
+    OpenBtn = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_DirOpenIcon),
+                         QStringLiteral(" Open "), 4);
+    RefreshBtn = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_BrowserReload),
+                            QStringLiteral("F5 - Refresh"), 32);
+    // The style has no printer of its own: the desktop theme's, else the program's.
+    PrintBtn = ToolButton(
+        SpeedPanel,
+        QIcon::fromTheme(QStringLiteral("document-print"), QIcon(QStringLiteral(":/printer.svg"))),
+        QStringLiteral(" Print "), 60);
     RefreshBtn->setEnabled(false);
     PrintBtn->setEnabled(false);
     connect(OpenBtn, &QToolButton::clicked, this, [this] { FileOpen(); });
@@ -125,8 +129,8 @@ void TMainForm::CreateControls() {
     lblCompressed = new QLabel(QStringLiteral(" "), SpeedPanel);
     lblCompressed->setGeometry(392, 9, 120, 18);
     lblCompressed->hide();
-    SpeedButtonStopRefresh =
-        ToolButton(SpeedPanel, QStyle::SP_MediaStop, QStringLiteral("Stop timer refresh"), 512);
+    SpeedButtonStopRefresh = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_MediaStop),
+                                        QStringLiteral("Stop timer refresh"), kStopButtonLeft);
     SpeedButtonStopRefresh->setCheckable(true);  // drawn pressed while the timer runs
     connect(SpeedButtonStopRefresh, &QToolButton::clicked, this,
             [this] { SpeedButtonStopRefreshClick(); });
@@ -277,8 +281,21 @@ void TMainForm::FormResize() {
 void TMainForm::LayOutStatusPanels() {
     int x = 0;
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-        StatusPanels[i]->setGeometry(x, 0, StatusPanelWidths_[i], StatusStrip_->height());
-        x += StatusPanelWidths_[i] + 2;
+        int width = StatusPanelWidths_[i];
+        if (i == 3) {
+            // The path takes the room that is left; a longer one is shortened in the middle,
+            // and its tooltip holds it whole.
+            const int room = std::max(0, StatusStrip_->width() - x);
+            const QFontMetrics metrics(StatusPanels[i]->font());
+            const QString shown = width <= room
+                                      ? StatusPath_
+                                      : metrics.elidedText(StatusPath_, Qt::ElideMiddle,
+                                                           room - metrics.horizontalAdvance("   "));
+            if (StatusPanels[i]->text() != shown) StatusPanels[i]->setText(shown);
+            width = std::min(width, room);
+        }
+        StatusPanels[i]->setGeometry(x, 0, width, StatusStrip_->height());
+        x += width + 2;
     }
 }
 

@@ -42,6 +42,9 @@ class TOptionsDialog;
 class TChartListBox;
 class TPieChart;
 
+// Where the repeat-stop button stands unless the size-accounting caption needs the room.
+constexpr int kStopButtonLeft = 512;
+
 class TMainForm : public QMainWindow {
 public:
     // arguments: the command line without the program's name.
@@ -164,6 +167,8 @@ private:
     std::string SaveFileName_ = "Usage";           // the save dialog starts from the last name
     std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
     bool Shown_ = false;
+    bool ScanPartial_ = false;  // the last scan was cancelled: its tree is not whole
+    QString StatusPath_;        // the path panel's whole text, shortened when it must be
     QWidget* StatusStrip_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;

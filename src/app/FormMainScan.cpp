@@ -48,6 +48,7 @@ void TMainForm::StartScan() {
         options.Progress = [this](const std::string& text) { ProgressText = text; };
         options.ProcessMessages = [] { QApplication::processEvents(); };
         RootList.Scan(*Services_.Folders, options);
+        ScanPartial_ = CancelRequested;
 
         ShowFolder(&RootList);
     } catch (const std::exception& error) {
@@ -80,6 +81,10 @@ void TMainForm::ReportError(const QString& text) {
 void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
     lblCompressed->setVisible(indicator.Visible);
     lblCompressed->setText(QString::fromStdString(indicator.Caption));
+    // As wide as its caption, with the stop button moved on when the caption needs it.
+    lblCompressed->adjustSize();
+    SpeedButtonStopRefresh->move(
+        std::max(kStopButtonLeft, lblCompressed->geometry().right() + 1 + 4), 4);
     QString hint = QString::fromStdString(indicator.Hint);
     hint.replace('\r', '\n');
     lblCompressed->setToolTip(hint);

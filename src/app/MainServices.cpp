@@ -36,8 +36,8 @@ TMainServices SystemMainServices() {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // Each choice is its caption followed by the patterns it matches, and only the
         // caption is shown: "All files (*.*)" must also match names without a dot.
-        dialog.setNameFilters({QStringLiteral("Text files (*.txt) (*.txt)"),
-                               QStringLiteral("All files (*.*) (*)")});
+        dialog.setNameFilters(
+            {QStringLiteral("Text files (*.txt) (*.txt)"), QStringLiteral("All files (*.*) (*)")});
         dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setDefaultSuffix(QStringLiteral("txt"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks itself

@@ -169,7 +169,9 @@ void TfrmFileProperties::FormShow() {
     const QString name = QString::fromStdString(details->Name);
     lblType->setText(mimeComment.isEmpty() ? TypeFromExtension(name) : mimeComment);
     const QString folder = path.left(path.lastIndexOf('/') + 1);
-    lblLocation->setText(folder);
+    // A long folder keeps its start and its end; the tooltip holds it whole.
+    lblLocation->setText(
+        lblLocation->fontMetrics().elidedText(folder, Qt::ElideMiddle, lblLocation->width()));
     lblLocation->setToolTip(folder);
     lblName->setText(name);
     lblDOSName->setText(name);  // no short names here: the long one stands for it
