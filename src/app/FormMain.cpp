@@ -148,10 +148,12 @@ void TMainForm::CreateControls() {
     PieChart1->SetListBox(ListBox1);
     connect(ListBox1, &QAbstractItemView::clicked, this, [this] { ListBox1Click(); });
     connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { ListBox1DblClick(); });
-    // Moving the highlight with the keyboard chooses the row as a click does.
+    // Moving the highlight with the keyboard chooses the row as a click does. The highlight
+    // is the selection: a row that only has the focus frame is not chosen.
     connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid()) ListBox1Click();
+                if (current.isValid() && ListBox1->selectionModel()->isSelected(current))
+                    ListBox1Click();
             });
     // Enter opens the highlighted row; Shift+F10 opens its menu, as the Menu key does.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
