@@ -98,6 +98,8 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
     QObject::connect(tree.selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
                      [&](const QModelIndex& current) {
                          if (!current.isValid() || field.hasFocus()) return;
+                         // The user's own choice ends the search for the wanted folder.
+                         if (model.filePath(current) != wanted) seek.stop();
                          field.setText(model.filePath(current));
                          problem.hide();
                          buttons.button(QDialogButtonBox::Ok)->setEnabled(true);
