@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -28,10 +30,9 @@ constexpr int kSpeedPanelHeight = 34;
 constexpr int kStatusBarHeight = 24;
 constexpr std::array<int, 4> kStatusPanelWidths = {115, 95, 95, 50};
 
-QToolButton* ToolButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& hint,
-                        int left) {
+QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint, int left) {
     auto* button = new QToolButton(parent);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(icon);
     button->setToolTip(hint);
     button->setAutoRaise(true);
     button->setGeometry(left, 4, 26, 26);
@@ -75,12 +76,14 @@ TMainForm::~TMainForm() {
     PieChart1->ClearEntries();
 }
 
-void TMainForm::showEvent(QShowEvent* event) {
-    if (!Shown_) {
+void TMainForm::setVisible(bool visible) {
+    // Before the native window exists: a position given then is the frame's, which is what
+    // was stored; once it exists, Qt would take it for the inside's.
+    if (visible && !Shown_) {
         Shown_ = true;
         FormInfo_->Apply();
     }
-    QMainWindow::showEvent(event);
+    QMainWindow::setVisible(visible);
 }
 
 void TMainForm::CreateControls() {
@@ -89,11 +92,15 @@ void TMainForm::CreateControls() {
 
     SpeedPanel = new QWidget(client);
     SpeedPanel->setGeometry(0, 0, 542, kSpeedPanelHeight);
-    OpenBtn = ToolButton(SpeedPanel, QStyle::SP_DirOpenIcon, QStringLiteral(" Open "), 4);
-    RefreshBtn =
-        ToolButton(SpeedPanel, QStyle::SP_BrowserReload, QStringLiteral("F5 - Refresh"), 32);
-    PrintBtn =
-        ToolButton(SpeedPanel, QStyle::SP_FileDialogDetailedView, QStringLiteral(" Print "), 60);
+    OpenBtn = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_DirOpenIcon),
+                         QStringLiteral(" Open "), 4);
+    RefreshBtn = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_BrowserReload),
+                            QStringLiteral("F5 - Refresh"), 32);
+    // The style has no printer of its own: the desktop theme's, else the program's.
+    PrintBtn = ToolButton(
+        SpeedPanel,
+        QIcon::fromTheme(QStringLiteral("document-print"), QIcon(QStringLiteral(":/printer.svg"))),
+        QStringLiteral(" Print "), 60);
     RefreshBtn->setEnabled(false);
     PrintBtn->setEnabled(false);
     connect(OpenBtn, &QToolButton::clicked, this, [this] { FileOpen(); });
@@ -122,10 +129,9 @@ void TMainForm::CreateControls() {
     lblCompressed = new QLabel(QStringLiteral(" "), SpeedPanel);
     lblCompressed->setGeometry(392, 9, 120, 18);
     lblCompressed->hide();
-    SpeedButtonStopRefresh =
-        ToolButton(SpeedPanel, QStyle::SP_MediaStop, QStringLiteral("Stop timer refresh"), 512);
-    SpeedButtonStopRefresh->setCheckable(true);
-    SpeedButtonStopRefresh->setChecked(true);
+    SpeedButtonStopRefresh = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_MediaStop),
+                                        QStringLiteral("Stop timer refresh"), kStopButtonLeft);
+    SpeedButtonStopRefresh->setCheckable(true);  // drawn pressed while the timer runs
     connect(SpeedButtonStopRefresh, &QToolButton::clicked, this,
             [this] { SpeedButtonStopRefreshClick(); });
 
@@ -142,6 +148,26 @@ void TMainForm::CreateControls() {
     PieChart1->SetListBox(ListBox1);
     connect(ListBox1, &QAbstractItemView::clicked, this, [this] { ListBox1Click(); });
     connect(ListBox1, &QAbstractItemView::doubleClicked, this, [this] { ListBox1DblClick(); });
+    // Moving the highlight with the keyboard chooses the row as a click does. The highlight
+    // is the selection: a row that only has the focus frame is not chosen.
+    connect(ListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && ListBox1->selectionModel()->isSelected(current))
+                    ListBox1Click();
+            });
+    // Enter opens the highlighted row; Shift+F10 opens its menu, as the Menu key does.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* enter = new QShortcut(key, ListBox1, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { ListBox1DblClick(); });
+    }
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), ListBox1, nullptr, nullptr,
+                                  Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QPoint at = ListBox1->visualRect(ListBox1->currentIndex()).center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at,
+                                  ListBox1->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(ListBox1, &request);
+    });
 
     lblMaxFileNameLength = new QLabel(client);
     lblMaxFileNameLength->setTextFormat(Qt::PlainText);
@@ -157,6 +183,9 @@ void TMainForm::CreateControls() {
     BitBtnUp->setEnabled(false);
     connect(BitBtnUp, &QPushButton::clicked, this, [this] { BitBtnUpClick(); });
     BitBtnExit = new QPushButton(QStringLiteral("E&xit"), client);
+    // Alt+X belongs to the menu's "E&xit", which works from anywhere in the window; the
+    // button's own mnemonic would make the key ambiguous, and then neither would act.
+    BitBtnExit->setShortcut(QKeySequence());
     connect(BitBtnExit, &QPushButton::clicked, this, [this] { FileExit(); });
     // Esc presses the cancel button, while it can be pressed.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -218,6 +247,7 @@ void TMainForm::SetRepeatTimer() {
         }
     }
     SpeedButtonStopRefresh->setEnabled(TimerRepeatScan.isActive());
+    SpeedButtonStopRefresh->setChecked(TimerRepeatScan.isActive());
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -255,8 +285,21 @@ void TMainForm::FormResize() {
 void TMainForm::LayOutStatusPanels() {
     int x = 0;
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-        StatusPanels[i]->setGeometry(x, 0, StatusPanelWidths_[i], StatusStrip_->height());
-        x += StatusPanelWidths_[i] + 2;
+        int width = StatusPanelWidths_[i];
+        if (i == 3) {
+            // The path takes the room that is left; a longer one is shortened in the middle,
+            // and its tooltip holds it whole.
+            const int room = std::max(0, StatusStrip_->width() - x);
+            const QFontMetrics metrics(StatusPanels[i]->font());
+            const QString shown = width <= room
+                                      ? StatusPath_
+                                      : metrics.elidedText(StatusPath_, Qt::ElideMiddle,
+                                                           room - metrics.horizontalAdvance("   "));
+            if (StatusPanels[i]->text() != shown) StatusPanels[i]->setText(shown);
+            width = std::min(width, room);
+        }
+        StatusPanels[i]->setGeometry(x, 0, width, StatusStrip_->height());
+        x += width + 2;
     }
 }
 

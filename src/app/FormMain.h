@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,6 +41,9 @@ class TfrmFileProperties1;
 class TOptionsDialog;
 class TChartListBox;
 class TPieChart;
+
+// Where the repeat-stop button stands unless the size-accounting caption needs the room.
+constexpr int kStopButtonLeft = 512;
 
 class TMainForm : public QMainWindow {
 public:
@@ -134,7 +138,7 @@ public:
     void FilePrint();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -160,9 +164,13 @@ private:
     void ReportError(const QString& text);
 
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
+    std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
+    std::int32_t ListboxFontColour_ = 0;           // (negative) included
     std::string SaveFileName_ = "Usage";           // the save dialog starts from the last name
     std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
     bool Shown_ = false;
+    bool ScanPartial_ = false;  // the last scan was cancelled: its tree is not whole
+    QString StatusPath_;        // the path panel's whole text, shortened when it must be
     QWidget* StatusStrip_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;

@@ -55,6 +55,7 @@ void TMainForm::StartScan() {
         options.Progress = [this](const std::string& text) { ProgressText = text; };
         options.ProcessMessages = [] { QApplication::processEvents(); };
         RootList.Scan(*Services_.Folders, options);
+        ScanPartial_ = CancelRequested;
 
         ShowFolder(&RootList);
     } catch (const std::exception& error) {
@@ -72,6 +73,8 @@ void TMainForm::ShowNothing() {
     SelectedNode_ = nullptr;
     RootList.Clear();
     ProgressText.clear();
+    StatusPath_.clear();
+    StatusPanels[3]->setToolTip({});
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
         StatusPanels[i]->clear();
         FitStatusPanel(static_cast<int>(i));
@@ -102,6 +105,10 @@ void TMainForm::ReportError(const QString& text) {
 void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
     lblCompressed->setVisible(indicator.Visible);
     lblCompressed->setText(QString::fromStdString(indicator.Caption));
+    // As wide as its caption, with the stop button moved on when the caption needs it.
+    lblCompressed->adjustSize();
+    SpeedButtonStopRefresh->move(
+        std::max(kStopButtonLeft, lblCompressed->geometry().right() + 1 + 4), 4);
     QString hint = QString::fromStdString(indicator.Hint);
     hint.replace('\r', '\n');
     lblCompressed->setToolTip(hint);
@@ -158,6 +165,7 @@ void TMainForm::FileOpen() {
 void TMainForm::SpeedButtonStopRefreshClick() {
     TimerRepeatScan.stop();
     SpeedButtonStopRefresh->setEnabled(false);
+    SpeedButtonStopRefresh->setChecked(false);
 }
 
 }  // namespace quillet

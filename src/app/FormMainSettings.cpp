@@ -46,23 +46,31 @@ void TMainForm::LoadSettings() {
     LoadFont(key, "PieChartFont", chartFont);
     PieChart1->setFont(chartFont.Font);
     PieChart1->SetFontColour(ColorFromColourRef(chartFont.Colour));
+    PieChartFontColour_ = chartFont.Colour;
     TStoredFont listFont = FontOf(*ListBox1, ListBox1->palette().color(QPalette::Text));
     LoadFont(key, "ListboxFont", listFont);
     ListBox1->setFont(listFont.Font);
     QPalette palette = ListBox1->palette();
     palette.setColor(QPalette::Text, ColorFromColourRef(listFont.Colour));
     ListBox1->setPalette(palette);
+    ListboxFontColour_ = listFont.Colour;
 }
 
 void TMainForm::SaveSettings() {
     TSettingsKey key;
-    SaveFont(key, "PieChartFont", FontOf(*PieChart1, PieChart1->FontColour()));
-    SaveFont(key, "ListboxFont", FontOf(*ListBox1, ListBox1->palette().color(QPalette::Text)));
+    SaveFont(key, "PieChartFont",
+             {PieChart1->font(), KeptColourRef(PieChartFontColour_, PieChart1->FontColour())});
+    SaveFont(key, "ListboxFont",
+             {ListBox1->font(),
+              KeptColourRef(ListboxFontColour_, ListBox1->palette().color(QPalette::Text))});
     key.WriteInteger("Display compressed", Settings.DisplayCompressed);
     key.WriteInteger("Display sparse", Settings.DisplaySparse);
     key.WriteInteger("Display mode", static_cast<int>(Settings.DisplayMode));
     key.WriteInteger("Display units", static_cast<int>(Settings.DisplayUnits));
-    key.WriteText("PieChartColours", QString::fromStdString(PieChart1->Colours()));
+    // A stored list that did not read leaves the chart without colours: the user's text
+    // then stays as it is rather than being replaced by an empty one.
+    if (PieChart1->NumColours() > 0)
+        key.WriteText("PieChartColours", QString::fromStdString(PieChart1->Colours()));
     key.WriteBoolean("RightClickFolder", Settings.RightClickFolder);
     key.WriteBoolean("DisplayFreeDiskSpace", Settings.DisplayFreeDiskSpace);
     key.WriteBoolean("RepeatedScan", Settings.RepeatedScan);

@@ -49,6 +49,11 @@ void TMainForm::ShowFolder(TFolderList* list) {
         StatusPanels[0]->setText(StatusPanels[0]->text() + QString::fromUtf8(freeSpace));
         FitStatusPanel(0);
     }
+    // A cancelled scan leaves a tree that looks whole: the totals say that they are not.
+    if (ScanPartial_) {
+        StatusPanels[0]->setText(StatusPanels[0]->text() + QStringLiteral("  (partial scan)"));
+        FitStatusPanel(0);
+    }
     setWindowTitle(QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path())));
     BitBtnUp->setEnabled(list->Parent != nullptr);
 }
@@ -67,7 +72,9 @@ void TMainForm::UpdateStatusCounts(const TFolderList& list, const std::string& t
     statusBar()->setUpdatesEnabled(false);
     StatusPanels[1]->setText(QString::fromUtf8(FilesText(list.FileCount, punctuation)));
     StatusPanels[2]->setText(QString::fromUtf8(FoldersText(list.FolderCount, punctuation)));
-    StatusPanels[3]->setText(QStringLiteral(" ") + QString::fromUtf8(ShownName(text)));
+    StatusPath_ = QStringLiteral(" ") + QString::fromUtf8(ShownName(text));
+    StatusPanels[3]->setText(StatusPath_);
+    StatusPanels[3]->setToolTip(PlainToolTip(StatusPath_.trimmed()));
     statusBar()->setUpdatesEnabled(true);
     for (int i = 1; i <= 3; ++i)
         FitStatusPanel(i);

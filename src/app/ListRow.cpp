@@ -1,6 +1,7 @@
 #include "app/ListRow.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "chart/ChartEntries.h"
 #include "chart/ChartListBox.h"
@@ -43,8 +44,12 @@ void TListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->restore();
 }
 
-QSize TListRowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
-    return QSize(1, RowHeight_);
+int ListRowHeight(int minimum, const QFont& listFont) {
+    return std::max(minimum, QFontMetrics(listFont).height());
+}
+
+QSize TListRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+    return QSize(1, ListRowHeight(RowHeight_, option.font));
 }
 
 }  // namespace quillet

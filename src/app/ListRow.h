@@ -17,9 +17,13 @@ struct TListRowParts {
 // leading blanks are added by the drawing.
 TListRowParts SplitListRow(std::string_view text);
 
+// The height of every row: a line of the list's font, accents and descenders included, and
+// never less than minimum (the height of "Cy" in the window's font).
+int ListRowHeight(int minimum, const QFont& listFont);
+
 class TListRowDelegate final : public QStyledItemDelegate {
 public:
-    // rowHeight: the height of "Cy" in the window's font, for every row.
+    // rowHeight: the least height of a row, whatever the list's font.
     TListRowDelegate(int rowHeight, QObject* parent)
         : QStyledItemDelegate(parent), RowHeight_(rowHeight) {}
 

@@ -36,8 +36,11 @@ TMainServices SystemMainServices() {
                                  const std::string& name) -> std::optional<std::string> {
         QFileDialog dialog(parent, QStringLiteral("Save piechart listing"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // Each choice is its caption followed by the patterns it matches, and only the
+        // caption is shown: "All files (*.*)" must also match names without a dot.
         dialog.setNameFilters(
-            {QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*.*)")});
+            {QStringLiteral("Text files (*.txt) (*.txt)"), QStringLiteral("All files (*.*) (*)")});
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setDefaultSuffix(QStringLiteral("txt"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks itself
         dialog.selectFile(QString::fromStdString(name));

@@ -1,5 +1,7 @@
 #include "chart/ChartListBox.h"
 
+#include <QMouseEvent>
+
 namespace quillet {
 
 void TChartListModel::SetRows(std::vector<TListRow> rows) {
@@ -21,6 +23,14 @@ TChartListBox::TChartListBox(QWidget* parent) : QListView(parent) {
     // One row height for all: the view then never measures rows it does not show.
     setUniformItemSizes(true);
     setModel(&Model_);
+}
+
+void TChartListBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
 }
 
 }  // namespace quillet

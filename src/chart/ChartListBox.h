@@ -41,6 +41,11 @@ public:
     TChartListModel& Items() { return Model_; }
     const TChartListModel& Items() const { return Model_; }
 
+protected:
+    // A right-button press leaves the highlight where it is: a context menu acts on the row
+    // chosen last, and the highlight must keep showing which one that is.
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     TChartListModel Model_;
 };

@@ -65,6 +65,43 @@ PiePoint LabelPosition(double start, double end, int textWidth, int textHeight, 
     return {centre.X - hw, centre.Y - hh};
 }
 
+namespace {
+
+bool LabelFits(double start, double end, int textWidth, int textHeight, int width, int height) {
+    const int cx = width / 2, cy = height / 2;
+    const int r = std::min(width, height) / 2;
+    const double grazing = 2 + r / 16.0;
+    const double m = (start + end) / 2;
+    const PiePoint at = LabelPosition(start, end, textWidth, textHeight, width, height);
+    for (const int x : {at.X, at.X + textWidth}) {
+        for (const int y : {at.Y, at.Y + textHeight}) {
+            const double dx = x - cx, dy = cy - y;
+            if (std::sqrt(dx * dx + dy * dy) > r + grazing) return false;
+            // Not across the centre, into the slices on the other side.
+            if (dx * std::cos(m) + dy * std::sin(m) < -1) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int LabelWidthThatFits(double start, double end, int textWidth, int textHeight, int width,
+                       int height) {
+    if (textWidth <= 0 || LabelFits(start, end, textWidth, textHeight, width, height))
+        return std::max(textWidth, 0);
+    int fits = 0, fails = textWidth;
+    while (fails - fits > 1) {
+        const int middle = fits + (fails - fits) / 2;
+        if (LabelFits(start, end, middle, textHeight, width, height)) {
+            fits = middle;
+        } else {
+            fails = middle;
+        }
+    }
+    return fits;
+}
+
 double PointAngle(double dx, double dy) {
     constexpr double pi = TwoPi / 2;
     if (dx == 0) return dy >= 0 ? pi / 2 : -pi / 2;

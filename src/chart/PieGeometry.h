@@ -52,6 +52,12 @@ std::vector<PieSlice> PlanSlices(const TStringListWithDouble& entries, double to
 PiePoint LabelPosition(double start, double end, int textWidth, int textHeight, int width,
                        int height);
 
+// The widest label, at most textWidth wide and textHeight high, that LabelPosition places
+// within the rim and on its own slice's side of the centre; 0 when not even a sliver fits.
+// A corner may graze the rim by a few pixels, as placement on a slanting ray leaves it.
+int LabelWidthThatFits(double start, double end, int textWidth, int textHeight, int width,
+                       int height);
+
 // The angle of a point relative to the centre (dx right, dy up); the centre itself gives pi/2.
 double PointAngle(double dx, double dy);
 

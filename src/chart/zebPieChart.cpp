@@ -102,7 +102,15 @@ void TPieChart::paintEvent(QPaintEvent*) {
     for (const PieSlice& slice : slices) {
         if (!slice.Labelled) continue;
         const TChartEntry& entry = Entries_[static_cast<std::size_t>(slice.Entry)];
-        const QString name = QString::fromUtf8(SplitEntryText(entry.Text).Name);
+        QString name = QString::fromUtf8(SplitEntryText(entry.Text).Name);
+        // A label too wide for its place inside the rim is shortened, or left out when
+        // nothing of it would remain: drawn whole it would cross onto other slices.
+        const int fits = LabelWidthThatFits(slice.Start, slice.End, metrics.horizontalAdvance(name),
+                                            metrics.height(), w, h);
+        if (fits < metrics.horizontalAdvance(name)) {
+            name = metrics.elidedText(name, Qt::ElideRight, fits);
+            if (name.isEmpty() || name == QStringLiteral("\u2026")) continue;
+        }
         const PiePoint at = LabelPosition(slice.Start, slice.End, metrics.horizontalAdvance(name),
                                           metrics.height(), w, h);
         painter.drawText(QPoint(at.X, at.Y + metrics.ascent()), name);

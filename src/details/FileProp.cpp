@@ -173,8 +173,10 @@ void TfrmFileProperties::FormShow() {
     lblType->setText(mimeComment.isEmpty() ? TypeFromExtension(name) : mimeComment);
     const QString folder =
         QString::fromUtf8(ShownName(FileName.substr(0, FileName.rfind('/') + 1)));
-    lblLocation->setText(folder);
-    // A tooltip has no text format: one that looks like markup goes as escaped markup.
+    // A long folder keeps its start and its end; the tooltip holds it whole. A tooltip has no
+    // text format: one that looks like markup goes as escaped markup.
+    lblLocation->setText(
+        lblLocation->fontMetrics().elidedText(folder, Qt::ElideMiddle, lblLocation->width()));
     lblLocation->setToolTip(Qt::mightBeRichText(folder) ? Qt::convertFromPlainText(folder)
                                                         : folder);
     lblName->setText(name);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "platform/ExecutableFolder.h"
 #include "platform/RegularFile.h"
@@ -132,7 +133,8 @@ std::vector<ActionFile> ActionFiles(const TFolderMenuEnvironment& e) {
 // Thunar keeps every custom action in one file: only the program's own action is touched.
 void UpdateThunar(bool enable, const TFolderMenuEnvironment& e) {
     const QString path = ThunarFile(e);
-    const QFileInfo source(QFile::exists(path) ? path : e.SystemThunarActions);
+    const bool own = QFile::exists(path);
+    const QFileInfo source(own ? path : e.SystemThunarActions);
     // A pipe or a device in the file's place is neither read (that could wait for ever) nor
     // replaced, and neither is a file too large to be anyone's list of actions.
     if (source.exists() && !source.isFile()) return;
@@ -140,7 +142,22 @@ void UpdateThunar(bool enable, const TFolderMenuEnvironment& e) {
         ReadRegularFile(QFile::encodeName(source.filePath()).toStdString(), kMaxThunarActionsBytes);
     if (text && text->size() == kMaxThunarActionsBytes) return;
     QDomDocument document;
-    if (!text || !document.setContent(QByteArray::fromStdString(*text))) {
+    QString error;
+    int line = 0, column = 0;
+    if (!text || !document.setContent(QByteArray::fromStdString(*text), &error, &line, &column)) {
+        // The user's file holds other actions too: one that cannot be read is never rebuilt
+        // with ours alone. The system's example is only a seed; without it we start empty.
+        if (own) {
+            const QString reason =
+                text ? QStringLiteral("it does not parse (line %1, column %2: %3)")
+                           .arg(line)
+                           .arg(column)
+                           .arg(error)
+                     : QStringLiteral("it cannot be read");
+            std::fprintf(stderr, "quillet: %s is left as it is: %s\n", qPrintable(path),
+                         qPrintable(reason));
+            return;
+        }
         if (!enable) return;
         document.setContent(
             QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n</actions>\n"));

@@ -21,7 +21,11 @@ void LoadFont(const TSettingsKey& key, const QString& prefix, TStoredFont& font)
 void SaveFont(TSettingsKey& key, const QString& prefix, const TStoredFont& font);
 
 std::int32_t ColourRefFromColor(const QColor& colour);
-// A system colour (negative) is the palette's text colour.
+// A system colour (negative; its index in the low byte) is the palette's colour for it.
 QColor ColorFromColourRef(std::int32_t colour);
+// The value to store for a font shown in colour shown that was loaded as stored: stored
+// itself while it still gives that colour, so a system colour stays one and keeps following
+// the desktop's theme.
+std::int32_t KeptColourRef(std::int32_t stored, const QColor& shown);
 
 }  // namespace quillet

@@ -5,8 +5,11 @@
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 #include "platform/ExecutableFolder.h"
+#include "settings/PlacementFit.h"
 #include "settings/SettingsKey.h"
 
 namespace quillet {
@@ -39,7 +42,11 @@ TRegistryInteger::TRegistryInteger(QString valueName, std::int32_t defaultValue)
     const QSettings store = Store(KeyName());
     const QVariant stored = store.value(ValueName());
     // Only a whole number will do; text in its place is ignored.
-    if (stored.isValid()) Value = IntegerFromText(stored.toString()).value_or(Value);
+    if (!stored.isValid()) return;
+    if (const auto number = IntegerFromText(stored.toString())) {
+        Value = *number;
+        Loaded = true;
+    }
 }
 
 TRegistryInteger::~TRegistryInteger() {
@@ -51,7 +58,8 @@ void TRegistryInteger::Save() {
     store.setValue(ValueName(), Value);
 }
 
-TRegistryFormInfo::TRegistryFormInfo(QWidget* form) : Form(form) {
+TRegistryFormInfo::TRegistryFormInfo(QWidget* form)
+    : Form(form), DesignPosition_(form->frameGeometry().topLeft()), DesignClient_(form->size()) {
     const int state = form->isMinimized() ? 1 : form->isMaximized() ? 2 : 0;
     const QRect frame = form->frameGeometry();
     FormState = std::make_unique<TRegistryInteger>("FormState", state);
@@ -68,12 +76,25 @@ TRegistryFormInfo::TRegistryFormInfo(QWidget* form) : Form(form) {
 TRegistryFormInfo::~TRegistryFormInfo() {
     FormState->Value = Form->isMinimized() ? 1 : Form->isMaximized() ? 2 : 0;
     const QRect frame = Form->frameGeometry();
-    FormLeft->Value = frame.left();
-    FormTop->Value = frame.top();
-    FormWidth->Value = frame.width();
-    FormHeight->Value = frame.height();
-    FormClientWidth->Value = ClientSize(*Form).width();
-    FormClientHeight->Value = ClientSize(*Form).height();
+    QRect outer = frame;
+    QSize client = ClientSize(*Form);
+    if (Form->isMaximized()) {
+        // The normal placement, so that the next start can give it back on restore.
+        const QRect normal = Form->normalGeometry();
+        const QMargins margins(
+            Form->geometry().left() - frame.left(), Form->geometry().top() - frame.top(),
+            frame.right() - Form->geometry().right(), frame.bottom() - Form->geometry().bottom());
+        if (normal.isValid()) {
+            outer = normal.marginsAdded(margins);
+            client = normal.size();
+        }
+    }
+    FormLeft->Value = outer.left();
+    FormTop->Value = outer.top();
+    FormWidth->Value = outer.width();
+    FormHeight->Value = outer.height();
+    FormClientWidth->Value = client.width();
+    FormClientHeight->Value = client.height();
     // Each value saves itself as it goes, in this order.
     FormState.reset();
     FormLeft.reset();
@@ -85,17 +106,26 @@ TRegistryFormInfo::~TRegistryFormInfo() {
 }
 
 void TRegistryFormInfo::Apply() {
-    QPoint position(FormLeft->Value, FormTop->Value);
-    const QSize client(FormClientWidth->Value, FormClientHeight->Value);
-    bool onScreen = false;
+    const auto stored = [](const TRegistryInteger& value) {
+        return value.Loaded ? std::optional(value.Value) : std::nullopt;
+    };
+    std::vector<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(primary->availableGeometry());
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(QRect(position, client))) onScreen = true;
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(screen->availableGeometry());
     }
-    if (!onScreen && QGuiApplication::primaryScreen()) {
-        position = QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(40, 40);
-    }
-    Form->move(position);
-    Form->resize(client.expandedTo(Form->minimumSize()));
+    const TPlacementFit fit =
+        FitPlacement({stored(*FormLeft), stored(*FormTop), stored(*FormWidth), stored(*FormHeight),
+                      stored(*FormClientWidth), stored(*FormClientHeight)},
+                     {DesignPosition_, DesignClient_}, Form->minimumSize(), screens);
+    // A screen smaller than the window's minimum wins over the minimum.
+    Form->setMinimumSize(Form->minimumSize().boundedTo(fit.Client));
+    Form->resize(fit.Client);
+    // The frame's corner: applied before the window is first shown, Qt asks the window
+    // manager to put the frame there (else the window would creep by a title bar a run).
+    Form->move(fit.FramePosition);
     switch (FormState->Value & 0xFF) {
         case 1:
             Form->setWindowState(Qt::WindowMinimized);

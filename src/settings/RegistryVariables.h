@@ -8,6 +8,8 @@
 // Failures are silent: loading keeps the default, saving writes nothing.
 #pragma once
 
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -41,6 +43,7 @@ public:
     void Save() override;
 
     std::int32_t Value;
+    bool Loaded = false;  // Value came from the store, not from the default
 };
 
 class TRegistryFormInfo {
@@ -50,8 +53,10 @@ public:
     // Takes the window's placement at that moment and saves it.
     ~TRegistryFormInfo();
 
-    // Gives the window the loaded state, position and client size. A position off every
-    // screen moves onto the primary screen; a state other than 0, 1, 2 is normal.
+    // Gives the window the loaded state, position and client size, fitted to a screen
+    // (FitPlacement); a state other than 0, 1, 2 is normal. A maximised window gets its last
+    // normal placement underneath, for when it is restored. Called before the window is
+    // first shown, while a position still means the frame's.
     void Apply();
 
     QWidget* Form;
@@ -62,6 +67,10 @@ public:
     std::unique_ptr<TRegistryInteger> FormHeight;
     std::unique_ptr<TRegistryInteger> FormClientWidth;
     std::unique_ptr<TRegistryInteger> FormClientHeight;
+
+private:
+    QPoint DesignPosition_;
+    QSize DesignClient_;
 };
 
 // The executable's base name for the key: "quillet" for /usr/bin/quillet.

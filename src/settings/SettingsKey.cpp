@@ -27,7 +27,11 @@ bool TSettingsKey::ReadBoolean(const QString& name, bool defaultValue) const {
 
 QString TSettingsKey::ReadText(const QString& name, const QString& defaultValue) const {
     const QVariant value = Settings_.value(name);
-    return value.isValid() ? value.toString() : defaultValue;
+    if (!value.isValid()) return defaultValue;
+    // A hand-written value with commas and no quotes ($000000FF,$0000FF00) comes back from
+    // the file as a list of its parts: it is the same text.
+    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(',');
+    return value.toString();
 }
 
 void TSettingsKey::WriteInteger(const QString& name, std::int32_t value) {

@@ -209,6 +209,32 @@ TEST_F(MainWindowTest, AClickOnARowSelectsItsName) {
     EXPECT_EQ(form.ListBox1->toolTip(), "notes.txt");
 }
 
+TEST_F(MainWindowTest, TheHighlightIsTheChosenRowWhateverChoosesIt) {
+    TMainForm& form = Open();
+    const auto rowRect = [&](std::string_view name) {
+        return form.ListBox1->visualRect(form.ListBox1->Items().index(RowOf(name)));
+    };
+    QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {}, rowRect("big.bin").center());
+    QTest::mousePress(form.ListBox1->viewport(), Qt::RightButton, {},
+                      rowRect("notes.txt").center());
+    EXPECT_EQ(form.ListBox1->currentIndex().row(), RowOf("big.bin"))
+        << "a right-click leaves the highlight on the entry the menu acts on";
+    EXPECT_EQ(form.SelectedName, "big.bin");
+
+    form.ListBox1->setFocus();
+    QTest::keyClick(form.ListBox1, Qt::Key_End);
+    EXPECT_EQ(form.SelectedName, "notes.txt");
+    QTest::keyClick(form.ListBox1, Qt::Key_Home);
+    QTest::keyClick(form.ListBox1, Qt::Key_Down);
+    EXPECT_EQ(form.SelectedName, "/sub");
+    EXPECT_EQ(form.ListBox1->contextMenuPolicy(), Qt::CustomContextMenu);
+    QTest::keyClick(form.ListBox1, Qt::Key_Return);
+    EXPECT_EQ(Shown(), "/data/sub/") << "Enter opens the row as a double-click does";
+
+    QTest::keyClick(form.ListBox1, Qt::Key_X, Qt::AltModifier);
+    EXPECT_FALSE(form.isVisible()) << "Alt+X closes the window from anywhere in it";
+}
+
 TEST_F(MainWindowTest, UnitsAndModeRedrawWithoutARescan) {
     TMainForm& form = Open();
     form.cbxUnits->setCurrentIndex(2);

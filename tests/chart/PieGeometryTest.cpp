@@ -100,6 +100,19 @@ TEST(PieGeometry, PlacesALabelInsideTheRimOnItsMiddleRay) {
     EXPECT_EQ(LabelPosition(0, Pi / 2, 40, 14, 300, 300), (PiePoint{223, 50}));
 }
 
+TEST(PieGeometry, ALabelTooWideForItsPlaceKeepsOnlyWhatFitsInsideTheRim) {
+    EXPECT_EQ(LabelWidthThatFits(0, Pi / 2, 40, 14, 300, 300), 40) << "the worked example";
+    // A 200-character name on a top-half slice.
+    const int fits = LabelWidthThatFits(Pi / 3, 2 * Pi / 3, 1400, 14, 300, 300);
+    ASSERT_GT(fits, 0);
+    const PiePoint at = LabelPosition(Pi / 3, 2 * Pi / 3, fits, 14, 300, 300);
+    EXPECT_GE(at.X, 0);
+    EXPECT_LE(at.X + fits, 300);
+    EXPECT_LE(at.Y + 14, 151) << "it stays on its own slice's side of the centre";
+    // A single entry's label, left of the centre: no wider than the radius.
+    EXPECT_LE(LabelWidthThatFits(0, 2 * Pi, 400, 14, 300, 300), 151);
+}
+
 TEST(PieGeometry, AngleOfAPointAroundTheCentre) {
     EXPECT_DOUBLE_EQ(PointAngle(0, 0), Pi / 2);
     EXPECT_DOUBLE_EQ(PointAngle(0, -3), -Pi / 2);

@@ -115,6 +115,22 @@ TEST_F(FolderMenuTest, DisablingRemovesWhatEnablingWroteAndNothingElse) {
     EXPECT_FALSE(Read(thunar).contains("quillet-usage-pie-chart"));
 }
 
+TEST_F(FolderMenuTest, AThunarFileThatDoesNotParseIsLeftAsItIs) {
+    const QString thunar = Environment.ConfigHome + "/Thunar/uca.xml";
+    QDir().mkpath(Environment.ConfigHome + "/Thunar");
+    const QByteArray broken =
+        "<?xml version=\"1.0\"?>\n<actions>\n<action><name>Backup</name><unique-id>2-2"
+        "</unique-id><command>tar czf a.tgz %f</command><description>Pack & keep</description>"
+        "</action>\n</actions>\n";
+    QFile file(thunar);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(broken);
+    file.close();
+    RegisterFolderMenu(true, Environment);
+    RegisterFolderMenu(false, Environment);
+    EXPECT_EQ(Read(thunar).toUtf8(), broken) << "neither enabling nor disabling touched it";
+}
+
 TEST_F(FolderMenuTest, AFileManagerThatIsNotInstalledIsLeftAlone) {
     Installed = {"nemo"};
     RegisterFolderMenu(true, Environment);

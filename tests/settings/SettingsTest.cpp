@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -12,6 +15,7 @@
 
 #include "app/FormMain.h"
 #include "chart/zebPieChart.h"
+#include "settings/PlacementFit.h"
 #include "settings/RegistryVariables.h"
 #include "settings/SettingsKey.h"
 #include "support/FakeFolderSource.h"
@@ -168,17 +172,90 @@ TEST_F(SettingsTest, ThePlacementComesBack) {
     {
         auto form = MakeForm();
         form->show();
-        form->move(300, 200);
+        form->move(60, 50);
         form->resize(700, 500);
     }
     const QSettings stored = Placement();
-    EXPECT_EQ(stored.value("FormLeft").toInt(), 300);
+    EXPECT_EQ(stored.value("FormLeft").toInt(), 60);
     EXPECT_EQ(stored.value("FormClientWidth").toInt(), 700);
     EXPECT_EQ(stored.value("FormState").toInt(), 0);
     auto form = MakeForm();
     form->show();
-    EXPECT_EQ(form->pos(), QPoint(300, 200));
+    EXPECT_EQ(form->pos(), QPoint(60, 50));
     EXPECT_EQ(form->size(), QSize(700, 500));
+}
+
+TEST_F(SettingsTest, AMaximisedWindowComesBackMaximisedOverItsNormalPlacement) {
+    {
+        auto form = MakeForm();
+        form->show();
+        form->setGeometry(40, 30, 600, 450);
+        form->showMaximized();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->isMaximized(); }, 2000));
+    }
+    EXPECT_EQ(Placement().value("FormState").toInt(), 2);
+    EXPECT_EQ(Placement().value("FormClientWidth").toInt(), 600);
+    auto form = MakeForm();
+    form->show();
+    EXPECT_TRUE(form->isMaximized());
+    form->showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->isMaximized(); }, 2000));
+    EXPECT_EQ(form->size(), QSize(600, 450));
+}
+
+TEST(PlacementFit, WhatCannotBeAWindowIsAbsentAndTheRestFitsOneScreen) {
+    const TPlacementFit design{{193, 124}, {542, 440}};
+    const QSize minimum(550, 435);
+    const auto fit = [&](TStoredPlacement stored, std::vector<QRect> screens) {
+        const TPlacementFit placed = FitPlacement(stored, design, minimum, screens);
+        return std::make_pair(placed.FramePosition, placed.Client);
+    };
+    const std::vector<QRect> one{{0, 0, 1280, 800}};
+    EXPECT_EQ(fit({300, 200, 702, 525, 700, 500}, one),
+              std::make_pair(QPoint(300, 200), QSize(700, 500)));
+    EXPECT_EQ(fit({}, one), std::make_pair(QPoint(193, 124), QSize(550, 440)));
+    EXPECT_EQ(fit({2147483600, -2147483600, 100000, 100000, 100000, 100000}, one),
+              std::make_pair(QPoint(193, 124), QSize(550, 440)))
+        << "values no window can have count as absent";
+    // Stored at scale 1, restored at scale 2: the size shrinks first, then the window moves.
+    EXPECT_EQ(fit({193, 124, 552, 465, 550, 440}, {{0, 0, 640, 400}}),
+              std::make_pair(QPoint(88, 0), QSize(550, 375)));
+    // The screen it overlaps most keeps it; off every screen it comes onto the first.
+    const std::vector<QRect> two{{0, 0, 800, 600}, {800, 0, 1024, 768}};
+    EXPECT_EQ(fit({1500, 500, 600, 450, 600, 450}, two),
+              std::make_pair(QPoint(1224, 318), QSize(600, 450)));
+    EXPECT_EQ(fit({-5000, 9000, 600, 450, 600, 450}, two),
+              std::make_pair(QPoint(0, 150), QSize(600, 450)));
+}
+
+TEST_F(SettingsTest, HandEditedValuesReadAsTheyAreAndComeBackUnchanged) {
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + "/corvane");
+    const auto write = [](const QByteArray& text) {
+        QFile file(SettingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General]\n" + text);
+    };
+    write(
+        "PieChartColours=$000000FF,$0000FF00,$00FF0000\nListboxFont.Color=-2147483640\n"
+        "ListboxFont.Size=14\n");
+    {
+        auto form = MakeForm();
+        EXPECT_EQ(form->PieChart1->NumColours(), 3) << "a list written without quotes";
+        EXPECT_EQ(form->ListBox1->palette().color(QPalette::Text),
+                  QGuiApplication::palette().color(QPalette::WindowText))
+            << "a system colour paints in the desktop's colour for it";
+        form->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->ShownList != nullptr; }, 5000));
+        EXPECT_GE(form->ListBox1->sizeHintForRow(0), QFontMetrics(form->ListBox1->font()).height())
+            << "rows as high as a line of the list's font";
+        form->close();
+    }
+    EXPECT_EQ(Stored("PieChartColours"), "$000000FF,$0000FF00,$00FF0000");
+    EXPECT_EQ(Stored("ListboxFont.Color"), "-2147483640");
+    write("PieChartColours=$FF,nonsense\n");
+    MakeForm()->close();
+    EXPECT_EQ(TSettingsKey().ReadText("PieChartColours", {}), "$FF,nonsense")
+        << "what did not read is not replaced";
 }
 
 TEST_F(SettingsTest, ATextLeftEdgeIsIgnoredAndANarrowClientIsHeldToTheMinimum) {
