@@ -45,4 +45,9 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
     return text;
 }
 
+bool IsSpecialFile(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
 }  // namespace quillet

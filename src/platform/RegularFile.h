@@ -15,4 +15,8 @@ int OpenRegularFileForReading(const std::string& path, int extraFlags = 0);
 // The first maxBytes bytes of a regular file; nothing when it cannot be read.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
 
+// Something is at path (behind links too) that is neither a regular file nor a folder: a pipe,
+// a device or a socket, which a reader that opens files plainly would wait on.
+bool IsSpecialFile(const std::string& path);
+
 }  // namespace quillet

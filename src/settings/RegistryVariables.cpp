@@ -22,9 +22,8 @@ QString ExecutableKeyName() {
 
 namespace {
 
-QSettings Store(const QString& keyName) {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, VendorName.toLower(),
-                     keyName.toLower());
+std::unique_ptr<QSettings> Store(const QString& keyName) {
+    return OpenSettingsStore(VendorName, keyName);
 }
 
 // Client size as the window reports it: the area inside its frame.
@@ -39,8 +38,8 @@ TRegistryVariable::TRegistryVariable(QString valueName)
 
 TRegistryInteger::TRegistryInteger(QString valueName, std::int32_t defaultValue)
     : TRegistryVariable(std::move(valueName)), Value(defaultValue) {
-    const QSettings store = Store(KeyName());
-    const QVariant stored = store.value(ValueName());
+    const auto store = Store(KeyName());
+    const QVariant stored = store ? store->value(ValueName()) : QVariant();
     // Only a whole number will do; text in its place is ignored.
     if (!stored.isValid()) return;
     if (const auto number = IntegerFromText(stored.toString())) {
@@ -54,8 +53,7 @@ TRegistryInteger::~TRegistryInteger() {
 }
 
 void TRegistryInteger::Save() {
-    QSettings store = Store(KeyName());
-    store.setValue(ValueName(), Value);
+    if (const auto store = Store(KeyName())) store->setValue(ValueName(), Value);
 }
 
 TRegistryFormInfo::TRegistryFormInfo(QWidget* form)

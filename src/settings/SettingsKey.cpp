@@ -1,12 +1,34 @@
 #include "settings/SettingsKey.h"
 
+#include <QFile>
+#include <QLibraryInfo>
+#include <QStandardPaths>
+#include <QStringList>
 #include <optional>
+
+#include "platform/RegularFile.h"
 
 namespace quillet {
 
+std::unique_ptr<QSettings> OpenSettingsStore(const QString& organization,
+                                             const QString& application) {
+    const QString org = organization.toLower();
+    const QString app = application.toLower();
+    // The files QSettings reads: the application's and the organization's, per user first,
+    // then in every system configuration folder.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    folders << QLibraryInfo::path(QLibraryInfo::SettingsPath);
+    for (const QString& folder : folders) {
+        for (const QString& file :
+             {folder + "/" + org + "/" + app + ".conf", folder + "/" + org + ".conf"}) {
+            if (IsSpecialFile(QFile::encodeName(file).toStdString())) return nullptr;
+        }
+    }
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, org, app);
+}
+
 TSettingsKey::TSettingsKey(const QString& organization, const QString& application)
-    : Settings_(QSettings::NativeFormat, QSettings::UserScope, organization.toLower(),
-                application.toLower()) {}
+    : Settings_(OpenSettingsStore(organization, application)) {}
 
 std::optional<std::int32_t> IntegerFromText(const QString& text) {
     bool ok = false;
@@ -16,7 +38,7 @@ std::optional<std::int32_t> IntegerFromText(const QString& text) {
 }
 
 std::int32_t TSettingsKey::ReadInteger(const QString& name, std::int32_t defaultValue) const {
-    const QVariant value = Settings_.value(name);
+    const QVariant value = Settings_ ? Settings_->value(name) : QVariant();
     if (!value.isValid()) return defaultValue;
     return IntegerFromText(value.toString()).value_or(defaultValue);
 }
@@ -26,7 +48,7 @@ bool TSettingsKey::ReadBoolean(const QString& name, bool defaultValue) const {
 }
 
 QString TSettingsKey::ReadText(const QString& name, const QString& defaultValue) const {
-    const QVariant value = Settings_.value(name);
+    const QVariant value = Settings_ ? Settings_->value(name) : QVariant();
     if (!value.isValid()) return defaultValue;
     // A hand-written value with commas and no quotes ($000000FF,$0000FF00) comes back from
     // the file as a list of its parts: it is the same text.
@@ -35,15 +57,15 @@ QString TSettingsKey::ReadText(const QString& name, const QString& defaultValue)
 }
 
 void TSettingsKey::WriteInteger(const QString& name, std::int32_t value) {
-    Settings_.setValue(name, QString::number(value));
+    if (Settings_) Settings_->setValue(name, QString::number(value));
 }
 
 void TSettingsKey::WriteBoolean(const QString& name, bool value) {
-    Settings_.setValue(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    if (Settings_) Settings_->setValue(name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void TSettingsKey::WriteText(const QString& name, const QString& text) {
-    Settings_.setValue(name, text);
+    if (Settings_) Settings_->setValue(name, text);
 }
 
 }  // namespace quillet

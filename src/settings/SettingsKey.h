@@ -4,12 +4,15 @@
 //
 // Reading never fails: a missing value, or text that is not what is asked for, gives the
 // caller's default. Writing failures (a read-only folder) are silent; QSettings replaces the
-// file in one step, so a failed save leaves the previous file whole.
+// file in one step, so a failed save leaves the previous file whole. A store whose file is a
+// pipe or a device is never opened (QSettings would wait on it for good): it reads as empty
+// and keeps nothing.
 #pragma once
 
 #include <QSettings>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace quillet {
@@ -29,11 +32,18 @@ public:
     void WriteText(const QString& name, const QString& text);
 
     // Writes what is pending to disk now.
-    void Close() { Settings_.sync(); }
+    void Close() {
+        if (Settings_) Settings_->sync();
+    }
 
 private:
-    QSettings Settings_;
+    std::unique_ptr<QSettings> Settings_;  // null when the store cannot be opened safely
 };
+
+// The per-user store of organization and application (names folded to lower case), or null
+// when one of the files that QSettings reads for it is a pipe, a device or a socket.
+std::unique_ptr<QSettings> OpenSettingsStore(const QString& organization,
+                                             const QString& application);
 
 // The integer a text spells, if it is one: optional blanks, an optional sign, decimal digits,
 // within 32 bits.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -332,6 +333,28 @@ TEST(SettingsKey, ReadsOnlyWholeNumbersAndSurvivesAReadOnlyFolder) {
         EXPECT_EQ(TSettingsKey().ReadInteger("Display mode", 1), 1) << "nothing was written";
     }
     qputenv("XDG_CONFIG_HOME", previous);
+}
+
+// A store file that is a pipe (or a link to one) would hold the window at start for good.
+TEST_F(SettingsTest, AStoreThatIsAPipeIsNeitherWaitedOnNorWritten) {
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + "/corvane");
+    ASSERT_EQ(
+        mkfifo(QFile::encodeName(SettingsFile(ExecutableKeyName().toLower())).constData(), 0600),
+        0);
+    ASSERT_TRUE(QFile::link(SettingsFile(ExecutableKeyName().toLower()), SettingsFile()));
+    {
+        auto form = MakeForm();
+        EXPECT_EQ(form->Settings.DisplayUnits, TSizeUnit::suKB) << "the defaults";
+        form->close();
+    }
+    TSettingsKey key;
+    key.WriteInteger("Display mode", 2);
+    key.Close();
+    EXPECT_EQ(key.ReadInteger("Display mode", 1), 1);
+    EXPECT_EQ(QFileInfo(SettingsFile()).symLinkTarget(),
+              SettingsFile(ExecutableKeyName().toLower()));
+    QFile::remove(SettingsFile());
+    QFile::remove(SettingsFile(ExecutableKeyName().toLower()));
 }
 
 }  // namespace
