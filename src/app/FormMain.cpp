@@ -139,6 +139,7 @@ void TMainForm::CreateControls() {
     PieChart1->move(5, 37);
     PieChart1->SetGhostColour(RefFromColour(palette().color(QPalette::Window)));
     PieChart1->OnDblClick = [this](TPieChart&) { PieChart1DblClick(); };
+    PieChart1->EntryHint = [this](const TChartEntry& entry) { return PieChart1Hint(entry); };
 
     ListBox1 = new TChartListBox(client);
     ListBox1->setGeometry(326, 40, 209, 300);
@@ -226,6 +227,12 @@ void TMainForm::CreateMenus() {
                                       [this] { RefreshFromHereClick(); });
     view->addSeparator();
     Options1 = view->addAction(QStringLiteral("&Options..."), this, [this] { Options1Click(); });
+    ShowFreeSpace1 = view->addAction(QStringLiteral("Show &Free Space"), this,
+                                     [this] { ShowFreeSpace1Click(); });
+    ShowFreeSpace1->setCheckable(true);
+    // The options dialog changes the same setting: the tick is read from it at each opening.
+    connect(view, &QMenu::aboutToShow, this,
+            [this] { ShowFreeSpace1->setChecked(Settings.DisplayFreeDiskSpace); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AboutItem = help->addAction(QStringLiteral("&About..."), this, [this] { About(); });

@@ -41,6 +41,7 @@ class TfrmFileProperties1;
 class TOptionsDialog;
 class TChartListBox;
 class TPieChart;
+struct TChartEntry;
 
 // Where the repeat-stop button stands unless the size-accounting caption needs the room.
 constexpr int kStopButtonLeft = 512;
@@ -93,6 +94,7 @@ public:
     QAction* Refresh1 = nullptr;
     QAction* RefreshFromHere = nullptr;
     QAction* Options1 = nullptr;
+    QAction* ShowFreeSpace1 = nullptr;
     QAction* AboutItem = nullptr;
     TAboutBoxZEB1* AboutBox = nullptr;                // made once, shown by Help > About
     TOptionsDialog* OptionsDialog = nullptr;          // made once, shown by View > Options
@@ -102,6 +104,8 @@ public:
     QAction* PopupDelete = nullptr;
     QAction* PopupExplore = nullptr;
     QAction* PopupOpen = nullptr;
+    QAction* PopupTrash = nullptr;
+    QAction* PopupCopyPath = nullptr;
     // Runs the options dialog modally and gives its result; tests drive it instead.
     std::function<int(TOptionsDialog&)> RunOptionsDialog;
 
@@ -134,6 +138,9 @@ public:
     void PopupDeleteClick();
     void PopupExploreClick();
     void PopupOpenClick();
+    void PopupTrashClick();
+    void PopupCopyPathClick();
+    void ShowFreeSpace1Click();
     void FileSaveMenuClick();
     void FilePrint();
 
@@ -148,6 +155,8 @@ private:
     void CreateMenus();
     void CreatePopupMenu();
     bool SelectedIsFolder() const;
+    // Whether the selected entry may be changed on disk (moved to the trash).
+    bool SelectedIsChangeable() const;
     // Full path of the selected entry, from its name on disk; none while a scan runs.
     std::optional<std::string> SelectedPath() const;
     void LoadSettings();
@@ -162,6 +171,10 @@ private:
     void SetApplicationTitle(const QString& title);
     void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
     void ReportError(const QString& text);
+    // What the chart's tooltip says of one of its slices.
+    QString PieChart1Hint(const TChartEntry& entry) const;
+    // Shows the chosen mode and units in the toolbar boxes.
+    void SelectModeAndUnits();
 
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours

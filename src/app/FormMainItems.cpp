@@ -1,12 +1,17 @@
 // Acting on one entry: the context menu of the list and the chart (delete, explore or
-// properties, open), saving the listing and printing the window.
+// properties, open, move to the trash, copy its path), saving the listing and printing the
+// window.
 #include <QAction>
+#include <QClipboard>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrinter>
 #include <QToolButton>
 
+#include "app/FileUrl.h"
 #include "app/FormMain.h"
 #include "app/ListingFile.h"
 #include "app/LocalePunctuation.h"
@@ -14,6 +19,7 @@
 #include "chart/zebPieChart.h"
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
+#include "platform/Trash.h"
 #include "scan/ShownName.h"
 #include "scan/SpecialEntries.h"
 
@@ -26,6 +32,10 @@ void TMainForm::CreatePopupMenu() {
     PopupExplore =
         PopupMenu1->addAction(QStringLiteral("Explore"), this, [this] { PopupExploreClick(); });
     PopupOpen = PopupMenu1->addAction(QStringLiteral("Open"), this, [this] { PopupOpenClick(); });
+    PopupTrash =
+        PopupMenu1->addAction(QStringLiteral("Move to Trash"), this, [this] { PopupTrashClick(); });
+    PopupCopyPath =
+        PopupMenu1->addAction(QStringLiteral("Copy Path"), this, [this] { PopupCopyPathClick(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
     connect(ListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(at)); });
@@ -51,6 +61,13 @@ void TMainForm::PopupMenu1Popup() {
     PopupExplore->setText(SelectedIsFolder() ? QStringLiteral("Explore")
                                              : QStringLiteral("Properties"));
     PopupOpen->setEnabled(!SelectedIsFolder());
+    PopupTrash->setEnabled(SelectedIsChangeable());
+    PopupCopyPath->setEnabled(SelectedPath().has_value());
+}
+
+bool TMainForm::SelectedIsChangeable() const {
+    // Only an entry that names a file or folder on disk.
+    return SelectedPath().has_value();
 }
 
 std::optional<std::string> TMainForm::SelectedPath() const {
@@ -102,6 +119,34 @@ void TMainForm::PopupExploreClick() {
 void TMainForm::PopupOpenClick() {
     const auto path = SelectedPath();
     if (path && Services_.OpenFile) Services_.OpenFile(*path);
+}
+
+void TMainForm::PopupTrashClick() {
+    if (!SelectedIsChangeable()) return;
+    const std::string path = *SelectedPath();
+    if (SelectedIsFolder() ? !IsExistingFolder(path) : !IsExistingFile(path)) return;
+    const QString shown = QString::fromUtf8(ShownName(path));
+    if (!Services_.Ask(this, QStringLiteral("Confirm move to trash"), "Move to Trash: " + shown,
+                       true)) {
+        return;
+    }
+    const std::string problem = MoveToTrash(path);
+    if (!problem.empty()) {
+        ReportError("Cannot move " + shown + " to the trash: " + QString::fromUtf8(problem));
+        return;
+    }
+    StartScan();
+}
+
+void TMainForm::PopupCopyPathClick() {
+    const auto path = SelectedPath();
+    if (!path) return;
+    // As text the path reads as the window shows it; as an address it names the very file,
+    // so a file manager pastes the entry itself.
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls({FileUrl(*path)});
+    data->setText(QString::fromUtf8(ShownName(*path)));
+    QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
 void TMainForm::FileSaveMenuClick() {

@@ -1,5 +1,6 @@
 // The options dialog seen from the main window: the settings go in before it opens, and after
-// OK each change takes effect at once, by a rescan, a redisplay or a redraw as it needs.
+// OK each change takes effect at once, by a rescan, a redisplay or a redraw as it needs. The
+// View menu's free-space item is a short way to the dialog's free-space check box.
 #include <QComboBox>
 #include <QToolButton>
 
@@ -39,8 +40,7 @@ void TMainForm::Options1Click() {
     const auto takeModeAndUnits = [&] {
         Settings.DisplayMode = static_cast<TDisplayMode>(dialog.DisplayMode);
         Settings.DisplayUnits = static_cast<TSizeUnit>(dialog.DisplayUnits);
-        cbxUnits->setCurrentIndex(dialog.DisplayUnits);
-        cbxDisplay->setCurrentIndex(dialog.DisplayMode);
+        SelectModeAndUnits();
     };
     // 3. The free space changes what a scan finds: scan again.
     if (dialog.DisplayFreeDiskSpace != Settings.DisplayFreeDiskSpace) {
@@ -69,6 +69,21 @@ void TMainForm::Options1Click() {
         takeModeAndUnits();
         ShowFolder(ShownList);
     }
+}
+
+void TMainForm::ShowFreeSpace1Click() {
+    // As OK in the options dialog with only its check box changed: showing the free space
+    // forces the allocated size, and the tree is scanned again.
+    Settings.DisplayFreeDiskSpace = !Settings.DisplayFreeDiskSpace;
+    ShowFreeSpace1->setChecked(Settings.DisplayFreeDiskSpace);
+    if (Settings.DisplayFreeDiskSpace) Settings.DisplayMode = TDisplayMode::dmAllocated;
+    SelectModeAndUnits();
+    StartScan();
+}
+
+void TMainForm::SelectModeAndUnits() {
+    cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
+    cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
 }
 
 }  // namespace quillet

@@ -9,6 +9,7 @@
 
 #include "app/FormMain.h"
 #include "app/LocalePunctuation.h"
+#include "app/SliceHint.h"
 #include "chart/zebPieChart.h"
 #include "scan/ShownName.h"
 
@@ -56,6 +57,15 @@ void TMainForm::ShowFolder(TFolderList* list) {
     }
     setWindowTitle(QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path())));
     BitBtnUp->setEnabled(list->Parent != nullptr);
+}
+
+QString TMainForm::PieChart1Hint(const TChartEntry& entry) const {
+    // Mid-scan the tree the entries point into may be gone (the chart is emptied then too).
+    if (Scanning) return {};
+    const auto* node = static_cast<const TFolderData*>(entry.Record.Obj);
+    if (!node) return {};
+    return PlainToolTip(QString::fromUtf8(
+        SliceHint(*node, Settings.DisplayMode, Settings.DisplayUnits, LocalePunctuation())));
 }
 
 void TMainForm::ShowNode(const TFolderData* node) {

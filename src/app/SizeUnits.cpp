@@ -73,6 +73,12 @@ std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit 
     return TotalText(total, IsDividedUnit(unit) ? unit : TSizeUnit::suBytes, punctuation);
 }
 
+std::string SizeWithUnitText(double value, TSizeUnit unit, const NumberPunctuation& punctuation) {
+    if (unit == TSizeUnit::suCount)
+        return GroupedNumberText(value, 0, punctuation) + (value == 1 ? " file" : " files");
+    return TotalText(value, unit, punctuation);
+}
+
 std::string FreeSpaceSuffix(double freeBytes, TSizeUnit unit,
                             const NumberPunctuation& punctuation) {
     if (!IsDividedUnit(unit)) return {};

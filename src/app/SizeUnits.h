@@ -41,6 +41,10 @@ std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMo
 std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,
                           const NumberPunctuation& punctuation);
 
+// A figure in the unit, grouped, with the unit's name: "1,234.5 kB"; in Count a number of
+// files, "1,234 files".
+std::string SizeWithUnitText(double value, TSizeUnit unit, const NumberPunctuation& punctuation);
+
 // "  (45,678.9 kB free)"; empty in bytes and Count.
 std::string FreeSpaceSuffix(double freeBytes, TSizeUnit unit, const NumberPunctuation& punctuation);
 

@@ -1,8 +1,10 @@
 #include "chart/zebPieChart.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPicture>
+#include <QToolTip>
 #include <cmath>
 
 #include "chart/PieGeometry.h"
@@ -56,6 +58,24 @@ bool TPieChart::HitTest() {
     const TChartEntry& entry = Entries_[static_cast<std::size_t>(*hit)];
     HitObject_ = entry.Record.Obj;
     HitName_ = std::string(SplitEntryText(entry.Text).Name);
+    return true;
+}
+
+QString TPieChart::HintAt(QPoint at) const {
+    if (!EntryHint) return {};
+    const auto hit = HitEntry(Entries_, Total_, width(), height(), at.x(), at.y());
+    return hit ? EntryHint(Entries_[static_cast<std::size_t>(*hit)]) : QString();
+}
+
+bool TPieChart::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return TMultiColourControl::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString hint = HintAt(help->pos());
+    if (hint.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(help->globalPos(), hint, this);
+    }
     return true;
 }
 

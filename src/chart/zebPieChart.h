@@ -9,6 +9,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -46,6 +48,12 @@ public:
     const void* HitObject() const { return HitObject_; }
     const std::string& HitName() const { return HitName_; }
 
+    // The tooltip of an entry; an empty text shows none.
+    std::function<QString(const TChartEntry&)> EntryHint;
+    // The tooltip at a point: that of the entry the hit test finds there, so the undrawn rest
+    // of the pie tells about the entries too narrow to draw whose ranges lie in it.
+    QString HintAt(QPoint at) const;
+
     std::function<void(TPieChart&)> OnDblClick;
     std::function<void(TPieChart&)> OnRightClick;
 
@@ -53,6 +61,7 @@ public:
     int DownY = 0;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

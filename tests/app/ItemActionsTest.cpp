@@ -2,14 +2,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <cmath>
+#include <cstdlib>
 #include <fstream>
 
 #include "app/ErrorBox.h"
@@ -17,8 +22,10 @@
 #include "app/FormMain.h"
 #include "app/ListingFile.h"
 #include "app/WindowPrint.h"
+#include "chart/PieGeometry.h"
 #include "chart/zebPieChart.h"
 #include "details/FilProps.h"
+#include "platform/FileDetails.h"
 #include "platform/LinuxFolderSource.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
@@ -109,6 +116,43 @@ protected:
         FAIL() << "no row " << name;
     }
 
+    // A pixel of the chart whose angle lies strictly inside the named entry's range, as near
+    // the rim as one can be found; (-1, -1) when none.
+    QPoint PointOnEntry(std::string_view name) const {
+        const TPieChart& chart = *Form->PieChart1;
+        const int cx = chart.width() / 2, cy = chart.height() / 2;
+        double start = 0;
+        for (const TChartEntry& entry : chart.Entries()) {
+            const double sweep = TwoPi * entry.Record.Value / chart.Total();
+            if (SplitEntryText(entry.Text).Name == name) {
+                for (int r = cx - 2; r > 2; --r) {
+                    const double a = start + sweep / 2;
+                    const QPoint at(cx + static_cast<int>(std::lround(std::cos(a) * r)),
+                                    cy - static_cast<int>(std::lround(std::sin(a) * r)));
+                    double angle = PointAngle(at.x() - cx, cy - at.y());
+                    if (angle < 0) angle += TwoPi;
+                    if (start < angle && angle < start + sweep) return at;
+                }
+                return {-1, -1};
+            }
+            start += sweep;
+        }
+        return {-1, -1};
+    }
+
+    // The XDG data home, where the home trash lives, for the rest of the test.
+    void DataHome(const std::string& path) {
+        if (!SavedDataHome) {
+            const char* old = std::getenv("XDG_DATA_HOME");
+            SavedDataHome = old ? old : "";
+        }
+        setenv("XDG_DATA_HOME", path.c_str(), 1);
+    }
+
+    void TearDown() override {
+        if (SavedDataHome) setenv("XDG_DATA_HOME", SavedDataHome->c_str(), 1);
+    }
+
     std::pair<QString, bool> Menu() {
         Form->PopupMenu1Popup();
         return {Form->PopupExplore->text(), Form->PopupOpen->isEnabled()};
@@ -121,6 +165,7 @@ protected:
     std::optional<std::string> SaveAs;
     std::string PdfOutput;
     bool Answer = false;
+    std::optional<std::string> SavedDataHome;
 };
 
 TEST_F(ItemActionsTest, TheMenuFitsTheEntry) {
@@ -316,6 +361,108 @@ TEST_F(ItemActionsTest, PrintsOnePageOrSaysThereIsNoPrinter) {
         title += static_cast<char>(c.unicode() & 0xFF);
     }
     EXPECT_NE(pdf.find(title), std::string::npos) << "the caption is the title";
+}
+
+TEST_F(ItemActionsTest, SlicesTellWhatTheyAreEvenWhenTooNarrowToDraw) {
+    Tree.File("huge.bin", 5000000);
+    Open(true);
+    TPieChart& chart = *Form->PieChart1;
+    // The free space takes nearly all of the pie, from angle 0 on.
+    const QPoint freeSpace(chart.width() / 4, chart.height() / 2);
+    EXPECT_EQ(chart.HintAt(freeSpace).toStdString(),
+              "(/media/usb free space)\nFree space on the volume: 51,200,000.0 kB");
+    QHelpEvent hover(QEvent::ToolTip, freeSpace, chart.mapToGlobal(freeSpace));
+    QApplication::sendEvent(&chart, &hover);
+    EXPECT_EQ(QToolTip::text(), chart.HintAt(freeSpace)) << "resting the mouse shows it";
+    QToolTip::hideText();
+
+    Form->ShowFreeSpace1->trigger();
+    ASSERT_EQ(Form->ShownList, &Form->RootList);
+    // Allocated in 4 kB clusters: 5,001,216 + 200,704 + 8,192 + 4,096 + 4,096 bytes.
+    EXPECT_EQ(chart.HintAt(PointOnEntry("big.bin")).toStdString(),
+              "big.bin\n196.0 kB allocated\n3.8% of this folder");
+    // A sweep of 0.0049 radians: no slice of its own, it lies in the undrawn rest.
+    const std::vector<PieSlice> drawn =
+        PlanSlices(chart.Entries(), chart.Total(), chart.width(), chart.height(), 6);
+    for (const PieSlice& slice : drawn)
+        EXPECT_NE(SplitEntryText(chart.Entries()[slice.Entry].Text).Name, "/docs");
+    EXPECT_EQ(chart.HintAt(PointOnEntry("/docs")).toStdString(),
+              "/docs\n4.0 kB allocated\n0.1% of this folder\nFiles: 1\nFolders: 0");
+    Form->cbxUnits->setCurrentIndex(5);
+    EXPECT_EQ(chart.HintAt(PointOnEntry("huge.bin")).toStdString(),
+              "huge.bin\n1 file\n20.0% of this folder");
+    EXPECT_EQ(chart.HintAt({0, 0}).toStdString(), "") << "outside the pie";
+}
+
+TEST_F(ItemActionsTest, MoveToTrashAsksThenMovesIntoTheTrashOrSaysWhy) {
+    Tree.File("bad\xFFname.dat", 10);
+    const test::TempTree home;  // beside the scanned tree, on its volume
+    DataHome(home.Path("data"));
+    Open(true);
+    const auto trashEnabled = [this] {
+        Form->PopupMenu1Popup();
+        return Form->PopupTrash->isEnabled();
+    };
+    ClickRow("(/media/usb free space)");
+    EXPECT_FALSE(trashEnabled());
+    ClickRow("bad\\xFFname.dat");
+    EXPECT_TRUE(trashEnabled());
+    Form->PopupTrashClick();
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0], "Confirm move to trash: Move to Trash: " +
+                                QString::fromStdString(Tree.Root()) + "/bad\\xFFname.dat");
+    const int before = Form->ListBox1->Items().Count();
+    Answer = true;
+    Form->PopupTrashClick();
+    EXPECT_EQ(Form->ListBox1->Items().Count(), before - 1) << "rescanned";
+    EXPECT_TRUE(IsExistingFile(home.Path("data/Trash/files/bad\xFFname.dat")));
+    const std::string info = ReadAll(home.Path("data/Trash/info/bad\xFFname.dat.trashinfo"));
+    EXPECT_EQ(info.rfind("[Trash Info]\nPath=/", 0), 0u) << info;
+    EXPECT_NE(info.find("/bad%FFname.dat\nDeletionDate=20"), std::string::npos) << info;
+
+    // A trash that cannot be made: the reason, nothing moved, no rescan.
+    ClickRow("/docs");
+    Form->ListBox1DblClick();
+    ClickRow("..");
+    EXPECT_FALSE(trashEnabled());
+    ClickRow("a.txt");
+    DataHome(Tree.Path("big.bin/data"));
+    Form->PopupTrashClick();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0], "Cannot move " + QString::fromStdString(Tree.Path("docs/a.txt")) +
+                             " to the trash: the trash folder cannot be made (Not a directory)");
+    EXPECT_TRUE(IsExistingFile(Tree.Path("docs/a.txt")));
+    EXPECT_NE(Form->ShownList, &Form->RootList);
+
+    // A whole folder goes, under a name of its own beside the one already there.
+    Form->BitBtnUpClick();
+    home.File("data/Trash/info/docs.trashinfo", 0);
+    DataHome(home.Path("data"));
+    ClickRow("/docs");
+    Form->PopupTrashClick();
+    EXPECT_TRUE(IsExistingFile(home.Path("data/Trash/files/docs.2/a.txt")));
+    EXPECT_TRUE(IsExistingFile(home.Path("data/Trash/info/docs.2.trashinfo")));
+    EXPECT_FALSE(IsExistingFolder(Tree.Path("docs")));
+}
+
+TEST_F(ItemActionsTest, CopyPathGivesTheShownTextAndTheAddressOfTheStoredName) {
+    Tree.File("Odd\tName <b>\xFF.txt", 10);
+    Open();
+    ClickRow("odd\\tname <b>\\xFF.txt");
+    Form->PopupMenu1Popup();
+    ASSERT_TRUE(Form->PopupCopyPath->isEnabled());
+    Form->PopupCopyPathClick();
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->text(), QString::fromStdString(Tree.Root()) + "/Odd\\tName <b>\\xFF.txt");
+    ASSERT_EQ(copied->urls().size(), 1);
+    EXPECT_EQ(copied->urls()[0].toEncoded().toStdString(),
+              "file://" + Tree.Root() + "/Odd%09Name%20%3Cb%3E%FF.txt");
+    ClickRow("/docs");
+    Form->ListBox1DblClick();
+    ClickRow("..");
+    Form->PopupMenu1Popup();
+    EXPECT_FALSE(Form->PopupCopyPath->isEnabled()) << "the back entry names no path";
 }
 
 }  // namespace

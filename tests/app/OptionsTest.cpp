@@ -3,6 +3,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -68,6 +70,39 @@ TEST_F(OptionsTest, ShowingFreeSpaceForcesAllocatedAndRescans) {
     EXPECT_EQ(Form->cbxDisplay->currentText(), "Allocated");
     EXPECT_TRUE(Form->Settings.DisplayFreeDiskSpace);
     EXPECT_EQ(Scans, 1);
+}
+
+TEST_F(OptionsTest, TheViewMenusFreeSpaceItemIsTheDialogsCheckBox) {
+    Open(true);
+    Form->cbxDisplay->setCurrentIndex(0);
+    const auto freeSpaceRow = [this] {
+        return Form->ListBox1->Items().Row(0).Text.find("free space") != std::string::npos;
+    };
+    ASSERT_TRUE(freeSpaceRow());
+    Form->ShowFreeSpace1->trigger();
+    EXPECT_FALSE(Form->Settings.DisplayFreeDiskSpace);
+    EXPECT_FALSE(Form->ShowFreeSpace1->isChecked());
+    EXPECT_EQ(Scans, 1);
+    EXPECT_FALSE(freeSpaceRow());
+    EXPECT_EQ(Form->cbxDisplay->currentText(), "Nominal") << "hiding it forces nothing";
+
+    Form->ShowFreeSpace1->trigger();
+    EXPECT_TRUE(Form->Settings.DisplayFreeDiskSpace);
+    EXPECT_EQ(Form->cbxDisplay->currentText(), "Allocated") << "as the dialog's OK forces it";
+    EXPECT_EQ(Scans, 2);
+    EXPECT_TRUE(freeSpaceRow());
+
+    bool ticked = false;
+    Edit = [&](TOptionsDialog& d) {
+        ticked = d.chkShowFreeDisk->isChecked();
+        d.chkShowFreeDisk->setChecked(false);
+    };
+    Form->Options1Click();
+    EXPECT_TRUE(ticked);
+    QMenu* view = Form->menuBar()->actions()[1]->menu();
+    ASSERT_EQ(view->title(), "&View");
+    emit view->aboutToShow();
+    EXPECT_FALSE(Form->ShowFreeSpace1->isChecked()) << "the menu shows what the dialog set";
 }
 
 TEST_F(OptionsTest, AtAMountPointUncompressedWithFreeSpaceScansTwice) {

@@ -1,0 +1,178 @@
+#include "platform/Trash.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <optional>
+
+namespace quillet {
+namespace {
+
+std::string ErrorText(int error) {
+    return std::strerror(error);
+}
+
+std::string ParentOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string HomeTrash() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/') return std::string(data) + "/Trash";
+    const char* home = std::getenv("HOME");
+    return std::string(home ? home : "") + "/.local/share/Trash";
+}
+
+// The device that holds path, or would hold it once made: that of its nearest existing
+// ancestor.
+std::optional<dev_t> DeviceOf(std::string path) {
+    struct stat st;
+    while (lstat(path.c_str(), &st) != 0) {
+        if (path == "/" || path == ".") return std::nullopt;
+        path = ParentOf(path);
+    }
+    return st.st_dev;
+}
+
+// Makes the folder and the folders above it, owner-only; 0 or the error.
+int MakeFolders(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    if (path != "/") {
+        if (const int error = MakeFolders(ParentOf(path))) return error;
+    }
+    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+}
+
+// The highest folder above path on its device: where a volume's own trash lives.
+std::string TopFolder(const std::string& path, dev_t device) {
+    std::string top = ParentOf(path);
+    struct stat st;
+    while (top != "/") {
+        const std::string up = ParentOf(top);
+        if (lstat(up.c_str(), &st) != 0 || st.st_dev != device) break;
+        top = up;
+    }
+    return top;
+}
+
+// A volume's trash: $top/.Trash/$uid when an administrator made $top/.Trash a real sticky
+// folder, otherwise $top/.Trash-$uid, made by us and ours alone.
+std::optional<std::string> VolumeTrash(const std::string& top, int& error) {
+    const std::string base = top == "/" ? std::string() : top;
+    const std::string uid = std::to_string(getuid());
+    struct stat st;
+    const std::string shared = base + "/.Trash";
+    if (lstat(shared.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
+        const std::string own = shared + "/" + uid;
+        if (MakeFolders(own) == 0 && lstat(own.c_str(), &st) == 0 && st.st_uid == getuid())
+            return own;
+    }
+    const std::string own = base + "/.Trash-" + uid;
+    if (mkdir(own.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = errno;
+        return std::nullopt;
+    }
+    if (lstat(own.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid()) {
+        error = EPERM;
+        return std::nullopt;
+    }
+    return own;
+}
+
+// The Path value of an info file: bytes outside the unreserved set are percent-encoded.
+std::string EscapedPath(const std::string& path) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : path) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
+            std::strchr("-._~/", b)) {
+            escaped += c;
+        } else {
+            escaped += '%';
+            escaped += kHex[b >> 4];
+            escaped += kHex[b & 15];
+        }
+    }
+    return escaped;
+}
+
+std::string DeletionDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    return text;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string MoveToTrash(const std::string& given) {
+    std::string path = given;
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    struct stat entry;
+    if (lstat(path.c_str(), &entry) != 0) return ErrorText(errno);
+
+    std::string trash = HomeTrash();
+    std::string infoPath = path;  // absolute in the home trash, from the top in a volume's
+    if (DeviceOf(trash) != entry.st_dev) {
+        const std::string top = TopFolder(path, entry.st_dev);
+        int error = 0;
+        const auto volumeTrash = VolumeTrash(top, error);
+        if (!volumeTrash) return "there is no trash on its volume (" + ErrorText(error) + ")";
+        trash = *volumeTrash;
+        infoPath = path.substr(top == "/" ? 1 : top.size() + 1);
+    }
+    for (const char* folder : {"/files", "/info"}) {
+        if (const int error = MakeFolders(trash + folder))
+            return "the trash folder cannot be made (" + ErrorText(error) + ")";
+    }
+
+    // The info file is made first and exclusively: it reserves the name in files/.
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    std::string trashName = name;
+    std::string info;
+    int fd = -1;
+    for (int n = 2; fd < 0; ++n) {
+        info = trash + "/info/" + trashName + ".trashinfo";
+        fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) return ErrorText(errno);
+        if (fd < 0) trashName = name + "." + std::to_string(n);
+    }
+    const bool written = WriteAll(fd, "[Trash Info]\nPath=" + EscapedPath(infoPath) +
+                                          "\nDeletionDate=" + DeletionDate() + "\n");
+    const int writeError = errno;
+    if (close(fd) != 0 || !written) {
+        unlink(info.c_str());
+        return ErrorText(written ? EIO : writeError);
+    }
+    if (rename(path.c_str(), (trash + "/files/" + trashName).c_str()) != 0) {
+        const int error = errno;
+        unlink(info.c_str());
+        return ErrorText(error);
+    }
+    return {};
+}
+
+}  // namespace quillet
