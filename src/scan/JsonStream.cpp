@@ -167,6 +167,7 @@ std::uint64_t JsonStream::ReadUnsigned(std::uint64_t max) {
     if (first == 0) Fail("the file ends too early");
     if (first == '-') Fail("negative number where a size or count was expected");
     if (!IsDigit(first)) Fail("number expected");
+    const std::uint64_t start = Offset();
     std::uint64_t value = 0;
     bool tooBig = false;
     int digits = 0;
@@ -182,8 +183,8 @@ std::uint64_t JsonStream::ReadUnsigned(std::uint64_t max) {
         if (!tooBig) value = value * 10 + digit;
         next = -1;
     }
-    if (next == '.' || next == 'e' || next == 'E') Fail("whole number expected");
-    if (tooBig || value > max) Fail("number out of range");
+    if (next == '.' || next == 'e' || next == 'E') throw JsonError(start, "whole number expected");
+    if (tooBig || value > max) throw JsonError(start, "number out of range");
     return value;
 }
 

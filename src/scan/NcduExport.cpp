@@ -45,6 +45,9 @@ void NcduExportWriter::FileFound(const FolderEntry& entry, double nominal, doubl
     Number("asize", static_cast<std::uint64_t>(nominal));
     Number("dsize", static_cast<std::uint64_t>(allocated));
     if (entry.Links > 1) {
+        // The scan root's own device is not known to the writer, so a linked file names its
+        // device itself rather than inherit it.
+        Number("dev", entry.Device);
         Number("ino", entry.Inode);
         Buffer_ += ",\"hlnkc\":true";
         Number("nlink", entry.Links);
