@@ -59,6 +59,9 @@ public:
     bool Scanning = false;
     bool CancelRequested = false;
     std::string ProgressText;
+    // An exported scan shown instead of a disk; empty for a disk scan. Its files are
+    // elsewhere, so nothing acts on them: no action, refresh or repeated scan.
+    std::string ScanFile;
     QString ApplicationTitle = QStringLiteral("Quillet");
 
     TMainSettings Settings;
@@ -87,6 +90,7 @@ public:
     QPushButton* BitBtnExit = nullptr;
     std::array<QLabel*, 4> StatusPanels{};
     QAction* Open1 = nullptr;
+    QAction* OpenScanFile1 = nullptr;
     QAction* FileSaveMenu = nullptr;
     QAction* Print1 = nullptr;
     QAction* Exit1 = nullptr;
@@ -119,6 +123,7 @@ public:
     void Refresh1Click();
     void RefreshFromHereClick();
     void FileOpen();
+    void OpenScanFile1Click();
     void FileExit();
     void SpeedButtonStopRefreshClick();
     void ListBox1Click();
@@ -162,6 +167,8 @@ private:
     void SetApplicationTitle(const QString& title);
     void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
     void ReportError(const QString& text);
+    // Reads ScanFile into the root list; throws when it cannot be read whole.
+    void ReadScanFile(const TScanOptions& options);
 
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
