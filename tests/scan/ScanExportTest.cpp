@@ -84,6 +84,17 @@ TEST(ScanExport, AnExportedScanImportsAsTheSameTree) {
     ExpectSameTree(scanned, imported);
     test::ExpectConsistentTree(imported);
     EXPECT_EQ(progress.front(), "Scanning " + tree.Root() + "/...");
+
+    // Cancelled in its second folder, an import stops like a scan: a partial tree, no error.
+    bool cancel = false;
+    int folders = 0;
+    importOptions.CancelRequested = &cancel;
+    importOptions.Progress = [&](const std::string&) { cancel = ++folders == 2; };
+    file.clear();
+    file.seekg(0);
+    EXPECT_EQ(ImportScan(imported, file, "scan.json", importOptions), "");
+    EXPECT_LT(imported.FileCount, scanned.FileCount);
+    test::ExpectConsistentTree(imported);
 }
 
 TEST(ScanExport, ABadFileIsRefusedWithItsNameAndOffsetAndLeavesNothing) {
