@@ -214,6 +214,8 @@ void TMainForm::CreateControls() {
 void TMainForm::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     Open1 = file->addAction(QStringLiteral("&Open..."), this, [this] { FileOpen(); });
+    OpenScanFile1 = file->addAction(QStringLiteral("Open scan file..."), this,
+                                    [this] { OpenScanFile1Click(); });
     FileSaveMenu = file->addAction(QStringLiteral("&Save"), this, [this] { FileSaveMenuClick(); });
     Print1 = file->addAction(QStringLiteral("&Print"), this, [this] { FilePrint(); });
     file->addSeparator();

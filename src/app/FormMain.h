@@ -60,6 +60,9 @@ public:
     bool Scanning = false;
     bool CancelRequested = false;
     std::string ProgressText;
+    // An exported scan shown instead of a disk; empty for a disk scan. Its files are
+    // elsewhere, so nothing acts on them: no action, refresh or repeated scan.
+    std::string ScanFile;
     QString ApplicationTitle = QStringLiteral("Quillet");
 
     TMainSettings Settings;
@@ -88,6 +91,7 @@ public:
     QPushButton* BitBtnExit = nullptr;
     std::array<QLabel*, 4> StatusPanels{};
     QAction* Open1 = nullptr;
+    QAction* OpenScanFile1 = nullptr;
     QAction* FileSaveMenu = nullptr;
     QAction* Print1 = nullptr;
     QAction* Exit1 = nullptr;
@@ -123,6 +127,7 @@ public:
     void Refresh1Click();
     void RefreshFromHereClick();
     void FileOpen();
+    void OpenScanFile1Click();
     void FileExit();
     void SpeedButtonStopRefreshClick();
     void ListBox1Click();
@@ -175,6 +180,8 @@ private:
     QString PieChart1Hint(const TChartEntry& entry) const;
     // Shows the chosen mode and units in the toolbar boxes.
     void SelectModeAndUnits();
+    // Reads ScanFile into the root list; throws when it cannot be read whole.
+    void ReadScanFile(const TScanOptions& options);
 
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours

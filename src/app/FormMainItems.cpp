@@ -71,6 +71,7 @@ bool TMainForm::SelectedIsChangeable() const {
 }
 
 std::optional<std::string> TMainForm::SelectedPath() const {
+    if (!ScanFile.empty()) return std::nullopt;  // an imported scan's files are elsewhere
     // Built from the name as stored on disk: names differing in case are different files.
     if (!SelectedNode_ || Scanning) return std::nullopt;
     // These two name no file, though a file of their name may exist.

@@ -2,6 +2,7 @@
 // open and the repeat timer.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -21,14 +22,22 @@ void TMainForm::StartScan() {
     try {
         PieChart1->ClearEntries();  // no row or slice may point into the tree about to go
         setWindowTitle(QStringLiteral("Quillet"));
-        const std::string exclusionText = ReadExclusionText(Services_.ExcludesFolder);
-        if (ScanPath.empty() || ScanPath.back() != '/') ScanPath += '/';
-        if (Services_.ScanRootProblem) {
-            // A root that cannot be listed would show as an empty folder, as if it held nothing.
-            if (const std::string problem = Services_.ScanRootProblem(ScanPath); !problem.empty())
-                throw std::runtime_error("Cannot scan \"" + ShownName(ScanPath) + "\": " + problem);
+        const bool fromFile = !ScanFile.empty();
+        std::string exclusionText;
+        TVolumeData volume;
+        if (!fromFile) {
+            exclusionText = ReadExclusionText(Services_.ExcludesFolder);
+            if (ScanPath.empty() || ScanPath.back() != '/') ScanPath += '/';
+            if (Services_.ScanRootProblem) {
+                // A root that cannot be listed would show as an empty folder, as if it held
+                // nothing.
+                if (const std::string problem = Services_.ScanRootProblem(ScanPath);
+                    !problem.empty())
+                    throw std::runtime_error("Cannot scan \"" + ShownName(ScanPath) +
+                                             "\": " + problem);
+            }
+            volume = ReadVolumeData(*Services_.Volumes, ScanPath);
         }
-        const TVolumeData volume = ReadVolumeData(*Services_.Volumes, ScanPath);
         FreeSpace = volume.FreeSpace;
 
         CancelRequested = false;
@@ -43,18 +52,27 @@ void TMainForm::StartScan() {
         Timer2.start();
         ListBox1->setToolTip({});
 
-        TScanOptions options =
-            PrepareScan(RootList, ScanPath, volume, exclusionText, Settings.DisplayFreeDiskSpace,
-                        Settings.DisplayCompressed, Settings.DisplaySparse);
+        TScanOptions options;
+        if (!fromFile) {
+            options = PrepareScan(RootList, ScanPath, volume, exclusionText,
+                                  Settings.DisplayFreeDiskSpace, Settings.DisplayCompressed,
+                                  Settings.DisplaySparse);
+        }
         ShownList = nullptr;  // it named a list of the freed tree, unless the root
         SelectedNode_ = nullptr;
         Scanning = true;
         ShowSizeAccountingIndicator(
-            SizeAccountingIndicator(volume, options.CompressedSwitch, options.SparseSwitch));
+            fromFile
+                ? TSizeIndicator{}
+                : SizeAccountingIndicator(volume, options.CompressedSwitch, options.SparseSwitch));
         options.CancelRequested = &CancelRequested;
         options.Progress = [this](const std::string& text) { ProgressText = text; };
         options.ProcessMessages = [] { QApplication::processEvents(); };
-        RootList.Scan(*Services_.Folders, options);
+        if (fromFile) {
+            ReadScanFile(options);
+        } else {
+            RootList.Scan(*Services_.Folders, options);
+        }
         ScanPartial_ = CancelRequested;
 
         ShowFolder(&RootList);
@@ -121,7 +139,9 @@ void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
 
 void TMainForm::Timer1Timer() {
     Timer1.stop();
-    if (!Arguments_.isEmpty()) {
+    if (Arguments_.size() >= 2 && Arguments_.first() == QStringLiteral("--import")) {
+        ScanFile = QFile::encodeName(Arguments_[1]).toStdString();
+    } else if (!Arguments_.isEmpty()) {
         // An empty argument means the working directory; a relative one is taken against it.
         const QString first = Arguments_.first();
         ScanPath = AbsoluteFolderPath(first.isEmpty() ? QDir::currentPath().toStdString()
@@ -136,7 +156,7 @@ void TMainForm::Timer2Timer() {
 
 void TMainForm::TimerRepeatScanTimer() {
     const bool buttonHeld = Services_.MouseButtonDown && Services_.MouseButtonDown();
-    if (!Scanning && !buttonHeld) StartScan();
+    if (!Scanning && !buttonHeld && ScanFile.empty()) StartScan();
 }
 
 void TMainForm::btnStopClick() {
@@ -144,12 +164,12 @@ void TMainForm::btnStopClick() {
 }
 
 void TMainForm::Refresh1Click() {
-    StartScan();
+    if (ScanFile.empty()) StartScan();
 }
 
 void TMainForm::RefreshFromHereClick() {
     // While a scan runs there is no shown folder to start from: the request is dropped.
-    if (Scanning || !ShownList) return;
+    if (Scanning || !ShownList || !ScanFile.empty()) return;
     ScanPath = ShownList->Path();
     StartScan();
 }
@@ -159,6 +179,7 @@ void TMainForm::FileOpen() {
     const auto chosen = Services_.ChooseFolder(this, ScanPath);
     if (!chosen) return;
     ScanPath = *chosen;
+    ScanFile.clear();
     StartScan();
 }
 

@@ -55,7 +55,10 @@ void TMainForm::ShowFolder(TFolderList* list) {
         StatusPanels[0]->setText(StatusPanels[0]->text() + QStringLiteral("  (partial scan)"));
         FitStatusPanel(0);
     }
-    setWindowTitle(QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path())));
+    QString caption = QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path()));
+    if (!ScanFile.empty())
+        caption += QStringLiteral(" (scan file ") + QString::fromUtf8(ShownName(ScanFile)) + ')';
+    setWindowTitle(caption);
     BitBtnUp->setEnabled(list->Parent != nullptr);
 }
 

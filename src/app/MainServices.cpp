@@ -28,6 +28,13 @@ TMainServices SystemMainServices() {
     services.ExcludesFolder = ExecutableFolder();
     services.ScanRootProblem = FolderAccessError;
     services.ChooseFolder = ChooseFolder;
+    services.ChooseScanFile = [](QWidget* parent) -> std::optional<std::string> {
+        const QString chosen =
+            QFileDialog::getOpenFileName(parent, QStringLiteral("Open scan file"), {},
+                                         QStringLiteral("Scan files (*.json);;All files (*)"));
+        if (chosen.isEmpty()) return std::nullopt;
+        return QFile::encodeName(chosen).toStdString();
+    };
     services.MouseButtonDown = [] {
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
     };

@@ -1,5 +1,8 @@
 #include "cli/ScanCommand.h"
 
+#include <ctime>
+#include <fstream>
+#include <iostream>
 #include <optional>
 #include <ostream>
 
@@ -9,6 +12,8 @@
 #include "platform/PathNames.h"
 #include "scan/AsciiCase.h"
 #include "scan/ExclusionList.h"
+#include "scan/ImportFolderSource.h"
+#include "scan/NcduExport.h"
 #include "scan/ShownName.h"
 #include "scan/VolumeData.h"
 
@@ -18,6 +23,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: quillet-scan [--units bytes|kB|MB|GB|TB|count] [--mode nominal|allocated|slack] "
     "FOLDER\n"
+    "       quillet-scan --export FILE FOLDER\n"
+    "       quillet-scan [--units UNIT] [--mode MODE] --import FILE\n"
     "\n"
     "Scans FOLDER and everything beneath it, then prints one line for each entry of FOLDER,\n"
     "largest first: its size, three blanks and its name in lower case. Sub-folders begin\n"
@@ -27,6 +34,11 @@ constexpr const char* kUsage =
     "                default kB\n"
     "  --mode MODE   nominal (file sizes), allocated (space taken on disk, in whole\n"
     "                clusters; the default) or slack (allocated minus nominal)\n"
+    "  --export FILE write the scan of FOLDER to FILE (\"-\": standard output) in the JSON\n"
+    "                export format of ncdu and gdu, instead of printing its rows\n"
+    "  --import FILE print the rows of a scan exported by --export, ncdu -o or gdu -o\n"
+    "                (FILE \"-\": standard input); nominal is the apparent size, allocated\n"
+    "                the disk usage written in the file\n"
     "  --help        show this text\n"
     "  --version     show the version\n"
     "\n"
@@ -35,12 +47,15 @@ constexpr const char* kUsage =
     "when they lie directly in FOLDER.\n"
     "\n"
     "Exit status: 0 when the folder was scanned, 1 when the listing could not be written,\n"
-    "2 for wrong arguments or a folder that cannot be read.\n";
+    "2 for wrong arguments, a folder that cannot be read or a scan file that cannot be\n"
+    "imported.\n";
 
 struct Arguments {
     TSizeUnit Unit = TSizeUnit::suKB;
     TDisplayMode Mode = TDisplayMode::dmAllocated;
     std::string Folder;
+    std::optional<std::string> ExportFile;
+    std::optional<std::string> ImportFile;
     bool Help = false;
     bool Version = false;
 };
@@ -74,7 +89,8 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
         if (isOption && arg.find('=') != std::string::npos) {
             value = arg.substr(arg.find('=') + 1);
             arg = arg.substr(0, arg.find('='));
-        } else if (isOption && (arg == "--units" || arg == "--mode")) {
+        } else if (isOption && (arg == "--units" || arg == "--mode" || arg == "--export" ||
+                                arg == "--import")) {
             if (i + 1 == args.size()) return "option " + arg + " needs a value";
             value = args[++i];
         }
@@ -90,6 +106,12 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
             const auto mode = ParseMode(value);
             if (!mode) return "unknown mode '" + value + "' (nominal, allocated or slack)";
             parsed.Mode = *mode;
+        } else if (arg == "--export") {
+            if (value.empty()) return "the --export FILE is empty";
+            parsed.ExportFile = value;
+        } else if (arg == "--import") {
+            if (value.empty()) return "the --import FILE is empty";
+            parsed.ImportFile = value;
         } else if (arg == "--" && i + 1 < args.size() && !folderGiven) {
             parsed.Folder = args[++i];
             folderGiven = true;
@@ -102,10 +124,52 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
             folderGiven = true;
         }
     }
-    const bool scans = !parsed.Help && !parsed.Version;
+    const bool scans = !parsed.Help && !parsed.Version && !parsed.ImportFile;
+    if (parsed.ImportFile && (folderGiven || parsed.ExportFile))
+        return "--import reads a FILE, not a FOLDER";
     if (scans && !folderGiven) return "no FOLDER given";
     if (scans && parsed.Folder.empty()) return "the FOLDER argument is empty";
     return {};
+}
+
+// Prints the root rows largest first, as the window lists them.
+int PrintRows(const TFolderList& root, const Arguments& parsed, std::ostream& out,
+              std::ostream& err) {
+    TStringListWithDouble entries;
+    entries.reserve(static_cast<std::size_t>(root.Count()));
+    for (int i = 0; i < root.Count(); ++i) {
+        const TFolderData& node = root.Node(i);
+        entries.push_back({EntryText(node, root.Name(i), parsed.Mode, parsed.Unit), {&node, 0}});
+    }
+    PrepareEntries(entries);
+    SortEntries(entries);
+    for (const TChartEntry& entry : entries)
+        out << entry.Text << '\n';
+    out.flush();
+    if (!out) {
+        err << "quillet-scan: could not write the listing\n";
+        return 1;
+    }
+    return 0;
+}
+
+int Import(const std::string& file, TFolderList& root, const Arguments& parsed, std::ostream& out,
+           std::ostream& err) {
+    std::ifstream opened;
+    if (file != "-") {
+        opened.open(file, std::ios::binary);
+        if (!opened) {
+            err << "quillet-scan: cannot open '" << ShownName(file) << "'\n";
+            return 2;
+        }
+    }
+    std::istream& in = file == "-" ? std::cin : opened;
+    const std::string problem = ImportScan(root, in, ShownName(file), {});
+    if (!problem.empty()) {
+        err << "quillet-scan: " << problem << "\n";
+        return 2;
+    }
+    return PrintRows(root, parsed, out, err);
 }
 
 }  // namespace
@@ -129,6 +193,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
             << version.ReadString("LegalCopyright") << "\n";
         return 0;
     }
+    if (parsed.ImportFile) return Import(*parsed.ImportFile, system.Root, parsed, out, err);
     const std::string folder = AbsoluteFolderPath(parsed.Folder);
     if (const std::string problem = FolderAccessError(folder); !problem.empty()) {
         err << "quillet-scan: cannot scan '" << ShownName(parsed.Folder) << "': " << problem
@@ -142,22 +207,28 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     TFolderList& root = system.Root;
     std::uint8_t displayCompressed = 1;
     std::uint8_t displaySparse = 1;
-    root.Scan(system.Folders, PrepareScan(root, scanPath, volume, exclusionText, true,
-                                          displayCompressed, displaySparse));
-
-    TStringListWithDouble entries;
-    entries.reserve(static_cast<std::size_t>(root.Count()));
-    for (int i = 0; i < root.Count(); ++i) {
-        const TFolderData& node = root.Node(i);
-        entries.push_back({EntryText(node, root.Name(i), parsed.Mode, parsed.Unit), {&node, 0}});
+    TScanOptions options = PrepareScan(root, scanPath, volume, exclusionText, !parsed.ExportFile,
+                                       displayCompressed, displaySparse);
+    if (!parsed.ExportFile) {
+        root.Scan(system.Folders, options);
+        return PrintRows(root, parsed, out, err);
     }
-    PrepareEntries(entries);
-    SortEntries(entries);
-    for (const TChartEntry& entry : entries)
-        out << entry.Text << '\n';
-    out.flush();
-    if (!out) {
-        err << "quillet-scan: could not write the listing\n";
+
+    std::ofstream opened;
+    if (*parsed.ExportFile != "-") {
+        opened.open(*parsed.ExportFile, std::ios::binary | std::ios::trunc);
+        if (!opened) {
+            err << "quillet-scan: cannot create '" << ShownName(*parsed.ExportFile) << "'\n";
+            return 1;
+        }
+    }
+    const TQXVersionInfo version;
+    NcduExportWriter writer(*parsed.ExportFile == "-" ? out : opened, "quillet-scan",
+                            version.ReadString("FileVersion"), std::time(nullptr));
+    options.Sink = &writer;
+    root.Scan(system.Folders, options);
+    if (!writer.Finish()) {
+        err << "quillet-scan: could not write '" << ShownName(*parsed.ExportFile) << "'\n";
         return 1;
     }
     return 0;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/FolderSource.h"
+#include "scan/ScanSink.h"
 
 namespace quillet {
 
@@ -55,6 +56,10 @@ struct TScanOptions {
     std::function<void()> ProcessMessages;  // lets the caller's events run, once per folder
     bool SparseSwitch = false;              // sparse files count at their on-disk size
     bool CompressedSwitch = false;          // compressed files count at their on-disk size
+    // The source reports each file's allocated size itself as its OnDiskSize (an imported
+    // scan); cluster rounding and the two switches then play no part.
+    bool AllocationFromSource = false;
+    ScanSink* Sink = nullptr;  // told of every folder and file as the scan meets it
 };
 
 class TFolderList {

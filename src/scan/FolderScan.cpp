@@ -19,7 +19,7 @@ public:
 
     void Run(TFolderList& root) {
         root.ResetTotals();
-        Enter(root, nullptr);
+        Enter(root, nullptr, nullptr);
         while (!Stack_.empty()) {
             Frame& frame = Stack_.back();
             FolderEntry entry;
@@ -33,7 +33,7 @@ public:
             }
             frame.First = false;
             if (entry.IsFolder) {
-                EnterFolder(frame, entry.Name);
+                EnterFolder(frame, entry);
             } else {
                 AddFile(*frame.List, entry);
             }
@@ -50,7 +50,8 @@ private:
 
     bool Cancelled() const { return Options_.CancelRequested && *Options_.CancelRequested; }
 
-    void Enter(TFolderList& list, std::unique_ptr<TFolderList> owned) {
+    // entry is the sub-folder's entry in its parent, null for the scan root.
+    void Enter(TFolderList& list, std::unique_ptr<TFolderList> owned, const FolderEntry* entry) {
         FolderHandle* parent = Stack_.empty() ? nullptr : Stack_.back().Handle.get();
         const bool isRoot = Stack_.empty();
         Stack_.push_back(Frame{&list, std::move(owned), nullptr});
@@ -67,14 +68,26 @@ private:
             list.Reserve(handle->EntryCountHint(),
                          handle->NameBytesHint() + handle->EntryCountHint());
         }
+        if (Options_.Sink) Options_.Sink->FolderOpened(SinkName(list, entry), entry, !!handle);
         Stack_.back().Handle = std::move(handle);
     }
 
-    void EnterFolder(Frame& frame, std::string_view name) {
+    static std::string_view SinkName(const TFolderList& list, const FolderEntry* entry) {
+        if (entry) return entry->Name;
+        std::string_view path = list.Path_;
+        if (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+        return path;
+    }
+
+    void EnterFolder(Frame& frame, const FolderEntry& entry) {
         TFolderList& list = *frame.List;
+        const std::string_view name = entry.Name;
         const bool atRoot = Stack_.size() == 1;
         if (name == "." || name == "..") return;
-        if (atRoot && Exclusions_.Excludes(name)) return;
+        if (atRoot && Exclusions_.Excludes(name)) {
+            if (Options_.Sink) Options_.Sink->FolderExcluded(name);
+            return;
+        }
         list.FolderCount += 1;
         std::string path;
         path.reserve(list.Path_.size() + name.size() + 1);
@@ -82,16 +95,22 @@ private:
         auto child = std::make_unique<TFolderList>(&list, std::move(path));
         child->AddBackEntry();
         TFolderList& childRef = *child;
-        Enter(childRef, std::move(child));
+        Enter(childRef, std::move(child), &entry);
     }
 
     void AddFile(TFolderList& list, const FolderEntry& entry) {
-        const bool onDisk =
-            (Options_.CompressedSwitch && (entry.Attributes & kAttributeCompressed)) ||
-            (Options_.SparseSwitch && (entry.Attributes & kAttributeSparse));
-        const double size =
-            SeenBefore(entry) ? 0.0 : static_cast<double>(onDisk ? entry.OnDiskSize : entry.Size);
-        list.AddFile(entry.Name, size, RoundToClusters(size, Options_.ClusterSize));
+        double size = static_cast<double>(entry.Size);
+        double allocated = static_cast<double>(entry.OnDiskSize);
+        if (!Options_.AllocationFromSource) {
+            const bool onDisk =
+                (Options_.CompressedSwitch && (entry.Attributes & kAttributeCompressed)) ||
+                (Options_.SparseSwitch && (entry.Attributes & kAttributeSparse));
+            if (onDisk) size = static_cast<double>(entry.OnDiskSize);
+            allocated = RoundToClusters(size, Options_.ClusterSize);
+        }
+        if (Options_.Sink) Options_.Sink->FileFound(entry, size, allocated);
+        if (SeenBefore(entry)) size = allocated = 0;
+        list.AddFile(entry.Name, size, allocated);
         list.NoteLongestFile(list.Count() - 1);
     }
 
@@ -117,6 +136,7 @@ private:
         Frame done = std::move(Stack_.back());
         Stack_.pop_back();
         done.Handle.reset();
+        if (Options_.Sink) Options_.Sink->FolderClosed();
         if (!Stack_.empty()) Stack_.back().List->AddFolder(std::move(done.Owned));
     }
 

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 #include "app/FormMain.h"
 #include "app/MainLayout.h"
@@ -369,6 +370,53 @@ TEST_F(MainWindowTest, AFolderThatCannotBeScannedSaysWhyAndLeavesTheViewEmpty) {
     EXPECT_EQ(Form->windowTitle(), "Quillet");
     for (QLabel* panel : Form->StatusPanels)
         EXPECT_EQ(panel->text(), "");
+}
+
+TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
+    test::TempTree tree;
+    const std::string file = tree.File("far away.json", 0);
+    std::ofstream(file) << "[1,2,{},\n[{\"name\":\"/srv\"},{\"name\":\"log\",\"asize\":5000,"
+                           "\"dsize\":8192},\n[{\"name\":\"www\"},{\"name\":\"i.html\","
+                           "\"asize\":100,\"dsize\":4096}]]]\n";
+    TMainServices services = Services();
+    int asked = 0;
+    services.Ask = [&asked](QWidget*, const QString&, const QString&, bool) {
+        ++asked;
+        return true;
+    };
+    std::vector<std::string> opened;
+    services.OpenFile = [&opened](const std::string& path) { opened.push_back(path); };
+    services.ChooseScanFile = [&tree](QWidget*) { return tree.Path("bad.json"); };
+    Form = std::make_unique<TMainForm>(services,
+                                       QStringList{"--import", QString::fromStdString(file)});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+    TMainForm& form = *Form;
+    EXPECT_EQ(form.windowTitle().toStdString(), "Quillet - /srv/ (scan file " + file + ")");
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"8.0   log", "4.0   /www"}));
+    EXPECT_EQ(Scans, 0) << "the disk is never read";
+
+    const QRect rect = form.ListBox1->visualRect(form.ListBox1->Items().index(RowOf("log")));
+    QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+    form.PopupDeleteClick();
+    form.PopupOpenClick();
+    form.PopupExploreClick();
+    form.Refresh1Click();
+    form.RefreshFromHereClick();
+    form.TimerRepeatScanTimer();
+    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(Scans, 0);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"8.0   log", "4.0   /www"}));
+    DoubleClickRow("/www");
+    EXPECT_EQ(Shown(), "/srv/www/");
+
+    std::ofstream(tree.Path("bad.json")) << "[1,2,{},[{\"name\":\"/srv\"},{\"name\":\"x\"";
+    form.OpenScanFile1Click();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].toStdString(), "Quillet: The scan file " + tree.Path("bad.json") +
+                                           " cannot be read at byte 36: the file ends too early");
+    EXPECT_EQ(form.ShownList, nullptr);
+    EXPECT_EQ(form.ListBox1->Items().Count(), 0);
 }
 
 TEST_F(MainWindowTest, KeepsTheChartSquareAndTheListBesideIt) {

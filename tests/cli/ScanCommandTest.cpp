@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <sstream>
 
@@ -168,6 +169,52 @@ TEST(ScanCommand, TheProgramPrintsExactlyTheExpectedLines) {
     r = RunExecutable("'" + tree.Path("nothing here") + "'");
     EXPECT_EQ(r.Status, 2);
     EXPECT_NE(r.Out.find("cannot scan"), std::string::npos);
+}
+
+bool OnPath(const std::string& program) {
+    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// ncdu and gdu (Debian packages) are used where installed: their exports must import to the
+// rows of our own scan, and ncdu must read ours.
+TEST(ScanCommand, ExportsAndImportsTheScansThatNcduAndGduShare) {
+    test::TempTree tree;
+    MakeSampleTree(tree);
+    tree.File("Big/Deeper/c.bin", 4096);
+    tree.Link("link", "notes.txt");
+    test::TempTree files;
+    const std::string ours = files.Path("ours.json");
+    const test::FakeVolumeQuery volume = test::UsbVolume(false);
+
+    const Result exported = RunCommand({"--export", ours, tree.Root()}, volume);
+    ASSERT_EQ(exported.Status, 0) << exported.Err;
+    EXPECT_EQ(exported.Out, "");
+    for (const char* mode : {"nominal", "allocated"}) {
+        const Result scanned = RunCommand({"--units=bytes", "--mode", mode, tree.Root()}, volume);
+        const Result imported =
+            RunCommand({"--units=bytes", "--mode", mode, "--import", ours}, volume);
+        EXPECT_EQ(imported.Status, 0) << imported.Err;
+        EXPECT_EQ(imported.Out, scanned.Out) << mode;
+    }
+
+    const std::string nominalRows =
+        RunCommand({"--units=bytes", "--mode=nominal", tree.Root()}, volume).Out;
+    const std::string quoted = "'" + tree.Root() + "'";
+    if (OnPath("ncdu")) {
+        const std::string theirs = files.Path("ncdu.json");
+        ASSERT_EQ(std::system(("ncdu -o '" + theirs + "' " + quoted).c_str()), 0);
+        EXPECT_EQ(RunCommand({"--units=bytes", "--mode=nominal", "--import", theirs}, volume).Out,
+                  nominalRows);
+        EXPECT_EQ(std::system(("ncdu -f '" + ours + "' -o /dev/null").c_str()), 0)
+            << "ncdu reads our export";
+    }
+    if (OnPath("gdu")) {
+        const std::string theirs = files.Path("gdu.json");
+        ASSERT_EQ(
+            std::system(("gdu -n -o '" + theirs + "' " + quoted + " >/dev/null 2>&1").c_str()), 0);
+        EXPECT_EQ(RunCommand({"--units=bytes", "--mode=nominal", "--import", theirs}, volume).Out,
+                  nominalRows);
+    }
 }
 
 }  // namespace

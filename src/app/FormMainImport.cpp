@@ -1,0 +1,33 @@
+// Scans that travel: a scan exported on another machine (by quillet-scan --export, ncdu -o or
+// gdu -o) shown in the window. It goes through StartScan like any scan, with progress and
+// cancel, and is read-only: its files are not on this disk.
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+
+#include "app/FormMain.h"
+#include "scan/ImportFolderSource.h"
+#include "scan/ShownName.h"
+
+namespace quillet {
+
+void TMainForm::OpenScanFile1Click() {
+    if (Scanning || !Services_.ChooseScanFile) return;
+    const auto chosen = Services_.ChooseScanFile(this);
+    if (!chosen) return;
+    ScanFile = *chosen;
+    StartScan();
+}
+
+void TMainForm::ReadScanFile(const TScanOptions& options) {
+    std::ifstream in(ScanFile, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile) + ": " +
+                                 std::strerror(errno));
+    }
+    const std::string problem = ImportScan(RootList, in, ShownName(ScanFile), options);
+    if (!problem.empty()) throw std::runtime_error(problem);
+}
+
+}  // namespace quillet

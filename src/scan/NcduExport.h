@@ -1,0 +1,42 @@
+// Writes a scan, as the scan meets it, in the JSON export format that ncdu and gdu read
+// (format 1.2). Only the open folders are remembered, so memory does not grow with the size
+// of the export.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "scan/ScanSink.h"
+
+namespace quillet {
+
+class NcduExportWriter : public ScanSink {
+public:
+    // Writes the header at once: program name, version and timestamp (Unix seconds).
+    NcduExportWriter(std::ostream& out, std::string_view programName,
+                     std::string_view programVersion, std::int64_t timestamp);
+    NcduExportWriter(const NcduExportWriter&) = delete;
+    NcduExportWriter& operator=(const NcduExportWriter&) = delete;
+
+    void FolderOpened(std::string_view name, const FolderEntry* entry, bool readable) override;
+    // asize and dsize are the sizes the scan counts, so that an import shows the same rows.
+    void FileFound(const FolderEntry& entry, double nominal, double allocated) override;
+    void FolderExcluded(std::string_view name) override;
+    void FolderClosed() override;
+
+    // Closes the document and flushes; false when writing failed at any point.
+    bool Finish();
+
+private:
+    void BeginItem(std::string_view name);
+    void Number(std::string_view key, std::uint64_t value);
+    void Text(std::string_view text);
+    void FlushWhenFull();
+
+    std::ostream& Out_;
+    std::string Buffer_;
+};
+
+}  // namespace quillet
