@@ -42,11 +42,12 @@ quillet_install_packages() {
     fi
 }
 
-# Configures (once) and builds one build folder; extra arguments go to the first configure.
+# Configures and builds one build folder. Configures once, and again whenever arguments are
+# given, so a folder set up by quillet.sh takes test.sh's options.
 quillet_build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
+    if [ ! -f "$dir/build.ninja" ] || [ $# -gt 0 ]; then
         cmake -S "$QUILLET_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" || exit 1
     fi
     cmake --build "$dir" || exit 1
