@@ -14,7 +14,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/FolderChooser.h"
-#include "platform/ExecutableFolder.h"
+#include "platform/ExcludesFolder.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
 
@@ -24,7 +24,7 @@ TMainServices SystemMainServices() {
     TMainServices services;
     services.Folders = std::make_shared<LinuxFolderSource>();
     services.Volumes = std::make_shared<LinuxVolumeQuery>();
-    services.ExcludesFolder = ExecutableFolder();
+    services.ExcludesFolder = ExcludesFolder();
     services.ChooseFolder = ChooseFolder;
     services.MouseButtonDown = [] {
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
