@@ -5,9 +5,8 @@ set -u
 QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$QUILLET_ROOT/tools/setup.sh"
 
-# dpkg-shlibdeps (dpkg-dev) computes the dependencies; CPack asks `file` which files are
-# programs.
-quillet_packages+=(dpkg-dev file)
+# lintian checks the package at the end (the tests run it too when it is installed).
+quillet_packages+=(lintian)
 quillet_install_packages
 
 build=$QUILLET_ROOT/build-package
@@ -19,4 +18,5 @@ mkdir -p "$QUILLET_ROOT/dist"
 for deb in "$build"/cpack/*.deb; do
     cp "$deb" "$QUILLET_ROOT/dist/" || exit 1
     echo "Written: dist/$(basename "$deb")"
+    lintian "$deb" || exit 1
 done

@@ -6,6 +6,9 @@ quillet_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6 libmount-dev fonts-dejavu-core
     libgtest-dev desktop-file-utils
+    # The Debian package and its check: dpkg-shlibdeps, `file` (CPack asks it which files
+    # are programs), appstreamcli.
+    dpkg-dev file appstream
 )
 
 quillet_missing_packages() {
