@@ -29,9 +29,7 @@ std::string ReadExclusionText(const std::string& folder) {
 
 bool IsExcluded(std::string_view exclusionText, std::string_view folderName) {
     if (exclusionText.empty()) return false;
-    // Appended rather than "=" + name: GCC 12 at -O3 takes the insert at 0 for an overlap.
-    std::string needle(1, '=');
-    needle += LowerAsciiLetters(folderName);
+    const std::string needle = "=" + LowerAsciiLetters(folderName);
     return exclusionText.find(needle) != std::string_view::npos;
 }
 
