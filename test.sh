@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, then builds and runs every test twice: a normal build in build/ and one with
-# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/. Exits non-zero on any failure.
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, warnings as errors in both (the
+# first run also checks that a Release build compiles). Exits non-zero on any failure.
 set -u
 QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$QUILLET_ROOT/tools/setup.sh"
@@ -8,10 +9,10 @@ source "$QUILLET_ROOT/tools/setup.sh"
 quillet_install_packages
 
 status=0
-quillet_build "$QUILLET_ROOT/build"
+quillet_build "$QUILLET_ROOT/build" -DQUILLET_WERROR=ON
 ctest --test-dir "$QUILLET_ROOT/build" --output-on-failure -j2 || status=1
 
-quillet_build "$QUILLET_ROOT/build-asan" -DQUILLET_SANITIZE=ON
+quillet_build "$QUILLET_ROOT/build-asan" -DQUILLET_SANITIZE=ON -DQUILLET_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$QUILLET_ROOT/build-asan" --output-on-failure -j2 || status=1
 

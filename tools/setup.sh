@@ -6,6 +6,9 @@ quillet_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6 libmount-dev fonts-dejavu-core
     libgtest-dev desktop-file-utils
+    # The Debian package and its check: dpkg-shlibdeps, `file` (CPack asks it which files
+    # are programs), appstreamcli.
+    dpkg-dev file appstream
 )
 
 quillet_missing_packages() {
@@ -42,11 +45,12 @@ quillet_install_packages() {
     fi
 }
 
-# Configures (once) and builds one build folder; extra arguments go to the first configure.
+# Configures and builds one build folder. Configures once, and again whenever arguments are
+# given, so a folder set up by quillet.sh takes test.sh's options.
 quillet_build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
+    if [ ! -f "$dir/build.ninja" ] || [ $# -gt 0 ]; then
         cmake -S "$QUILLET_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" || exit 1
     fi
     cmake --build "$dir" || exit 1

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "app/FormMain.h"
+#include "platform/RegularFile.h"
 #include "scan/ImportFolderSource.h"
 #include "scan/ShownName.h"
 
@@ -21,6 +22,11 @@ void TMainForm::OpenScanFile1Click() {
 }
 
 void TMainForm::ReadScanFile(const TScanOptions& options) {
+    // A pipe would hold the window until something writes to it.
+    if (IsSpecialFile(ScanFile)) {
+        throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile) +
+                                 ": Not a regular file");
+    }
     std::ifstream in(ScanFile, std::ios::binary);
     if (!in) {
         throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile) + ": " +

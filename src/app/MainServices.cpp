@@ -14,7 +14,7 @@
 #include "app/ErrorBox.h"
 #include "app/FileUrl.h"
 #include "app/FolderChooser.h"
-#include "platform/ExecutableFolder.h"
+#include "platform/ExcludesFolder.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
 #include "platform/PathNames.h"
@@ -25,7 +25,7 @@ TMainServices SystemMainServices() {
     TMainServices services;
     services.Folders = std::make_shared<LinuxFolderSource>();
     services.Volumes = std::make_shared<LinuxVolumeQuery>();
-    services.ExcludesFolder = ExecutableFolder();
+    services.ExcludesFolder = ExcludesFolder();
     services.ScanRootProblem = FolderAccessError;
     services.ChooseFolder = ChooseFolder;
     services.ChooseScanFile = [](QWidget* parent) -> std::optional<std::string> {

@@ -1,9 +1,34 @@
 #include <QApplication>
 #include <QIcon>
+#include <cstring>
+#include <iostream>
 
 #include "app/FormMain.h"
+#include "details/ProgramVersion.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: quillet [FOLDER]\n"
+    "\n"
+    "Shows where the space on a disk goes: scans FOLDER (default: the working directory)\n"
+    "and shows it as a pie chart beside a list of its entries, largest first.\n"
+    "\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application object exists, so they need no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << quillet::ProgramVersionText("quillet");
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::cout << kUsage;
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillet.svg")));

@@ -8,6 +8,7 @@
 
 #include "app/SizeUnits.h"
 #include "chart/ChartEntries.h"
+#include "details/ProgramVersion.h"
 #include "details/QXVersionInfo.h"
 #include "platform/PathNames.h"
 #include "scan/AsciiCase.h"
@@ -43,8 +44,10 @@ constexpr const char* kUsage =
     "  --version     show the version\n"
     "\n"
     "Symbolic links are not followed and the scan stays on FOLDER's file system. Folders\n"
-    "named in the [Directories] section of Excludes.ini beside the program are left out\n"
-    "when they lie directly in FOLDER.\n"
+    "named in the [Directories] section of Excludes.ini are left out when they lie directly\n"
+    "in FOLDER. Excludes.ini is read from the program's folder when it is there, else from\n"
+    "$XDG_CONFIG_HOME/corvane (~/.config/corvane), else from each of $XDG_CONFIG_DIRS\n"
+    "(/etc/xdg) with /corvane appended.\n"
     "\n"
     "Exit status: 0 when the folder was scanned, 1 when the listing could not be written,\n"
     "2 for wrong arguments, a folder that cannot be read or a scan file that cannot be\n"
@@ -186,11 +189,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return 0;
     }
     if (parsed.Version) {
-        const TQXVersionInfo version;
-        out << "quillet-scan " << version.ReadString("FileVersion") << ", "
-            << version.ReadString("Comments") << "\n"
-            << version.ReadString("ProductName") << "\n"
-            << version.ReadString("LegalCopyright") << "\n";
+        out << ProgramVersionText("quillet-scan");
         return 0;
     }
     if (parsed.ImportFile) return Import(*parsed.ImportFile, system.Root, parsed, out, err);

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "cli/ScanCommand.h"
-#include "platform/ExecutableFolder.h"
+#include "platform/ExcludesFolder.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
 
@@ -20,5 +20,5 @@ int main(int argc, char** argv) {
     ScannedTree = new quillet::TFolderList(nullptr, ".");
     const std::vector<std::string> args(argv + 1, argv + argc);
     return quillet::RunScanCommand(args, std::cout, std::cerr,
-                                   {folders, volumes, quillet::ExecutableFolder(), *ScannedTree});
+                                   {folders, volumes, quillet::ExcludesFolder(), *ScannedTree});
 }

@@ -1,5 +1,5 @@
 // Where the running executable is: its own version data is read from it, and Excludes.ini is
-// looked for beside it.
+// looked for beside it first.
 #pragma once
 
 #include <string>
