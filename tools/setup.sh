@@ -9,6 +9,8 @@ quillet_packages=(
     # The Debian package and its check: dpkg-shlibdeps, `file` (CPack asks it which files
     # are programs), appstreamcli.
     dpkg-dev file appstream
+    # Two other disk scanners: the import test reads their exports, and ncdu reads ours.
+    ncdu gdu
 )
 
 quillet_missing_packages() {
