@@ -4,20 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/FileWriting.h"
 #include "support/TempTree.h"
 
 namespace quillet {
 namespace {
-
-std::string Content(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 mode_t Mode(const std::string& path) {
     struct stat st;
@@ -37,7 +29,7 @@ TEST(FileWriting, ReplacesAFileWholeOrNotAtAll) {
     std::ofstream(listing) << "old\r\n";
     ASSERT_EQ(chmod(listing.c_str(), 0640), 0);
     EXPECT_EQ(WriteWholeFile(listing, "new\r\n").Outcome, WriteOutcome::Written);
-    EXPECT_EQ(Content(listing), "new\r\n");
+    EXPECT_EQ(test::FileContent(listing), "new\r\n");
     EXPECT_EQ(Mode(listing), 0640u) << "the replaced file's permissions stay";
 
     const mode_t mask = umask(027);
@@ -49,7 +41,7 @@ TEST(FileWriting, ReplacesAFileWholeOrNotAtAll) {
     // Through a link, the file it names is replaced and the link stays.
     const std::string link = tree.Link("Link.txt", listing);
     EXPECT_EQ(WriteWholeFile(link, "linked\r\n").Outcome, WriteOutcome::Written);
-    EXPECT_EQ(Content(listing), "linked\r\n");
+    EXPECT_EQ(test::FileContent(listing), "linked\r\n");
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(EntryCount(tree.Root()), 3) << "no temporary file is left behind";
 
@@ -67,7 +59,7 @@ TEST(FileWriting, ReplacesAFileWholeOrNotAtAll) {
     std::ofstream(disk + "/filler") << std::string(64 * 1024, 'f');  // as much as fits
     const WriteOutcome failed = WriteWholeFile(full, std::string(128 * 1024, 'n'));
     EXPECT_EQ(failed.Outcome, WriteOutcome::WriteFailed);
-    EXPECT_EQ(Content(full), "old\r\n");
+    EXPECT_EQ(test::FileContent(full), "old\r\n");
     EXPECT_EQ(EntryCount(disk), 2) << "the temporary file is removed";
     umount2(disk.c_str(), MNT_DETACH);
 }

@@ -4,21 +4,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "platform/Trash.h"
 #include "support/TempTree.h"
 
 namespace quillet {
 namespace {
-
-std::string Content(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // The home trash is only for the home's own volume: an entry elsewhere goes to the trash at
 // the top of its volume, and its info file names it from there.
@@ -37,9 +28,9 @@ TEST(Trash, AnotherVolumeKeepsItsOwnTrash) {
     EXPECT_EQ(MoveToTrash(tree.Path("vol/sub/a b.txt")), "");
     const std::string own = volume + "/.Trash-" + std::to_string(getuid());
     EXPECT_EQ(access((own + "/files/a b.txt").c_str(), F_OK), 0);
-    EXPECT_EQ(
-        Content(own + "/info/a b.txt.trashinfo").rfind("[Trash Info]\nPath=sub/a%20b.txt\n", 0),
-        0u);
+    EXPECT_EQ(test::FileContent(own + "/info/a b.txt.trashinfo")
+                  .rfind("[Trash Info]\nPath=sub/a%20b.txt\n", 0),
+              0u);
 
     // A shared, sticky .Trash made by an administrator takes precedence.
     mkdir((volume + "/.Trash").c_str(), 01777);
@@ -48,7 +39,9 @@ TEST(Trash, AnotherVolumeKeepsItsOwnTrash) {
     EXPECT_EQ(MoveToTrash(tree.Path("vol/c.txt")), "");
     const std::string shared = volume + "/.Trash/" + std::to_string(getuid());
     EXPECT_EQ(access((shared + "/files/c.txt").c_str(), F_OK), 0);
-    EXPECT_EQ(Content(shared + "/info/c.txt.trashinfo").rfind("[Trash Info]\nPath=c.txt\n", 0), 0u);
+    EXPECT_EQ(
+        test::FileContent(shared + "/info/c.txt.trashinfo").rfind("[Trash Info]\nPath=c.txt\n", 0),
+        0u);
     EXPECT_EQ(access(tree.Path("data/Trash").c_str(), F_OK), -1) << "the home trash is not used";
 
     umount2(volume.c_str(), MNT_DETACH);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <vector>
 
@@ -60,6 +61,13 @@ std::string TempTree::Link(const std::string& relative, const std::string& targe
     fs::create_directories(fs::path(path).parent_path());
     fs::create_symlink(target, path);
     return path;
+}
+
+std::string FileContent(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 }
 
 }  // namespace quillet::test

@@ -28,4 +28,7 @@ private:
     std::string Root_;
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string FileContent(const std::string& path);
+
 }  // namespace quillet::test
