@@ -4,6 +4,7 @@
 #include "platform/ExcludesFolder.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
+#include "platform/ReadAheadSource.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ quillet::TFolderList* ScannedTree = nullptr;
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    quillet::LinuxFolderSource folders;
+    quillet::ReadAheadSource folders(
+        std::make_unique<quillet::LinuxFolderSource>(quillet::LinuxFolderSource::Threads::One));
     quillet::LinuxVolumeQuery volumes;
     ScannedTree = new quillet::TFolderList(nullptr, ".");
     const std::vector<std::string> args(argv + 1, argv + argc);

@@ -3,6 +3,9 @@
 // of its root: a folder that is a mount point (or another device, such as a btrfs subvolume)
 // cannot be opened, as with du -x. The device is checked on the open folder itself, since a
 // file system may be mounted on it after it was listed.
+//
+// Different handles of one scan may be used on different threads (each on one thread at a
+// time), so that a ReadAheadSource can open folders ahead of the scan.
 #pragma once
 
 #include "platform/FolderSource.h"
