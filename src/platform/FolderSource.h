@@ -2,7 +2,8 @@
 // at a time, and a sub-folder is opened from the folder that listed it. The Linux backend is
 // LinuxFolderSource; tests hand the scan fakes that fail, vanish or go very deep.
 //
-// Ownership: the caller owns every handle it is given; handles are used on one thread.
+// Ownership: the caller owns every handle it is given; a handle is used on one thread at a
+// time (a ReadAheadSource hands handles of one scan to several threads).
 #pragma once
 
 #include <cstddef>

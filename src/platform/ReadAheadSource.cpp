@@ -112,7 +112,9 @@ public:
             }
             if (task.Finished || task.Dropped) return false;
             if (task.Busy) {
+                ScanWaits_ = true;
                 BatchReady_.wait(lock);
+                ScanWaits_ = false;
                 continue;
             }
             task.Busy = true;
@@ -190,7 +192,6 @@ private:
                 if (item.Child) DropLocked(std::move(item.Child), doomed);
             }
             doomed.Batches.push_back(std::move(batch));
-            BatchReady_.notify_all();
             return;
         }
         if (finished) {
@@ -202,8 +203,8 @@ private:
             BufferedBytes_ += batch.Bytes;
             task.Ready.push_back(std::move(batch));
         }
-        BatchReady_.notify_all();
-        if (added || finished) WorkReady_.notify_all();
+        if (ScanWaits_) BatchReady_.notify_one();
+        if (added || finished) WorkReady_.notify_one();
     }
 
     void DropLocked(std::shared_ptr<Task> root, Doomed& doomed) {
@@ -227,7 +228,7 @@ private:
             }
             doomed.Tasks.push_back(std::move(task));
         }
-        WorkReady_.notify_all();
+        WorkReady_.notify_one();
     }
 
     void Unqueue(Task& task) {
@@ -273,6 +274,7 @@ private:
     std::mutex Mutex_;
     std::condition_variable WorkReady_;   // a task to read, or stop
     std::condition_variable BatchReady_;  // a batch was handed over
+    bool ScanWaits_ = false;              // the scan's thread waits on BatchReady_
     std::list<Task*> Agenda_;             // unfinished tasks, in the order the scan needs them
     std::size_t BufferedBytes_ = 0;
     int OpenInner_ = 0;
