@@ -52,6 +52,11 @@ public:
     // Opens the folder at which a scan starts (a full path ending in "/"); null when it
     // cannot be enumerated.
     virtual std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) = 0;
+
+    // How many handles of one scan may be open at once before the source has to give some of
+    // its resources up (descriptors, on Linux) and take them back later; 0 for no such
+    // limit. A read-ahead keeps well within it.
+    virtual int OpenHandleBudget() { return 0; }
 };
 
 }  // namespace quillet

@@ -123,8 +123,9 @@ public:
     std::size_t NameBytesHint() const override { return Listing_->NameBytes(); }
 
     bool Next(FolderEntry& entry) override {
+        std::lock_guard use(InUse_);
         // Without a descriptor the folder could not be opened again: the rest is not read.
-        if (Fd_ < 0 && !ReopenThroughChildren()) return false;
+        if (!HasDescriptor()) return false;
         while (Index_ < Listing_->Count()) {
             const std::size_t i = Index_++;
             if (Describe(i, Listing_->StatInOrder(i), entry)) return true;
@@ -133,7 +134,9 @@ public:
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
-        if (!LastEnterable_ || childPath.size() >= PATH_MAX || Fd_ < 0) return nullptr;
+        if (!LastEnterable_ || childPath.size() >= PATH_MAX) return nullptr;
+        std::lock_guard use(InUse_);
+        if (!HasDescriptor()) return nullptr;
         int fd = openat(Fd_, LastName_, kFolderFlags);
         if (fd < 0 && (errno == EMFILE || errno == ENFILE)) {
             std::unique_lock lock(Volume_->Lock);
@@ -195,7 +198,8 @@ private:
 
     // A read-ahead may come back to a folder that gave its descriptor up while a child is
     // still open: the folder is opened again through that child, itself first if need be.
-    bool ReopenThroughChildren() {
+    bool HasDescriptor() {
+        if (Fd_ >= 0) return true;
         std::lock_guard lock(Volume_->Lock);
         return ReopenThroughChildrenLocked();
     }
@@ -208,16 +212,20 @@ private:
     }
 
     // The system has no descriptor left: the shallowest folder above this one that holds one
-    // gives it up, and from now on the scan holds no more than it has now.
+    // and that no other thread is reading gives it up, and from now on the scan holds no more
+    // than it has now.
     bool ReleaseAnAncestor() {
-        LinuxFolderHandle* shallowest = nullptr;
-        for (LinuxFolderHandle* level = Parent_; level; level = level->Parent_) {
-            if (level->Fd_ >= 0) shallowest = level;
+        std::vector<LinuxFolderHandle*> above;
+        for (LinuxFolderHandle* level = Parent_; level; level = level->Parent_)
+            above.push_back(level);
+        for (auto level = above.rbegin(); level != above.rend(); ++level) {
+            if ((*level)->Fd_ < 0 || !(*level)->InUse_.try_lock()) continue;
+            (*level)->Release();
+            (*level)->InUse_.unlock();
+            Volume_->MaxOpenFolders = Volume_->OpenFolders;
+            return true;
         }
-        if (!shallowest) return false;
-        shallowest->Release();
-        Volume_->MaxOpenFolders = Volume_->OpenFolders;
-        return true;
+        return false;
     }
 
     // Fills entry from name i and its stat; false when the name vanished since the listing.
@@ -264,6 +272,9 @@ private:
     const std::size_t Depth_;
     const ino_t Inode_;
     std::unique_ptr<FolderListing> Listing_;
+    // Held by the thread that reads this folder, so that no other thread takes its descriptor
+    // away in the middle.
+    std::mutex InUse_;
     LinuxFolderHandle* Parent_;                 // null at the root or once the parent is closed
     std::vector<LinuxFolderHandle*> Children_;  // the open handles this one opened
     std::size_t Index_ = 0;
@@ -300,8 +311,7 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
 
     auto volume = std::make_shared<ScanVolume>();
     volume->ShareStats = ShareStats_;
-    volume->MaxOpenFolders =
-        std::max(1, MaxOpenFolders_ > 0 ? MaxOpenFolders_ : DescriptorsForFolders());
+    volume->MaxOpenFolders = std::max(1, OpenHandleBudget());
     volume->Device = st.st_dev;
     struct statvfs vfs;
     if (fstatvfs(fd, &vfs) == 0) {
@@ -312,6 +322,10 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
     volume->ReportsAllocation = caps.Sparse;
     volume->CompressesInBlocks = caps.Compression;
     return std::make_unique<LinuxFolderHandle>(std::move(volume), nullptr, fd, st.st_ino);
+}
+
+int LinuxFolderSource::OpenHandleBudget() {
+    return MaxOpenFolders_ > 0 ? MaxOpenFolders_ : DescriptorsForFolders();
 }
 
 }  // namespace quillet

@@ -23,6 +23,7 @@ public:
         : ShareStats_(threads == Threads::Two), MaxOpenFolders_(maxOpenFolders) {}
 
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
+    int OpenHandleBudget() override;
 
 private:
     bool ShareStats_;

@@ -342,9 +342,17 @@ ReadAheadSource::ReadAheadSource(std::unique_ptr<FolderSource> inner, ReadAheadL
 ReadAheadSource::~ReadAheadSource() = default;
 
 std::unique_ptr<FolderHandle> ReadAheadSource::OpenRoot(const std::string& path) {
+    // The scan's own path may take half the inner budget (deep trees), and the read-ahead a
+    // quarter: the system's descriptors are never what a worker waits on or runs out of. With
+    // too few to share, the scan reads every folder itself.
+    ReadAheadLimits limits = Limits_;
+    if (const int budget = Inner_->OpenHandleBudget(); budget > 0) {
+        limits.OpenHandles = std::min(limits.OpenHandles, budget / 4);
+        limits.Workers = std::min(limits.Workers, static_cast<unsigned>(limits.OpenHandles / 2));
+    }
     std::unique_ptr<FolderHandle> root = Inner_->OpenRoot(path);
-    if (!root) return nullptr;
-    auto engine = std::make_shared<ReadAheadEngine>(Limits_);
+    if (!root || limits.Workers == 0) return root;
+    auto engine = std::make_shared<ReadAheadEngine>(limits);
     std::shared_ptr<Task> task = engine->Start(std::move(root), path);
     return std::make_unique<ReadAheadHandle>(std::move(engine), std::move(task));
 }

@@ -11,9 +11,10 @@
 //
 // Memory and descriptors stay bounded whatever the tree's shape: workers stop reading ahead
 // while the entries read but not yet taken pass a fixed budget of bytes, or while too many
-// inner handles are open. Closing a handle drops everything read ahead beneath it, so a
-// cancelled scan unwinds without waiting for unread work. The workers live as long as the
-// handles of one scan and are joined when the last of them closes.
+// inner handles are open (at most a quarter of what the inner source says it can hold). Closing a
+// handle drops everything read ahead beneath it, so a cancelled scan unwinds without waiting for
+// unread work. The workers live as long as the handles of one scan and are joined when the last of
+// them closes.
 #pragma once
 
 #include <cstddef>

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <linux/capability.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <random>
@@ -56,8 +58,8 @@ std::unique_ptr<FolderSource> ReadAhead(ReadAheadLimits limits, int descriptors 
 }
 
 // Tight limits stop and restart the workers at every batch; loose ones let them run far
-// ahead; a scarce descriptor budget makes the deep chain give folders up and open them again.
-// Each is paired with the one-thread source it must agree with.
+// ahead; a scarce descriptor budget makes the deep chain give folders up and open them again,
+// on several threads. Each is paired with the one-thread source it must agree with.
 std::vector<std::pair<std::unique_ptr<FolderSource>, LinuxFolderSource>> ReadAheadSources() {
     std::vector<std::pair<std::unique_ptr<FolderSource>, LinuxFolderSource>> sources;
     const LinuxFolderSource oneThread(Threads::One);
@@ -66,8 +68,8 @@ std::vector<std::pair<std::unique_ptr<FolderSource>, LinuxFolderSource>> ReadAhe
                          oneThread);
     sources.emplace_back(ReadAhead({.Workers = 12, .BufferedBytes = 1u << 30, .OpenHandles = 400}),
                          oneThread);
-    sources.emplace_back(ReadAhead({.Workers = 4, .BufferedBytes = 1u << 20, .OpenHandles = 8}, 3),
-                         LinuxFolderSource(Threads::One, 3));
+    sources.emplace_back(ReadAhead({.Workers = 4, .BufferedBytes = 1u << 20, .OpenHandles = 8}, 40),
+                         LinuxFolderSource(Threads::One, 40));
     return sources;
 }
 
@@ -93,12 +95,12 @@ void MakeShapes(const test::TempTree& tree) {
         level += "/l";
         tree.File(level + "/f", static_cast<std::uint64_t>(i));
     }
-    // Many small folders.
+    // Many small folders, enough to keep every worker busy at once.
     std::function<void(const std::string&, int)> fan = [&](const std::string& at, int depth) {
-        tree.File(at + "/a", 1);
-        tree.File(at + "/b", 5000);
+        for (int i = 0; i < 10; ++i)
+            tree.File(at + "/f" + std::to_string(i), static_cast<std::uint64_t>(i) * 500);
         if (depth == 0) return;
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 8; ++i)
             fan(at + "/s" + std::to_string(i), depth - 1);
     };
     fan("small", 3);
@@ -131,6 +133,25 @@ TEST(ReadAheadScan, GivesEveryShapeOfTreeEntryByEntryAsOneThreadDoes) {
                 ExpectSameTree(*expected, *Scan(*sources[i].first, tree.Root() + "/"));
         }
     }).join();
+    Unlock(tree);
+}
+
+// As under `prlimit --nofile=N:N`: the system grants fewer descriptors than the deep chain has
+// levels, and the read-ahead must not take one from a folder another thread is reading.
+TEST(ReadAheadScan, AScarceDescriptorLimitChangesNothing) {
+    test::TempTree tree;
+    MakeShapes(tree);
+    LinuxFolderSource oneThread(Threads::One);
+    const auto expected = Scan(oneThread, tree.Root() + "/");
+    const auto scanWithin = [&](rlim_t limit) {
+        const struct rlimit scarce = {limit, limit};
+        setrlimit(RLIMIT_NOFILE, &scarce);
+        for (int round = 0; round < 3; ++round)
+            ExpectSameTree(*expected, *Scan(*ReadAhead({}), tree.Root() + "/"));
+        std::_Exit(testing::Test::HasFailure() ? 1 : 0);
+    };
+    for (rlim_t limit : {20, 40, 64})
+        EXPECT_EXIT(scanWithin(limit), testing::ExitedWithCode(0), "") << "nofile " << limit;
     Unlock(tree);
 }
 
