@@ -101,7 +101,7 @@ public:
         std::unique_lock lock(Mutex_);
         for (;;) {
             if (!task.Ready.empty()) {
-                doomed.Batches.push_back(std::move(out));
+                Recycle(std::move(out), doomed);
                 out = std::move(task.Ready.front());
                 task.Ready.pop_front();
                 const bool wasFull = BufferedBytes_ >= Limits_.BufferedBytes;
@@ -118,8 +118,8 @@ public:
                 continue;
             }
             task.Busy = true;
+            Batch batch = SpareBatch();
             lock.unlock();
-            Batch batch;
             const bool finished = ReadBatch(task, batch);
             lock.lock();
             Publish(task, std::move(batch), finished, doomed);
@@ -231,6 +231,25 @@ private:
         WorkReady_.notify_one();
     }
 
+    // Batches are used again rather than freed: no allocation per batch, and the memory the
+    // read-ahead holds stays in the few blocks it already has.
+    Batch SpareBatch() {
+        if (Spare_.empty()) return {};
+        Batch batch = std::move(Spare_.back());
+        Spare_.pop_back();
+        return batch;
+    }
+    void Recycle(Batch&& batch, Doomed& doomed) {
+        if (Spare_.size() >= Threads_.size() + 2) {
+            doomed.Batches.push_back(std::move(batch));
+            return;
+        }
+        batch.Items.clear();
+        batch.Names.clear();
+        batch.Bytes = 0;
+        Spare_.push_back(std::move(batch));
+    }
+
     void Unqueue(Task& task) {
         if (!task.Queued) return;
         Agenda_.erase(task.Place);
@@ -256,10 +275,10 @@ private:
             if (Stop_) return;
             std::shared_ptr<Task> task = picked->shared_from_this();
             task->Busy = true;
+            Batch batch = SpareBatch();
             lock.unlock();
             {
                 Doomed doomed;
-                Batch batch;
                 const bool finished = ReadBatch(*task, batch);
                 lock.lock();
                 Publish(*task, std::move(batch), finished, doomed);
@@ -276,6 +295,7 @@ private:
     std::condition_variable BatchReady_;  // a batch was handed over
     bool ScanWaits_ = false;              // the scan's thread waits on BatchReady_
     std::list<Task*> Agenda_;             // unfinished tasks, in the order the scan needs them
+    std::vector<Batch> Spare_;            // emptied batches, their memory kept
     std::size_t BufferedBytes_ = 0;
     int OpenInner_ = 0;
     bool Stop_ = false;
