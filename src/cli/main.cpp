@@ -5,6 +5,7 @@
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
 #include "platform/ReadAheadSource.h"
+#include "platform/SharedHeaps.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ quillet::TFolderList* ScannedTree = nullptr;
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillet::ShareHeapsAcrossThreads();
     std::ios::sync_with_stdio(false);
     quillet::ReadAheadSource folders(
         std::make_unique<quillet::LinuxFolderSource>(quillet::LinuxFolderSource::Threads::One));

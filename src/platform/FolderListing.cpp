@@ -25,6 +25,7 @@ void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
     Offsets_.clear();
     Types_.clear();
     NameBytes_ = 0;
+    Folders_ = 0;
     Shared_ = false;
     if (readBuffer.size() < kListingChunk) readBuffer.resize(kListingChunk);
     std::size_t used = 0;
@@ -50,6 +51,7 @@ void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
         Types_.push_back(record->d_type);
         Names_.append(record->d_name, length + 1);
         NameBytes_ += length;
+        if (record->d_type == DT_DIR || record->d_type == DT_UNKNOWN) ++Folders_;
     }
     if (Stats_.size() < Offsets_.size()) Stats_.resize(Offsets_.size());
 }

@@ -36,6 +36,7 @@ public:
 
     std::size_t Count() const { return Offsets_.size(); }
     std::size_t NameBytes() const { return NameBytes_; }
+    std::size_t FolderCount() const { return Folders_; }  // listed as folders, or as unknown
     const char* Name(std::size_t i) const { return Names_.data() + Offsets_[i]; }
     unsigned char Type(std::size_t i) const { return Types_[i]; }
 
@@ -64,6 +65,7 @@ private:
     std::atomic<bool> Withdrawn_{false};
     std::size_t Back_ = 0;  // the worker's next name is Back_ - 1
     std::size_t NameBytes_ = 0;
+    std::size_t Folders_ = 0;
     int DirFd_ = -1;
 };
 

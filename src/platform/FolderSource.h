@@ -34,6 +34,8 @@ public:
     // Rough count of entries and of their name bytes, so a list can be sized once.
     virtual std::size_t EntryCountHint() const = 0;
     virtual std::size_t NameBytesHint() const = 0;
+    // Of those entries, how many may be folders (a folder's name is stored with a mark).
+    virtual std::size_t FolderCountHint() const { return EntryCountHint(); }
 
     // Fills entry with the next entry ("." and ".." are never reported). False at the end or
     // when reading fails part-way.

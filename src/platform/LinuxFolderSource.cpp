@@ -121,6 +121,7 @@ public:
 
     std::size_t EntryCountHint() const override { return Listing_->Count(); }
     std::size_t NameBytesHint() const override { return Listing_->NameBytes(); }
+    std::size_t FolderCountHint() const override { return Listing_->FolderCount(); }
 
     bool Next(FolderEntry& entry) override {
         std::lock_guard use(InUse_);

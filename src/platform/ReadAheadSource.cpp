@@ -38,6 +38,7 @@ struct Task : std::enable_shared_from_this<Task> {
     bool Opened = false;                  // false when the inner source could not open it
     std::size_t CountHint = 0;
     std::size_t NameBytesHint = 0;
+    std::size_t FolderCountHint = 0;
     std::deque<Batch> Ready;
     bool Finished = false;  // Inner reached its end; Ready holds the rest
     bool Busy = false;      // a thread reads Inner outside the lock
@@ -84,6 +85,7 @@ public:
         task->Opened = true;
         task->CountHint = root->EntryCountHint();
         task->NameBytesHint = root->NameBytesHint();
+        task->FolderCountHint = root->FolderCountHint();
         task->Inner = std::move(root);
         {
             std::lock_guard lock(Mutex_);
@@ -161,6 +163,7 @@ private:
                 if (child->Opened) {
                     child->CountHint = child->Inner->EntryCountHint();
                     child->NameBytesHint = child->Inner->NameBytesHint();
+                    child->FolderCountHint = child->Inner->FolderCountHint();
                 }
                 item.Child = std::move(child);
                 break;
@@ -320,6 +323,7 @@ public:
 
     std::size_t EntryCountHint() const override { return Task_->CountHint; }
     std::size_t NameBytesHint() const override { return Task_->NameBytesHint; }
+    std::size_t FolderCountHint() const override { return Task_->FolderCountHint; }
 
     bool Next(FolderEntry& entry) override {
         // A sub-folder the scan did not enter (an excluded one) is not read any further.

@@ -28,7 +28,7 @@ struct ReadAheadLimits {
     // 0 for a pool sized from the core count, with more threads than cores, since a cold
     // disk answers many requests at once.
     unsigned Workers = 0;
-    std::size_t BufferedBytes = std::size_t{2} << 20;  // read ahead, not yet taken
+    std::size_t BufferedBytes = std::size_t{1} << 20;  // read ahead, not yet taken
     int OpenHandles = 64;  // inner handles open ahead of the scan: descriptors and listings
 };
 

@@ -64,10 +64,10 @@ private:
             handle = parent->OpenChild(list.Path_);
         }
         if (handle) {
-            // Folder names get a leading "/" each: one byte per entry covers them; and room
-            // for the back entry, so that the list is allocated once.
+            // Folder names get a leading "/" each; and room for the back entry, so that the
+            // list is allocated once.
             list.Reserve(handle->EntryCountHint() + 1,
-                         handle->NameBytesHint() + handle->EntryCountHint() + 2);
+                         handle->NameBytesHint() + handle->FolderCountHint() + 2);
         }
         if (!isRoot) list.AddBackEntry();
         if (Options_.Sink) Options_.Sink->FolderOpened(SinkName(list, entry), entry, !!handle);
