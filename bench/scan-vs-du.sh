@@ -2,7 +2,8 @@
 # Times quillet-scan against a one-thread getdents64 + fstatat walk (quillet-walk) and du -sx on
 # the same tree, warm cache and, as root, cold cache (the page cache dropped before each run),
 # and reports median wall times, their ratios to the walk and to du, and quillet-scan's peak
-# memory per entry.
+# memory per entry. "window" is the window's own scan of the tree, from its start to the folder
+# shown (quillet-window-scan, offscreen), timed by the program itself.
 #
 #   bench/scan-vs-du.sh [ENTRIES] [RUNS] [COLD_RUNS]   (defaults: 1000000 entries, 7 warm and
 #                                                       3 cold runs of each)
@@ -22,7 +23,7 @@ base=${QUILLET_BENCH_DIR:-/var/tmp/quillet-bench}
 tree=$base/tree-$entries
 
 cmake --build "$root/build" --target quillet-scan quillet-maketree quillet-measure quillet-walk \
-    >/dev/null
+    quillet-window-scan >/dev/null
 if [ ! -d "$tree" ]; then
     mkdir -p "$base"
     echo "Making a tree of $entries entries in $tree ..."
@@ -30,11 +31,20 @@ if [ ! -d "$tree" ]; then
 fi
 counted=$(find "$tree" -mindepth 1 | wc -l)
 
-names=(walk du scan)
-commands=("$bin/quillet-walk $tree" "du -sx $tree" "$root/build/src/cli/quillet-scan $tree")
+names=(walk du scan window)
+commands=("$bin/quillet-measure $bin/quillet-walk $tree" "$bin/quillet-measure du -sx $tree"
+    "$bin/quillet-measure $root/build/src/cli/quillet-scan $tree" "window_scan $tree")
+settings=$(mktemp -d)
+trap 'rm -rf "$settings"' EXIT
+
+# Prints the window's own time and no memory figure (its memory is Qt's as much as the scan's).
+window_scan() {
+    echo "$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$settings "$bin/quillet-window-scan" "$1" \
+        2>/dev/null) -"
+}
 if [ -n "${QUILLET_SCAN_BASELINE:-}" ]; then
     names+=(baseline)
-    commands+=("$QUILLET_SCAN_BASELINE $tree")
+    commands+=("$bin/quillet-measure $QUILLET_SCAN_BASELINE $tree")
 fi
 
 median() { printf '%s\n' "$@" | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
@@ -50,7 +60,7 @@ measure() {
                 sync
                 echo 3 >/proc/sys/vm/drop_caches
             fi
-            read -r t rss < <(eval "$bin/quillet-measure ${commands[$i]}")
+            read -r t rss < <(eval "${commands[$i]}")
             times[$i]+="$t "
             memory[$i]+="$rss "
         done
@@ -68,8 +78,10 @@ report() {
             printf "%s (medians):\n", title
             for (i = 1; i <= NR; i++) {
                 k = name[i]
-                printf "  %-9s %7.3f s  %5.2f x walk  %5.2f x du  %6.1f bytes/entry peak\n",
-                       k, t[k], t[k] / t["walk"], t[k] / t["du"], m[k] * 1024 / n
+                printf "  %-9s %7.3f s  %5.2f x walk  %5.2f x du", k, t[k], t[k] / t["walk"],
+                       t[k] / t["du"]
+                if (k == "window") printf "  %5.2f x scan\n", t[k] / t["scan"]
+                else printf "  %6.1f bytes/entry peak\n", m[k] * 1024 / n
             }
         }'
 }
