@@ -103,12 +103,11 @@ public:
         std::unique_lock lock(Mutex_);
         for (;;) {
             if (!task.Ready.empty()) {
-                Recycle(std::move(out), doomed);
+                doomed.Batches.push_back(std::move(out));
                 out = std::move(task.Ready.front());
                 task.Ready.pop_front();
-                const bool wasFull = BufferedBytes_ >= Limits_.BufferedBytes;
                 BufferedBytes_ -= out.Bytes;
-                if (wasFull && BufferedBytes_ < Limits_.BufferedBytes) WorkReady_.notify_all();
+                ResumeIfDrained();
                 lock.unlock();
                 return true;
             }
@@ -120,8 +119,8 @@ public:
                 continue;
             }
             task.Busy = true;
-            Batch batch = SpareBatch();
             lock.unlock();
+            Batch batch;
             const bool finished = ReadBatch(task, batch);
             lock.lock();
             Publish(task, std::move(batch), finished, doomed);
@@ -207,7 +206,7 @@ private:
             task.Ready.push_back(std::move(batch));
         }
         if (ScanWaits_) BatchReady_.notify_one();
-        if (added || finished) WorkReady_.notify_one();
+        if ((added || finished) && !Full_) WorkReady_.notify_one();
     }
 
     void DropLocked(std::shared_ptr<Task> root, Doomed& doomed) {
@@ -231,26 +230,14 @@ private:
             }
             doomed.Tasks.push_back(std::move(task));
         }
-        WorkReady_.notify_one();
+        if (!ResumeIfDrained() && !Full_) WorkReady_.notify_one();
     }
 
-    // Batches are used again rather than freed: no allocation per batch, and the memory the
-    // read-ahead holds stays in the few blocks it already has.
-    Batch SpareBatch() {
-        if (Spare_.empty()) return {};
-        Batch batch = std::move(Spare_.back());
-        Spare_.pop_back();
-        return batch;
-    }
-    void Recycle(Batch&& batch, Doomed& doomed) {
-        if (Spare_.size() >= Threads_.size() + 2) {
-            doomed.Batches.push_back(std::move(batch));
-            return;
-        }
-        batch.Items.clear();
-        batch.Names.clear();
-        batch.Bytes = 0;
-        Spare_.push_back(std::move(batch));
+    bool ResumeIfDrained() {
+        if (!Full_ || BufferedBytes_ >= Limits_.BufferedBytes / 2) return false;
+        Full_ = false;
+        WorkReady_.notify_all();
+        return true;
     }
 
     void Unqueue(Task& task) {
@@ -259,11 +246,12 @@ private:
         task.Queued = false;
     }
 
-    // The first task in the scan's order that nobody reads, while the budgets allow.
+    // The first task in the scan's order that nobody reads, while the budgets allow. Once the
+    // entries read ahead fill their budget, the workers rest until the scan has taken half of
+    // them: waking them for every batch taken costs more than the reading.
     Task* PickLocked() {
-        if (BufferedBytes_ >= Limits_.BufferedBytes || OpenInner_ >= Limits_.OpenHandles) {
-            return nullptr;
-        }
+        if (BufferedBytes_ >= Limits_.BufferedBytes) Full_ = true;
+        if (Full_ || OpenInner_ >= Limits_.OpenHandles) return nullptr;
         for (Task* task : Agenda_) {
             if (!task->Busy) return task;
         }
@@ -278,10 +266,10 @@ private:
             if (Stop_) return;
             std::shared_ptr<Task> task = picked->shared_from_this();
             task->Busy = true;
-            Batch batch = SpareBatch();
             lock.unlock();
             {
                 Doomed doomed;
+                Batch batch;
                 const bool finished = ReadBatch(*task, batch);
                 lock.lock();
                 Publish(*task, std::move(batch), finished, doomed);
@@ -298,8 +286,8 @@ private:
     std::condition_variable BatchReady_;  // a batch was handed over
     bool ScanWaits_ = false;              // the scan's thread waits on BatchReady_
     std::list<Task*> Agenda_;             // unfinished tasks, in the order the scan needs them
-    std::vector<Batch> Spare_;            // emptied batches, their memory kept
     std::size_t BufferedBytes_ = 0;
+    bool Full_ = false;  // the workers rest until half the budget is free again
     int OpenInner_ = 0;
     bool Stop_ = false;
     std::vector<std::thread> Threads_;  // last: started once everything above exists
