@@ -53,7 +53,6 @@ void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
         NameBytes_ += length;
         if (record->d_type == DT_DIR || record->d_type == DT_UNKNOWN) ++Folders_;
     }
-    if (Stats_.size() < Offsets_.size()) Stats_.resize(Offsets_.size());
 }
 
 EntryStat FolderListing::StatName(std::size_t i) const {
@@ -73,6 +72,7 @@ EntryStat FolderListing::StatName(std::size_t i) const {
 }
 
 void FolderListing::PrepareToShare() {
+    if (Stats_.size() < Count()) Stats_.resize(Count());
     if (StatesCapacity_ < Count()) {
         States_ = std::make_unique<std::atomic<std::uint8_t>[]>(Count());
         StatesCapacity_ = Count();
@@ -85,16 +85,19 @@ void FolderListing::PrepareToShare() {
 }
 
 const EntryStat& FolderListing::StatInOrder(std::size_t i) {
-    if (Shared_) {
-        std::uint8_t expected = kUnclaimed;
-        if (!States_[i].compare_exchange_strong(expected, kClaimed, std::memory_order_acq_rel)) {
-            // The worker has it: wait until it is done.
-            while (expected != kDone) {
-                States_[i].wait(expected, std::memory_order_acquire);
-                expected = States_[i].load(std::memory_order_acquire);
-            }
-            return Stats_[i];
+    // Alone, one stat at a time is all it needs: a long folder keeps no table of them.
+    if (!Shared_) {
+        Latest_ = StatName(i);
+        return Latest_;
+    }
+    std::uint8_t expected = kUnclaimed;
+    if (!States_[i].compare_exchange_strong(expected, kClaimed, std::memory_order_acq_rel)) {
+        // The worker has it: wait until it is done.
+        while (expected != kDone) {
+            States_[i].wait(expected, std::memory_order_acquire);
+            expected = States_[i].load(std::memory_order_acquire);
         }
+        return Stats_[i];
     }
     Stats_[i] = StatName(i);
     return Stats_[i];

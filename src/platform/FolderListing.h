@@ -58,7 +58,8 @@ private:
     std::string Names_;  // each name followed by its NUL
     std::vector<std::uint32_t> Offsets_;
     std::vector<unsigned char> Types_;
-    std::vector<EntryStat> Stats_;
+    std::vector<EntryStat> Stats_;  // by name, while shared
+    EntryStat Latest_;              // the last one, while not shared
     std::unique_ptr<std::atomic<std::uint8_t>[]> States_;
     std::size_t StatesCapacity_ = 0;
     bool Shared_ = false;
