@@ -24,8 +24,7 @@ namespace quillet {
 
 TMainServices SystemMainServices() {
     TMainServices services;
-    services.Folders = std::make_shared<ReadAheadSource>(
-        std::make_unique<LinuxFolderSource>(LinuxFolderSource::Threads::One));
+    services.Folders = std::make_shared<ReadAheadSource>(std::make_unique<LinuxFolderSource>());
     services.Volumes = std::make_shared<LinuxVolumeQuery>();
     services.ExcludesFolder = ExcludesFolder();
     services.ScanRootProblem = FolderAccessError;

@@ -18,8 +18,7 @@ quillet::TFolderList* ScannedTree = nullptr;
 int main(int argc, char** argv) {
     quillet::ShareHeapsAcrossThreads();
     std::ios::sync_with_stdio(false);
-    quillet::ReadAheadSource folders(
-        std::make_unique<quillet::LinuxFolderSource>(quillet::LinuxFolderSource::Threads::One));
+    quillet::ReadAheadSource folders(std::make_unique<quillet::LinuxFolderSource>());
     quillet::LinuxVolumeQuery volumes;
     ScannedTree = new quillet::TFolderList(nullptr, ".");
     const std::vector<std::string> args(argv + 1, argv + argc);
