@@ -27,30 +27,25 @@ void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
     NameBytes_ = 0;
     Folders_ = 0;
     if (readBuffer.size() < kListingChunk) readBuffer.resize(kListingChunk);
-    std::size_t used = 0;
     for (;;) {
-        // Room for at least one record of the longest name.
-        if (readBuffer.size() - used < sizeof(dirent64) + 16)
-            readBuffer.resize(readBuffer.size() * 2);
-        const ssize_t n = getdents64(fd, readBuffer.data() + used, readBuffer.size() - used);
+        const ssize_t n = getdents64(fd, readBuffer.data(), readBuffer.size());
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
             break;  // what was read so far stands, as when a listing fails part-way
         }
-        used += static_cast<std::size_t>(n);
-    }
-    // Keep only the names: the records carry padding and fields nobody reads.
-    for (std::size_t at = 0; at < used;) {
-        const auto* record = reinterpret_cast<const dirent64*>(readBuffer.data() + at);
-        at += record->d_reclen;
-        if (IsDotOrDotDot(record->d_name)) continue;
-        const std::size_t length = std::strlen(record->d_name);
-        Offsets_.push_back(static_cast<std::uint32_t>(Names_.size()));
-        Types_.push_back(record->d_type);
-        Names_.append(record->d_name, length + 1);
-        NameBytes_ += length;
-        if (record->d_type == DT_DIR || record->d_type == DT_UNKNOWN) ++Folders_;
+        // Keep only the names: the records carry padding and fields nobody reads.
+        for (std::size_t at = 0; at < static_cast<std::size_t>(n);) {
+            const auto* record = reinterpret_cast<const dirent64*>(readBuffer.data() + at);
+            at += record->d_reclen;
+            if (IsDotOrDotDot(record->d_name)) continue;
+            const std::size_t length = std::strlen(record->d_name);
+            Offsets_.push_back(static_cast<std::uint32_t>(Names_.size()));
+            Types_.push_back(record->d_type);
+            Names_.append(record->d_name, length + 1);
+            NameBytes_ += length;
+            if (record->d_type == DT_DIR || record->d_type == DT_UNKNOWN) ++Folders_;
+        }
     }
 }
 

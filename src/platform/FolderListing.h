@@ -21,8 +21,9 @@ struct EntryStat {
 
 class FolderListing {
 public:
-    // Reads every name of the open folder fd ("." and ".." left out) through readBuffer, which
-    // one scan shares for all its folders. The names are stat'ed relative to fd.
+    // Reads every name of the open folder fd ("." and ".." left out), a chunk at a time
+    // through readBuffer, which the caller keeps from folder to folder. The names are stat'ed
+    // relative to fd.
     void Read(int fd, std::vector<char>& readBuffer);
     // The folder was closed and opened again as fd: names are stat'ed relative to it now.
     void Reattach(int fd) { DirFd_ = fd; }
