@@ -28,8 +28,11 @@ struct ReadAheadLimits {
     // 0 for a pool sized from the core count, with more threads than cores, since a cold
     // disk answers many requests at once.
     unsigned Workers = 0;
-    std::size_t BufferedBytes = std::size_t{1} << 20;  // read ahead, not yet taken
-    int OpenHandles = 64;  // inner handles open ahead of the scan: descriptors and listings
+    // What the workers may read ahead of the scan. The scan builds its tree far faster than
+    // folders are read, so the workers are what it waits for: they must rarely rest, and
+    // with fewer folders or bytes in hand than these, a warm scan left a core idle.
+    std::size_t BufferedBytes = std::size_t{4} << 20;  // entries read, not yet taken
+    int OpenHandles = 128;  // inner handles open ahead of the scan: descriptors and listings
 };
 
 class ReadAheadSource final : public FolderSource {
