@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Times quillet-scan against du -sx on the same tree, warm cache, and reports the ratio of
-# their median wall times and quillet-scan's peak memory per entry.
+# Times quillet-scan against a one-thread getdents64 + fstatat walk (quillet-walk) and du -sx on
+# the same tree, warm cache and, as root, cold cache (the page cache dropped before each run),
+# and reports median wall times, their ratios to the walk and to du, and quillet-scan's peak
+# memory per entry. "window" is the window's own scan of the tree, from its start to the folder
+# shown (quillet-window-scan, offscreen), timed by the program itself.
 #
-#   bench/scan-vs-du.sh [ENTRIES] [RUNS]      (defaults: 1000000 entries, 7 runs each)
+#   bench/scan-vs-du.sh [ENTRIES] [RUNS] [COLD_RUNS]   (defaults: 1000000 entries, 7 warm and
+#                                                       3 cold runs of each)
+#
+# QUILLET_SCAN_BASELINE=/path/to/an/older/quillet-scan adds that binary to the same rounds, so
+# two builds can be compared on the same machine state.
 #
 # Needs a build in build/ (./quillet.sh or ./test.sh makes one). The tree is made once under
 # ${QUILLET_BENCH_DIR:-/var/tmp/quillet-bench} and kept for later runs.
@@ -10,12 +17,13 @@ set -eu
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 entries=${1:-1000000}
 runs=${2:-7}
+cold_runs=${3:-3}
 bin=$root/build/bench
-scan=$root/build/src/cli/quillet-scan
 base=${QUILLET_BENCH_DIR:-/var/tmp/quillet-bench}
 tree=$base/tree-$entries
 
-cmake --build "$root/build" --target quillet-scan quillet-maketree quillet-measure >/dev/null
+cmake --build "$root/build" --target quillet-scan quillet-maketree quillet-measure quillet-walk \
+    quillet-window-scan >/dev/null
 if [ ! -d "$tree" ]; then
     mkdir -p "$base"
     echo "Making a tree of $entries entries in $tree ..."
@@ -23,26 +31,66 @@ if [ ! -d "$tree" ]; then
 fi
 counted=$(find "$tree" -mindepth 1 | wc -l)
 
-# Warm the cache, then alternate the two so both see the same machine state.
-du -sx "$tree" >/dev/null
-"$scan" "$tree" >/dev/null
-du_times=() scan_times=() scan_rss=()
-for _ in $(seq "$runs"); do
-    read -r t _ < <("$bin/quillet-measure" du -sx "$tree")
-    du_times+=("$t")
-    read -r t rss < <("$bin/quillet-measure" "$scan" "$tree")
-    scan_times+=("$t")
-    scan_rss+=("$rss")
-done
+names=(walk du scan window)
+commands=("$bin/quillet-measure $bin/quillet-walk $tree" "$bin/quillet-measure du -sx $tree"
+    "$bin/quillet-measure $root/build/src/cli/quillet-scan $tree" "window_scan $tree")
+settings=$(mktemp -d)
+trap 'rm -rf "$settings"' EXIT
+
+# Prints the window's own time and no memory figure (its memory is Qt's as much as the scan's).
+window_scan() {
+    echo "$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$settings "$bin/quillet-window-scan" "$1" \
+        2>/dev/null) -"
+}
+if [ -n "${QUILLET_SCAN_BASELINE:-}" ]; then
+    names+=(baseline)
+    commands+=("$bin/quillet-measure $QUILLET_SCAN_BASELINE $tree")
+fi
 
 median() { printf '%s\n' "$@" | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-du_median=$(median "${du_times[@]}")
-scan_median=$(median "${scan_times[@]}")
-rss=$(median "${scan_rss[@]}")
-awk -v n="$counted" -v d="$du_median" -v s="$scan_median" -v r="$rss" 'BEGIN {
-    printf "entries:              %d\n", n
-    printf "du -sx median:        %.3f s\n", d
-    printf "quillet-scan median:  %.3f s\n", s
-    printf "ratio scan / du:      %.3f\n", s / d
-    printf "peak memory:          %.1f MiB, %.1f bytes per entry\n", r / 1024, r * 1024 / n
-}'
+
+# One round runs every command once, in turn, so all see the same machine state; cold rounds
+# drop the page cache before each command. Prints "name median-seconds median-kilobytes".
+measure() {
+    local rounds=$1 cold=$2 i
+    local -A times=() memory=()
+    for _ in $(seq "$rounds"); do
+        for i in "${!names[@]}"; do
+            if [ "$cold" = 1 ]; then
+                sync
+                echo 3 >/proc/sys/vm/drop_caches
+            fi
+            read -r t rss < <(eval "${commands[$i]}")
+            times[$i]+="$t "
+            memory[$i]+="$rss "
+        done
+    done
+    for i in "${!names[@]}"; do
+        # shellcheck disable=SC2086
+        echo "${names[$i]} $(median ${times[$i]}) $(median ${memory[$i]})"
+    done
+}
+
+report() {
+    awk -v n="$counted" -v title="$1" '
+        { name[NR] = $1; t[$1] = $2; m[$1] = $3 }
+        END {
+            printf "%s (medians):\n", title
+            for (i = 1; i <= NR; i++) {
+                k = name[i]
+                printf "  %-9s %7.3f s  %5.2f x walk  %5.2f x du", k, t[k], t[k] / t["walk"],
+                       t[k] / t["du"]
+                if (k == "window") printf "  %5.2f x scan\n", t[k] / t["scan"]
+                else printf "  %6.1f bytes/entry peak\n", m[k] * 1024 / n
+            }
+        }'
+}
+
+echo "entries: $counted"
+for i in "${!names[@]}"; do eval "${commands[$i]}" >/dev/null; done  # warm the cache
+measure "$runs" 0 | report "warm cache, $runs runs"
+if [ "$(id -u)" = 0 ] && [ -w /proc/sys/vm/drop_caches ]; then
+    measure "$cold_runs" 1 | report "cold cache, $cold_runs runs"
+else
+    echo "cold cache: skipped (dropping the page cache needs root)"
+fi

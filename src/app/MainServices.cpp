@@ -18,12 +18,13 @@
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
 #include "platform/PathNames.h"
+#include "platform/ReadAheadSource.h"
 
 namespace quillet {
 
 TMainServices SystemMainServices() {
     TMainServices services;
-    services.Folders = std::make_shared<LinuxFolderSource>();
+    services.Folders = std::make_shared<ReadAheadSource>(std::make_unique<LinuxFolderSource>());
     services.Volumes = std::make_shared<LinuxVolumeQuery>();
     services.ExcludesFolder = ExcludesFolder();
     services.ScanRootProblem = FolderAccessError;

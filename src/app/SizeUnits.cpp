@@ -40,7 +40,7 @@ double UnitDivisor(TSizeUnit unit) {
 }
 
 double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
-    if (unit == TSizeUnit::suCount) return static_cast<double>(node.FileCount);
+    if (unit == TSizeUnit::suCount) return static_cast<double>(node.FileCount());
     switch (mode) {
         case TDisplayMode::dmNominal:
             return node.Nominal;

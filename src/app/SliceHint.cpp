@@ -58,7 +58,7 @@ std::string SliceHint(const TFolderData& node, TDisplayMode mode, TSizeUnit unit
                 "% of this folder";
     }
     if (node.Children) {
-        hint += "\n" + WithoutLeadingBlank(FilesText(node.FileCount, punctuation)) + "\n" +
+        hint += "\n" + WithoutLeadingBlank(FilesText(node.FileCount(), punctuation)) + "\n" +
                 WithoutLeadingBlank(FoldersText(node.Children->FolderCount, punctuation));
     }
     return hint;

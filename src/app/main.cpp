@@ -5,6 +5,7 @@
 
 #include "app/FormMain.h"
 #include "details/ProgramVersion.h"
+#include "platform/SharedHeaps.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillet::ShareHeapsAcrossThreads();
     // Answered before the application object exists, so they need no display.
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::cout << quillet::ProgramVersionText("quillet");

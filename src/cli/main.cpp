@@ -4,6 +4,8 @@
 #include "platform/ExcludesFolder.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
+#include "platform/ReadAheadSource.h"
+#include "platform/SharedHeaps.h"
 
 namespace {
 
@@ -14,8 +16,9 @@ quillet::TFolderList* ScannedTree = nullptr;
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillet::ShareHeapsAcrossThreads();
     std::ios::sync_with_stdio(false);
-    quillet::LinuxFolderSource folders;
+    quillet::ReadAheadSource folders(std::make_unique<quillet::LinuxFolderSource>());
     quillet::LinuxVolumeQuery volumes;
     ScannedTree = new quillet::TFolderList(nullptr, ".");
     const std::vector<std::string> args(argv + 1, argv + argc);

@@ -2,7 +2,8 @@
 // at a time, and a sub-folder is opened from the folder that listed it. The Linux backend is
 // LinuxFolderSource; tests hand the scan fakes that fail, vanish or go very deep.
 //
-// Ownership: the caller owns every handle it is given; handles are used on one thread.
+// Ownership: the caller owns every handle it is given; a handle is used on one thread at a
+// time (a ReadAheadSource hands handles of one scan to several threads).
 #pragma once
 
 #include <cstddef>
@@ -33,6 +34,8 @@ public:
     // Rough count of entries and of their name bytes, so a list can be sized once.
     virtual std::size_t EntryCountHint() const = 0;
     virtual std::size_t NameBytesHint() const = 0;
+    // Of those entries, how many may be folders (a folder's name is stored with a mark).
+    virtual std::size_t FolderCountHint() const { return EntryCountHint(); }
 
     // Fills entry with the next entry ("." and ".." are never reported). False at the end or
     // when reading fails part-way.
@@ -51,6 +54,11 @@ public:
     // Opens the folder at which a scan starts (a full path ending in "/"); null when it
     // cannot be enumerated.
     virtual std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) = 0;
+
+    // How many handles of one scan may be open at once before the source has to give some of
+    // its resources up (descriptors, on Linux) and take them back later; 0 for no such
+    // limit. A read-ahead keeps well within it.
+    virtual int OpenHandleBudget() { return 0; }
 };
 
 }  // namespace quillet

@@ -8,14 +8,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <mutex>
 #include <vector>
 
 #include "platform/FileAttributes.h"
 #include "platform/FolderListing.h"
 #include "platform/LinuxVolumeQuery.h"
-#include "platform/StatAhead.h"
 
 namespace quillet {
 namespace {
@@ -27,88 +28,111 @@ namespace {
 constexpr rlim_t kDescriptorsWanted = 2048 + 256;
 constexpr rlim_t kDescriptorsKept = 256;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-// Listings shorter than this are not worth handing to the second thread.
-constexpr std::size_t kShareFrom = 8;
 
 class LinuxFolderHandle;
 
-// What all folders of one scan share; every open handle of the scan holds it.
+// What all folders of one scan share; every open handle of the scan holds it. Handles of one
+// scan may be used on different threads (a read-ahead opens folders ahead of the scan): the
+// descriptor count, the links between open folders, the spare listings and read buffers are
+// kept under Lock.
 struct ScanVolume {
+    std::mutex Lock;
     dev_t Device = 0;
     std::uint64_t ClusterSize = 1;
     bool ReportsAllocation = false;   // st_blocks is faithful: holes can be told from data
     bool CompressesInBlocks = false;  // allocation in st_blocks shrinks with compression
-    bool ShareStats = true;
     int OpenFolders = 0;
     int MaxOpenFolders = 0;
-    std::vector<char> ReadBuffer;  // getdents64 reads into it, one folder at a time
+    std::vector<std::vector<char>> SpareBuffers;  // getdents64 reads into one per thread
     std::vector<std::unique_ptr<FolderListing>> SpareListings;  // by depth, kept for reuse
-    std::vector<LinuxFolderHandle*> OpenLevels;                 // by depth, the scan's path
-    std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
 
     std::unique_ptr<FolderListing> TakeListing(std::size_t depth) {
+        std::lock_guard lock(Lock);
         if (depth < SpareListings.size() && SpareListings[depth]) {
             return std::move(SpareListings[depth]);
         }
         return std::make_unique<FolderListing>();
     }
     void ReturnListing(std::size_t depth, std::unique_ptr<FolderListing> listing) {
+        std::lock_guard lock(Lock);
         if (depth >= SpareListings.size()) SpareListings.resize(depth + 1);
         SpareListings[depth] = std::move(listing);
+    }
+    std::vector<char> TakeBuffer() {
+        std::lock_guard lock(Lock);
+        if (SpareBuffers.empty()) return {};
+        std::vector<char> buffer = std::move(SpareBuffers.back());
+        SpareBuffers.pop_back();
+        return buffer;
+    }
+    void ReturnBuffer(std::vector<char> buffer) {
+        std::lock_guard lock(Lock);
+        SpareBuffers.push_back(std::move(buffer));
     }
 };
 
 class LinuxFolderHandle final : public FolderHandle {
 public:
-    // fd is an open folder on the scan's device; the handle owns it.
-    LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, std::size_t depth, int fd, ino_t inode)
+    // fd is an open folder on the scan's device; the handle owns it. parent opened it (null
+    // for the scan's root).
+    LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, LinuxFolderHandle* parent, int fd,
+                      ino_t inode)
         : Volume_(std::move(volume)),
-          Depth_(depth),
+          Depth_(parent ? parent->Depth_ + 1 : 0),
           Inode_(inode),
-          Listing_(Volume_->TakeListing(depth)),
+          Listing_(Volume_->TakeListing(Depth_)),
+          Parent_(parent),
           Fd_(fd) {
-        ++Volume_->OpenFolders;
-        if (Volume_->OpenLevels.size() <= depth) Volume_->OpenLevels.resize(depth + 1);
-        Volume_->OpenLevels[depth] = this;
-        Listing_->Read(fd, Volume_->ReadBuffer);
-        if (Volume_->ShareStats && Listing_->Count() >= kShareFrom) {
-            if (!Volume_->Worker) Volume_->Worker = std::make_unique<StatAhead>();
-            Volume_->Worker->Share(*Listing_);
-            Shared_ = true;
+        {
+            std::lock_guard lock(Volume_->Lock);
+            ++Volume_->OpenFolders;
+            if (parent) parent->Children_.push_back(this);
         }
+        std::vector<char> buffer = Volume_->TakeBuffer();
+        Listing_->Read(fd, buffer);
+        Volume_->ReturnBuffer(std::move(buffer));
     }
 
     ~LinuxFolderHandle() override {
-        if (Shared_) Volume_->Worker->Withdraw(*Listing_);
+        std::unique_lock lock(Volume_->Lock);
         if (Fd_ >= 0) {
-            if (LinuxFolderHandle* parent = Parent(); parent && parent->Fd_ < 0) {
-                parent->ReopenFrom(Fd_);
-            }
+            if (Parent_ && Parent_->Fd_ < 0) Parent_->ReopenFrom(Fd_);
             close(Fd_);
             --Volume_->OpenFolders;
         }
-        if (Volume_->OpenLevels[Depth_] == this) Volume_->OpenLevels[Depth_] = nullptr;
+        if (Parent_) std::erase(Parent_->Children_, this);
+        for (LinuxFolderHandle* child : Children_)
+            child->Parent_ = nullptr;
+        lock.unlock();
         Volume_->ReturnListing(Depth_, std::move(Listing_));
     }
 
     std::size_t EntryCountHint() const override { return Listing_->Count(); }
     std::size_t NameBytesHint() const override { return Listing_->NameBytes(); }
+    std::size_t FolderCountHint() const override { return Listing_->FolderCount(); }
 
     bool Next(FolderEntry& entry) override {
+        std::lock_guard use(InUse_);
         // Without a descriptor the folder could not be opened again: the rest is not read.
-        if (Fd_ < 0) return false;
+        if (!HasDescriptor()) return false;
         while (Index_ < Listing_->Count()) {
             const std::size_t i = Index_++;
-            if (Describe(i, Listing_->StatInOrder(i), entry)) return true;
+            if (Describe(i, Listing_->Stat(i), entry)) return true;
         }
         return false;
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
-        if (!LastEnterable_ || childPath.size() >= PATH_MAX || Fd_ < 0) return nullptr;
+        if (!LastEnterable_ || childPath.size() >= PATH_MAX) return nullptr;
+        std::lock_guard use(InUse_);
+        if (!HasDescriptor()) return nullptr;
         int fd = openat(Fd_, LastName_, kFolderFlags);
-        if (fd < 0 && (errno == EMFILE || errno == ENFILE) && ReleaseAnAncestor()) {
-            fd = openat(Fd_, LastName_, kFolderFlags);
+        if (fd < 0 && (errno == EMFILE || errno == ENFILE)) {
+            std::unique_lock lock(Volume_->Lock);
+            if (ReleaseAnAncestor()) {
+                lock.unlock();
+                fd = openat(Fd_, LastName_, kFolderFlags);
+            }
         }
         if (fd < 0) return nullptr;
         // The name was stat'ed a moment ago, but something may have been mounted on it since.
@@ -117,25 +141,30 @@ public:
             close(fd);
             return nullptr;
         }
-        if (Volume_->OpenFolders >= Volume_->MaxOpenFolders) Release();
-        return std::make_unique<LinuxFolderHandle>(Volume_, Depth_ + 1, fd, st.st_ino);
+        auto child = std::make_unique<LinuxFolderHandle>(Volume_, this, fd, st.st_ino);
+        // Only a folder that the child can open again gives its descriptor up (".." of a folder
+        // without search permission cannot be opened), and only once the child is known as
+        // its child, through which a read-ahead may open it again at any moment.
+        std::lock_guard lock(Volume_->Lock);
+        if (Volume_->OpenFolders > Volume_->MaxOpenFolders && CanReopenFrom(fd)) Release();
+        return child;
     }
 
 private:
-    LinuxFolderHandle* Parent() const {
-        return Depth_ > 0 ? Volume_->OpenLevels[Depth_ - 1] : nullptr;
-    }
-
     // Gives the descriptor up while the scan is below this folder; the child that is open
-    // when the scan comes back opens it again.
+    // when the scan comes back opens it again. Called under the volume's lock, as are the
+    // two below.
     void Release() {
-        if (Shared_) {
-            Volume_->Worker->Withdraw(*Listing_);
-            Shared_ = false;
-        }
         close(Fd_);
         Fd_ = -1;
         --Volume_->OpenFolders;
+    }
+
+    static bool CanReopenFrom(int childFd) {
+        const int fd = openat(childFd, "..", kFolderFlags);
+        if (fd < 0) return false;
+        close(fd);
+        return true;
     }
 
     // Opens this folder again as ".." of a child, if that is still this folder.
@@ -147,21 +176,39 @@ private:
             close(fd);
             return;
         }
+        Listing_->Reattach(fd);
         Fd_ = fd;
         ++Volume_->OpenFolders;
-        Listing_->Reattach(fd);
     }
 
-    // The system has no descriptor left: the shallowest level that holds one gives it up,
-    // and from now on the scan holds no more than it has now.
+    // A read-ahead may come back to a folder that gave its descriptor up while a child is
+    // still open: the folder is opened again through that child, itself first if need be.
+    bool HasDescriptor() {
+        if (Fd_ >= 0) return true;
+        std::lock_guard lock(Volume_->Lock);
+        return ReopenThroughChildrenLocked();
+    }
+    bool ReopenThroughChildrenLocked() {
+        for (LinuxFolderHandle* child : Children_) {
+            if (Fd_ >= 0) break;
+            if (child->Fd_ >= 0 || child->ReopenThroughChildrenLocked()) ReopenFrom(child->Fd_);
+        }
+        return Fd_ >= 0;
+    }
+
+    // The system has no descriptor left: the shallowest folder above this one that holds one
+    // and that no other thread is reading gives it up, and from now on the scan holds no more
+    // than it has now.
     bool ReleaseAnAncestor() {
-        for (std::size_t depth = 0; depth < Depth_; ++depth) {
-            LinuxFolderHandle* level = Volume_->OpenLevels[depth];
-            if (level && level->Fd_ >= 0) {
-                level->Release();
-                Volume_->MaxOpenFolders = Volume_->OpenFolders;
-                return true;
-            }
+        std::vector<LinuxFolderHandle*> above;
+        for (LinuxFolderHandle* level = Parent_; level; level = level->Parent_)
+            above.push_back(level);
+        for (auto level = above.rbegin(); level != above.rend(); ++level) {
+            if ((*level)->Fd_ < 0 || !(*level)->InUse_.try_lock()) continue;
+            (*level)->Release();
+            (*level)->InUse_.unlock();
+            Volume_->MaxOpenFolders = Volume_->OpenFolders;
+            return true;
         }
         return false;
     }
@@ -210,9 +257,14 @@ private:
     const std::size_t Depth_;
     const ino_t Inode_;
     std::unique_ptr<FolderListing> Listing_;
+    // Held by the thread that reads this folder, so that no other thread takes its descriptor
+    // away in the middle.
+    std::mutex InUse_;
+    LinuxFolderHandle* Parent_;                 // null at the root or once the parent is closed
+    std::vector<LinuxFolderHandle*> Children_;  // the open handles this one opened
     std::size_t Index_ = 0;
-    bool Shared_ = false;
-    int Fd_;  // -1 while given up for a level below, or when it could not be opened again
+    std::atomic<int>
+        Fd_;  // -1 while given up for a level below, or when it could not be opened again
     const char* LastName_ = nullptr;
     bool LastEnterable_ = false;
 };
@@ -242,9 +294,7 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
     }
 
     auto volume = std::make_shared<ScanVolume>();
-    volume->ShareStats = ShareStats_;
-    volume->MaxOpenFolders =
-        std::max(1, MaxOpenFolders_ > 0 ? MaxOpenFolders_ : DescriptorsForFolders());
+    volume->MaxOpenFolders = std::max(1, OpenHandleBudget());
     volume->Device = st.st_dev;
     struct statvfs vfs;
     if (fstatvfs(fd, &vfs) == 0) {
@@ -254,7 +304,11 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
     const VolumeCapabilities caps = CapabilitiesOfFileSystem(FileSystemType(path));
     volume->ReportsAllocation = caps.Sparse;
     volume->CompressesInBlocks = caps.Compression;
-    return std::make_unique<LinuxFolderHandle>(std::move(volume), 0, fd, st.st_ino);
+    return std::make_unique<LinuxFolderHandle>(std::move(volume), nullptr, fd, st.st_ino);
+}
+
+int LinuxFolderSource::OpenHandleBudget() {
+    return MaxOpenFolders_ > 0 ? MaxOpenFolders_ : DescriptorsForFolders();
 }
 
 }  // namespace quillet

@@ -3,26 +3,25 @@
 // of its root: a folder that is a mount point (or another device, such as a btrfs subvolume)
 // cannot be opened, as with du -x. The device is checked on the open folder itself, since a
 // file system may be mounted on it after it was listed.
+//
+// Different handles of one scan may be used on different threads (each on one thread at a
+// time), so that a ReadAheadSource can open folders ahead of the scan.
 #pragma once
 
 #include "platform/FolderSource.h"
 
 namespace quillet {
 
-// The names of a long folder are stat'ed by two threads at once, the caller's and a helper
-// that the scan starts; the entries still come out in listing order, on the caller's thread.
 class LinuxFolderSource final : public FolderSource {
 public:
-    enum class Threads { Two, One };
     // maxOpenFolders: descriptors a scan may hold, one per open level; 0 for as many as the
     // system grants. Deeper levels share what is left, so the result is the same.
-    explicit LinuxFolderSource(Threads threads = Threads::Two, int maxOpenFolders = 0)
-        : ShareStats_(threads == Threads::Two), MaxOpenFolders_(maxOpenFolders) {}
+    explicit LinuxFolderSource(int maxOpenFolders = 0) : MaxOpenFolders_(maxOpenFolders) {}
 
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
+    int OpenHandleBudget() override;
 
 private:
-    bool ShareStats_;
     int MaxOpenFolders_;
 };
 

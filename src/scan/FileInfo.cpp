@@ -1,20 +1,22 @@
 #include "scan/FileInfo.h"
 
+#include "scan/SpecialEntries.h"
 #include "scan/Utf16Length.h"
 
 namespace quillet {
 
-TFolderData::TFolderData(std::int32_t fileCount, double nominal, double allocated,
-                         TFolderList* ownerList, std::unique_ptr<TFolderList> children)
-    : Nominal(nominal),
-      Allocated(allocated),
-      FileCount(fileCount),
-      OwnerList(ownerList),
-      Children(std::move(children)) {}
+TFolderData::TFolderData(double nominal, double allocated, TFolderList* ownerList,
+                         std::unique_ptr<TFolderList> children)
+    : Nominal(nominal), Allocated(allocated), OwnerList(ownerList), Children(std::move(children)) {}
 
 TFolderData::TFolderData(TFolderData&&) noexcept = default;
 TFolderData& TFolderData::operator=(TFolderData&&) noexcept = default;
 TFolderData::~TFolderData() = default;
+
+std::int32_t TFolderData::FileCount() const {
+    if (Children) return Children->FileCount;
+    return IsBackEntry(*this) ? 0 : 1;
+}
 
 TFolderList* ParentList(const TFolderData* node) {
     return node && node->OwnerList ? node->OwnerList->Parent : nullptr;
@@ -51,7 +53,7 @@ void TFolderList::Append(std::string_view prefix, std::string_view name, TFolder
 }
 
 void TFolderList::AddFile(std::string_view name, double nominal, double allocated) {
-    Append({}, name, TFolderData(1, nominal, allocated, this, nullptr));
+    Append({}, name, TFolderData(nominal, allocated, this, nullptr));
     TotalNominal += nominal;
     TotalAllocated += allocated;
     TotalSlack += allocated - nominal;
@@ -59,7 +61,7 @@ void TFolderList::AddFile(std::string_view name, double nominal, double allocate
 }
 
 void TFolderList::AddBackEntry() {
-    Append({}, "..", TFolderData(0, 0, 0, this, nullptr));
+    Append({}, "..", TFolderData(0, 0, this, nullptr));
 }
 
 void TFolderList::AddFolder(std::unique_ptr<TFolderList> child) {
@@ -67,8 +69,7 @@ void TFolderList::AddFolder(std::unique_ptr<TFolderList> child) {
     // The child's Path is this Path + name + "/".
     const std::string_view name =
         std::string_view(k.Path_).substr(Path_.size(), k.Path_.size() - Path_.size() - 1);
-    Append("/", name,
-           TFolderData(k.FileCount, k.TotalNominal, k.TotalAllocated, this, std::move(child)));
+    Append("/", name, TFolderData(k.TotalNominal, k.TotalAllocated, this, std::move(child)));
     TotalNominal += k.TotalNominal;
     TotalAllocated += k.TotalAllocated;
     TotalSlack += k.TotalSlack;

@@ -64,10 +64,12 @@ private:
             handle = parent->OpenChild(list.Path_);
         }
         if (handle) {
-            // Folder names get a leading "/" each: one byte per entry covers them.
-            list.Reserve(handle->EntryCountHint(),
-                         handle->NameBytesHint() + handle->EntryCountHint());
+            // Folder names get a leading "/" each; and room for the back entry, so that the
+            // list is allocated once.
+            list.Reserve(handle->EntryCountHint() + 1,
+                         handle->NameBytesHint() + handle->FolderCountHint() + 2);
         }
+        if (!isRoot) list.AddBackEntry();
         if (Options_.Sink) Options_.Sink->FolderOpened(SinkName(list, entry), entry, !!handle);
         Stack_.back().Handle = std::move(handle);
     }
@@ -93,7 +95,6 @@ private:
         path.reserve(list.Path_.size() + name.size() + 1);
         path.append(list.Path_).append(name).push_back('/');
         auto child = std::make_unique<TFolderList>(&list, std::move(path));
-        child->AddBackEntry();
         TFolderList& childRef = *child;
         Enter(childRef, std::move(child), &entry);
     }

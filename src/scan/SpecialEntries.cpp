@@ -4,8 +4,7 @@ namespace quillet {
 
 bool IsBackEntry(const TFolderData& node) {
     const TFolderList* list = node.OwnerList;
-    return list && list->Parent && !node.Children && node.FileCount == 0 &&
-           list->IndexOf(&node) == 0;
+    return list && list->Parent && !node.Children && list->IndexOf(&node) == 0;
 }
 
 bool IsFreeSpaceEntry(const TFolderData& node) {

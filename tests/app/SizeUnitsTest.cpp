@@ -4,6 +4,7 @@
 
 #include "app/LocalePunctuation.h"
 #include "app/SizeUnits.h"
+#include "support/FakeFolderSource.h"
 
 namespace quillet {
 namespace {
@@ -12,7 +13,7 @@ using U = TSizeUnit;
 using M = TDisplayMode;
 
 TFolderData File(double nominal, double allocated) {
-    return TFolderData(1, nominal, allocated, nullptr, nullptr);
+    return TFolderData(nominal, allocated, nullptr, nullptr);
 }
 
 TEST(SizeUnits, DivisorsArePowersOf1024) {
@@ -25,7 +26,11 @@ TEST(SizeUnits, DivisorsArePowersOf1024) {
 }
 
 TEST(SizeUnits, EntryValueFollowsTheModeOrCountsFiles) {
-    TFolderData folder(7, 1000, 12288, nullptr, nullptr);
+    TFolderList root(nullptr, "/r/");
+    auto files = std::make_unique<TFolderList>(&root, "/r/f/");
+    for (int i = 0; i < 7; ++i)
+        files->AddFile("x", 0, 0);
+    TFolderData folder(1000, 12288, &root, std::move(files));
     EXPECT_EQ(EntryValue(folder, M::dmNominal, U::suKB), 1000);
     EXPECT_EQ(EntryValue(folder, M::dmAllocated, U::suKB), 12288);
     EXPECT_EQ(EntryValue(folder, M::dmSlackOnly, U::suKB), 11288);
@@ -70,7 +75,11 @@ TEST(SizeUnits, ACommaDecimalLocaleChangesTotalsButNeverEntries) {
 }
 
 TEST(SizeUnits, TheBackEntryIsZeroInEveryUnit) {
-    const TFolderData back(0, 0, 0, nullptr, nullptr);
+    // The back entry that a scan puts first in every list below the root.
+    test::FakeFolderSource source(test::FakeFolder("r", {test::FakeFolder("f")}));
+    TFolderList root(nullptr, "/r/");
+    root.Scan(source, {});
+    const TFolderData& back = root.Node(0).Children->Node(0);
     const std::vector<std::pair<U, const char*>> expected = {
         {U::suBytes, "  0   .."}, {U::suKB, "0.0   .."},     {U::suMB, "0.00   .."},
         {U::suGB, "0.000   .."},  {U::suTB, "0.00000   .."}, {U::suCount, "  0   .."}};

@@ -13,7 +13,7 @@ TEST(FolderTree, AddFileAppendsInOrderAndAddsToTheTotals) {
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.Name(0), "b.txt");
     EXPECT_EQ(list.Name(1), "A.TXT") << "names keep their case";
-    EXPECT_EQ(list.Node(0).FileCount, 1);
+    EXPECT_EQ(list.Node(0).FileCount(), 1);
     EXPECT_EQ(list.Node(0).Slack(), 4095);
     EXPECT_EQ(list.Node(0).OwnerList, &list);
     EXPECT_EQ(list.Node(0).Children, nullptr);

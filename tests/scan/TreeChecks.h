@@ -21,7 +21,7 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
         if (name == "..") {
             EXPECT_EQ(i, 0) << "the back entry comes first";
             EXPECT_FALSE(isRoot) << "the root list has no back entry";
-            EXPECT_EQ(node.FileCount, 0);
+            EXPECT_EQ(node.FileCount(), 0);
             EXPECT_EQ(node.Nominal, 0);
             continue;
         }
@@ -35,7 +35,7 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
             EXPECT_EQ(node.Nominal, child.TotalNominal);
             EXPECT_EQ(node.Allocated, child.TotalAllocated);
             EXPECT_EQ(node.Slack(), child.TotalSlack);
-            EXPECT_EQ(node.FileCount, child.FileCount);
+            EXPECT_EQ(node.FileCount(), child.FileCount);
             folders += 1 + child.FolderCount;
             ExpectConsistentTree(child, false);
         } else if (node.Nominal < 0) {
@@ -44,7 +44,7 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
         nominal += node.Nominal;
         allocated += node.Allocated;
         slack += node.Slack();
-        files += node.FileCount;
+        files += node.FileCount();
     }
     EXPECT_EQ(list.TotalNominal, nominal) << list.Path();
     EXPECT_EQ(list.TotalAllocated, allocated) << list.Path();

@@ -1,0 +1,50 @@
+// A FolderSource that serves folders another source has read in advance. Worker threads
+// open, list and describe folders ahead of the scan, in the order a depth-first scan needs
+// them, and hand the entries over in batches; the scan's thread still sees each folder's
+// entries in the inner source's order, one at a time, as if it read them itself. When the
+// folder the scan needs next is not ready and no worker holds it, the scan's thread reads it
+// itself, so the scan never waits on an idle pool.
+//
+// The inner source's handles must allow different handles to be used on different threads
+// (each one on one thread at a time), and each sub-folder is opened from its parent right
+// after the parent reported it, as FolderHandle asks.
+//
+// Memory and descriptors stay bounded whatever the tree's shape: workers stop reading ahead
+// while the entries read but not yet taken pass a fixed budget of bytes, or while too many
+// inner handles are open (at most a quarter of what the inner source says it can hold). Closing a
+// handle drops everything read ahead beneath it, so a cancelled scan unwinds without waiting for
+// unread work. The workers live as long as the handles of one scan and are joined when the last of
+// them closes.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "platform/FolderSource.h"
+
+namespace quillet {
+
+struct ReadAheadLimits {
+    // 0 for a pool sized from the core count, with more threads than cores, since a cold
+    // disk answers many requests at once.
+    unsigned Workers = 0;
+    // What the workers may read ahead of the scan. The scan builds its tree far faster than
+    // folders are read, so the workers are what it waits for: they must rarely rest, and
+    // with fewer folders or bytes in hand than these, a warm scan left a core idle.
+    std::size_t BufferedBytes = std::size_t{4} << 20;  // entries read, not yet taken
+    int OpenHandles = 128;  // inner handles open ahead of the scan: descriptors and listings
+};
+
+class ReadAheadSource final : public FolderSource {
+public:
+    explicit ReadAheadSource(std::unique_ptr<FolderSource> inner, ReadAheadLimits limits = {});
+    ~ReadAheadSource() override;
+
+    std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
+
+private:
+    std::unique_ptr<FolderSource> Inner_;
+    ReadAheadLimits Limits_;
+};
+
+}  // namespace quillet
