@@ -11,6 +11,7 @@
 #include "details/ProgramVersion.h"
 #include "details/QXVersionInfo.h"
 #include "platform/PathNames.h"
+#include "platform/PathSeparator.h"
 #include "scan/AsciiCase.h"
 #include "scan/ExclusionList.h"
 #include "scan/ImportFolderSource.h"
@@ -199,7 +200,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
             << "\n";
         return 2;
     }
-    const std::string scanPath = folder.back() == '/' ? folder : folder + "/";
+    const std::string scanPath = folder.back() == kPathSeparator ? folder : folder + kPathSeparator;
 
     const std::string exclusionText = ReadExclusionText(system.ExcludesFolder);
     const TVolumeData volume = ReadVolumeData(system.Volumes, scanPath);
