@@ -26,10 +26,10 @@ if [ ! -d "$tree" ]; then
     "$bin/quillet-maketree" "$tree" "$entries"
 fi
 empty=$(mktemp -d)
-trap 'rmdir "$empty"; /usr/lib/wine/wineserver -k' EXIT
+trap 'rmdir "$empty"; /usr/lib/wine/wineserver -k >/dev/null 2>&1' EXIT
 winpath() { echo "Z:${1//\//\\}"; }
 
-/usr/lib/wine/wineserver -p
+/usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
 "$wine" "$win/bench/win32-walk.exe" "$(winpath "$tree")"
 "$wine" "$win/src/cli/quillet-scan.exe" "$(winpath "$tree")" >/dev/null 2>&1
 start=() walk=() scan=()

@@ -6,8 +6,10 @@
 #include "platform/Win32VolumeQuery.h"
 #include "scan/ClusterRounding.h"
 #include "scan/ExclusionList.h"
+#include "scan/ShownName.h"
 #include "scan/TreeChecks.h"
 #include "scan/VolumeData.h"
+#include "support/FakeFolderSource.h"
 #include "support/TempTree.h"
 
 namespace quillet {
@@ -92,6 +94,19 @@ TEST(Win32Scan, ReadsATreeDeeperThanMaxPathUpToWhereTheSystemStops) {
     EXPECT_EQ(root.TotalNominal, 5);
     EXPECT_EQ(root.LongestPath(), deepestFile);
     EXPECT_GT(root.LongestPathLength, MAX_PATH);
+}
+
+// Such a name cannot be made under Wine, so a fake folder hands it to the scan as the Win32
+// source would: as WTF-8.
+TEST(Win32Scan, ANameWithAnUnpairedSurrogateCountsOneUnitAndIsShownEscaped) {
+    const std::string name = Wtf8FromWide(std::wstring{L'a', wchar_t(0xD800)});
+    test::FakeFolderSource source(test::FakeFolder("", {test::FakeFile(name, 10)}));
+    TFolderList root(nullptr, ".");
+    root.ResetTo("C:\\r\\");
+    root.Scan(source, {});
+    ASSERT_EQ(root.Count(), 1);
+    EXPECT_EQ(root.LongestPathLength, 5 + 2);
+    EXPECT_EQ(ShownName(root.Name(0)), "a\\xED\\xA0\\x80");
 }
 
 TEST(Win32Scan, ADriveRootBeginsWithItsFreeSpaceNamedAfterTheDrive) {
