@@ -1,6 +1,5 @@
 #include "scan/FileInfo.h"
 
-#include "platform/PathSeparator.h"
 #include "scan/Utf16Length.h"
 
 namespace quillet {

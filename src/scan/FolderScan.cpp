@@ -65,7 +65,7 @@ private:
             handle = parent->OpenChild(list.Path_);
         }
         if (handle) {
-            // Folder names get a leading mark each: one byte per entry covers them.
+            // Folder names get a leading "/" each: one byte per entry covers them.
             list.Reserve(handle->EntryCountHint(),
                          handle->NameBytesHint() + handle->EntryCountHint());
         }
