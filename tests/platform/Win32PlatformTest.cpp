@@ -28,6 +28,14 @@ TEST(Win32VolumeQuery, AsksTheDriveRootAndNothingElse) {
     EXPECT_FALSE(DriveRoot("C:"));
 }
 
+// test-windows.sh makes N: a network drive of its Wine prefix; elsewhere there may be none.
+TEST(Win32VolumeQuery, ANetworkDriveHasClusterSizeOne) {
+    if (GetDriveTypeW(L"N:\\") != DRIVE_REMOTE) GTEST_SKIP() << "no network drive N:";
+    const auto space = Win32VolumeQuery().Space("N:\\folder\\");
+    ASSERT_TRUE(space);
+    EXPECT_EQ(space->ClusterSize, 1u);
+}
+
 TEST(Win32PathNames, MakesFullFolderPathsAndSaysWhyOneCannotBeRead) {
     test::TempTree tree;
     const std::string file = tree.File("f.txt", 3);
