@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, then builds and runs every test twice: a normal build in build/ and one with
 # AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, warnings as errors in both (the
-# first run also checks that a Release build compiles). Exits non-zero on any failure.
+# first run also checks that a Release build compiles), then the Windows build of the scan engine
+# under Wine (test-windows.sh). Exits non-zero on any failure.
 set -u
 QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$QUILLET_ROOT/tools/setup.sh"
@@ -15,5 +16,8 @@ ctest --test-dir "$QUILLET_ROOT/build" --output-on-failure -j2 || status=1
 quillet_build "$QUILLET_ROOT/build-asan" -DQUILLET_SANITIZE=ON -DQUILLET_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$QUILLET_ROOT/build-asan" --output-on-failure -j2 || status=1
+
+# The scan engine and quillet-scan cross-built for Windows, tested under Wine.
+"$QUILLET_ROOT/test-windows.sh" || status=1
 
 exit $status

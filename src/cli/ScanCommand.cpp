@@ -11,6 +11,7 @@
 #include "details/ProgramVersion.h"
 #include "details/QXVersionInfo.h"
 #include "platform/PathNames.h"
+#include "platform/PathSeparator.h"
 #include "scan/AsciiCase.h"
 #include "scan/ExclusionList.h"
 #include "scan/ImportFolderSource.h"
@@ -21,15 +22,23 @@
 namespace quillet {
 namespace {
 
-constexpr const char* kUsage =
+// The usage text, with what differs between the systems in the middle.
+constexpr const char* kUsageStart =
     "Usage: quillet-scan [--units bytes|kB|MB|GB|TB|count] [--mode nominal|allocated|slack] "
     "FOLDER\n"
     "       quillet-scan --export FILE FOLDER\n"
     "       quillet-scan [--units UNIT] [--mode MODE] --import FILE\n"
     "\n"
     "Scans FOLDER and everything beneath it, then prints one line for each entry of FOLDER,\n"
-    "largest first: its size, three blanks and its name in lower case. Sub-folders begin\n"
-    "with \"/\". When FOLDER is a mount point, its free space is the first entry, negative.\n"
+    "largest first: its size, three blanks and its name in lower case. Sub-folders begin\n";
+#ifdef _WIN32
+constexpr const char* kUsageFolders =
+    "with \"\\\". When FOLDER is a drive root, its free space is the first entry, negative.\n";
+#else
+constexpr const char* kUsageFolders =
+    "with \"/\". When FOLDER is a mount point, its free space is the first entry, negative.\n";
+#endif
+constexpr const char* kUsageOptions =
     "\n"
     "  --units UNIT  bytes, kB, MB, GB, TB (powers of 1024) or count (number of files);\n"
     "                default kB\n"
@@ -42,12 +51,21 @@ constexpr const char* kUsage =
     "                the disk usage written in the file\n"
     "  --help        show this text\n"
     "  --version     show the version\n"
-    "\n"
+    "\n";
+#ifdef _WIN32
+constexpr const char* kUsageSystem =
+    "Symbolic links, junctions and mount points are not followed. Folders named in the\n"
+    "[Directories] section of Excludes.ini, in the program's folder, are left out when they\n"
+    "lie directly in FOLDER.\n";
+#else
+constexpr const char* kUsageSystem =
     "Symbolic links are not followed and the scan stays on FOLDER's file system. Folders\n"
     "named in the [Directories] section of Excludes.ini are left out when they lie directly\n"
     "in FOLDER. Excludes.ini is read from the program's folder when it is there, else from\n"
     "$XDG_CONFIG_HOME/corvane (~/.config/corvane), else from each of $XDG_CONFIG_DIRS\n"
-    "(/etc/xdg) with /corvane appended.\n"
+    "(/etc/xdg) with /corvane appended.\n";
+#endif
+constexpr const char* kUsageEnd =
     "\n"
     "Exit status: 0 when the folder was scanned, 1 when the listing could not be written,\n"
     "2 for wrong arguments, a folder that cannot be read or a scan file that cannot be\n"
@@ -185,7 +203,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return 2;
     }
     if (parsed.Help) {
-        out << kUsage;
+        out << kUsageStart << kUsageFolders << kUsageOptions << kUsageSystem << kUsageEnd;
         return 0;
     }
     if (parsed.Version) {
@@ -199,7 +217,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
             << "\n";
         return 2;
     }
-    const std::string scanPath = folder.back() == '/' ? folder : folder + "/";
+    const std::string scanPath = folder.back() == kPathSeparator ? folder : folder + kPathSeparator;
 
     const std::string exclusionText = ReadExclusionText(system.ExcludesFolder);
     const TVolumeData volume = ReadVolumeData(system.Volumes, scanPath);

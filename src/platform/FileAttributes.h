@@ -3,7 +3,9 @@
 // boxes on every platform.
 #pragma once
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <cstdint>
 #include <string_view>
@@ -20,6 +22,7 @@ enum FileAttribute : std::uint32_t {
     kAttributeCompressed = 0x800,
 };
 
+#ifndef _WIN32
 // The attributes that a name and a file mode (st_mode) give: hidden for a leading ".",
 // read-only without the owner's write bit, system for anything but a file, folder or link.
 inline std::uint32_t AttributesOf(std::string_view name, mode_t mode) {
@@ -29,5 +32,6 @@ inline std::uint32_t AttributesOf(std::string_view name, mode_t mode) {
     if (!S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode)) attributes |= kAttributeSystem;
     return attributes;
 }
+#endif
 
 }  // namespace quillet

@@ -42,8 +42,8 @@ public:
     virtual bool Next(FolderEntry& entry) = 0;
 
     // Opens the sub-folder that Next() reported last; childPath is its full path ending in
-    // "/". Null when it cannot be enumerated: unreadable, gone, on another file system, or a
-    // path the system would refuse as too long.
+    // the separator (PathSeparator.h). Null when it cannot be enumerated: unreadable, gone, on
+    // another file system, or a path the system would refuse as too long.
     virtual std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) = 0;
 };
 
@@ -51,7 +51,7 @@ class FolderSource {
 public:
     virtual ~FolderSource();
 
-    // Opens the folder at which a scan starts (a full path ending in "/"); null when it
+    // Opens the folder at which a scan starts (a full path ending in the separator); null when it
     // cannot be enumerated.
     virtual std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) = 0;
 

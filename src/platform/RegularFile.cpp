@@ -27,6 +27,10 @@ int OpenRegularFileForReading(const std::string& path, int extraFlags) {
     return fd;
 }
 
+long long ReadFileAt(int fd, void* buffer, std::size_t size, std::uint64_t offset) {
+    return pread(fd, buffer, size, static_cast<off_t>(offset));
+}
+
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
     const int fd = OpenRegularFileForReading(path);
     if (fd < 0) return std::nullopt;

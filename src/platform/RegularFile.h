@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,10 @@ namespace quillet {
 
 // A descriptor for reading a regular file (the caller closes it), or -1.
 int OpenRegularFileForReading(const std::string& path, int extraFlags = 0);
+
+// Reads up to size bytes from offset of a descriptor that the function above gave, without
+// moving its position. The count read (0 at the end), or -1 with errno set.
+long long ReadFileAt(int fd, void* buffer, std::size_t size, std::uint64_t offset);
 
 // The first maxBytes bytes of a regular file; nothing when it cannot be read.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);

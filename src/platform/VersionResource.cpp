@@ -65,7 +65,7 @@ public:
     bool Read(std::uint64_t offset, std::size_t size, std::uint8_t* out) const override {
         if (Fd_ < 0 || offset > static_cast<std::uint64_t>(INT64_MAX) - size) return false;
         while (size > 0) {
-            const ssize_t n = pread(Fd_, out, size, static_cast<off_t>(offset));
+            const long long n = ReadFileAt(Fd_, out, size, offset);
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) return false;
             out += n;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/PathSeparator.h"
 #include "scan/AsciiCase.h"
 
 namespace quillet {
@@ -26,7 +27,7 @@ std::string ExclusionText(const std::vector<IniValue>& lines) {
 }
 
 std::string ReadExclusionText(const std::string& folder) {
-    return ExclusionText(ReadIniSection(folder + "/Excludes.ini", "Directories"));
+    return ExclusionText(ReadIniSection(folder + kPathSeparator + "Excludes.ini", "Directories"));
 }
 
 namespace {

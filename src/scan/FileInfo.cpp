@@ -66,10 +66,11 @@ void TFolderList::AddBackEntry() {
 
 void TFolderList::AddFolder(std::unique_ptr<TFolderList> child) {
     TFolderList& k = *child;
-    // The child's Path is this Path + name + "/".
+    // The child's Path is this Path + name + separator.
     const std::string_view name =
         std::string_view(k.Path_).substr(Path_.size(), k.Path_.size() - Path_.size() - 1);
-    Append("/", name, TFolderData(k.TotalNominal, k.TotalAllocated, this, std::move(child)));
+    Append(std::string_view(&kFolderMark, 1), name,
+           TFolderData(k.TotalNominal, k.TotalAllocated, this, std::move(child)));
     TotalNominal += k.TotalNominal;
     TotalAllocated += k.TotalAllocated;
     TotalSlack += k.TotalSlack;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/FolderSource.h"
+#include "platform/PathSeparator.h"
 #include "scan/ScanSink.h"
 
 namespace quillet {
@@ -72,7 +73,7 @@ public:
     TFolderList& operator=(const TFolderList&) = delete;
 
     int Count() const { return static_cast<int>(Nodes_.size()); }
-    // A file's name, "/" + a folder's name, "..", or the free-space entry's name; bytes as
+    // A file's name, kFolderMark + a folder's name, "..", or the free-space entry's name; bytes as
     // the file system stores them.
     std::string_view Name(int index) const;
     TFolderData& Node(int index) { return Nodes_[static_cast<std::size_t>(index)]; }

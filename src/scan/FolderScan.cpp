@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/FileAttributes.h"
+#include "platform/PathSeparator.h"
 #include "scan/ClusterRounding.h"
 #include "scan/ExclusionList.h"
 #include "scan/FileInfo.h"
@@ -77,7 +78,7 @@ private:
     static std::string_view SinkName(const TFolderList& list, const FolderEntry* entry) {
         if (entry) return entry->Name;
         std::string_view path = list.Path_;
-        if (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+        if (path.size() > 1 && path.back() == kPathSeparator) path.remove_suffix(1);
         return path;
     }
 
@@ -93,7 +94,7 @@ private:
         list.FolderCount += 1;
         std::string path;
         path.reserve(list.Path_.size() + name.size() + 1);
-        path.append(list.Path_).append(name).push_back('/');
+        path.append(list.Path_).append(name).push_back(kPathSeparator);
         auto child = std::make_unique<TFolderList>(&list, std::move(path));
         TFolderList& childRef = *child;
         Enter(childRef, std::move(child), &entry);

@@ -1,5 +1,6 @@
 #include "scan/ShownName.h"
 
+#include "platform/PathSeparator.h"
 #include "scan/Utf8Sequence.h"
 
 namespace quillet {
@@ -44,7 +45,8 @@ std::string ShownName(std::string_view name) {
             continue;
         }
         const bool atEdge = i == 0 || i + 1 == name.size();
-        if (byte == '\\') {
+        // Where the backslash separates names, no name holds one: it stays as it is.
+        if (byte == '\\' && kPathSeparator != '\\') {
             shown += "\\\\";
         } else if (byte == '\n') {
             shown += "\\n";

@@ -3,7 +3,8 @@
 // Names are bytes; the text must keep one entry on one line and must never let two different
 // names look alike, so what could hide, break or reorder a line is written as an escape:
 //
-//   \\    a backslash (so that every other backslash starts an escape)
+//   \\    a backslash (so that every other backslash starts an escape); on Windows, where a
+//         backslash separates names and no name can hold one, it is kept as it is
 //   \n \t \r   line feed, tab, carriage return
 //   \xHH  any other control character (below 0x20, 0x7F), every byte of a character that
 //         breaks or reorders a line (U+0080 to U+009F, U+2028, U+2029, the bidirectional

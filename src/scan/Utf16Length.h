@@ -1,5 +1,6 @@
 // Length of a UTF-8 byte string in UTF-16 code units, as the window counts the characters of a
-// path once decoded: each byte of a malformed sequence becomes one replacement character.
+// path once decoded: each byte of a malformed sequence becomes one replacement character. On
+// Windows, where names are kept as WTF-8, an unpaired surrogate counts as the one unit it is.
 #pragma once
 
 #include <cstdint>

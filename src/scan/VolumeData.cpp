@@ -1,5 +1,7 @@
 #include "scan/VolumeData.h"
 
+#include "platform/PathSeparator.h"
+
 namespace quillet {
 
 TVolumeData ReadVolumeData(const VolumeQuery& query, const std::string& scanPath) {
@@ -22,7 +24,7 @@ TVolumeData ReadVolumeData(const VolumeQuery& query, const std::string& scanPath
 
 std::string FreeSpaceEntryName(const std::string& mountPoint) {
     std::string name = mountPoint;
-    while (name.size() > 1 && name.back() == '/')
+    while (name.size() > 1 && name.back() == kPathSeparator)
         name.pop_back();
     return "(" + name + " free space)";
 }

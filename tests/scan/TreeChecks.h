@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/PathSeparator.h"
 #include "scan/FileInfo.h"
 
 namespace quillet::test {
@@ -27,9 +28,9 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
         }
         if (node.Children) {
             const TFolderList& child = *node.Children;
-            ASSERT_EQ(name.substr(0, 1), "/");
+            ASSERT_EQ(name.substr(0, 1), std::string(1, kFolderMark));
             EXPECT_EQ(child.Parent, &list);
-            EXPECT_EQ(child.Path(), list.Path() + std::string(name.substr(1)) + "/");
+            EXPECT_EQ(child.Path(), list.Path() + std::string(name.substr(1)) + kPathSeparator);
             ASSERT_GE(child.Count(), 1);
             EXPECT_EQ(child.Name(0), "..");
             EXPECT_EQ(node.Nominal, child.TotalNominal);

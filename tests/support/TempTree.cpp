@@ -26,6 +26,10 @@ TempTree::~TempTree() {
     fs::remove_all(Root_, ignored);
 }
 
+std::string TempTree::Path(const std::string& relative) const {
+    return Root_ + "/" + relative;
+}
+
 std::string TempTree::Folder(const std::string& relative) const {
     const std::string path = Path(relative);
     fs::create_directories(path);

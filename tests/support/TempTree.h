@@ -13,9 +13,10 @@ public:
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
 
-    // Full path of the tree's root, without a trailing "/".
+    // Full path of the tree's root, without a trailing separator.
     const std::string& Root() const { return Root_; }
-    std::string Path(const std::string& relative) const { return Root_ + "/" + relative; }
+    // relative names its folders with "/", on every system.
+    std::string Path(const std::string& relative) const;
 
     // Each creates the folders above it as needed and returns the full path.
     std::string Folder(const std::string& relative) const;

@@ -1,0 +1,41 @@
+// quillet-scan.exe: the arguments are taken as the system holds them (UTF-16) and handed on as
+// WTF-8, and the console is told that the output is UTF-8.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <iostream>
+
+#include "cli/ScanCommand.h"
+#include "platform/ExcludesFolder.h"
+#include "platform/Win32FolderSource.h"
+#include "platform/Win32Names.h"
+#include "platform/Win32VolumeQuery.h"
+
+namespace {
+
+// The scanned tree is left to the system at exit, as on Linux: freeing it costs more than
+// building it.
+quillet::TFolderList* ScannedTree = nullptr;
+
+std::vector<std::string> Arguments() {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; wide && i < count; ++i)
+        args.push_back(quillet::Wtf8FromWide(wide[i]));
+    LocalFree(wide);
+    return args;
+}
+
+}  // namespace
+
+int main() {
+    SetConsoleOutputCP(CP_UTF8);
+    std::ios::sync_with_stdio(false);
+    quillet::Win32FolderSource folders;
+    quillet::Win32VolumeQuery volumes;
+    ScannedTree = new quillet::TFolderList(nullptr, ".");
+    return quillet::RunScanCommand(Arguments(), std::cout, std::cerr,
+                                   {folders, volumes, quillet::ExcludesFolder(), *ScannedTree});
+}

@@ -1,0 +1,52 @@
+# The tests of the Windows build: the engine tests that need neither Linux nor a window, and
+# the Windows backend's own. They run under Wine (test-windows.sh), one process per program.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -Wno-error)
+target_compile_options(gtest_main PRIVATE -Wno-error)
+
+add_library(quillet_test_support STATIC
+    support/ExecutableImages.cpp
+    support/FakeFolderSource.cpp
+    support/Win32TempTree.cpp
+)
+target_include_directories(quillet_test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(quillet_test_support PUBLIC quillet_platform GTest::gtest)
+
+function(quillet_windows_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE quillet_test_support GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+quillet_windows_test(platform_tests
+    platform/IniFileTest.cpp
+    platform/VersionResourceTest.cpp
+    platform/Win32FolderSourceTest.cpp
+    platform/Win32PlatformTest.cpp
+)
+
+quillet_windows_test(scan_tests
+    scan/ExclusionListTest.cpp
+    scan/FolderTreeTest.cpp
+    scan/NumberTextTest.cpp
+    scan/Win32ScanTest.cpp
+)
+target_link_libraries(scan_tests PRIVATE quillet_scan)
+
+quillet_windows_test(chart_tests chart/ChartEntriesTest.cpp)
+target_link_libraries(chart_tests PRIVATE quillet_chart)
+
+quillet_windows_test(details_tests details/QXVersionInfoTest.cpp)
+target_link_libraries(details_tests PRIVATE quillet_details)
+quillet_embed_version_info(details_tests)
+target_compile_definitions(details_tests PRIVATE
+    QUILLET_PRODUCT_NAME="${QUILLET_PRODUCT_NAME}"
+    QUILLET_FILE_VERSION="${PROJECT_VERSION}.0"
+    QUILLET_RELEASE_DATE="${QUILLET_RELEASE_DATE}"
+    QUILLET_WEB_SITE="${QUILLET_WEB_SITE}")
+
+quillet_windows_test(cli_tests cli/Win32ScanCommandTest.cpp)
+target_link_libraries(cli_tests PRIVATE quillet_cli)
+add_dependencies(cli_tests quillet-scan)
