@@ -127,7 +127,7 @@ public:
                     std::this_thread::yield();
                 }
                 lock.lock();
-                if (!task.Busy) continue;
+                if (!task.Ready.empty() || !task.Busy) continue;
                 ScanWaits_ = true;
                 BatchReady_.wait(lock);
                 ScanWaits_ = false;
