@@ -30,8 +30,8 @@ constexpr rlim_t kDescriptorsWanted = 2048 + 256;
 constexpr rlim_t kDescriptorsKept = 256;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 // Listings shorter than this are not worth handing to the second thread: the read-ahead already
-// reads short folders side by side, and a shared listing keeps a table of its stats.
-constexpr std::size_t kShareFrom = 256;
+// reads shorter folders side by side, and a shared listing keeps a table of its stats.
+constexpr std::size_t kShareFrom = 4096;
 
 class LinuxFolderHandle;
 

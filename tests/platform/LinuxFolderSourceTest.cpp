@@ -55,7 +55,7 @@ TEST(LinuxFolderSource, DescribesEveryKindOfEntryWithoutFollowingLinks) {
 // Long listings are stat'ed by two threads; what comes out must not depend on it.
 TEST(LinuxFolderSource, TwoThreadsDescribeALongFolderExactlyAsOneDoes) {
     test::TempTree tree;
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 5000; ++i)
         tree.File("f" + std::to_string(i), static_cast<std::uint64_t>(i % 977));
     for (int i = 0; i < 20; ++i)
         tree.Folder("d" + std::to_string(i));
@@ -72,14 +72,14 @@ TEST(LinuxFolderSource, TwoThreadsDescribeALongFolderExactlyAsOneDoes) {
         return lines;
     };
     const auto one = describe(LinuxFolderSource::Threads::One);
-    EXPECT_EQ(one.size(), 3020u);
+    EXPECT_EQ(one.size(), 5020u);
     for (int round = 0; round < 5; ++round)
         EXPECT_EQ(describe(LinuxFolderSource::Threads::Two), one);
 }
 
 TEST(LinuxFolderSource, AListingLeftHalfReadIsTakenBackSafely) {
     test::TempTree tree;
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 5000; ++i)
         tree.File("f" + std::to_string(i), 1);
     tree.File("sub/a", 1);
     LinuxFolderSource source;

@@ -401,7 +401,7 @@ TEST(FolderScan, NeitherAMountNorTheDescriptorLimitChangesWhatIsCounted) {
     // The deepest folder's path fits the system's limit, its file's full path does not.
     const int depth = (PATH_MAX - 2 - static_cast<int>(tree.Path("deep/").size())) / 3;
     MakeChain(tree.Path("deep"), depth, "bottom-of-the-chain", 100000);
-    for (int i = 0; i < 300; ++i)  // a level long enough for two threads, below a scarce budget
+    for (int i = 0; i < 4200; ++i)  // a level long enough for two threads, below a scarce budget
         tree.File("deep/dd/dd/f" + std::to_string(i), 0);
     const auto scan = [&](LinuxFolderSource source, bool mountOnTheWay) {
         TFolderList root(nullptr, tree.Root() + "/");

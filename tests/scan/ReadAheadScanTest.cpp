@@ -85,7 +85,7 @@ bool DropFileAccessOverride() {
 
 void MakeShapes(const test::TempTree& tree) {
     // Wide: one long folder, with folders between its files.
-    for (int i = 0; i < 1500; ++i)
+    for (int i = 0; i < 4500; ++i)
         tree.File("wide/f" + std::to_string(i), static_cast<std::uint64_t>(i) * 37);
     for (int i = 0; i < 40; ++i)
         tree.File("wide/d" + std::to_string(i) + "/x", 4096);
