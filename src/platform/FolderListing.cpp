@@ -26,6 +26,7 @@ void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
     Types_.clear();
     NameBytes_ = 0;
     Folders_ = 0;
+    Shared_ = false;
     if (readBuffer.size() < kListingChunk) readBuffer.resize(kListingChunk);
     for (;;) {
         const ssize_t n = getdents64(fd, readBuffer.data(), readBuffer.size());
@@ -49,7 +50,7 @@ void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
     }
 }
 
-EntryStat FolderListing::Stat(std::size_t i) const {
+EntryStat FolderListing::StatName(std::size_t i) const {
     struct stat st;
     EntryStat result;
     if (fstatat(DirFd_, Name(i), &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0) {
@@ -63,6 +64,53 @@ EntryStat FolderListing::Stat(std::size_t i) const {
     result.Links = st.st_nlink;
     result.Inode = st.st_ino;
     return result;
+}
+
+void FolderListing::PrepareToShare() {
+    if (Stats_.size() < Count()) Stats_.resize(Count());
+    if (StatesCapacity_ < Count()) {
+        States_ = std::make_unique<std::atomic<std::uint8_t>[]>(Count());
+        StatesCapacity_ = Count();
+    }
+    for (std::size_t i = 0; i < Count(); ++i)
+        States_[i].store(kUnclaimed, std::memory_order_relaxed);
+    Back_ = Count();
+    Withdrawn_.store(false, std::memory_order_relaxed);
+    Shared_ = true;
+}
+
+const EntryStat& FolderListing::StatInOrder(std::size_t i) {
+    // Alone, one stat at a time is all it needs: a long folder keeps no table of them.
+    if (!Shared_) {
+        Latest_ = StatName(i);
+        return Latest_;
+    }
+    std::uint8_t expected = kUnclaimed;
+    if (!States_[i].compare_exchange_strong(expected, kClaimed, std::memory_order_acq_rel)) {
+        // The worker has it: wait until it is done.
+        while (expected != kDone) {
+            States_[i].wait(expected, std::memory_order_acquire);
+            expected = States_[i].load(std::memory_order_acquire);
+        }
+        return Stats_[i];
+    }
+    Stats_[i] = StatName(i);
+    return Stats_[i];
+}
+
+bool FolderListing::StatFromBack() {
+    if (Back_ == 0 || Withdrawn_.load(std::memory_order_acquire)) return false;
+    const std::size_t i = Back_ - 1;
+    std::uint8_t expected = kUnclaimed;
+    if (!States_[i].compare_exchange_strong(expected, kClaimed, std::memory_order_acq_rel)) {
+        Back_ = 0;  // the scan's thread got here first: all before it is its own
+        return false;
+    }
+    Stats_[i] = StatName(i);
+    States_[i].store(kDone, std::memory_order_release);
+    States_[i].notify_one();
+    Back_ = i;
+    return true;
 }
 
 }  // namespace quillet

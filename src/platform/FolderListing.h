@@ -1,9 +1,16 @@
 // The names of one folder, read at once with getdents64, and the stat of each name.
+//
+// Two threads may stat the names of one listing: the scan's thread walks it from the front,
+// a StatAhead worker from the back, and they meet wherever they meet. Each name is claimed by
+// exactly one of them (an atomic state per name), so every name is stat'ed once. The scan's
+// thread owns the listing; the worker only touches a listing between Share and Withdraw.
 #pragma once
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,13 +41,31 @@ public:
     const char* Name(std::size_t i) const { return Names_.data() + Offsets_[i]; }
     unsigned char Type(std::size_t i) const { return Types_[i]; }
 
-    // The stat of name i, relative to the open folder.
-    EntryStat Stat(std::size_t i) const;
+    // From the scan's thread, in order: the stat of name i, done here or waited for.
+    const EntryStat& StatInOrder(std::size_t i);
+
+    // Lets a worker take names from the back; call before handing the listing over.
+    void PrepareToShare();
+    // From the worker: stats the last unclaimed name. False when none is left or the listing
+    // has been withdrawn.
+    bool StatFromBack();
+    // From the scan's thread, before it takes the listing back.
+    void Withdraw() { Withdrawn_.store(true, std::memory_order_release); }
 
 private:
+    enum State : std::uint8_t { kUnclaimed, kClaimed, kDone };
+    EntryStat StatName(std::size_t i) const;
+
     std::string Names_;  // each name followed by its NUL
     std::vector<std::uint32_t> Offsets_;
     std::vector<unsigned char> Types_;
+    std::vector<EntryStat> Stats_;  // by name, while shared
+    EntryStat Latest_;              // the last one, while not shared
+    std::unique_ptr<std::atomic<std::uint8_t>[]> States_;
+    std::size_t StatesCapacity_ = 0;
+    bool Shared_ = false;
+    std::atomic<bool> Withdrawn_{false};
+    std::size_t Back_ = 0;  // the worker's next name is Back_ - 1
     std::size_t NameBytes_ = 0;
     std::size_t Folders_ = 0;
     int DirFd_ = -1;

@@ -17,6 +17,7 @@
 #include "platform/FileAttributes.h"
 #include "platform/FolderListing.h"
 #include "platform/LinuxVolumeQuery.h"
+#include "platform/StatAhead.h"
 
 namespace quillet {
 namespace {
@@ -28,6 +29,9 @@ namespace {
 constexpr rlim_t kDescriptorsWanted = 2048 + 256;
 constexpr rlim_t kDescriptorsKept = 256;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// Listings shorter than this are not worth handing to the second thread: the read-ahead already
+// reads shorter folders side by side, and a shared listing keeps a table of its stats.
+constexpr std::size_t kShareFrom = 4096;
 
 class LinuxFolderHandle;
 
@@ -41,10 +45,12 @@ struct ScanVolume {
     std::uint64_t ClusterSize = 1;
     bool ReportsAllocation = false;   // st_blocks is faithful: holes can be told from data
     bool CompressesInBlocks = false;  // allocation in st_blocks shrinks with compression
+    bool ShareStats = true;
     int OpenFolders = 0;
     int MaxOpenFolders = 0;
     std::vector<std::vector<char>> SpareBuffers;  // getdents64 reads into one per thread
     std::vector<std::unique_ptr<FolderListing>> SpareListings;  // by depth, kept for reuse
+    std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
 
     std::unique_ptr<FolderListing> TakeListing(std::size_t depth) {
         std::lock_guard lock(Lock);
@@ -91,9 +97,16 @@ public:
         std::vector<char> buffer = Volume_->TakeBuffer();
         Listing_->Read(fd, buffer);
         Volume_->ReturnBuffer(std::move(buffer));
+        if (Volume_->ShareStats && Listing_->Count() >= kShareFrom) {
+            std::lock_guard lock(Volume_->Lock);
+            if (!Volume_->Worker) Volume_->Worker = std::make_unique<StatAhead>();
+            Volume_->Worker->Share(*Listing_);
+            Shared_ = true;
+        }
     }
 
     ~LinuxFolderHandle() override {
+        if (Shared_) Volume_->Worker->Withdraw(*Listing_);
         std::unique_lock lock(Volume_->Lock);
         if (Fd_ >= 0) {
             if (Parent_ && Parent_->Fd_ < 0) Parent_->ReopenFrom(Fd_);
@@ -117,7 +130,7 @@ public:
         if (!HasDescriptor()) return false;
         while (Index_ < Listing_->Count()) {
             const std::size_t i = Index_++;
-            if (Describe(i, Listing_->Stat(i), entry)) return true;
+            if (Describe(i, Listing_->StatInOrder(i), entry)) return true;
         }
         return false;
     }
@@ -155,6 +168,10 @@ private:
     // when the scan comes back opens it again. Called under the volume's lock, as are the
     // two below.
     void Release() {
+        if (Shared_) {
+            Volume_->Worker->Withdraw(*Listing_);
+            Shared_ = false;
+        }
         close(Fd_);
         Fd_ = -1;
         --Volume_->OpenFolders;
@@ -263,6 +280,7 @@ private:
     LinuxFolderHandle* Parent_;                 // null at the root or once the parent is closed
     std::vector<LinuxFolderHandle*> Children_;  // the open handles this one opened
     std::size_t Index_ = 0;
+    bool Shared_ = false;
     std::atomic<int>
         Fd_;  // -1 while given up for a level below, or when it could not be opened again
     const char* LastName_ = nullptr;
@@ -294,6 +312,7 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
     }
 
     auto volume = std::make_shared<ScanVolume>();
+    volume->ShareStats = ShareStats_;
     volume->MaxOpenFolders = std::max(1, OpenHandleBudget());
     volume->Device = st.st_dev;
     struct statvfs vfs;

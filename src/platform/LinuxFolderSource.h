@@ -12,16 +12,21 @@
 
 namespace quillet {
 
+// The names of a long folder are stat'ed by two threads at once, the caller's and a helper
+// that the scan starts; the entries still come out in listing order, on the caller's thread.
 class LinuxFolderSource final : public FolderSource {
 public:
+    enum class Threads { Two, One };
     // maxOpenFolders: descriptors a scan may hold, one per open level; 0 for as many as the
     // system grants. Deeper levels share what is left, so the result is the same.
-    explicit LinuxFolderSource(int maxOpenFolders = 0) : MaxOpenFolders_(maxOpenFolders) {}
+    explicit LinuxFolderSource(Threads threads = Threads::Two, int maxOpenFolders = 0)
+        : ShareStats_(threads == Threads::Two), MaxOpenFolders_(maxOpenFolders) {}
 
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
     int OpenHandleBudget() override;
 
 private:
+    bool ShareStats_;
     int MaxOpenFolders_;
 };
 

@@ -52,6 +52,45 @@ TEST(LinuxFolderSource, DescribesEveryKindOfEntryWithoutFollowingLinks) {
     EXPECT_EQ(entries["pipe"].Attributes & kAttributeSystem, kAttributeSystem);
 }
 
+// Long listings are stat'ed by two threads; what comes out must not depend on it.
+TEST(LinuxFolderSource, TwoThreadsDescribeALongFolderExactlyAsOneDoes) {
+    test::TempTree tree;
+    for (int i = 0; i < 5000; ++i)
+        tree.File("f" + std::to_string(i), static_cast<std::uint64_t>(i % 977));
+    for (int i = 0; i < 20; ++i)
+        tree.Folder("d" + std::to_string(i));
+    const auto describe = [&](LinuxFolderSource::Threads threads) {
+        LinuxFolderSource source(threads);
+        auto root = source.OpenRoot(tree.Root() + "/");
+        std::vector<std::string> lines;
+        FolderEntry entry;
+        while (root->Next(entry)) {
+            lines.push_back(std::string(entry.Name) + " " + std::to_string(entry.Size) + " " +
+                            std::to_string(entry.IsFolder) + " " +
+                            std::to_string(entry.Attributes));
+        }
+        return lines;
+    };
+    const auto one = describe(LinuxFolderSource::Threads::One);
+    EXPECT_EQ(one.size(), 5020u);
+    for (int round = 0; round < 5; ++round)
+        EXPECT_EQ(describe(LinuxFolderSource::Threads::Two), one);
+}
+
+TEST(LinuxFolderSource, AListingLeftHalfReadIsTakenBackSafely) {
+    test::TempTree tree;
+    for (int i = 0; i < 5000; ++i)
+        tree.File("f" + std::to_string(i), 1);
+    tree.File("sub/a", 1);
+    LinuxFolderSource source;
+    for (int round = 0; round < 20; ++round) {
+        auto root = source.OpenRoot(tree.Root() + "/");
+        FolderEntry entry;
+        for (int i = 0; i < round * 50 && root->Next(entry); ++i) {
+        }
+    }
+}
+
 TEST(LinuxFolderSource, AFolderThatIsAMountPointIsNotEntered) {
     struct statfs fs;
     if (statfs("/proc", &fs) != 0 || fs.f_type != 0x9fa0) GTEST_SKIP() << "no /proc mounted";
@@ -128,17 +167,20 @@ TEST(LinuxFolderSource, DeepFoldersAreReadWithoutRunningOutOfDescriptors) {
     test::TempTree tree;
     MakeChain(tree.Root(), "d", 600, 10);
     int firstFiles = -1;  // the walk leaves each level at its folder: the same files every time
-    for (int descriptors : {50, 0}) {
-        // With 50 descriptors, the levels past 50 give theirs up while the walk is below.
-        bool foundBottom = false;
-        int files = 0;
-        EXPECT_EQ(
-            OpenableDepth(tree.Root(), "d", foundBottom, LinuxFolderSource(descriptors), &files),
-            600);
-        EXPECT_TRUE(foundBottom);
-        EXPECT_GT(files, 600);
-        if (firstFiles < 0) firstFiles = files;
-        EXPECT_EQ(files, firstFiles);
+    for (LinuxFolderSource::Threads threads :
+         {LinuxFolderSource::Threads::One, LinuxFolderSource::Threads::Two}) {
+        for (int descriptors : {50, 0}) {
+            // With 50 descriptors, the levels past 50 give theirs up while the walk is below.
+            bool foundBottom = false;
+            int files = 0;
+            EXPECT_EQ(OpenableDepth(tree.Root(), "d", foundBottom,
+                                    LinuxFolderSource(threads, descriptors), &files),
+                      600);
+            EXPECT_TRUE(foundBottom);
+            EXPECT_GT(files, 600);
+            if (firstFiles < 0) firstFiles = files;
+            EXPECT_EQ(files, firstFiles);
+        }
     }
 }
 

@@ -401,7 +401,7 @@ TEST(FolderScan, NeitherAMountNorTheDescriptorLimitChangesWhatIsCounted) {
     // The deepest folder's path fits the system's limit, its file's full path does not.
     const int depth = (PATH_MAX - 2 - static_cast<int>(tree.Path("deep/").size())) / 3;
     MakeChain(tree.Path("deep"), depth, "bottom-of-the-chain", 100000);
-    for (int i = 0; i < 10; ++i)  // a level with files, below a scarce budget
+    for (int i = 0; i < 4200; ++i)  // a level long enough for two threads, below a scarce budget
         tree.File("deep/dd/dd/f" + std::to_string(i), 0);
     const auto scan = [&](LinuxFolderSource source, bool mountOnTheWay) {
         TFolderList root(nullptr, tree.Root() + "/");
@@ -422,16 +422,17 @@ TEST(FolderScan, NeitherAMountNorTheDescriptorLimitChangesWhatIsCounted) {
         return std::make_pair(root.TotalNominal, mounted);
     };
 
+    using Threads = LinuxFolderSource::Threads;
     EXPECT_EQ(scan(LinuxFolderSource(), false).first, 100010);
-    EXPECT_EQ(scan(LinuxFolderSource(1), false).first, 100010);
-    EXPECT_EQ(scan(LinuxFolderSource(3), false).first, 100010);
+    EXPECT_EQ(scan(LinuxFolderSource(Threads::One, 1), false).first, 100010);
+    EXPECT_EQ(scan(LinuxFolderSource(Threads::Two, 3), false).first, 100010);
     // Fewer descriptors than the scan was told it may hold.
     struct rlimit saved;
     ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
     struct rlimit scarce = saved;
     scarce.rlim_cur = 40;
     ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &scarce), 0);
-    const double underTheLimit = scan(LinuxFolderSource(100000), false).first;
+    const double underTheLimit = scan(LinuxFolderSource(Threads::Two, 100000), false).first;
     ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
     EXPECT_EQ(underTheLimit, 100010);
 

@@ -21,6 +21,8 @@
 namespace quillet {
 namespace {
 
+using Threads = LinuxFolderSource::Threads;
+
 void ExpectSameTree(const TFolderList& expected, const TFolderList& actual) {
     ASSERT_EQ(expected.Count(), actual.Count()) << expected.Path();
     EXPECT_EQ(expected.TotalNominal, actual.TotalNominal) << expected.Path();
@@ -51,8 +53,8 @@ std::unique_ptr<TFolderList> Scan(FolderSource& source, const std::string& root,
 }
 
 std::unique_ptr<FolderSource> ReadAhead(ReadAheadLimits limits, int descriptors = 0) {
-    return std::make_unique<ReadAheadSource>(std::make_unique<LinuxFolderSource>(descriptors),
-                                             limits);
+    return std::make_unique<ReadAheadSource>(
+        std::make_unique<LinuxFolderSource>(Threads::Two, descriptors), limits);
 }
 
 // Tight limits stop and restart the workers at every batch; loose ones let them run far
@@ -60,14 +62,14 @@ std::unique_ptr<FolderSource> ReadAhead(ReadAheadLimits limits, int descriptors 
 // on several threads. Each is paired with the one-thread source it must agree with.
 std::vector<std::pair<std::unique_ptr<FolderSource>, LinuxFolderSource>> ReadAheadSources() {
     std::vector<std::pair<std::unique_ptr<FolderSource>, LinuxFolderSource>> sources;
-    const LinuxFolderSource oneThread;
+    const LinuxFolderSource oneThread(Threads::One);
     sources.emplace_back(ReadAhead({}), oneThread);
     sources.emplace_back(ReadAhead({.Workers = 3, .BufferedBytes = 1, .OpenHandles = 2}),
                          oneThread);
     sources.emplace_back(ReadAhead({.Workers = 12, .BufferedBytes = 1u << 30, .OpenHandles = 400}),
                          oneThread);
     sources.emplace_back(ReadAhead({.Workers = 4, .BufferedBytes = 1u << 20, .OpenHandles = 8}, 40),
-                         LinuxFolderSource(40));
+                         LinuxFolderSource(Threads::One, 40));
     return sources;
 }
 
@@ -83,7 +85,7 @@ bool DropFileAccessOverride() {
 
 void MakeShapes(const test::TempTree& tree) {
     // Wide: one long folder, with folders between its files.
-    for (int i = 0; i < 1500; ++i)
+    for (int i = 0; i < 4500; ++i)
         tree.File("wide/f" + std::to_string(i), static_cast<std::uint64_t>(i) * 37);
     for (int i = 0; i < 40; ++i)
         tree.File("wide/d" + std::to_string(i) + "/x", 4096);
@@ -139,7 +141,7 @@ TEST(ReadAheadScan, GivesEveryShapeOfTreeEntryByEntryAsOneThreadDoes) {
 TEST(ReadAheadScan, AScarceDescriptorLimitChangesNothing) {
     test::TempTree tree;
     MakeShapes(tree);
-    LinuxFolderSource oneThread;
+    LinuxFolderSource oneThread(Threads::One);
     const auto expected = Scan(oneThread, tree.Root() + "/");
     const auto scanWithin = [&](rlim_t limit) {
         const struct rlimit scarce = {limit, limit};
@@ -156,7 +158,7 @@ TEST(ReadAheadScan, AScarceDescriptorLimitChangesNothing) {
 TEST(ReadAheadScan, ACancelAtAnyFolderLeavesTheTreeOneThreadLeaves) {
     test::TempTree tree;
     MakeShapes(tree);
-    LinuxFolderSource oneThread;
+    LinuxFolderSource oneThread(Threads::One);
     const int folders = Scan(oneThread, tree.Root() + "/")->FolderCount;
     auto sources = ReadAheadSources();
     std::mt19937 random(20261208);
