@@ -5,6 +5,17 @@ set(QUILLET_PRODUCT_NAME "Quillet - where the space on a disk goes")
 set(QUILLET_COPYRIGHT "Copyright © 2026 Corvane")
 set(QUILLET_WEB_SITE "quillet.corvane.example" CACHE STRING "Web address shown in the about box")
 
+# quillet_test_version_info(TARGET): the same for a test program, which is also told, as
+# compile definitions, what it must read back.
+function(quillet_test_version_info target)
+    quillet_embed_version_info(${target})
+    target_compile_definitions(${target} PRIVATE
+        QUILLET_PRODUCT_NAME="${QUILLET_PRODUCT_NAME}"
+        QUILLET_FILE_VERSION="${PROJECT_VERSION}.0"
+        QUILLET_RELEASE_DATE="${QUILLET_RELEASE_DATE}"
+        QUILLET_WEB_SITE="${QUILLET_WEB_SITE}")
+endfunction()
+
 # On Windows the same data are an ordinary VERSIONINFO resource, which windres compiles.
 if(WIN32)
     function(quillet_embed_version_info target)

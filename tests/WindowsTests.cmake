@@ -40,12 +40,7 @@ target_link_libraries(chart_tests PRIVATE quillet_chart)
 
 quillet_windows_test(details_tests details/QXVersionInfoTest.cpp)
 target_link_libraries(details_tests PRIVATE quillet_details)
-quillet_embed_version_info(details_tests)
-target_compile_definitions(details_tests PRIVATE
-    QUILLET_PRODUCT_NAME="${QUILLET_PRODUCT_NAME}"
-    QUILLET_FILE_VERSION="${PROJECT_VERSION}.0"
-    QUILLET_RELEASE_DATE="${QUILLET_RELEASE_DATE}"
-    QUILLET_WEB_SITE="${QUILLET_WEB_SITE}")
+quillet_test_version_info(details_tests)
 
 quillet_windows_test(cli_tests cli/Win32ScanCommandTest.cpp)
 target_link_libraries(cli_tests PRIVATE quillet_cli)
