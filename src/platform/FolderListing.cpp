@@ -19,7 +19,7 @@ bool IsDotOrDotDot(const char* name) {
 
 }  // namespace
 
-void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
+void FolderListing::Read(int fd) {
     DirFd_ = fd;
     Names_.clear();
     Offsets_.clear();
@@ -27,9 +27,10 @@ void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
     NameBytes_ = 0;
     Folders_ = 0;
     Shared_ = false;
-    if (readBuffer.size() < kListingChunk) readBuffer.resize(kListingChunk);
+    // A chunk at a time, on the reading thread's stack: no buffer to share or to grow.
+    alignas(dirent64) char chunk[kListingChunk];
     for (;;) {
-        const ssize_t n = getdents64(fd, readBuffer.data(), readBuffer.size());
+        const ssize_t n = getdents64(fd, chunk, sizeof chunk);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -37,7 +38,7 @@ void FolderListing::Read(int fd, std::vector<char>& readBuffer) {
         }
         // Keep only the names: the records carry padding and fields nobody reads.
         for (std::size_t at = 0; at < static_cast<std::size_t>(n);) {
-            const auto* record = reinterpret_cast<const dirent64*>(readBuffer.data() + at);
+            const auto* record = reinterpret_cast<const dirent64*>(chunk + at);
             at += record->d_reclen;
             if (IsDotOrDotDot(record->d_name)) continue;
             const std::size_t length = std::strlen(record->d_name);

@@ -28,10 +28,9 @@ struct EntryStat {
 
 class FolderListing {
 public:
-    // Reads every name of the open folder fd ("." and ".." left out), a chunk at a time
-    // through readBuffer, which the caller keeps from folder to folder. The names are stat'ed
-    // relative to fd.
-    void Read(int fd, std::vector<char>& readBuffer);
+    // Reads every name of the open folder fd ("." and ".." left out), a chunk at a time. The
+    // names are stat'ed relative to fd.
+    void Read(int fd);
     // The folder was closed and opened again as fd: names are stat'ed relative to it now.
     void Reattach(int fd) { DirFd_ = fd; }
 

@@ -37,8 +37,8 @@ class LinuxFolderHandle;
 
 // What all folders of one scan share; every open handle of the scan holds it. Handles of one
 // scan may be used on different threads (a read-ahead opens folders ahead of the scan): the
-// descriptor count, the links between open folders, the spare listings and read buffers are
-// kept under Lock.
+// descriptor count, the links between open folders and the spare listings are kept under
+// Lock.
 struct ScanVolume {
     std::mutex Lock;
     dev_t Device = 0;
@@ -48,7 +48,6 @@ struct ScanVolume {
     bool ShareStats = true;
     int OpenFolders = 0;
     int MaxOpenFolders = 0;
-    std::vector<std::vector<char>> SpareBuffers;  // getdents64 reads into one per thread
     std::vector<std::unique_ptr<FolderListing>> SpareListings;  // by depth, kept for reuse
     std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
 
@@ -63,17 +62,6 @@ struct ScanVolume {
         std::lock_guard lock(Lock);
         if (depth >= SpareListings.size()) SpareListings.resize(depth + 1);
         SpareListings[depth] = std::move(listing);
-    }
-    std::vector<char> TakeBuffer() {
-        std::lock_guard lock(Lock);
-        if (SpareBuffers.empty()) return {};
-        std::vector<char> buffer = std::move(SpareBuffers.back());
-        SpareBuffers.pop_back();
-        return buffer;
-    }
-    void ReturnBuffer(std::vector<char> buffer) {
-        std::lock_guard lock(Lock);
-        SpareBuffers.push_back(std::move(buffer));
     }
 };
 
@@ -94,9 +82,7 @@ public:
             ++Volume_->OpenFolders;
             if (parent) parent->Children_.push_back(this);
         }
-        std::vector<char> buffer = Volume_->TakeBuffer();
-        Listing_->Read(fd, buffer);
-        Volume_->ReturnBuffer(std::move(buffer));
+        Listing_->Read(fd);
         if (Volume_->ShareStats && Listing_->Count() >= kShareFrom) {
             std::lock_guard lock(Volume_->Lock);
             if (!Volume_->Worker) Volume_->Worker = std::make_unique<StatAhead>();

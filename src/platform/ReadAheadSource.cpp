@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/PathSeparator.h"
+
 namespace quillet {
 namespace {
 
@@ -49,6 +51,17 @@ struct Task : std::enable_shared_from_this<Task> {
     bool Dropped = false;   // the scan will never take it
     bool Queued = false;    // in the agenda, at Place
     std::list<Task*>::iterator Place;
+
+    // Takes the folder the inner source opened (null when it could not) and its hints.
+    void Adopt(std::unique_ptr<FolderHandle> inner) {
+        Inner = std::move(inner);
+        Opened = Inner != nullptr;
+        Finished = !Opened;
+        if (!Opened) return;
+        CountHint = Inner->EntryCountHint();
+        NameBytesHint = Inner->NameBytesHint();
+        FolderCountHint = Inner->FolderCountHint();
+    }
 };
 
 // What a lock holder gave up, freed once the lock is released: closing a folder is a system
@@ -86,11 +99,7 @@ public:
     std::shared_ptr<Task> Start(std::unique_ptr<FolderHandle> root, const std::string& path) {
         auto task = std::make_shared<Task>();
         task->Path = path;
-        task->Opened = true;
-        task->CountHint = root->EntryCountHint();
-        task->NameBytesHint = root->NameBytesHint();
-        task->FolderCountHint = root->FolderCountHint();
-        task->Inner = std::move(root);
+        task->Adopt(std::move(root));
         {
             std::lock_guard lock(Mutex_);
             ++OpenInner_;
@@ -170,15 +179,8 @@ private:
             if (entry.IsFolder && !IsDotOrDotDot(entry.Name)) {
                 auto child = std::make_shared<Task>();
                 child->Path.reserve(task.Path.size() + entry.Name.size() + 1);
-                child->Path.append(task.Path).append(entry.Name).push_back('/');
-                child->Inner = task.Inner->OpenChild(child->Path);
-                child->Opened = child->Inner != nullptr;
-                child->Finished = !child->Opened;
-                if (child->Opened) {
-                    child->CountHint = child->Inner->EntryCountHint();
-                    child->NameBytesHint = child->Inner->NameBytesHint();
-                    child->FolderCountHint = child->Inner->FolderCountHint();
-                }
+                child->Path.append(task.Path).append(entry.Name).push_back(kPathSeparator);
+                child->Adopt(task.Inner->OpenChild(child->Path));
                 item.Child = std::move(child);
                 break;
             }

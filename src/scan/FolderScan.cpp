@@ -65,8 +65,8 @@ private:
             handle = parent->OpenChild(list.Path_);
         }
         if (handle) {
-            // Folder names get a leading "/" each; and room for the back entry, so that the
-            // list is allocated once.
+            // Folder names get the folder mark in front; and room for the back entry, so that
+            // the list is allocated once.
             list.Reserve(handle->EntryCountHint() + 1,
                          handle->NameBytesHint() + handle->FolderCountHint() + 2);
         }
