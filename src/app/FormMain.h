@@ -54,12 +54,15 @@ public:
 
     // Scan state.
     std::string ScanPath;  // where the next scan starts; ends in "/" once a scan ran
-    TFolderList RootList{nullptr, "."};
+    TFolderList RootList{"."};
     TFolderList* ShownList = nullptr;  // null while nothing is shown, or while a scan runs
     double FreeSpace = 0;
     bool Scanning = false;
     bool CancelRequested = false;
     std::string ProgressText;
+    // Set by the progress timer: the scan takes the next folder's path into ProgressText, so
+    // that a deep tree's long paths are copied a few times a second, not once per folder.
+    bool ProgressWanted_ = true;
     // An exported scan shown instead of a disk; empty for a disk scan. Its files are
     // elsewhere, so nothing acts on them: no action, refresh or repeated scan.
     std::string ScanFile;

@@ -66,7 +66,12 @@ void TMainForm::StartScan() {
                 ? TSizeIndicator{}
                 : SizeAccountingIndicator(volume, options.CompressedSwitch, options.SparseSwitch));
         options.CancelRequested = &CancelRequested;
-        options.Progress = [this](const std::string& text) { ProgressText = text; };
+        ProgressWanted_ = true;
+        options.Progress = [this](const std::string& path) {
+            if (!ProgressWanted_) return;
+            ProgressText = "Scanning " + path + "...";
+            ProgressWanted_ = false;
+        };
         options.ProcessMessages = [] { QApplication::processEvents(); };
         if (fromFile) {
             ReadScanFile(options);
@@ -152,6 +157,7 @@ void TMainForm::Timer1Timer() {
 
 void TMainForm::Timer2Timer() {
     UpdateStatusCounts(RootList, ProgressText);
+    ProgressWanted_ = true;
 }
 
 void TMainForm::TimerRepeatScanTimer() {

@@ -35,7 +35,7 @@ int main() {
     std::ios::sync_with_stdio(false);
     quillet::Win32FolderSource folders;
     quillet::Win32VolumeQuery volumes;
-    ScannedTree = new quillet::TFolderList(nullptr, ".");
+    ScannedTree = new quillet::TFolderList(".");
     return quillet::RunScanCommand(Arguments(), std::cout, std::cerr,
                                    {folders, volumes, quillet::ExcludesFolder(), *ScannedTree});
 }

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     quillet::ReadAheadSource folders(std::make_unique<quillet::LinuxFolderSource>());
     quillet::LinuxVolumeQuery volumes;
-    ScannedTree = new quillet::TFolderList(nullptr, ".");
+    ScannedTree = new quillet::TFolderList(".");
     const std::vector<std::string> args(argv + 1, argv + argc);
     return quillet::RunScanCommand(args, std::cout, std::cerr,
                                    {folders, volumes, quillet::ExcludesFolder(), *ScannedTree});

@@ -43,7 +43,7 @@ public:
 
     // Opens the sub-folder that Next() reported last; childPath is its full path ending in
     // the separator (PathSeparator.h). Null when it cannot be enumerated: unreadable, gone, on
-    // another file system, or a path the system would refuse as too long.
+    // another file system, or (on a system that opens folders by path) a path it refuses.
     virtual std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) = 0;
 };
 
@@ -59,6 +59,11 @@ public:
     // its resources up (descriptors, on Linux) and take them back later; 0 for no such
     // limit. A read-ahead keeps well within it.
     virtual int OpenHandleBudget() { return 0; }
+
+    // False when OpenChild opens a sub-folder from its parent's handle alone and ignores the
+    // path: a read-ahead then keeps no paths, which in a deep tree would take depth times
+    // path length.
+    virtual bool NeedsChildPaths() const { return true; }
 };
 
 }  // namespace quillet

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <climits>
 #include <mutex>
 #include <vector>
 
@@ -22,8 +21,9 @@
 namespace quillet {
 namespace {
 
-// Each open level of a scan holds a descriptor while the scan is in it or below it. Paths end
-// near 2048 levels; this many are asked of the system, and the program keeps some for itself.
+// Each open level of a scan holds a descriptor while the scan is in it or below it. Few trees
+// go deeper than the 2048 levels a PATH_MAX path can hold; this many are asked of the system,
+// and the program keeps some for itself.
 // Past the budget a level gives its descriptor up while the scan is below it, and opens its
 // folder again through ".." of its child when the scan comes back up.
 constexpr rlim_t kDescriptorsWanted = 2048 + 256;
@@ -121,8 +121,8 @@ public:
         return false;
     }
 
-    std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
-        if (!LastEnterable_ || childPath.size() >= PATH_MAX) return nullptr;
+    std::unique_ptr<FolderHandle> OpenChild(const std::string&) override {
+        if (!LastEnterable_) return nullptr;
         std::lock_guard use(InUse_);
         if (!HasDescriptor()) return nullptr;
         int fd = openat(Fd_, LastName_, kFolderFlags);

@@ -24,6 +24,8 @@ public:
 
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
     int OpenHandleBudget() override;
+    // Sub-folders are opened relative to their parent's descriptor, whatever their path's length.
+    bool NeedsChildPaths() const override { return false; }
 
 private:
     bool ShareStats_;

@@ -39,7 +39,7 @@ struct Batch {
 
 // One folder: read by one thread at a time (Busy), handed to the scan batch by batch.
 struct Task : std::enable_shared_from_this<Task> {
-    std::string Path;
+    std::string Path;                     // empty when the inner source needs no paths
     std::unique_ptr<FolderHandle> Inner;  // until the folder is read to its end
     bool Opened = false;                  // false when the inner source could not open it
     std::size_t CountHint = 0;
@@ -178,8 +178,10 @@ private:
             batch.Names.append(entry.Name);
             if (entry.IsFolder && !IsDotOrDotDot(entry.Name)) {
                 auto child = std::make_shared<Task>();
-                child->Path.reserve(task.Path.size() + entry.Name.size() + 1);
-                child->Path.append(task.Path).append(entry.Name).push_back(kPathSeparator);
+                if (!task.Path.empty()) {
+                    child->Path.reserve(task.Path.size() + entry.Name.size() + 1);
+                    child->Path.append(task.Path).append(entry.Name).push_back(kPathSeparator);
+                }
                 child->Adopt(task.Inner->OpenChild(child->Path));
                 item.Child = std::move(child);
                 break;
@@ -384,7 +386,8 @@ std::unique_ptr<FolderHandle> ReadAheadSource::OpenRoot(const std::string& path)
     std::unique_ptr<FolderHandle> root = Inner_->OpenRoot(path);
     if (!root || limits.Workers == 0) return root;
     auto engine = std::make_shared<ReadAheadEngine>(limits);
-    std::shared_ptr<Task> task = engine->Start(std::move(root), path);
+    std::shared_ptr<Task> task =
+        engine->Start(std::move(root), Inner_->NeedsChildPaths() ? path : std::string());
     return std::make_unique<ReadAheadHandle>(std::move(engine), std::move(task));
 }
 

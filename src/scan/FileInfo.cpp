@@ -22,8 +22,10 @@ TFolderList* ParentList(const TFolderData* node) {
     return node && node->OwnerList ? node->OwnerList->Parent : nullptr;
 }
 
-TFolderList::TFolderList(TFolderList* parent, std::string path)
-    : Parent(parent), Path_(std::move(path)), PathLength16_(Utf16Length(Path_)) {}
+TFolderList::TFolderList(std::string path)
+    : Parent(nullptr), Path_(std::move(path)), PathLength16_(Utf16Length(Path_)) {}
+
+TFolderList::TFolderList(TFolderList* parent) : Parent(parent) {}
 
 TFolderList::~TFolderList() {
     Clear();
@@ -64,13 +66,19 @@ void TFolderList::AddBackEntry() {
     Append({}, "..", TFolderData(0, 0, this, nullptr));
 }
 
-void TFolderList::AddFolder(std::unique_ptr<TFolderList> child) {
+TFolderList& TFolderList::BeginFolder(std::string_view name) {
+    auto child = std::make_unique<TFolderList>(this);
     TFolderList& k = *child;
-    // The child's Path is this Path + name + separator.
-    const std::string_view name =
-        std::string_view(k.Path_).substr(Path_.size(), k.Path_.size() - Path_.size() - 1);
-    Append(std::string_view(&kFolderMark, 1), name,
-           TFolderData(k.TotalNominal, k.TotalAllocated, this, std::move(child)));
+    k.IndexInParent_ = static_cast<std::uint32_t>(Nodes_.size());
+    k.PathLength16_ = PathLength16_ + Utf16Length(name) + 1;
+    Append(std::string_view(&kFolderMark, 1), name, TFolderData(0, 0, this, std::move(child)));
+    return k;
+}
+
+void TFolderList::EndFolder(const TFolderList& k) {
+    TFolderData& node = Node(static_cast<int>(k.IndexInParent_));
+    node.Nominal = k.TotalNominal;
+    node.Allocated = k.TotalAllocated;
     TotalNominal += k.TotalNominal;
     TotalAllocated += k.TotalAllocated;
     TotalSlack += k.TotalSlack;
@@ -95,9 +103,29 @@ void TFolderList::NoteLongestFile(int index) {
     }
 }
 
+std::string TFolderList::Path() const {
+    std::vector<const TFolderList*> lists;  // this list and those above it, up to the root
+    std::size_t length = 0;
+    const TFolderList* list = this;
+    for (; list->Parent && list->IndexInParent_ != kNotInParent; list = list->Parent) {
+        lists.push_back(list);
+        length += list->Parent->Name(static_cast<int>(list->IndexInParent_)).size();
+    }
+    std::string path;
+    path.reserve(list->Path_.size() + length);
+    path = list->Path_;
+    for (auto it = lists.rbegin(); it != lists.rend(); ++it) {
+        const TFolderList& k = **it;
+        // The name in the parent carries the folder mark in front; the path ends in a separator.
+        path.append(k.Parent->Name(static_cast<int>(k.IndexInParent_)).substr(1));
+        path.push_back(kPathSeparator);
+    }
+    return path;
+}
+
 std::string TFolderList::LongestPath() const {
     if (!LongestList_) return {};
-    return LongestList_->Path_ + std::string(LongestList_->Name(static_cast<int>(LongestIndex_)));
+    return LongestList_->Path() + std::string(LongestList_->Name(static_cast<int>(LongestIndex_)));
 }
 
 void TFolderList::ResetTotals() {

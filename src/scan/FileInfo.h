@@ -7,6 +7,9 @@
 // list frees the whole tree. OwnerList and Parent are back references, never owned.
 // Nodes live in their list's array: a pointer to a node stays valid until the list is cleared
 // or grows, and lists only grow while a scan fills them.
+// Only a tree's root list stores its path; every other list's path follows from its parent's
+// and its name there, so that a tree's memory grows with its names, not with its depth times
+// the length of its paths.
 //
 // Threading: built and read on one thread. The scan pumps the caller's messages once per
 // folder, so the caller's handlers may run mid-scan; they must leave the tree alone.
@@ -52,10 +55,12 @@ public:
 TFolderList* ParentList(const TFolderData* node);
 
 struct TScanOptions {
-    const bool* CancelRequested = nullptr;             // read after every entry, never written
-    std::int32_t ClusterSize = 1;                      // at least 1
-    std::string_view ExclusionText;                    // applies to the scan root's folders only
-    std::function<void(const std::string&)> Progress;  // "Scanning <path>...", once per folder
+    const bool* CancelRequested = nullptr;  // read after every entry, never written
+    std::int32_t ClusterSize = 1;           // at least 1
+    std::string_view ExclusionText;         // applies to the scan root's folders only
+    // Told each folder's path as the scan enters it. The path is the scan's own: it is only
+    // valid during the call, and taking a copy each time costs depth times path length.
+    std::function<void(const std::string&)> Progress;
     std::function<void()> ProcessMessages;  // lets the caller's events run, once per folder
     bool SparseSwitch = false;              // sparse files count at their on-disk size
     bool CompressedSwitch = false;          // compressed files count at their on-disk size
@@ -67,7 +72,10 @@ struct TScanOptions {
 
 class TFolderList {
 public:
-    TFolderList(TFolderList* parent, std::string path);
+    // The root of a tree: path is the scanned folder's full path, ending in the separator.
+    explicit TFolderList(std::string path);
+    // A sub-folder's list, not yet in its parent: it has no path until the parent holds it.
+    explicit TFolderList(TFolderList* parent);
     ~TFolderList();
     TFolderList(const TFolderList&) = delete;
     TFolderList& operator=(const TFolderList&) = delete;
@@ -91,7 +99,8 @@ public:
     // Fills this list from the folder at Path() and, recursively, its sub-folders.
     void Scan(FolderSource& source, const TScanOptions& options);
 
-    const std::string& Path() const { return Path_; }
+    // The folder's full path, ending in the separator; built from the names up to the root.
+    std::string Path() const;
     // Longest full file path beneath this folder; empty when no file was found.
     std::string LongestPath() const;
 
@@ -109,14 +118,20 @@ private:
     void Reserve(std::size_t entries, std::size_t nameBytes);
     void Append(std::string_view prefix, std::string_view name, TFolderData&& node);
     void AddBackEntry();
-    void AddFolder(std::unique_ptr<TFolderList> child);
+    // A sub-folder takes its place in the list when the scan enters it and its totals when the
+    // scan leaves it, so that its path is known while it is filled.
+    TFolderList& BeginFolder(std::string_view name);
+    void EndFolder(const TFolderList& child);
     void NoteLongestFile(int index);
     void ResetTotals();
 
     std::vector<TFolderData> Nodes_;
     std::vector<std::uint32_t> NameEnds_;  // name i is Names_[end of i - 1, NameEnds_[i])
     std::string Names_;
-    std::string Path_;
+    static constexpr std::uint32_t kNotInParent = UINT32_MAX;
+
+    std::string Path_;  // the root's path; empty below it
+    std::uint32_t IndexInParent_ = kNotInParent;
     std::int32_t PathLength16_ = 0;
     const TFolderList* LongestList_ = nullptr;  // list and index of the longest file path
     std::uint32_t LongestIndex_ = 0;

@@ -20,7 +20,8 @@ public:
 
     void Run(TFolderList& root) {
         root.ResetTotals();
-        Enter(root, nullptr, nullptr);
+        Path_ = root.Path_;
+        Enter(root, nullptr);
         while (!Stack_.empty()) {
             Frame& frame = Stack_.back();
             FolderEntry entry;
@@ -44,25 +45,25 @@ public:
 private:
     struct Frame {
         TFolderList* List;
-        std::unique_ptr<TFolderList> Owned;  // the list being filled, until its node is made
         std::unique_ptr<FolderHandle> Handle;
+        std::size_t PathEnd;  // Path_ of this folder is Path_'s first PathEnd bytes
         bool First = true;
     };
 
     bool Cancelled() const { return Options_.CancelRequested && *Options_.CancelRequested; }
 
     // entry is the sub-folder's entry in its parent, null for the scan root.
-    void Enter(TFolderList& list, std::unique_ptr<TFolderList> owned, const FolderEntry* entry) {
+    void Enter(TFolderList& list, const FolderEntry* entry) {
         FolderHandle* parent = Stack_.empty() ? nullptr : Stack_.back().Handle.get();
         const bool isRoot = Stack_.empty();
-        Stack_.push_back(Frame{&list, std::move(owned), nullptr});
-        if (Options_.Progress) Options_.Progress("Scanning " + list.Path_ + "...");
+        Stack_.push_back(Frame{&list, nullptr, Path_.size()});
+        if (Options_.Progress) Options_.Progress(Path_);
         if (Options_.ProcessMessages) Options_.ProcessMessages();
         std::unique_ptr<FolderHandle> handle;
         if (isRoot) {
-            handle = Source_.OpenRoot(list.Path_);
+            handle = Source_.OpenRoot(Path_);
         } else if (parent) {
-            handle = parent->OpenChild(list.Path_);
+            handle = parent->OpenChild(Path_);
         }
         if (handle) {
             // Folder names get the folder mark in front; and room for the back entry, so that
@@ -92,12 +93,8 @@ private:
             return;
         }
         list.FolderCount += 1;
-        std::string path;
-        path.reserve(list.Path_.size() + name.size() + 1);
-        path.append(list.Path_).append(name).push_back(kPathSeparator);
-        auto child = std::make_unique<TFolderList>(&list, std::move(path));
-        TFolderList& childRef = *child;
-        Enter(childRef, std::move(child), &entry);
+        Path_.append(name).push_back(kPathSeparator);
+        Enter(list.BeginFolder(name), &entry);
     }
 
     void AddFile(TFolderList& list, const FolderEntry& entry) {
@@ -139,13 +136,18 @@ private:
         Stack_.pop_back();
         done.Handle.reset();
         if (Options_.Sink) Options_.Sink->FolderClosed();
-        if (!Stack_.empty()) Stack_.back().List->AddFolder(std::move(done.Owned));
+        if (Stack_.empty()) return;
+        Stack_.back().List->EndFolder(*done.List);
+        Path_.resize(Stack_.back().PathEnd);
     }
 
     FolderSource& Source_;
     const TScanOptions& Options_;
     const ExclusionList Exclusions_;
     std::vector<Frame> Stack_;
+    // The full path of the folder being read, grown and cut back as the scan goes down and up:
+    // the only full path a scan holds.
+    std::string Path_;
     std::unordered_set<FileId, FileIdHash> LinkedFiles_;
 };
 

@@ -26,8 +26,8 @@ TEST(SizeUnits, DivisorsArePowersOf1024) {
 }
 
 TEST(SizeUnits, EntryValueFollowsTheModeOrCountsFiles) {
-    TFolderList root(nullptr, "/r/");
-    auto files = std::make_unique<TFolderList>(&root, "/r/f/");
+    TFolderList root("/r/");
+    auto files = std::make_unique<TFolderList>(&root);
     for (int i = 0; i < 7; ++i)
         files->AddFile("x", 0, 0);
     TFolderData folder(1000, 12288, &root, std::move(files));
@@ -54,7 +54,7 @@ TEST(SizeUnits, WorkedValues) {
           Case{123456789, U::suBytes, "123456789", "123,456,789 bytes"},
           Case{1280, U::suKB, "1.3", "1.3 kB"}}) {
         EXPECT_EQ(EntrySizeText(c.Bytes, c.Unit), c.Entry);
-        TFolderList list(nullptr, "/");
+        TFolderList list("/");
         list.AddFile("f", c.Bytes, c.Bytes);
         EXPECT_EQ(TotalSizeText(list, M::dmAllocated, c.Unit, english), c.Total);
     }
@@ -66,7 +66,7 @@ TEST(SizeUnits, ACommaDecimalLocaleChangesTotalsButNeverEntries) {
     const NumberPunctuation german = LocalePunctuation(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(german.DecimalSeparator, ",");
     EXPECT_EQ(german.GroupSeparator, ".");
-    TFolderList list(nullptr, "/");
+    TFolderList list("/");
     list.AddFile("f", 1572864, 1572864);
     EXPECT_EQ(TotalSizeText(list, M::dmNominal, U::suMB, german), "1,50 MB");
     EXPECT_EQ(EntrySizeText(1572864, U::suMB), "1.50");
@@ -77,7 +77,7 @@ TEST(SizeUnits, ACommaDecimalLocaleChangesTotalsButNeverEntries) {
 TEST(SizeUnits, TheBackEntryIsZeroInEveryUnit) {
     // The back entry that a scan puts first in every list below the root.
     test::FakeFolderSource source(test::FakeFolder("r", {test::FakeFolder("f")}));
-    TFolderList root(nullptr, "/r/");
+    TFolderList root("/r/");
     root.Scan(source, {});
     const TFolderData& back = root.Node(0).Children->Node(0);
     const std::vector<std::pair<U, const char*>> expected = {
@@ -112,7 +112,7 @@ TEST(SizeUnits, TheFreeSpaceEntryIsNegativeExceptInCountAndSlack) {
 
 TEST(SizeUnits, CountShowsTheByteTotalAndNoFreeSpace) {
     const NumberPunctuation english;
-    TFolderList list(nullptr, "/");
+    TFolderList list("/");
     list.AddFile("a", 1000000, 1003520);
     list.AddFile("b", 234, 4096);
     EXPECT_EQ(TotalSizeText(list, M::dmAllocated, U::suCount, english), "1,007,616 bytes");

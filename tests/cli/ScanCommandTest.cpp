@@ -34,7 +34,7 @@ struct Result {
 Result RunCommand(const std::vector<std::string>& args, const VolumeQuery& volume,
                   const std::string& excludes = "") {
     LinuxFolderSource folders;
-    TFolderList root(nullptr, ".");
+    TFolderList root(".");
     std::ostringstream out, err;
     const int status = RunScanCommand(args, out, err, {folders, volume, excludes, root});
     return {status, out.str(), err.str()};

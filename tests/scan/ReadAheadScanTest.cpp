@@ -42,7 +42,7 @@ void ExpectSameTree(const TFolderList& expected, const TFolderList& actual) {
 
 // Cancels when the scan enters its stopAt-th folder; 0 never cancels.
 std::unique_ptr<TFolderList> Scan(FolderSource& source, const std::string& root, int stopAt = 0) {
-    auto list = std::make_unique<TFolderList>(nullptr, root);
+    auto list = std::make_unique<TFolderList>(root);
     bool cancel = false;
     int seen = 0;
     TScanOptions options;

@@ -56,7 +56,7 @@ TEST(VolumeData, FreeSpaceEntryOnlyAtAMountPointWithTheSwitchOnAndSpaceFree) {
                          Case{true, false, 1000, false}, Case{true, true, 0, false}}) {
         volume.ScanPathIsMountPoint = c.MountPoint;
         volume.FreeSpace = c.Free;
-        TFolderList root(nullptr, "/media/usb/");
+        TFolderList root("/media/usb/");
         EXPECT_EQ(AddFreeSpaceEntry(root, volume, c.Switch, compressed, sparse), c.Added);
         EXPECT_EQ(root.Count(), c.Added ? 1 : 0);
     }
@@ -69,7 +69,7 @@ TEST(VolumeData, TheFreeSpaceEntryStaysFirstButAddsNothingToTheScannedTotals) {
     volume.MountPoint = "/";
     volume.FreeSpace = 52428800000;
     volume.ScanPathIsMountPoint = true;
-    TFolderList root(nullptr, ".");
+    TFolderList root(".");
     root.ResetTo("/");
     std::uint8_t compressed = 1, sparse = 1;
     ASSERT_TRUE(AddFreeSpaceEntry(root, volume, true, compressed, sparse));
