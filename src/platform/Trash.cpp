@@ -5,13 +5,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <string_view>
 
 namespace quillet {
 namespace {
+
+constexpr std::string_view kInfoExtension = ".trashinfo";
 
 std::string ErrorText(int error) {
     return std::strerror(error);
@@ -125,6 +129,27 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
+// Moves the entry to a name in files/ and never replaces what holds that name already: a
+// leftover of a crash or of another program. 0 or the error; EEXIST when the name is taken.
+int MoveWithoutReplacing(const std::string& from, const std::string& to, bool folder) {
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // The file system cannot refuse to replace (NFS, many FUSE ones). A new link fails rather
+    // than replace; a folder replaces only the empty folder made for it just now.
+    if (!folder) {
+        if (linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), 0) != 0) return errno;
+        if (unlink(from.c_str()) == 0) return 0;
+        const int error = errno;
+        unlink(to.c_str());
+        return error;
+    }
+    if (mkdir(to.c_str(), 0700) != 0) return errno;
+    if (rename(from.c_str(), to.c_str()) == 0) return 0;
+    const int error = errno;
+    rmdir(to.c_str());
+    return error;
+}
+
 }  // namespace
 
 std::string MoveToTrash(const std::string& given) {
@@ -149,28 +174,27 @@ std::string MoveToTrash(const std::string& given) {
             return "the trash folder cannot be made (" + ErrorText(error) + ")";
     }
 
-    // The info file is made first and exclusively: it reserves the name in files/.
+    // The info file is made first and exclusively: it claims the name in files/. The move
+    // itself still finds that name taken when files/ holds an entry without an info file.
     const std::string name = path.substr(path.find_last_of('/') + 1);
-    std::string trashName = name;
-    std::string info;
-    int fd = -1;
-    for (int n = 2; fd < 0; ++n) {
-        info = trash + "/info/" + trashName + ".trashinfo";
-        fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST) return ErrorText(errno);
-        if (fd < 0) trashName = name + "." + std::to_string(n);
-    }
-    const bool written = WriteAll(fd, "[Trash Info]\nPath=" + EscapedPath(infoPath) +
-                                          "\nDeletionDate=" + DeletionDate() + "\n");
-    const int writeError = errno;
-    if (close(fd) != 0 || !written) {
+    for (int attempt = 1;; ++attempt) {
+        const std::string trashName = attempt == 1 ? name : name + "." + std::to_string(attempt);
+        const std::string info = trash + "/info/" + trashName + std::string(kInfoExtension);
+        const int fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return ErrorText(errno);
+        const bool written = WriteAll(fd, "[Trash Info]\nPath=" + EscapedPath(infoPath) +
+                                              "\nDeletionDate=" + DeletionDate() + "\n");
+        const int writeError = errno;
+        if (close(fd) != 0 || !written) {
+            unlink(info.c_str());
+            return ErrorText(written ? EIO : writeError);
+        }
+        const int error =
+            MoveWithoutReplacing(path, trash + "/files/" + trashName, S_ISDIR(entry.st_mode));
+        if (error == 0) break;
         unlink(info.c_str());
-        return ErrorText(written ? EIO : writeError);
-    }
-    if (rename(path.c_str(), (trash + "/files/" + trashName).c_str()) != 0) {
-        const int error = errno;
-        unlink(info.c_str());
-        return ErrorText(error);
+        if (error != EEXIST) return ErrorText(error);
     }
     return {};
 }

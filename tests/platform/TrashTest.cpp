@@ -4,12 +4,53 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "platform/Trash.h"
 #include "support/TempTree.h"
 
 namespace quillet {
 namespace {
+
+// Points the home trash into a test's tree for as long as it lives.
+class DataHomeIn {
+public:
+    explicit DataHomeIn(const std::string& path) {
+        const char* old = std::getenv("XDG_DATA_HOME");
+        if (old) Saved_ = old;
+        setenv("XDG_DATA_HOME", path.c_str(), 1);
+    }
+    ~DataHomeIn() {
+        if (Saved_.empty())
+            unsetenv("XDG_DATA_HOME");
+        else
+            setenv("XDG_DATA_HOME", Saved_.c_str(), 1);
+    }
+    DataHomeIn(const DataHomeIn&) = delete;
+    DataHomeIn& operator=(const DataHomeIn&) = delete;
+
+private:
+    std::string Saved_;
+};
+
+// A file in files/ without its info file (a crash's leftover, another program's) is never
+// replaced.
+TEST(Trash, NeverReplacesAnOrphan) {
+    test::TempTree tree;
+    const DataHomeIn dataHome(tree.Path("data"));
+    const std::string trash = tree.Path("data/Trash");
+
+    const std::string orphan = tree.Folder("data/Trash/files") + "/report.txt";
+    std::ofstream(orphan, std::ios::binary) << "left behind\n";
+    tree.File("report.txt", 10);
+    EXPECT_EQ(MoveToTrash(tree.Path("report.txt")), "");
+    EXPECT_EQ(test::FileContent(orphan), "left behind\n");
+    EXPECT_EQ(access((trash + "/info/report.txt.trashinfo").c_str(), F_OK), -1);
+    EXPECT_EQ(test::FileContent(trash + "/files/report.txt.2"), "qqqqqqqqqq");
+    EXPECT_EQ(test::FileContent(trash + "/info/report.txt.2.trashinfo")
+                  .rfind("[Trash Info]\nPath=" + tree.Path("report.txt") + "\n", 0),
+              0u);
+}
 
 // The home trash is only for the home's own volume: an entry elsewhere goes to the trash at
 // the top of its volume, and its info file names it from there.
