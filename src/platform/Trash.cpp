@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -129,6 +130,28 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
+// The longest name files/ can give an entry: its info file's name is longer by the extension.
+std::size_t NameRoom(const std::string& infoFolder) {
+    const long longest = pathconf(infoFolder.c_str(), _PC_NAME_MAX);
+    return static_cast<std::size_t>(longest >= 64 ? longest : NAME_MAX) - kInfoExtension.size();
+}
+
+// The name the entry tries in files/ on its attempt-th try: its own, then numbered. One too
+// long for its info file's name is cut short, whole UTF-8 characters only, and marked with
+// the attempt, keeping its extension where that fits.
+std::string TrashName(const std::string& name, int attempt, std::size_t room) {
+    const std::string number = attempt == 1 ? "" : "." + std::to_string(attempt);
+    if (name.size() + number.size() <= room) return name + number;
+    const std::string mark = "~" + std::to_string(attempt);
+    const auto dot = name.find_last_of('.');
+    std::string extension = dot == std::string::npos || dot == 0 ? "" : name.substr(dot);
+    if (extension.size() + mark.size() >= room) extension.clear();
+    std::size_t kept = room - mark.size() - extension.size();
+    while (kept > 0 && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)
+        --kept;
+    return name.substr(0, kept) + mark + extension;
+}
+
 // Moves the entry to a name in files/ and never replaces what holds that name already: a
 // leftover of a crash or of another program. 0 or the error; EEXIST when the name is taken.
 int MoveWithoutReplacing(const std::string& from, const std::string& to, bool folder) {
@@ -177,8 +200,9 @@ std::string MoveToTrash(const std::string& given) {
     // The info file is made first and exclusively: it claims the name in files/. The move
     // itself still finds that name taken when files/ holds an entry without an info file.
     const std::string name = path.substr(path.find_last_of('/') + 1);
+    const std::size_t room = NameRoom(trash + "/info");
     for (int attempt = 1;; ++attempt) {
-        const std::string trashName = attempt == 1 ? name : name + "." + std::to_string(attempt);
+        const std::string trashName = TrashName(name, attempt, room);
         const std::string info = trash + "/info/" + trashName + std::string(kInfoExtension);
         const int fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST) continue;

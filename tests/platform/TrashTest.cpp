@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/Trash.h"
@@ -34,8 +35,9 @@ private:
 };
 
 // A file in files/ without its info file (a crash's leftover, another program's) is never
-// replaced.
-TEST(Trash, NeverReplacesAnOrphan) {
+// replaced; a name too long to take ".trashinfo" on is shortened in the trash, while its
+// info file still names the whole original.
+TEST(Trash, NeverReplacesAndShortensLongNames) {
     test::TempTree tree;
     const DataHomeIn dataHome(tree.Path("data"));
     const std::string trash = tree.Path("data/Trash");
@@ -50,6 +52,35 @@ TEST(Trash, NeverReplacesAnOrphan) {
     EXPECT_EQ(test::FileContent(trash + "/info/report.txt.2.trashinfo")
                   .rfind("[Trash Info]\nPath=" + tree.Path("report.txt") + "\n", 0),
               0u);
+
+    std::string longName;
+    std::string escapedName;
+    while (longName.size() < 246) {
+        longName += "\xC3\xA9";  // é
+        escapedName += "%C3%A9";
+    }
+    longName += ".txt";
+    escapedName += ".txt";
+    ASSERT_EQ(longName.size(), 250u);
+    tree.File(longName, 7);
+    EXPECT_EQ(MoveToTrash(tree.Path(longName)), "");
+    EXPECT_EQ(access(tree.Path(longName).c_str(), F_OK), -1);
+    std::string shortName;
+    for (const auto& info : std::filesystem::directory_iterator(trash + "/info")) {
+        const std::string content = test::FileContent(info.path().string());
+        if (content.rfind("[Trash Info]\nPath=" + tree.Root() + "/" + escapedName + "\n", 0) == 0)
+            shortName = info.path().stem().string();
+    }
+    ASSERT_FALSE(shortName.empty()) << "no info file names the whole original path";
+    EXPECT_LE(shortName.size() + 10, 255u);
+    EXPECT_EQ(shortName.substr(shortName.size() - 4), ".txt");
+    // Only whole characters are kept: a run of é at the start, and none cut after it.
+    const auto kept = shortName.find_first_not_of("\xC3\xA9");
+    EXPECT_GT(kept, 0u);
+    EXPECT_EQ(kept % 2, 0u);
+    EXPECT_EQ(shortName.substr(0, kept), longName.substr(0, kept));
+    EXPECT_EQ(shortName.find_first_of("\xC3\xA9", kept), std::string::npos);
+    EXPECT_EQ(test::FileContent(trash + "/files/" + shortName), "qqqqqqq");
 }
 
 // The home trash is only for the home's own volume: an entry elsewhere goes to the trash at
