@@ -5,13 +5,18 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <string_view>
 
 namespace quillet {
 namespace {
+
+constexpr std::string_view kInfoExtension = ".trashinfo";
 
 std::string ErrorText(int error) {
     return std::strerror(error);
@@ -125,6 +130,49 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
+// The longest name files/ can give an entry: its info file's name is longer by the extension.
+std::size_t NameRoom(const std::string& infoFolder) {
+    const long longest = pathconf(infoFolder.c_str(), _PC_NAME_MAX);
+    return static_cast<std::size_t>(longest >= 64 ? longest : NAME_MAX) - kInfoExtension.size();
+}
+
+// The name the entry tries in files/ on its attempt-th try: its own, then numbered. One too
+// long for its info file's name is cut short, whole UTF-8 characters only, and marked with
+// the attempt, keeping its extension where that fits.
+std::string TrashName(const std::string& name, int attempt, std::size_t room) {
+    const std::string number = attempt == 1 ? "" : "." + std::to_string(attempt);
+    if (name.size() + number.size() <= room) return name + number;
+    const std::string mark = "~" + std::to_string(attempt);
+    const auto dot = name.find_last_of('.');
+    std::string extension = dot == std::string::npos || dot == 0 ? "" : name.substr(dot);
+    if (extension.size() + mark.size() >= room) extension.clear();
+    std::size_t kept = room - mark.size() - extension.size();
+    while (kept > 0 && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)
+        --kept;
+    return name.substr(0, kept) + mark + extension;
+}
+
+// Moves the entry to a name in files/ and never replaces what holds that name already: a
+// leftover of a crash or of another program. 0 or the error; EEXIST when the name is taken.
+int MoveWithoutReplacing(const std::string& from, const std::string& to, bool folder) {
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // The file system cannot refuse to replace (NFS, many FUSE ones). A new link fails rather
+    // than replace; a folder replaces only the empty folder made for it just now.
+    if (!folder) {
+        if (linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), 0) != 0) return errno;
+        if (unlink(from.c_str()) == 0) return 0;
+        const int error = errno;
+        unlink(to.c_str());
+        return error;
+    }
+    if (mkdir(to.c_str(), 0700) != 0) return errno;
+    if (rename(from.c_str(), to.c_str()) == 0) return 0;
+    const int error = errno;
+    rmdir(to.c_str());
+    return error;
+}
+
 }  // namespace
 
 std::string MoveToTrash(const std::string& given) {
@@ -149,28 +197,28 @@ std::string MoveToTrash(const std::string& given) {
             return "the trash folder cannot be made (" + ErrorText(error) + ")";
     }
 
-    // The info file is made first and exclusively: it reserves the name in files/.
+    // The info file is made first and exclusively: it claims the name in files/. The move
+    // itself still finds that name taken when files/ holds an entry without an info file.
     const std::string name = path.substr(path.find_last_of('/') + 1);
-    std::string trashName = name;
-    std::string info;
-    int fd = -1;
-    for (int n = 2; fd < 0; ++n) {
-        info = trash + "/info/" + trashName + ".trashinfo";
-        fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST) return ErrorText(errno);
-        if (fd < 0) trashName = name + "." + std::to_string(n);
-    }
-    const bool written = WriteAll(fd, "[Trash Info]\nPath=" + EscapedPath(infoPath) +
-                                          "\nDeletionDate=" + DeletionDate() + "\n");
-    const int writeError = errno;
-    if (close(fd) != 0 || !written) {
+    const std::size_t room = NameRoom(trash + "/info");
+    for (int attempt = 1;; ++attempt) {
+        const std::string trashName = TrashName(name, attempt, room);
+        const std::string info = trash + "/info/" + trashName + std::string(kInfoExtension);
+        const int fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return ErrorText(errno);
+        const bool written = WriteAll(fd, "[Trash Info]\nPath=" + EscapedPath(infoPath) +
+                                              "\nDeletionDate=" + DeletionDate() + "\n");
+        const int writeError = errno;
+        if (close(fd) != 0 || !written) {
+            unlink(info.c_str());
+            return ErrorText(written ? EIO : writeError);
+        }
+        const int error =
+            MoveWithoutReplacing(path, trash + "/files/" + trashName, S_ISDIR(entry.st_mode));
+        if (error == 0) break;
         unlink(info.c_str());
-        return ErrorText(written ? EIO : writeError);
-    }
-    if (rename(path.c_str(), (trash + "/files/" + trashName).c_str()) != 0) {
-        const int error = errno;
-        unlink(info.c_str());
-        return ErrorText(error);
+        if (error != EEXIST) return ErrorText(error);
     }
     return {};
 }

@@ -2,6 +2,7 @@
 // the trash of its own volume (the home trash under $XDG_DATA_HOME for the user's volume, a
 // .Trash/$uid or .Trash-$uid folder at the top of any other), with an info file that lets a
 // file manager show where it came from and put it back. The path's bytes are used as they are.
+// Nothing already in the trash is ever replaced: the entry takes another name there instead.
 #pragma once
 
 #include <string>
