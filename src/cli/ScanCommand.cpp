@@ -48,7 +48,7 @@ constexpr const char* kUsageOptions =
     "                export format of ncdu and gdu, instead of printing its rows\n"
     "  --import FILE print the rows of a scan exported by --export, ncdu -o or gdu -o\n"
     "                (FILE \"-\": standard input); nominal is the apparent size, allocated\n"
-    "                the disk usage written in the file\n"
+    "                the disk usage written in the file, never below the apparent size\n"
     "  --help        show this text\n"
     "  --version     show the version\n"
     "\n";
