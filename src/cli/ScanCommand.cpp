@@ -5,13 +5,16 @@
 #include <iostream>
 #include <optional>
 #include <ostream>
+#include <streambuf>
 
 #include "app/SizeUnits.h"
 #include "chart/ChartEntries.h"
 #include "details/ProgramVersion.h"
 #include "details/QXVersionInfo.h"
+#include "platform/FileWriting.h"
 #include "platform/PathNames.h"
 #include "platform/PathSeparator.h"
+#include "platform/RegularFile.h"
 #include "scan/AsciiCase.h"
 #include "scan/ExclusionList.h"
 #include "scan/ImportFolderSource.h"
@@ -48,7 +51,7 @@ constexpr const char* kUsageOptions =
     "                export format of ncdu and gdu, instead of printing its rows\n"
     "  --import FILE print the rows of a scan exported by --export, ncdu -o or gdu -o\n"
     "                (FILE \"-\": standard input); nominal is the apparent size, allocated\n"
-    "                the disk usage written in the file\n"
+    "                the disk usage written in the file, never below the apparent size\n"
     "  --help        show this text\n"
     "  --version     show the version\n"
     "\n";
@@ -193,6 +196,68 @@ int Import(const std::string& file, TFolderList& root, const Arguments& parsed, 
     return PrintRows(root, parsed, out, err);
 }
 
+// What an export writes, handed on to the file that is to replace the old one.
+class ReplacementBuffer : public std::streambuf {
+public:
+    explicit ReplacementBuffer(FileReplacement& file) : File_(file) {}
+
+protected:
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        return File_.Write({bytes, static_cast<std::size_t>(count)}) ? count : 0;
+    }
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        const char byte = traits_type::to_char_type(c);
+        return File_.Write({&byte, 1}) ? c : traits_type::eof();
+    }
+
+private:
+    FileReplacement& File_;
+};
+
+// Scans with an export writer as the sink; false when writing failed.
+bool ScanInto(std::ostream& to, TFolderList& root, FolderSource& folders, TScanOptions options) {
+    const TQXVersionInfo version;
+    NcduExportWriter writer(to, "quillet-scan", version.ReadString("FileVersion"),
+                            std::time(nullptr));
+    options.Sink = &writer;
+    root.Scan(folders, options);
+    return writer.Finish();
+}
+
+int Export(const std::string& file, TFolderList& root, FolderSource& folders,
+           const TScanOptions& options, std::ostream& out, std::ostream& err) {
+    bool written;
+    if (file == "-") {
+        written = ScanInto(out, root, folders, options);
+    } else if (IsSpecialFile(file)) {
+        // A pipe or a device is written as the scan goes, as standard output is.
+        std::ofstream opened(file, std::ios::binary | std::ios::trunc);
+        if (!opened) {
+            err << "quillet-scan: cannot create '" << ShownName(file) << "'\n";
+            return 1;
+        }
+        written = ScanInto(opened, root, folders, options);
+    } else {
+        // A file is replaced only once the whole export is on disk: an export that fails,
+        // on a full disk say, leaves the old one as it was.
+        FileReplacement replacement(file);
+        if (replacement.Created().Outcome != WriteOutcome::Written) {
+            err << "quillet-scan: cannot create '" << ShownName(file) << "'\n";
+            return 1;
+        }
+        ReplacementBuffer buffer(replacement);
+        std::ostream to(&buffer);
+        written = ScanInto(to, root, folders, options) &&
+                  replacement.Commit().Outcome == WriteOutcome::Written;
+    }
+    if (!written) {
+        err << "quillet-scan: could not write '" << ShownName(file) << "'\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -231,24 +296,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return PrintRows(root, parsed, out, err);
     }
 
-    std::ofstream opened;
-    if (*parsed.ExportFile != "-") {
-        opened.open(*parsed.ExportFile, std::ios::binary | std::ios::trunc);
-        if (!opened) {
-            err << "quillet-scan: cannot create '" << ShownName(*parsed.ExportFile) << "'\n";
-            return 1;
-        }
-    }
-    const TQXVersionInfo version;
-    NcduExportWriter writer(*parsed.ExportFile == "-" ? out : opened, "quillet-scan",
-                            version.ReadString("FileVersion"), std::time(nullptr));
-    options.Sink = &writer;
-    root.Scan(system.Folders, options);
-    if (!writer.Finish()) {
-        err << "quillet-scan: could not write '" << ShownName(*parsed.ExportFile) << "'\n";
-        return 1;
-    }
-    return 0;
+    return Export(*parsed.ExportFile, root, system.Folders, options, out, err);
 }
 
 }  // namespace quillet

@@ -19,6 +19,9 @@ enum FileAttribute : std::uint32_t {
     kAttributeDirectory = 0x10,
     kAttributeArchive = 0x20,
     kAttributeSparse = 0x200,
+    // A folder on which another file system is mounted, which a scan counts but does not
+    // enter; the value is that of a Windows reparse point, which a mounted folder is there.
+    kAttributeMountPoint = 0x400,
     kAttributeCompressed = 0x800,
 };
 

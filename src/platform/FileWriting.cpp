@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace quillet {
 namespace {
@@ -48,8 +49,7 @@ bool WriteAll(int fd, std::string_view bytes) {
         if (n <= 0) return false;
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
-    // A full disk may only show when the data reach it.
-    return fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
+    return true;
 }
 
 void KeepOwnerAndMode(int fd, const struct stat& old) {
@@ -69,37 +69,81 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-WriteOutcome WriteWholeFile(const std::string& path, std::string_view bytes) {
-    const std::string target = ResolvedTarget(path);
+struct FileReplacement::Temporary {
+    std::string Target;
+    std::string Folder;
+    std::string Name;
+    int Fd = -1;
+    bool Failed = false;
+
+    ~Temporary() {
+        if (Fd < 0) return;
+        close(Fd);
+        unlink(Name.c_str());
+    }
+};
+
+FileReplacement::FileReplacement(const std::string& path) {
+    auto temporary = std::make_unique<Temporary>();
+    temporary->Target = ResolvedTarget(path);
     struct stat old;
     bool replacing = false;
-    if (stat(target.c_str(), &old) == 0) {
-        if (S_ISDIR(old.st_mode)) return CannotCreate(EISDIR);
+    if (stat(temporary->Target.c_str(), &old) == 0) {
+        if (S_ISDIR(old.st_mode)) {
+            Created_ = CannotCreate(EISDIR);
+            return;
+        }
         // Pipes, devices and sockets: writing would wait for a reader, or reach a device.
-        if (!S_ISREG(old.st_mode)) return {WriteOutcome::CannotCreate, "Not a regular file"};
+        if (!S_ISREG(old.st_mode)) {
+            Created_ = {WriteOutcome::CannotCreate, "Not a regular file"};
+            return;
+        }
         // A file the user may not write stays as it is, even in a folder they may write.
-        if (access(target.c_str(), W_OK) != 0) return CannotCreate(errno);
+        if (access(temporary->Target.c_str(), W_OK) != 0) {
+            Created_ = CannotCreate(errno);
+            return;
+        }
         replacing = true;
     } else if (errno != ENOENT) {
-        return CannotCreate(errno);
+        Created_ = CannotCreate(errno);
+        return;
     }
 
-    const std::string folder = FolderOf(target);
-    std::string temporary;
-    const int fd = CreateTemporaryFile(folder, temporary);
-    if (fd < 0) return CannotCreate(errno);
-    if (replacing) KeepOwnerAndMode(fd, old);
-    const bool written = WriteAll(fd, bytes);
+    temporary->Folder = FolderOf(temporary->Target);
+    temporary->Fd = CreateTemporaryFile(temporary->Folder, temporary->Name);
+    if (temporary->Fd < 0) {
+        Created_ = CannotCreate(errno);
+        return;
+    }
+    if (replacing) KeepOwnerAndMode(temporary->Fd, old);
+    Temporary_ = std::move(temporary);
+}
+
+FileReplacement::~FileReplacement() = default;
+
+bool FileReplacement::Write(std::string_view bytes) {
+    if (!Temporary_ || Temporary_->Failed) return false;
+    Temporary_->Failed = !WriteAll(Temporary_->Fd, bytes);
+    return !Temporary_->Failed;
+}
+
+WriteOutcome FileReplacement::Commit() {
+    if (!Temporary_) return Created_;
+    const std::unique_ptr<Temporary> temporary = std::move(Temporary_);
+    // A full disk may only show when the data reach it.
+    const bool written =
+        !temporary->Failed && (fsync(temporary->Fd) == 0 || errno == EINVAL || errno == EROFS);
+    const int fd = std::exchange(temporary->Fd, -1);
     if (close(fd) != 0 || !written) {
-        unlink(temporary.c_str());
+        unlink(temporary->Name.c_str());
         return {WriteOutcome::WriteFailed, {}};
     }
-    if (rename(temporary.c_str(), target.c_str()) != 0) {
+    if (rename(temporary->Name.c_str(), temporary->Target.c_str()) != 0) {
         const int error = errno;
-        unlink(temporary.c_str());
+        unlink(temporary->Name.c_str());
         return CannotCreate(error);
     }
-    SyncFolder(folder);
+    SyncFolder(temporary->Folder);
     return {};
 }
 

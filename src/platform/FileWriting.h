@@ -1,8 +1,13 @@
-// Writing a whole file the way a saved listing is written: in one piece, into a temporary file
-// beside the target that replaces it only once every byte is safely on disk. A failure at any
-// step leaves the old file as it was; the failures are told apart the way the user sees them.
+// Writing a whole file the way a saved listing is written: into a temporary file beside the
+// target that replaces it only once every byte is safely on disk. A failure at any step leaves
+// the old file as it was; the failures are told apart the way the user sees them.
+//
+// A file that is replaced keeps its permissions (and its owner where the system allows); a
+// symbolic link is written through, to the file it names. Anything that exists but is not a
+// regular file is never opened and cannot be created.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,9 +18,37 @@ struct WriteOutcome {
     std::string SystemText;  // the system's words for why it could not be created
 };
 
-// A file that is replaced keeps its permissions (and its owner where the system allows); a
-// symbolic link is written through, to the file it names. Anything that exists but is not a
-// regular file is never opened and cannot be created.
-WriteOutcome WriteWholeFile(const std::string& path, std::string_view bytes);
+// A file written piece by piece, for content too large to hold whole (an export). It takes
+// the place of the file at path only through Commit(); a temporary file that was not
+// committed is removed when the object goes.
+class FileReplacement {
+public:
+    explicit FileReplacement(const std::string& path);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Written when the temporary file was created, else why it could not be.
+    const WriteOutcome& Created() const { return Created_; }
+    // Appends bytes; false once any write has failed, after which nothing more is written.
+    bool Write(std::string_view bytes);
+    // Once, after the last Write(): puts the file in place of the old one when everything
+    // written is on disk (Written), else removes it (WriteFailed, or CannotCreate when the
+    // old file could not be replaced).
+    WriteOutcome Commit();
+
+private:
+    struct Temporary;  // the file being written, as each system holds it
+
+    WriteOutcome Created_;
+    std::unique_ptr<Temporary> Temporary_;
+};
+
+inline WriteOutcome WriteWholeFile(const std::string& path, std::string_view bytes) {
+    FileReplacement file(path);
+    if (file.Created().Outcome != WriteOutcome::Written) return file.Created();
+    file.Write(bytes);
+    return file.Commit();
+}
 
 }  // namespace quillet

@@ -244,6 +244,7 @@ private:
         entry.Inode = st.Inode;
         if (entry.IsFolder) {
             LastEnterable_ = st.Device == Volume_->Device;
+            if (!LastEnterable_) entry.Attributes |= kAttributeMountPoint;
         } else {
             LastEnterable_ = false;
             // Small files kept inline by btrfs or ext4 are not holes: a whole cluster must miss.

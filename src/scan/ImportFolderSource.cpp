@@ -1,5 +1,7 @@
 #include "scan/ImportFolderSource.h"
 
+#include <algorithm>
+
 #include "platform/FileAttributes.h"
 
 namespace quillet {
@@ -54,7 +56,10 @@ public:
                 entry.Name = info.Name;
                 entry.IsFolder = item == Item::Folder;
                 entry.Size = info.Size;
-                entry.OnDiskSize = info.OnDiskSize;
+                // A sparse or compressed file takes less on disk than its nominal size, and
+                // ncdu and gdu write what it takes. A scan never counts an allocation below
+                // the size it counts, so neither does an import: slack is never below 0.
+                entry.OnDiskSize = std::max(info.OnDiskSize, info.Size);
                 entry.Links = static_cast<std::uint32_t>(info.Links ? info.Links
                                                                     : (info.LinkCounted ? 2 : 1));
                 entry.Device = info.HasDevice ? info.Device : s.Devices_.back();
@@ -138,18 +143,22 @@ ImportFolderSource::Item ImportFolderSource::ReadItem(Info& info) {
             Json_.Fail("folders nested deeper than " + std::to_string(kMaxDepth) + " levels");
         Json_.Expect('[');
         ReadInfo(info, false);
-        if (!info.Excluded.empty()) Json_.Fail("a folder cannot be excluded");
         Devices_.push_back(info.HasDevice ? info.Device : Devices_.back());
         ++Depth_;
-        OpenableDepth_ = Depth_;
+        // A folder marked excluded (ncdu -x writes a mount point so) was listed but not
+        // entered: it is shown empty, as a scan shows a folder it cannot enter, and anything
+        // it holds is read past.
+        OpenableDepth_ = info.Excluded.empty() ? Depth_ : 0;
         return Item::Folder;
     }
     if (Json_.Peek() != '{') Json_.Fail("'{' or '[' expected");
     ReadInfo(info, false);
     if (info.Excluded.empty()) return Item::File;
-    // A folder on another file system was counted but not entered; anything else excluded
-    // would not have been met by a scan at all.
-    if (info.Excluded == "othfs" || info.Excluded == "otherfs") {
+    // Written as an object, an excluded folder looks like an excluded file. One that leads to
+    // another file system is a folder a scan counts but does not enter; one left out by a
+    // pattern, like what a scan's exclusion list names, is not shown at all.
+    if (info.Excluded == "othfs" || info.Excluded == "otherfs" || info.Excluded == "kernfs" ||
+        info.Excluded == "frmlnk") {
         OpenableDepth_ = 0;
         return Item::Folder;
     }

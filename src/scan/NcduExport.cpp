@@ -27,23 +27,30 @@ NcduExportWriter::NcduExportWriter(std::ostream& out, std::string_view programNa
 
 void NcduExportWriter::FolderOpened(std::string_view name, const FolderEntry* entry,
                                     bool readable) {
+    // A folder the scan could not enter because another file system is mounted on it is no
+    // read error: it is written as ncdu -x writes it, without the other file system's sizes.
+    const bool otherFileSystem = entry && !readable && (entry->Attributes & kAttributeMountPoint);
     Buffer_ += ",\n[";
     BeginItem(name);
-    if (entry) {
+    if (entry && !otherFileSystem) {
         Number("asize", entry->Size);
         Number("dsize", entry->OnDiskSize);
-        if (entry->Device) Number("dev", entry->Device);
     }
-    if (!readable) Buffer_ += ",\"read_error\":true";
+    if (entry && entry->Device) Number("dev", entry->Device);
+    if (otherFileSystem) {
+        Buffer_ += ",\"excluded\":\"othfs\"";
+    } else if (!readable) {
+        Buffer_ += ",\"read_error\":true";
+    }
     Buffer_ += '}';
     FlushWhenFull();
 }
 
-void NcduExportWriter::FileFound(const FolderEntry& entry, double nominal, double allocated) {
+void NcduExportWriter::FileFound(const FolderEntry& entry, double, double) {
     Buffer_ += ",\n";
     BeginItem(entry.Name);
-    Number("asize", static_cast<std::uint64_t>(nominal));
-    Number("dsize", static_cast<std::uint64_t>(allocated));
+    Number("asize", entry.Size);
+    Number("dsize", entry.OnDiskSize);
     if (entry.Links > 1) {
         // The scan root's own device is not known to the writer, so a linked file names its
         // device itself rather than inherit it.

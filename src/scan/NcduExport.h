@@ -20,9 +20,13 @@ public:
     NcduExportWriter(const NcduExportWriter&) = delete;
     NcduExportWriter& operator=(const NcduExportWriter&) = delete;
 
+    // A folder that could not be entered is marked "read_error", or "excluded":"othfs" when
+    // it is the mount point of another file system.
     void FolderOpened(std::string_view name, const FolderEntry* entry, bool readable) override;
-    // asize and dsize are the sizes the scan counts, so that an import shows the same rows.
+    // asize and dsize are the file's own sizes, nominal and on disk, as ncdu and gdu write
+    // them: what the scan counts under its sparse and compressed switches plays no part.
     void FileFound(const FolderEntry& entry, double nominal, double allocated) override;
+    // Marked "excluded":"pattern", as ncdu marks what its exclude patterns leave out.
     void FolderExcluded(std::string_view name) override;
     void FolderClosed() override;
 
