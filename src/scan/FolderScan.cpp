@@ -107,7 +107,7 @@ private:
             if (onDisk) size = static_cast<double>(entry.OnDiskSize);
             allocated = RoundToClusters(size, Options_.ClusterSize);
         }
-        if (Options_.Sink) Options_.Sink->FileFound(entry, size, allocated);
+        if (Options_.Sink) Options_.Sink->FileFound(entry);
         if (SeenBefore(entry)) size = allocated = 0;
         list.AddFile(entry.Name, size, allocated);
         list.NoteLongestFile(list.Count() - 1);

@@ -46,7 +46,7 @@ void NcduExportWriter::FolderOpened(std::string_view name, const FolderEntry* en
     FlushWhenFull();
 }
 
-void NcduExportWriter::FileFound(const FolderEntry& entry, double, double) {
+void NcduExportWriter::FileFound(const FolderEntry& entry) {
     Buffer_ += ",\n";
     BeginItem(entry.Name);
     Number("asize", entry.Size);

@@ -25,7 +25,7 @@ public:
     void FolderOpened(std::string_view name, const FolderEntry* entry, bool readable) override;
     // asize and dsize are the file's own sizes, nominal and on disk, as ncdu and gdu write
     // them: what the scan counts under its sparse and compressed switches plays no part.
-    void FileFound(const FolderEntry& entry, double nominal, double allocated) override;
+    void FileFound(const FolderEntry& entry) override;
     // Marked "excluded":"pattern", as ncdu marks what its exclude patterns leave out.
     void FolderExcluded(std::string_view name) override;
     void FolderClosed() override;

@@ -18,9 +18,9 @@ public:
     // without the trailing "/" ("/" itself for the root). readable is false when the folder
     // could not be enumerated.
     virtual void FolderOpened(std::string_view name, const FolderEntry* entry, bool readable) = 0;
-    // nominal and allocated are the sizes the scan counts for the file, also for a later link
-    // of a hard-linked file, whose sizes the tree counts as 0.
-    virtual void FileFound(const FolderEntry& entry, double nominal, double allocated) = 0;
+    // Every file, with the sizes the file system gives it (whatever the scan counts), also a
+    // later link of a hard-linked file, whose sizes the tree counts as 0.
+    virtual void FileFound(const FolderEntry& entry) = 0;
     // A folder of the scan root left out by the exclusion list.
     virtual void FolderExcluded(std::string_view name) = 0;
     virtual void FolderClosed() = 0;

@@ -117,7 +117,7 @@ TEST(ScanExport, SizesAndExcludedFoldersMeanWhatNcduAndGduMean) {
     LinuxFolderSource disk;
     std::string exports[2];
     for (const bool switches : {false, true}) {
-        TFolderList scanned(nullptr, ".");
+        TFolderList scanned(".");
         scanned.ResetTo(tree.Root() + "/");
         std::stringstream file;
         NcduExportWriter writer(file, "quillet-scan", "1.0", 1700000000);
@@ -138,7 +138,7 @@ TEST(ScanExport, SizesAndExcludedFoldersMeanWhatNcduAndGduMean) {
               std::string::npos)
         << text;
     std::stringstream ours(text);
-    TFolderList imported(nullptr, ".");
+    TFolderList imported(".");
     ASSERT_EQ(ImportScan(imported, ours, "ours.json", {}), "");
     EXPECT_EQ(imported.TotalNominal, (10 << 20) + 5);
     ExpectNoNegativeSlack(imported);
