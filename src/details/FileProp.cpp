@@ -187,7 +187,7 @@ void TfrmFileProperties::FormShow() {
     const QLocale locale;
     lblModified->setText(FileTimeText(details->Modified, locale));
     lblCreated->setText(FileTimeText(details->Created, locale));
-    lblAccessed->setText(FileTimeText(details->Accessed, locale).left(11));
+    lblAccessed->setText(FileDateText(details->Accessed, locale));
 
     IsHidden = details->Attributes & kAttributeHidden;
     chkHidden->setChecked(IsHidden);
