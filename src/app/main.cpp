@@ -11,12 +11,15 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: quillet [FOLDER]\n"
+    "       quillet --import FILE\n"
     "\n"
     "Shows where the space on a disk goes: scans FOLDER (default: the working directory)\n"
     "and shows it as a pie chart beside a list of its entries, largest first.\n"
     "\n"
-    "  --help     show this text\n"
-    "  --version  show the version\n";
+    "  --import FILE  show a scan exported by quillet-scan --export, ncdu -o or gdu -o\n"
+    "                 instead of scanning a folder\n"
+    "  --help         show this text\n"
+    "  --version      show the version\n";
 
 }  // namespace
 

@@ -70,9 +70,9 @@ constexpr const char* kUsageSystem =
 #endif
 constexpr const char* kUsageEnd =
     "\n"
-    "Exit status: 0 when the folder was scanned, 1 when the listing could not be written,\n"
-    "2 for wrong arguments, a folder that cannot be read or a scan file that cannot be\n"
-    "imported.\n";
+    "Exit status: 0 when the folder was scanned, 1 when the listing or the export could not\n"
+    "be written, 2 for wrong arguments, a folder that cannot be read or a scan file that\n"
+    "cannot be imported.\n";
 
 struct Arguments {
     TSizeUnit Unit = TSizeUnit::suKB;

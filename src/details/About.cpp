@@ -8,6 +8,8 @@ namespace quillet {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(298, 213);
     Panel1 = new QFrame(this);
     Panel1->setFrameShape(QFrame::Panel);

@@ -54,7 +54,10 @@ QCheckBox* ShowingBox(QWidget* parent, const QString& text, int left, int top, c
 TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     setFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
     setFixedSize(361, 403);
-    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
+    // A title and a close box: a modal dialog that could be minimised would leave a window
+    // that does not answer.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     PageControl1 = new QTabWidget(this);
     PageControl1->setGeometry(8, 8, 345, 361);
     btnOK = new QPushButton(QStringLiteral("OK"), this);
@@ -187,7 +190,7 @@ void TfrmFileProperties::FormShow() {
     const QLocale locale;
     lblModified->setText(FileTimeText(details->Modified, locale));
     lblCreated->setText(FileTimeText(details->Created, locale));
-    lblAccessed->setText(FileTimeText(details->Accessed, locale).left(11));
+    lblAccessed->setText(FileDateText(details->Accessed, locale));
 
     IsHidden = details->Attributes & kAttributeHidden;
     chkHidden->setChecked(IsHidden);

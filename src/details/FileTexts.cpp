@@ -42,15 +42,19 @@ QString CompressedSizeText(std::uint32_t k, const NumberPunctuation& punctuation
     return text + InBytes(k, punctuation);
 }
 
-QString FileTimeText(std::optional<std::int64_t> seconds, const QLocale& locale) {
+QString FileDateText(std::optional<std::int64_t> seconds, const QLocale& locale) {
     if (!seconds) return QStringLiteral("(unknown)");
-    const QDateTime time = QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC);
-    const QDate date = time.date();
-    return QStringLiteral("%1-%2-%3 %4")
+    const QDate date = QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC).date();
+    return QStringLiteral("%1-%2-%3")
         .arg(date.year(), 4, 10, QChar('0'))
         .arg(locale.monthName(date.month(), QLocale::ShortFormat))
-        .arg(date.day(), 2, 10, QChar('0'))
-        .arg(time.time().toString(QStringLiteral("hh:mm:ss")));
+        .arg(date.day(), 2, 10, QChar('0'));
+}
+
+QString FileTimeText(std::optional<std::int64_t> seconds, const QLocale& locale) {
+    if (!seconds) return QStringLiteral("(unknown)");
+    const QTime time = QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC).time();
+    return FileDateText(seconds, locale) + ' ' + time.toString(QStringLiteral("hh:mm:ss"));
 }
 
 QString TypeFromExtension(const QString& name) {

@@ -1,5 +1,6 @@
 // The texts of the file properties dialog that follow from numbers: sizes, compressed sizes,
-// time stamps (UTC, "yyyy-mmm-dd hh:nn:ss") and the type text of a file without a known type.
+// time stamps (UTC, "yyyy-mmm-dd hh:nn:ss" or the date alone) and the type text of a file
+// without a known type.
 #pragma once
 
 #include <QLocale>
@@ -15,7 +16,10 @@ namespace quillet {
 QString FileSizeText(double size, const NumberPunctuation& punctuation);
 // The same without a GB step, for the 32-bit compressed size.
 QString CompressedSizeText(std::uint32_t size, const NumberPunctuation& punctuation);
-// "2020-Jan-02 14:05:09" with the locale's short month name; "(unknown)" without a time.
+// "2020-Jan-02" with the locale's short month name, whatever its length; "(unknown)" without
+// a time.
+QString FileDateText(std::optional<std::int64_t> secondsSince1970, const QLocale& locale);
+// The date followed by " 14:05:09".
 QString FileTimeText(std::optional<std::int64_t> secondsSince1970, const QLocale& locale);
 // "TXT file" for a.txt; " file" for a name without an extension.
 QString TypeFromExtension(const QString& name);

@@ -19,6 +19,28 @@ bool BreaksOrReordersLine(char32_t c) {
            c == 0x2029 || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
+// Characters that draw nothing, so a name holding one looks like the name without it: the
+// format characters (zero-width spaces and joiners, the word joiner, the byte order mark, the
+// soft hyphen, invisible operators, tags and the like; not the marks that draw a sign, such as
+// U+0600), the combining grapheme joiner, the Hangul fillers and what is reserved to be
+// ignored. Variation selectors are kept: they choose how the character before them looks.
+bool ShowsNothing(char32_t c) {
+    if (c < 0x2000) {
+        return c == 0x00AD || c == 0x034F || c == 0x115F || c == 0x1160 || c == 0x17B4 ||
+               c == 0x17B5 || c == 0x180E;
+    }
+    return (c >= 0x200B && c <= 0x200D) || (c >= 0x2060 && c <= 0x206F) || c == 0x3164 ||
+           c == 0xFEFF || c == 0xFFA0 || (c >= 0xFFF0 && c <= 0xFFFB) ||
+           (c >= 0x13430 && c <= 0x1343F) || (c >= 0x1BCA0 && c <= 0x1BCA3) ||
+           (c >= 0x1D173 && c <= 0x1D17A) || (c >= 0xE0000 && c <= 0xE00FF) ||
+           (c >= 0xE01F0 && c <= 0xE0FFF);
+}
+
+// Spaces other than the blank, which look like it: lists trim them at either end.
+bool IsWideOrFixedSpace(char32_t c) {
+    return c == 0x00A0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
 }  // namespace
 
 std::string ShownName(std::string_view name) {
@@ -34,14 +56,18 @@ std::string ShownName(std::string_view name) {
             continue;
         }
         if (length > 1) {
-            const std::string_view sequence = name.substr(i, static_cast<std::size_t>(length));
-            if (BreaksOrReordersLine(Utf8CodePoint(name, i, length))) {
+            const auto size = static_cast<std::size_t>(length);
+            const std::string_view sequence = name.substr(i, size);
+            const char32_t codePoint = Utf8CodePoint(name, i, length);
+            const bool atEdge = i == 0 || i + size == name.size();
+            if (BreaksOrReordersLine(codePoint) || ShowsNothing(codePoint) ||
+                (atEdge && IsWideOrFixedSpace(codePoint))) {
                 for (const char c : sequence)
                     AppendHexEscape(shown, static_cast<unsigned char>(c));
             } else {
                 shown += sequence;
             }
-            i += static_cast<std::size_t>(length);
+            i += size;
             continue;
         }
         const bool atEdge = i == 0 || i + 1 == name.size();

@@ -8,8 +8,9 @@
 //   \n \t \r   line feed, tab, carriage return
 //   \xHH  any other control character (below 0x20, 0x7F), every byte of a character that
 //         breaks or reorders a line (U+0080 to U+009F, U+2028, U+2029, the bidirectional
-//         marks and overrides), every byte that is not part of valid UTF-8, and a blank at
-//         the very start or end (lists trim those)
+//         marks and overrides) or that draws nothing (zero-width space, joiners, byte order
+//         mark, soft hyphen...), every byte that is not part of valid UTF-8, and a blank or
+//         another space (no-break, ideographic...) at the very start or end (lists trim those)
 //
 // Everything else is kept as it is. The result is valid UTF-8, and the bytes can always be read
 // back from it, so different names always give different texts. Actions never use it: they

@@ -55,6 +55,8 @@ QGroupBox* RadioPair(const QString& title, QRadioButton*& first, const QString& 
 
 TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Quillet Options"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
     setFixedSize(450, 270);
     Tabs = new QTabWidget(this);

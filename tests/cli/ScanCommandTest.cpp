@@ -128,6 +128,26 @@ TEST(ScanCommand, EveryNameIsOneLineAndDifferentNamesNeverLookAlike) {
          "exe",
          "gpj.\\xE2\\x80\\xAEexe"},
         {"nel\xC2\x85", "nel\\xC2\\x85"},
+        // characters that draw nothing, anywhere in the name
+        {"a\xE2\x80\x8B", "a\\xE2\\x80\\x8B"},                                 // zero-width space
+        {"z\xE2\x80\x8Cw\xE2\x80\x8Dj", "z\\xE2\\x80\\x8Cw\\xE2\\x80\\x8Dj"},  // ZWNJ, ZWJ
+        {"w\xE2\x81\xA0j", "w\\xE2\\x81\\xA0j"},                               // word joiner
+        {"a\xEF\xBB\xBF", "a\\xEF\\xBB\\xBF"},                                 // byte order mark
+        {"soft\xC2\xADhyphen", "soft\\xC2\\xADhyphen"},
+        {"a\xF3\xA0\x81\x81", "a\\xF3\\xA0\\x81\\x81"},  // tag letter A
+        // spaces that look like a blank, at either end; inside a name they stay
+        {"a\xC2\xA0", "a\\xC2\\xA0"},
+        {"\xC2\xA0"
+         "a",
+         "\\xC2\\xA0a"},
+        {"a\xE2\x80\xAF", "a\\xE2\\x80\\xAF"},
+        {"\xE3\x80\x80"
+         "a",
+         "\\xE3\\x80\\x80a"},
+        {"n\xC2\xA0"
+         "b",
+         "n\xC2\xA0"
+         "b"},
     };
     for (const auto& [name, shown] : names) {
         tree.File(name, 4096);

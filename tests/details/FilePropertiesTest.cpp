@@ -33,10 +33,21 @@ TEST(FileTexts, SizesInTheirUnitWithTheBytesBeside) {
 TEST(FileTexts, TimesInUtcAndTypesFromTheExtension) {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     EXPECT_EQ(FileTimeText(1577973909, english), "2020-Jan-02 14:05:09");
-    EXPECT_EQ(FileTimeText(1577973909, english).left(11), "2020-Jan-02");
+    EXPECT_EQ(FileDateText(1577973909, english), "2020-Jan-02");
     EXPECT_EQ(FileTimeText(std::nullopt, english), "(unknown)");
+    EXPECT_EQ(FileDateText(std::nullopt, english), "(unknown)");
     EXPECT_EQ(TypeFromExtension("a.txt"), "TXT file");
     EXPECT_EQ(TypeFromExtension("Makefile"), " file");
+}
+
+TEST(FileTexts, DatesKeepTheWholeMonthNameInEveryLanguage) {
+    const std::int64_t december = 1796463000;  // 2026-12-05 09:30:00 UTC
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale french(QLocale::French, QLocale::France);
+    EXPECT_EQ(FileDateText(december, german), "2026-Dez.-05");
+    EXPECT_EQ(FileDateText(december, french), "2026-déc.-05");
+    EXPECT_EQ(FileTimeText(december, german), "2026-Dez.-05 09:30:00");
+    EXPECT_EQ(FileTimeText(december, french), "2026-déc.-05 09:30:00");
 }
 
 class FilePropertiesTest : public ::testing::Test {
