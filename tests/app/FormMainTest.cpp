@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/DialogPath.h"
 #include "app/FormMain.h"
 #include "app/MainLayout.h"
 #include "chart/PieGeometry.h"
@@ -496,6 +497,58 @@ TEST_F(MainWindowTest, AnImportStaysReadOnlyWhateverIsAskedWhileItRuns) {
     EXPECT_EQ(test::FileContent(precious).size(), 10u) << "the local file is untouched";
     EXPECT_EQ(Scans, 0) << "no disk scan was mixed in";
     EXPECT_EQ(form.StatusPanels[2]->text(), " Folders: 50");
+}
+
+TEST_F(MainWindowTest, PathsReachTheWindowAsTheirBytes) {
+    // "dir\xFF" is not UTF-8: as text it reads "dir\uFFFD", which is its sibling's real name.
+    test::TempTree tree;
+    const std::string mine = tree.Folder("dir\xFF");
+    tree.File("dir\xFF/mine.txt", 10);
+    tree.File("dir\xEF\xBF\xBD/other.txt", 10);
+    for (const auto& [folder, root] : {std::pair<std::string, std::string>{mine, "/mine"},
+                                       {tree.Path("dir\xEF\xBF\xBD"), "/other"}}) {
+        std::ofstream(folder + "/scan.json") << "[1,2,{},[{\"name\":\"" << root << "\"}]]\n";
+    }
+    TMainServices services = Services();
+    services.Folders = std::make_shared<LinuxFolderSource>();
+    services.ScanRootProblem = FolderAccessError;
+    const auto shownOn = [&](std::vector<std::string> arguments) {
+        Form = std::make_unique<TMainForm>(services, std::move(arguments));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+        return Form->windowTitle().toStdString();
+    };
+
+    EXPECT_EQ(shownOn({mine}), "Quillet - " + tree.Root() + "/dir\\xFF/") << "as the argument";
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"4.0   mine.txt", "4.0   scan.json"}));
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(mine);
+    EXPECT_EQ(shownOn({}), "Quillet - " + tree.Root() + "/dir\\xFF/") << "as the working folder";
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(shownOn({"--import", mine + "/scan.json"}),
+              "Quillet - /mine/ (scan file " + tree.Root() + "/dir\\xFF/scan.json)");
+    EXPECT_TRUE(Errors.empty());
+
+    // A dialog's answer, in which both folders read "dir\uFFFD".
+    const QString dir = QString::fromStdString(tree.Root()) + "/dir" + QChar::ReplacementCharacter;
+    TDialogPath found = FindDialogPath(dir + "/mine.txt", false);
+    EXPECT_EQ(found.Problem, TDialogPath::None);
+    EXPECT_EQ(found.Path, mine + "/mine.txt") << "the only file of that name";
+    found = FindDialogPath(dir + "/other.txt", true);
+    EXPECT_EQ(found.Path, tree.Path("dir\xEF\xBF\xBD/other.txt"));
+    EXPECT_EQ(FindDialogPath(dir, false).Problem, TDialogPath::Ambiguous);
+    EXPECT_EQ(FindDialogPath(dir + "/scan.json", false).Problem, TDialogPath::Ambiguous);
+    EXPECT_EQ(FindDialogPath(dir + "/new.txt", true).Problem, TDialogPath::Ambiguous)
+        << "a new file, but in which folder?";
+    EXPECT_EQ(FindDialogPath(dir + "/none.txt", false).Problem, TDialogPath::Missing);
+    const std::string solo = tree.Folder("solo\xFE");
+    EXPECT_EQ(FindDialogPath(QString::fromStdString(tree.Root()) + "/solo" +
+                                 QChar::ReplacementCharacter + "/fresh.txt",
+                             true)
+                  .Path,
+              solo + "/fresh.txt");
+    EXPECT_EQ(DialogPathProblem(dir, TDialogPath::Ambiguous, false).toStdString(),
+              "Cannot open \"" + tree.Root() +
+                  "/dir\xEF\xBF\xBD\": more than one file has this name when shown as text");
 }
 
 TEST_F(MainWindowTest, KeepsTheChartSquareAndTheListBesideIt) {
