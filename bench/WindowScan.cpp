@@ -8,6 +8,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "app/FormMain.h"
 #include "app/MainServices.h"
@@ -17,7 +19,8 @@ int main(int argc, char** argv) {
     quillet::ShareHeapsAcrossThreads();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
-    quillet::TMainForm form(quillet::SystemMainServices(), QApplication::arguments().mid(1));
+    quillet::TMainForm form(quillet::SystemMainServices(),
+                            std::vector<std::string>(argv + 1, argv + argc));
     form.show();
     QApplication::processEvents();
     const auto start = std::chrono::steady_clock::now();

@@ -5,27 +5,130 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QFileSystemModel>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardItemModel>
+#include <QStringListModel>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeView>
-#include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "app/FileUrl.h"
+#include "app/TypedPath.h"
+#include "platform/FolderNames.h"
+#include "platform/PathNames.h"
+#include "scan/ShownName.h"
 
 namespace quillet {
 namespace {
 
-// A typed or pasted path as a full one: "~" is the home folder, blanks around it go.
-QString TypedPath(const QString& text) {
-    QString path = text.trimmed();
-    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
-        path.replace(0, 1, QDir::homePath());
-    return path.isEmpty() ? path : QDir::cleanPath(path);
+constexpr int kPathRole = Qt::UserRole;        // the folder's full path: its bytes
+constexpr int kListedRole = Qt::UserRole + 1;  // its sub-folders have been read
+
+QString ShownText(const std::string& path) {
+    return QString::fromUtf8(ShownName(path));
+}
+
+std::string ChildPath(const std::string& folder, const std::string& name) {
+    return (folder == "/" ? folder : folder + "/") + name;
+}
+
+struct SubFolder {
+    QString Shown;
+    std::string Name;  // its bytes
+};
+
+// The sub-folders of folder, ordered as their shown names read.
+std::vector<SubFolder> SubFolders(const std::string& folder) {
+    std::vector<SubFolder> folders;
+    if (const auto entries = ReadFolderNames(folder)) {
+        for (const NamedEntry& entry : *entries) {
+            if (entry.IsFolder) folders.push_back({ShownText(entry.Name), entry.Name});
+        }
+    }
+    std::sort(folders.begin(), folders.end(), [](const SubFolder& a, const SubFolder& b) {
+        const int order = a.Shown.compare(b.Shown, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.Name < b.Name;
+    });
+    return folders;
+}
+
+// The machine's folders as a tree, each folder read when it is first opened. Every item keeps
+// its folder's path as bytes: the shown name is for reading only, and two names that are not
+// UTF-8 may show alike.
+class FolderTreeModel : public QStandardItemModel {
+public:
+    explicit FolderTreeModel(const QIcon& icon) : Icon_(icon) {
+        appendRow(NewItem(QStringLiteral("/"), "/"));
+    }
+
+    static std::string PathOf(const QModelIndex& index) {
+        const QByteArray path = index.data(kPathRole).toByteArray();
+        return std::string(path.constData(), static_cast<std::size_t>(path.size()));
+    }
+
+    bool hasChildren(const QModelIndex& parent) const override {
+        if (parent.isValid() && !parent.data(kListedRole).toBool()) return true;
+        return QStandardItemModel::hasChildren(parent);
+    }
+    bool canFetchMore(const QModelIndex& parent) const override {
+        return parent.isValid() && !parent.data(kListedRole).toBool();
+    }
+    void fetchMore(const QModelIndex& parent) override { List(itemFromIndex(parent)); }
+
+    // The item of a full, clean path, its folders read on the way; null when one of its names
+    // is not there.
+    QStandardItem* Find(const std::string& path) {
+        QStandardItem* found = item(0);
+        std::size_t at = 0;
+        while (found && at < path.size()) {
+            const std::size_t end = std::min(path.find('/', at), path.size());
+            if (end > at) {
+                List(found);
+                const std::string wanted = path.substr(0, end);
+                QStandardItem* parent = found;
+                found = nullptr;
+                for (int row = 0; row < parent->rowCount() && !found; ++row) {
+                    if (PathOf(parent->child(row)->index()) == wanted) found = parent->child(row);
+                }
+            }
+            at = end + 1;
+        }
+        return found;
+    }
+
+private:
+    QStandardItem* NewItem(const QString& text, const std::string& path) const {
+        auto* item = new QStandardItem(Icon_, text);
+        item->setEditable(false);
+        item->setData(QByteArray::fromStdString(path), kPathRole);
+        item->setData(false, kListedRole);
+        return item;
+    }
+
+    void List(QStandardItem* folder) {
+        if (!folder || folder->data(kListedRole).toBool()) return;
+        folder->setData(true, kListedRole);
+        const std::string path = PathOf(folder->index());
+        QList<QStandardItem*> rows;
+        for (const SubFolder& sub : SubFolders(path))
+            rows.append(NewItem(sub.Shown, ChildPath(path, sub.Name)));
+        folder->appendRows(rows);
+    }
+
+    QIcon Icon_;
+};
+
+std::string HomeFolder() {
+    const QByteArray home = qgetenv("HOME");
+    return home.isEmpty() ? QFile::encodeName(QDir::homePath()).toStdString() : home.toStdString();
 }
 
 }  // namespace
@@ -34,26 +137,27 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Choose a folder to scan"));
     dialog.resize(460, 520);
-    QFileSystemModel model;
-    model.setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::Drives);
-    model.setRootPath(QStringLiteral("/"));
+    FolderTreeModel model(dialog.style()->standardIcon(QStyle::SP_DirIcon));
     QTreeView tree;
     tree.setModel(&model);
-    for (int column = 1; column < model.columnCount(); ++column)
-        tree.hideColumn(column);
     tree.header()->hide();
     // Double-click and the arrow keys open and close folders, as in any tree; OK or Enter
     // chooses.
 
-    // The path field: typed, pasted or completed paths; the tree follows a folder's path.
+    // The path field: typed, pasted or completed paths, shown and read as the program shows
+    // paths; the tree follows a folder's path.
+    const std::string home = HomeFolder();
+    const auto typedFolder = [&home](const QString& text) {
+        const std::string typed = TypedPath(text, home);
+        return typed.empty() ? typed : AbsoluteFolderPath(typed);
+    };
     QLineEdit field;
     field.setClearButtonEnabled(true);
-    QFileSystemModel completions;
-    completions.setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    completions.setRootPath(QStringLiteral("/"));
+    QStringListModel completions;
     QCompleter completer(&completions);
     completer.setCompletionMode(QCompleter::PopupCompletion);
     field.setCompleter(&completer);
+    std::string completedFolder;  // the folder whose sub-folders the completions are
     QLabel problem;
     problem.setTextFormat(Qt::PlainText);
     problem.hide();
@@ -61,46 +165,40 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
     QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
-    // Shows the folder in the tree, scrolled into sight. Folders are read and sorted in the
-    // background, and a folder's row exists only once its parent has been read: until the
-    // row shows, it is sought again a few times a second, for at most a few seconds.
-    QString wanted;
-    QTimer seek;
-    seek.setInterval(100);
-    int tries = 0;
-    const auto reveal = [&] {
-        const QModelIndex index = model.index(wanted);
-        if (index.isValid()) {
-            tree.setCurrentIndex(index);
-            tree.scrollTo(index, QAbstractItemView::PositionAtCenter);
-        }
-        const bool shown = index.isValid() && tree.isVisible() &&
-                           tree.viewport()->rect().contains(tree.visualRect(index).center());
-        if (shown || ++tries > 30) {
-            seek.stop();
-        } else if (!seek.isActive()) {
-            seek.start();
+    // Shows the folder in the tree, opened down to it and scrolled into sight.
+    const auto reveal = [&](const std::string& path) {
+        if (QStandardItem* item = model.Find(path)) {
+            tree.setCurrentIndex(item->index());
+            tree.scrollTo(item->index(), QAbstractItemView::PositionAtCenter);
         }
     };
-    QObject::connect(&seek, &QTimer::timeout, &dialog, reveal);
     QObject::connect(&field, &QLineEdit::textEdited, &dialog, [&](const QString& text) {
-        const QString path = TypedPath(text);
-        const bool folder = !path.isEmpty() && QFileInfo(path).isDir();
-        problem.setText(path.isEmpty() ? QString() : "Not a folder: " + path);
-        problem.setVisible(!folder && !path.isEmpty());
-        buttons.button(QDialogButtonBox::Ok)->setEnabled(folder);
-        if (folder) {
-            wanted = path;
-            tries = 0;
-            reveal();
+        // The completions: the sub-folders of the folder being typed in.
+        const std::string typed = TypedPath(text, home);
+        const std::size_t slash = typed.rfind('/');
+        const std::string folder = slash == std::string::npos ? std::string()
+                                   : slash == 0               ? std::string("/")
+                                                              : typed.substr(0, slash);
+        if (folder != completedFolder) {
+            completedFolder = folder;
+            QStringList paths;
+            if (!folder.empty()) {
+                for (const SubFolder& sub : SubFolders(folder))
+                    paths.append(ShownText(ChildPath(folder, sub.Name)));
+            }
+            completions.setStringList(paths);
         }
+        const std::string path = typedFolder(text);
+        const bool isFolder = !path.empty() && LeadsToFolder(path);
+        problem.setText(path.empty() ? QString() : "Not a folder: " + ShownText(path));
+        problem.setVisible(!isFolder && !path.empty());
+        buttons.button(QDialogButtonBox::Ok)->setEnabled(isFolder);
+        if (isFolder) reveal(path);
     });
     QObject::connect(tree.selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
                      [&](const QModelIndex& current) {
                          if (!current.isValid() || field.hasFocus()) return;
-                         // The user's own choice ends the search for the wanted folder.
-                         if (model.filePath(current) != wanted) seek.stop();
-                         field.setText(model.filePath(current));
+                         field.setText(ShownText(FolderTreeModel::PathOf(current)));
                          problem.hide();
                          buttons.button(QDialogButtonBox::Ok)->setEnabled(true);
                      });
@@ -111,9 +209,8 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
         const QModelIndex index = tree.indexAt(at);
         if (!index.isValid()) return;
         QMenu menu;
-        menu.addAction(QStringLiteral("Open in File Manager"), [&] {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(model.filePath(index)));
-        });
+        menu.addAction(QStringLiteral("Open in File Manager"),
+                       [&] { QDesktopServices::openUrl(FileUrl(FolderTreeModel::PathOf(index))); });
         menu.exec(tree.viewport()->mapToGlobal(at));
     });
     QVBoxLayout layout(&dialog);
@@ -122,16 +219,16 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
     layout.addWidget(&tree);
     layout.addWidget(&buttons);
 
-    const QString startPath = QDir::cleanPath(QString::fromStdString(start));
-    field.setText(startPath);
-    wanted = startPath;
-    reveal();
+    const std::string startPath = AbsoluteFolderPath(start);
+    field.setText(ShownText(startPath));
+    // Once the dialog is shown and laid out, so the folder can be scrolled to its middle.
+    QTimer::singleShot(0, &dialog, [&] { reveal(startPath); });
     tree.setFocus();
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QString typed = TypedPath(field.text());
-    if (QFileInfo(typed).isDir()) return typed.toStdString();
+    const std::string typed = typedFolder(field.text());
+    if (!typed.empty() && LeadsToFolder(typed)) return typed;
     if (!tree.currentIndex().isValid()) return std::nullopt;
-    return model.filePath(tree.currentIndex()).toStdString();
+    return FolderTreeModel::PathOf(tree.currentIndex());
 }
 
 }  // namespace quillet

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include "app/MainLayout.h"
 #include "chart/zebPieChart.h"
 #include "details/AboutBx.h"
+#include "platform/PathNames.h"
 #include "settings/OptnDlg.h"
 
 namespace quillet {
@@ -41,9 +41,9 @@ QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint,
 
 }  // namespace
 
-TMainForm::TMainForm(TMainServices services, QStringList arguments, QWidget* parent)
+TMainForm::TMainForm(TMainServices services, std::vector<std::string> arguments, QWidget* parent)
     : QMainWindow(parent), Services_(std::move(services)), Arguments_(std::move(arguments)) {
-    ScanPath = QDir::currentPath().toStdString();
+    ScanPath = AbsoluteFolderPath(".");  // the working directory, as its bytes
     setWindowTitle(QStringLiteral("Quillet"));
     CreateControls();
     CreateMenus();

@@ -11,7 +11,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <cstdint>
@@ -19,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/MainServices.h"
 #include "app/MainSettings.h"
@@ -49,12 +49,13 @@ constexpr int kStopButtonLeft = 512;
 class TMainForm : public QMainWindow {
 public:
     // arguments: the command line without the program's name.
-    TMainForm(TMainServices services, QStringList arguments, QWidget* parent = nullptr);
+    TMainForm(TMainServices services, std::vector<std::string> arguments,
+              QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // Scan state.
-    std::string ScanPath;  // where the next scan starts; ends in "/" once a scan ran
-    TFolderList RootList{"."};
+    std::string ScanPath;       // where the next disk scan starts; ends in "/" once a scan ran
+    TFolderList RootList{"."};  // the tree; ScanFile_ says where it was read from
     TFolderList* ShownList = nullptr;  // null while nothing is shown, or while a scan runs
     double FreeSpace = 0;
     bool Scanning = false;
@@ -63,15 +64,16 @@ public:
     // Set by the progress timer: the scan takes the next folder's path into ProgressText, so
     // that a deep tree's long paths are copied a few times a second, not once per folder.
     bool ProgressWanted_ = true;
-    // An exported scan shown instead of a disk; empty for a disk scan. Its files are
-    // elsewhere, so nothing acts on them: no action, refresh or repeated scan.
-    std::string ScanFile;
     QString ApplicationTitle = QStringLiteral("Quillet");
 
     TMainSettings Settings;
     std::string SelectedName;  // name part of the row last clicked
 
-    void StartScan();
+    // Every scan goes through here: of the disk at ScanPath, or with scanFile given, of that
+    // exported scan instead. A request made while a scan runs is dropped.
+    void StartScan(const std::string& scanFile);
+    // Scans again what the tree was made from.
+    void StartScan() { StartScan(ScanFile_); }
     void UpdateStatusCounts(const TFolderList& list, const std::string& text);
     void FitStatusPanel(int index);
     void ShowFolder(TFolderList* list);
@@ -183,9 +185,13 @@ private:
     QString PieChart1Hint(const TChartEntry& entry) const;
     // Shows the chosen mode and units in the toolbar boxes.
     void SelectModeAndUnits();
-    // Reads ScanFile into the root list; throws when it cannot be read whole.
+    // Reads ScanFile_ into the root list; throws when it cannot be read whole.
     void ReadScanFile(const TScanOptions& options);
 
+    // The exported scan the tree in RootList was read from; empty for a disk's tree. Set by
+    // StartScan alone, as it replaces the tree: an imported tree's files are elsewhere, so no
+    // action, refresh or repeated scan touches the disk for it, whatever is asked meanwhile.
+    std::string ScanFile_;
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
     std::int32_t ListboxFontColour_ = 0;           // (negative) included
@@ -197,7 +203,7 @@ private:
     QWidget* StatusStrip_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;
-    QStringList Arguments_;
+    std::vector<std::string> Arguments_;  // as the system gave them: bytes
 };
 
 }  // namespace quillet

@@ -17,22 +17,21 @@ void TMainForm::OpenScanFile1Click() {
     if (Scanning || !Services_.ChooseScanFile) return;
     const auto chosen = Services_.ChooseScanFile(this);
     if (!chosen) return;
-    ScanFile = *chosen;
-    StartScan();
+    StartScan(*chosen);
 }
 
 void TMainForm::ReadScanFile(const TScanOptions& options) {
     // A pipe would hold the window until something writes to it.
-    if (IsSpecialFile(ScanFile)) {
-        throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile) +
+    if (IsSpecialFile(ScanFile_)) {
+        throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile_) +
                                  ": Not a regular file");
     }
-    std::ifstream in(ScanFile, std::ios::binary);
+    std::ifstream in(ScanFile_, std::ios::binary);
     if (!in) {
-        throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile) + ": " +
+        throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile_) + ": " +
                                  std::strerror(errno));
     }
-    const std::string problem = ImportScan(RootList, in, ShownName(ScanFile), options);
+    const std::string problem = ImportScan(RootList, in, ShownName(ScanFile_), options);
     if (!problem.empty()) throw std::runtime_error(problem);
 }
 

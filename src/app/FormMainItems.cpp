@@ -60,7 +60,11 @@ bool TMainForm::SelectedIsFolder() const {
 void TMainForm::PopupMenu1Popup() {
     PopupExplore->setText(SelectedIsFolder() ? QStringLiteral("Explore")
                                              : QStringLiteral("Properties"));
-    PopupOpen->setEnabled(!SelectedIsFolder());
+    // An imported tree's files are elsewhere: nothing here reaches them.
+    const bool onDisk = ScanFile_.empty();
+    PopupDelete->setEnabled(onDisk);
+    PopupExplore->setEnabled(onDisk);
+    PopupOpen->setEnabled(onDisk && !SelectedIsFolder());
     PopupTrash->setEnabled(SelectedIsChangeable());
     PopupCopyPath->setEnabled(SelectedPath().has_value());
 }
@@ -71,7 +75,7 @@ bool TMainForm::SelectedIsChangeable() const {
 }
 
 std::optional<std::string> TMainForm::SelectedPath() const {
-    if (!ScanFile.empty()) return std::nullopt;  // an imported scan's files are elsewhere
+    if (!ScanFile_.empty()) return std::nullopt;  // an imported scan's files are elsewhere
     // Built from the name as stored on disk: names differing in case are different files.
     if (!SelectedNode_ || Scanning) return std::nullopt;
     // These two name no file, though a file of their name may exist.

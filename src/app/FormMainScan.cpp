@@ -1,8 +1,6 @@
 // Scanning: StartScan, through which every scan goes, the progress display, cancel, refresh,
 // open and the repeat timer.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -17,12 +15,15 @@
 
 namespace quillet {
 
-void TMainForm::StartScan() {
+void TMainForm::StartScan(const std::string& scanFile) {
     if (Scanning) return;  // dropped, not queued
+    // From here the tree is this scan's, on the screen or gone: it is read-only if read from a
+    // file, whatever is asked while the scan runs.
+    ScanFile_ = scanFile;
     try {
         PieChart1->ClearEntries();  // no row or slice may point into the tree about to go
         setWindowTitle(QStringLiteral("Quillet"));
-        const bool fromFile = !ScanFile.empty();
+        const bool fromFile = !ScanFile_.empty();
         std::string exclusionText;
         TVolumeData volume;
         if (!fromFile) {
@@ -144,15 +145,18 @@ void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
 
 void TMainForm::Timer1Timer() {
     Timer1.stop();
-    if (Arguments_.size() >= 2 && Arguments_.first() == QStringLiteral("--import")) {
-        ScanFile = QFile::encodeName(Arguments_[1]).toStdString();
-    } else if (!Arguments_.isEmpty()) {
-        // An empty argument means the working directory; a relative one is taken against it.
-        const QString first = Arguments_.first();
-        ScanPath = AbsoluteFolderPath(first.isEmpty() ? QDir::currentPath().toStdString()
-                                                      : first.toStdString());
+    // The command line's scan waits for one started before it, rather than being dropped.
+    if (Scanning) {
+        Timer1.start();
+        return;
     }
-    StartScan();
+    if (Arguments_.size() >= 2 && Arguments_[0] == "--import") {
+        StartScan(Arguments_[1]);
+        return;
+    }
+    // An empty argument means the working directory; a relative one is taken against it.
+    if (!Arguments_.empty()) ScanPath = AbsoluteFolderPath(Arguments_[0]);
+    StartScan({});
 }
 
 void TMainForm::Timer2Timer() {
@@ -162,7 +166,7 @@ void TMainForm::Timer2Timer() {
 
 void TMainForm::TimerRepeatScanTimer() {
     const bool buttonHeld = Services_.MouseButtonDown && Services_.MouseButtonDown();
-    if (!Scanning && !buttonHeld && ScanFile.empty()) StartScan();
+    if (!Scanning && !buttonHeld && ScanFile_.empty()) StartScan();
 }
 
 void TMainForm::btnStopClick() {
@@ -170,23 +174,23 @@ void TMainForm::btnStopClick() {
 }
 
 void TMainForm::Refresh1Click() {
-    if (ScanFile.empty()) StartScan();
+    if (ScanFile_.empty()) StartScan();
 }
 
 void TMainForm::RefreshFromHereClick() {
     // While a scan runs there is no shown folder to start from: the request is dropped.
-    if (Scanning || !ShownList || !ScanFile.empty()) return;
+    if (Scanning || !ShownList || !ScanFile_.empty()) return;
     ScanPath = ShownList->Path();
-    StartScan();
+    StartScan({});
 }
 
 void TMainForm::FileOpen() {
-    if (!Services_.ChooseFolder) return;
+    // As every scan command: dropped while a scan runs.
+    if (Scanning || !Services_.ChooseFolder) return;
     const auto chosen = Services_.ChooseFolder(this, ScanPath);
     if (!chosen) return;
     ScanPath = *chosen;
-    ScanFile.clear();
-    StartScan();
+    StartScan({});
 }
 
 void TMainForm::SpeedButtonStopRefreshClick() {

@@ -56,8 +56,8 @@ void TMainForm::ShowFolder(TFolderList* list) {
         FitStatusPanel(0);
     }
     QString caption = QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path()));
-    if (!ScanFile.empty())
-        caption += QStringLiteral(" (scan file ") + QString::fromUtf8(ShownName(ScanFile)) + ')';
+    if (!ScanFile_.empty())
+        caption += QStringLiteral(" (scan file ") + QString::fromUtf8(ShownName(ScanFile_)) + ')';
     setWindowTitle(caption);
     BitBtnUp->setEnabled(list->Parent != nullptr);
 }

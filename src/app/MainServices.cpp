@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QUrl>
 
+#include "app/DialogPath.h"
 #include "app/ErrorBox.h"
 #include "app/FileUrl.h"
 #include "app/FolderChooser.h"
@@ -21,6 +22,18 @@
 #include "platform/ReadAheadSource.h"
 
 namespace quillet {
+namespace {
+
+// The file a dialog's answer stands for; none, after saying why, when it is not one file.
+std::optional<std::string> ChosenPath(QWidget* parent, const QString& answer, bool newName) {
+    const TDialogPath found = FindDialogPath(answer, newName);
+    if (found.Problem == TDialogPath::None) return found.Path;
+    ShowErrorBox(parent, QGuiApplication::applicationDisplayName(),
+                 DialogPathProblem(answer, found.Problem, newName));
+    return std::nullopt;
+}
+
+}  // namespace
 
 TMainServices SystemMainServices() {
     TMainServices services;
@@ -34,7 +47,7 @@ TMainServices SystemMainServices() {
             QFileDialog::getOpenFileName(parent, QStringLiteral("Open scan file"), {},
                                          QStringLiteral("Scan files (*.json);;All files (*)"));
         if (chosen.isEmpty()) return std::nullopt;
-        return QFile::encodeName(chosen).toStdString();
+        return ChosenPath(parent, chosen, false);
     };
     services.MouseButtonDown = [] {
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
@@ -54,7 +67,7 @@ TMainServices SystemMainServices() {
         dialog.selectFile(QString::fromStdString(name));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return dialog.selectedFiles().first().toStdString();
+        return ChosenPath(parent, dialog.selectedFiles().first(), true);
     };
     services.Ask = [](QWidget* parent, const QString& caption, const QString& text,
                       bool destructive) {

@@ -2,6 +2,8 @@
 #include <QIcon>
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/FormMain.h"
 #include "details/ProgramVersion.h"
@@ -37,7 +39,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillet.svg")));
-    quillet::TMainForm form(quillet::SystemMainServices(), QApplication::arguments().mid(1));
+    // Qt has taken its own options out of argv by now; the rest are the system's bytes, which
+    // name a file exactly where QApplication::arguments() would decode them.
+    quillet::TMainForm form(quillet::SystemMainServices(),
+                            std::vector<std::string>(argv + 1, argv + argc));
     form.show();
     return QApplication::exec();
 }

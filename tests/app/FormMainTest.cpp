@@ -1,24 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 
+#include "app/DialogPath.h"
 #include "app/FormMain.h"
 #include "app/MainLayout.h"
 #include "chart/PieGeometry.h"
 #include "chart/zebPieChart.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/PathNames.h"
+#include "settings/OptnDlg.h"
 #include "support/FakeFolderSource.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
@@ -58,7 +63,7 @@ protected:
     }
 
     // Opens the window on /data and waits for its first scan to be shown.
-    TMainForm& Open(QStringList arguments = {"/data"}) {
+    TMainForm& Open(std::vector<std::string> arguments = {"/data"}) {
         Form = std::make_unique<TMainForm>(Services(), arguments);
         Form->show();
         QApplication::setActiveWindow(Form.get());
@@ -149,7 +154,7 @@ TEST_F(MainWindowTest, WithoutArgumentsTheWorkingDirectoryIsScanned) {
             services.Folders = std::make_shared<LinuxFolderSource>();
             return services;
         }(),
-        QStringList{});
+        std::vector<std::string>{});
     EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
     QDir::setCurrent(previous);
     EXPECT_EQ(Form->windowTitle().toStdString(), "Quillet - " + tree.Root() + "/");
@@ -164,9 +169,9 @@ TEST_F(MainWindowTest, RelativeAndEmptyArgumentsAreTakenAgainstTheWorkingDirecto
     TMainServices services = Services();
     services.Folders = std::make_shared<LinuxFolderSource>();
     for (const auto& [argument, shown] :
-         {std::pair<QString, std::string>{"inside", tree.Root() + "/inside/"},
-          std::pair<QString, std::string>{"", tree.Root() + "/"}}) {
-        Form = std::make_unique<TMainForm>(services, QStringList{argument});
+         {std::pair<std::string, std::string>{"inside", tree.Root() + "/inside/"},
+          std::pair<std::string, std::string>{"", tree.Root() + "/"}}) {
+        Form = std::make_unique<TMainForm>(services, std::vector<std::string>{argument});
         EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
         EXPECT_EQ(Form->windowTitle().toStdString(), "Quillet - " + shown);
     }
@@ -352,8 +357,7 @@ TEST_F(MainWindowTest, AFolderThatCannotBeScannedSaysWhyAndLeavesTheViewEmpty) {
     TMainServices services = Services();
     services.Folders = std::make_shared<LinuxFolderSource>();
     services.ScanRootProblem = FolderAccessError;
-    Form = std::make_unique<TMainForm>(services,
-                                       QStringList{QString::fromStdString(tree.Path("gone"))});
+    Form = std::make_unique<TMainForm>(services, std::vector<std::string>{tree.Path("gone")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
     std::filesystem::remove_all(tree.Path("gone"));
     Form->Refresh1Click();
@@ -387,8 +391,7 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
     std::vector<std::string> opened;
     services.OpenFile = [&opened](const std::string& path) { opened.push_back(path); };
     services.ChooseScanFile = [&tree](QWidget*) { return tree.Path("bad.json"); };
-    Form = std::make_unique<TMainForm>(services,
-                                       QStringList{"--import", QString::fromStdString(file)});
+    Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"--import", file});
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
     TMainForm& form = *Form;
     EXPECT_EQ(form.windowTitle().toStdString(), "Quillet - /srv/ (scan file " + file + ")");
@@ -417,6 +420,135 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
                                            " cannot be read at byte 36: the file ends too early");
     EXPECT_EQ(form.ShownList, nullptr);
     EXPECT_EQ(form.ListBox1->Items().Count(), 0);
+}
+
+TEST_F(MainWindowTest, AnImportStaysReadOnlyWhateverIsAskedWhileItRuns) {
+    // An export of a folder that is on this disk too: its paths name real files.
+    test::TempTree tree;
+    const std::string precious = tree.File("local/precious.txt", 10);
+    const std::string file = tree.File("big.json", 0);
+    {
+        std::ofstream out(file);
+        out << "[1,2,{},[{\"name\":\"" << tree.Path("local")
+            << "\"},{\"name\":\"precious.txt\",\"asize\":10,\"dsize\":4096}";
+        for (int i = 0; i < 50; ++i)
+            out << ",[{\"name\":\"d" << i << "\"}]";
+        out << "]]\n";
+    }
+    TMainServices services = Services();
+    int asked = 0;
+    services.Ask = [&asked](QWidget*, const QString&, const QString&, bool) {
+        ++asked;
+        return true;
+    };
+    std::vector<std::string> opened;
+    services.OpenFile = [&opened](const std::string& path) { opened.push_back(path); };
+    services.ShowInFileManager = [&opened](const std::string& path) { opened.push_back(path); };
+    services.ChooseScanFile = [&tree](QWidget*) { return tree.Path("other.json"); };
+    Chosen = "/data";
+    Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"--import", file});
+    TMainForm& form = *Form;
+    form.RunOptionsDialog = [](TOptionsDialog& dialog) {
+        dialog.DisplayFreeDiskSpace = !dialog.DisplayFreeDiskSpace;
+        return static_cast<int>(QDialog::Accepted);
+    };
+    form.show();
+    QApplication::setActiveWindow(&form);
+
+    // Every scan command, given while the import lets other handlers run.
+    bool given = false;
+    QTimer during;
+    during.setInterval(0);
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        if (given || !form.Scanning) return;
+        given = true;
+        form.FileOpen();
+        QTest::mouseClick(form.OpenBtn, Qt::LeftButton);
+        QTest::keyClick(&form, Qt::Key_F5);
+        form.OpenScanFile1Click();
+        form.TimerRepeatScanTimer();
+        form.RefreshFromHereClick();
+        form.Options1Click();
+        form.ShowFreeSpace1Click();
+    });
+    during.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.ShownList != nullptr; }, 5000));
+    during.stop();
+    ASSERT_TRUE(given) << "the commands came while the import ran";
+    EXPECT_EQ(form.windowTitle().toStdString(),
+              "Quillet - " + tree.Path("local/") + " (scan file " + file + ")");
+
+    const QRect rect =
+        form.ListBox1->visualRect(form.ListBox1->Items().index(RowOf("precious.txt")));
+    QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+    ASSERT_EQ(form.SelectedName, "precious.txt");
+    form.PopupMenu1Popup();
+    EXPECT_FALSE(form.PopupDelete->isEnabled());
+    EXPECT_FALSE(form.PopupTrash->isEnabled());
+    form.PopupDeleteClick();
+    form.PopupTrashClick();
+    form.PopupOpenClick();
+    form.PopupExploreClick();
+    form.Refresh1Click();
+    form.RefreshFromHereClick();
+    form.TimerRepeatScanTimer();
+    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(test::FileContent(precious).size(), 10u) << "the local file is untouched";
+    EXPECT_EQ(Scans, 0) << "no disk scan was mixed in";
+    EXPECT_EQ(form.StatusPanels[2]->text(), " Folders: 50");
+}
+
+TEST_F(MainWindowTest, PathsReachTheWindowAsTheirBytes) {
+    // "dir\xFF" is not UTF-8: as text it reads "dir\uFFFD", which is its sibling's real name.
+    test::TempTree tree;
+    const std::string mine = tree.Folder("dir\xFF");
+    tree.File("dir\xFF/mine.txt", 10);
+    tree.File("dir\xEF\xBF\xBD/other.txt", 10);
+    for (const auto& [folder, root] : {std::pair<std::string, std::string>{mine, "/mine"},
+                                       {tree.Path("dir\xEF\xBF\xBD"), "/other"}}) {
+        std::ofstream(folder + "/scan.json") << "[1,2,{},[{\"name\":\"" << root << "\"}]]\n";
+    }
+    TMainServices services = Services();
+    services.Folders = std::make_shared<LinuxFolderSource>();
+    services.ScanRootProblem = FolderAccessError;
+    const auto shownOn = [&](std::vector<std::string> arguments) {
+        Form = std::make_unique<TMainForm>(services, std::move(arguments));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+        return Form->windowTitle().toStdString();
+    };
+
+    EXPECT_EQ(shownOn({mine}), "Quillet - " + tree.Root() + "/dir\\xFF/") << "as the argument";
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"4.0   mine.txt", "4.0   scan.json"}));
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(mine);
+    EXPECT_EQ(shownOn({}), "Quillet - " + tree.Root() + "/dir\\xFF/") << "as the working folder";
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(shownOn({"--import", mine + "/scan.json"}),
+              "Quillet - /mine/ (scan file " + tree.Root() + "/dir\\xFF/scan.json)");
+    EXPECT_TRUE(Errors.empty());
+
+    // A dialog's answer, in which both folders read "dir\uFFFD".
+    const QString dir = QString::fromStdString(tree.Root()) + "/dir" + QChar::ReplacementCharacter;
+    TDialogPath found = FindDialogPath(dir + "/mine.txt", false);
+    EXPECT_EQ(found.Problem, TDialogPath::None);
+    EXPECT_EQ(found.Path, mine + "/mine.txt") << "the only file of that name";
+    found = FindDialogPath(dir + "/other.txt", true);
+    EXPECT_EQ(found.Path, tree.Path("dir\xEF\xBF\xBD/other.txt"));
+    EXPECT_EQ(FindDialogPath(dir, false).Problem, TDialogPath::Ambiguous);
+    EXPECT_EQ(FindDialogPath(dir + "/scan.json", false).Problem, TDialogPath::Ambiguous);
+    EXPECT_EQ(FindDialogPath(dir + "/new.txt", true).Problem, TDialogPath::Ambiguous)
+        << "a new file, but in which folder?";
+    EXPECT_EQ(FindDialogPath(dir + "/none.txt", false).Problem, TDialogPath::Missing);
+    const std::string solo = tree.Folder("solo\xFE");
+    EXPECT_EQ(FindDialogPath(QString::fromStdString(tree.Root()) + "/solo" +
+                                 QChar::ReplacementCharacter + "/fresh.txt",
+                             true)
+                  .Path,
+              solo + "/fresh.txt");
+    EXPECT_EQ(DialogPathProblem(dir, TDialogPath::Ambiguous, false).toStdString(),
+              "Cannot open \"" + tree.Root() +
+                  "/dir\xEF\xBF\xBD\": more than one file has this name when shown as text");
 }
 
 TEST_F(MainWindowTest, KeepsTheChartSquareAndTheListBesideIt) {

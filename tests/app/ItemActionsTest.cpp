@@ -95,8 +95,7 @@ protected:
             printer->setOutputFileName(QString::fromStdString(PdfOutput));
             return printer;
         };
-        Form =
-            std::make_unique<TMainForm>(services, QStringList{QString::fromStdString(Tree.Root())});
+        Form = std::make_unique<TMainForm>(services, std::vector<std::string>{Tree.Root()});
         Form->RunPropertiesDialog = [this](TfrmFileProperties& dialog) {
             Properties.push_back(dialog.FileName);
             return 0;

@@ -39,7 +39,7 @@ protected:
         services.Folders = source;
         services.Volumes = std::make_shared<test::FakeVolumeQuery>(test::UsbVolume(mountPoint));
         services.ExcludesFolder = "/nonexistent";
-        Form = std::make_unique<TMainForm>(services, QStringList{"/data"});
+        Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"/data"});
         Form->RunOptionsDialog = [this](TOptionsDialog& dialog) {
             dialog.FormShow();
             if (Edit) Edit(dialog);

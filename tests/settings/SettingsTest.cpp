@@ -44,7 +44,7 @@ protected:
         services.Folders = Source;
         services.Volumes = std::make_shared<test::FakeVolumeQuery>(test::UsbVolume(false));
         services.ExcludesFolder = "/nonexistent";
-        return std::make_unique<TMainForm>(services, QStringList{"/data"});
+        return std::make_unique<TMainForm>(services, std::vector<std::string>{"/data"});
     }
 
     void Store(const QString& name, const QVariant& value) {

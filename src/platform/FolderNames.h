@@ -1,0 +1,23 @@
+// The names in one folder as the file system stores them, for the folder chooser and for
+// finding which entry a dialog's text stands for. The scan reads folders through
+// FolderSource instead.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillet {
+
+struct NamedEntry {
+    std::string Name;       // bytes as stored, never decoded
+    bool IsFolder = false;  // a folder, or a link to one
+};
+
+// Every entry of folder but "." and ".."; none when the folder cannot be listed.
+std::optional<std::vector<NamedEntry>> ReadFolderNames(const std::string& folder);
+
+// Whether path is a folder, or a link to one.
+bool LeadsToFolder(const std::string& path);
+
+}  // namespace quillet
