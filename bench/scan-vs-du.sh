@@ -89,7 +89,9 @@ report() {
 echo "entries: $counted"
 for i in "${!names[@]}"; do eval "${commands[$i]}" >/dev/null; done  # warm the cache
 measure "$runs" 0 | report "warm cache, $runs runs"
-if [ "$(id -u)" = 0 ] && [ -w /proc/sys/vm/drop_caches ]; then
+if [ "$cold_runs" = 0 ]; then
+    echo "cold cache: no runs asked for"
+elif [ "$(id -u)" = 0 ] && [ -w /proc/sys/vm/drop_caches ]; then
     measure "$cold_runs" 1 | report "cold cache, $cold_runs runs"
 else
     echo "cold cache: skipped (dropping the page cache needs root)"
