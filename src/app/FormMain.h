@@ -169,6 +169,9 @@ private:
     bool SelectedIsChangeable() const;
     // Full path of the selected entry, from its name on disk; none while a scan runs.
     std::optional<std::string> SelectedPath() const;
+    // Says so when the system refuses to look at the entry's path at all (one longer than it
+    // takes, say): failure holds %1 for the path and %2 for the system's reason.
+    bool ReportRefusedPath(const std::string& path, const QString& failure);
     void LoadSettings();
     // Runs the repeat timer as RepeatedScan and RepeatInterval say.
     void SetRepeatTimer();

@@ -88,9 +88,16 @@ std::optional<std::string> TMainForm::SelectedPath() const {
     return list->Path() + std::string(name);
 }
 
+bool TMainForm::ReportRefusedPath(const std::string& path, const QString& failure) {
+    const std::string refusal = PathRefusal(path);
+    if (refusal.empty()) return false;
+    ReportError(failure.arg(QString::fromUtf8(ShownName(path)), QString::fromUtf8(refusal)));
+    return true;
+}
+
 void TMainForm::PopupDeleteClick() {
     const auto path = SelectedPath();
-    if (!path) return;
+    if (!path || ReportRefusedPath(*path, QStringLiteral("Cannot delete %1: %2"))) return;
     const QString shown = QString::fromUtf8(ShownName(*path));
     bool yes;
     if (SelectedIsFolder()) {
@@ -110,6 +117,10 @@ void TMainForm::PopupDeleteClick() {
 void TMainForm::PopupExploreClick() {
     const auto path = SelectedPath();
     if (!path) return;
+    if (ReportRefusedPath(*path, SelectedIsFolder()
+                                     ? QStringLiteral("Cannot show %1: %2")
+                                     : QStringLiteral("Cannot show the properties of %1: %2")))
+        return;
     if (SelectedIsFolder()) {
         const std::string first = FirstFileIn(*path);
         const std::string target =
@@ -123,12 +134,14 @@ void TMainForm::PopupExploreClick() {
 
 void TMainForm::PopupOpenClick() {
     const auto path = SelectedPath();
-    if (path && Services_.OpenFile) Services_.OpenFile(*path);
+    if (!path || ReportRefusedPath(*path, QStringLiteral("Cannot open %1: %2"))) return;
+    if (Services_.OpenFile) Services_.OpenFile(*path);
 }
 
 void TMainForm::PopupTrashClick() {
     if (!SelectedIsChangeable()) return;
     const std::string path = *SelectedPath();
+    if (ReportRefusedPath(path, QStringLiteral("Cannot move %1 to the trash: %2"))) return;
     if (SelectedIsFolder() ? !IsExistingFolder(path) : !IsExistingFile(path)) return;
     const QString shown = QString::fromUtf8(ShownName(path));
     if (!Services_.Ask(this, QStringLiteral("Confirm move to trash"), "Move to Trash: " + shown,

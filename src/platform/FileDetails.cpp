@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "platform/FileAttributes.h"
@@ -58,6 +60,12 @@ bool IsExistingFile(const std::string& path) {
 bool IsExistingFolder(const std::string& path) {
     struct statx sx;
     return StatNoFollow(path, sx) && S_ISDIR(sx.stx_mode);
+}
+
+std::string PathRefusal(const std::string& path) {
+    struct statx sx;
+    if (StatNoFollow(path, sx) || errno == ENOENT || errno == ENOTDIR) return {};
+    return std::strerror(errno);
 }
 
 std::string FirstFileIn(const std::string& folder) {

@@ -25,6 +25,9 @@ std::optional<FileDetails> ReadFileDetails(const std::string& path);
 
 bool IsExistingFile(const std::string& path);  // anything but a folder
 bool IsExistingFolder(const std::string& path);
+// Why the system will not look at path at all (a path longer than it takes, a folder above
+// that may not be searched); empty when it can, or when nothing is there any more.
+std::string PathRefusal(const std::string& path);
 
 // The name of the first entry of a folder's listing that is not a folder; empty when none.
 std::string FirstFileIn(const std::string& folder);

@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -304,6 +307,38 @@ TEST_F(ItemActionsTest, PropertiesAndOpenActOnFilesThatStillExist) {
     QFile::remove(QString::fromStdString(Tree.Path("big.bin")));
     Form->PopupExploreClick();
     EXPECT_EQ(Properties.size(), 1u) << "a file deleted since the scan shows nothing";
+}
+
+TEST_F(ItemActionsTest, EveryActionSaysWhenTheSystemRefusesTheEntrysPath) {
+    // A chain whose bottom lies far past PATH_MAX, made relative to open folders.
+    const std::string name(250, 'n');
+    int fd = open(Tree.Folder("deep").c_str(), O_RDONLY | O_DIRECTORY);
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(mkdirat(fd, name.c_str(), 0755), 0);
+        const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+        close(fd);
+        fd = next;
+    }
+    close(openat(fd, "far.txt", O_WRONLY | O_CREAT, 0644));
+    close(fd);
+    Open();
+    ClickRow("/deep");
+    for (int i = 0; i < 21; ++i) {
+        Form->ListBox1DblClick();
+        ClickRow(i < 20 ? "/" + name : "far.txt");
+    }
+    Answer = true;
+    Form->PopupDeleteClick();
+    Form->PopupExploreClick();
+    Form->PopupOpenClick();
+    Form->PopupTrashClick();
+    ASSERT_EQ(Errors.size(), 4u);
+    const QString tail = QStringLiteral("/far.txt: File name too long");
+    EXPECT_TRUE(Errors[0].startsWith("Cannot delete /") && Errors[0].endsWith(tail)) << Errors[0].toStdString();
+    EXPECT_TRUE(Errors[1].startsWith("Cannot show the properties of /")) << Errors[1].toStdString();
+    EXPECT_TRUE(Errors[2].startsWith("Cannot open /")) << Errors[2].toStdString();
+    EXPECT_TRUE(Errors[3].endsWith("/far.txt to the trash: File name too long")) << Errors[3].toStdString();
+    EXPECT_TRUE(Questions.empty() && Opened.empty() && Properties.empty());
 }
 
 TEST_F(ItemActionsTest, SavesTheRowsAndAsksBeforeOverwriting) {
