@@ -19,6 +19,7 @@
 #include "platform/LinuxVolumeQuery.h"
 #include "platform/PathNames.h"
 #include "platform/ReadAheadSource.h"
+#include "platform/X11PointerButtons.h"
 
 namespace quillet {
 
@@ -37,6 +38,12 @@ TMainServices SystemMainServices() {
         return QFile::encodeName(chosen).toStdString();
     };
     services.MouseButtonDown = [] {
+        // Qt knows the buttons only while they are pressed over the program's own windows;
+        // the X server knows them over every window. Elsewhere (Wayland) Qt's word it is.
+        if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+            if (const std::optional<bool> held = X11LeftOrRightButtonHeld(x11->connection()))
+                return *held;
+        }
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
     };
     services.ShowError = ShowErrorBox;
