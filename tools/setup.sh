@@ -5,6 +5,8 @@
 quillet_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6 libmount-dev fonts-dejavu-core
+    # The window asks the X server for the mouse buttons on Qt's own xcb connection.
+    libxcb1-dev
     libgtest-dev desktop-file-utils
     # The Debian package and its check: dpkg-shlibdeps, `file` (CPack asks it which files
     # are programs), appstreamcli.

@@ -20,6 +20,7 @@
 #include "platform/LinuxVolumeQuery.h"
 #include "platform/PathNames.h"
 #include "platform/ReadAheadSource.h"
+#include "platform/X11PointerButtons.h"
 
 namespace quillet {
 namespace {
@@ -50,6 +51,12 @@ TMainServices SystemMainServices() {
         return ChosenPath(parent, chosen, false);
     };
     services.MouseButtonDown = [] {
+        // Qt knows the buttons only while they are pressed over the program's own windows;
+        // the X server knows them over every window. Elsewhere (Wayland) Qt's word it is.
+        if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+            if (const std::optional<bool> held = X11LeftOrRightButtonHeld(x11->connection()))
+                return *held;
+        }
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
     };
     services.ShowError = ShowErrorBox;

@@ -9,6 +9,7 @@
 
 #include "app/SizeUnits.h"
 #include "chart/ChartEntries.h"
+#include "cli/ScanProgressLine.h"
 #include "details/ProgramVersion.h"
 #include "details/QXVersionInfo.h"
 #include "platform/FileWriting.h"
@@ -177,8 +178,8 @@ int PrintRows(const TFolderList& root, const Arguments& parsed, std::ostream& ou
     return 0;
 }
 
-int Import(const std::string& file, TFolderList& root, const Arguments& parsed, std::ostream& out,
-           std::ostream& err) {
+int Import(const std::string& file, const ScanCommandSystem& system, const Arguments& parsed,
+           std::ostream& out, std::ostream& err) {
     std::ifstream opened;
     if (file != "-") {
         opened.open(file, std::ios::binary);
@@ -188,12 +189,16 @@ int Import(const std::string& file, TFolderList& root, const Arguments& parsed, 
         }
     }
     std::istream& in = file == "-" ? std::cin : opened;
-    const std::string problem = ImportScan(root, in, ShownName(file), {});
+    std::string problem;
+    {
+        ScanProgressLine progress(err, system.ErrColumns);
+        problem = ImportScan(system.Root, in, ShownName(file), progress.Watching({}));
+    }
     if (!problem.empty()) {
         err << "quillet-scan: " << problem << "\n";
         return 2;
     }
-    return PrintRows(root, parsed, out, err);
+    return PrintRows(system.Root, parsed, out, err);
 }
 
 // What an export writes, handed on to the file that is to replace the old one.
@@ -216,20 +221,24 @@ private:
 };
 
 // Scans with an export writer as the sink; false when writing failed.
-bool ScanInto(std::ostream& to, TFolderList& root, FolderSource& folders, TScanOptions options) {
+bool ScanInto(std::ostream& to, const ScanCommandSystem& system, TScanOptions options,
+              std::ostream& err) {
     const TQXVersionInfo version;
     NcduExportWriter writer(to, "quillet-scan", version.ReadString("FileVersion"),
                             std::time(nullptr));
     options.Sink = &writer;
-    root.Scan(folders, options);
+    {
+        ScanProgressLine progress(err, system.ErrColumns);
+        system.Root.Scan(system.Folders, progress.Watching(options));
+    }
     return writer.Finish();
 }
 
-int Export(const std::string& file, TFolderList& root, FolderSource& folders,
-           const TScanOptions& options, std::ostream& out, std::ostream& err) {
+int Export(const std::string& file, const ScanCommandSystem& system, const TScanOptions& options,
+           std::ostream& out, std::ostream& err) {
     bool written;
     if (file == "-") {
-        written = ScanInto(out, root, folders, options);
+        written = ScanInto(out, system, options, err);
     } else if (IsSpecialFile(file)) {
         // A pipe or a device is written as the scan goes, as standard output is.
         std::ofstream opened(file, std::ios::binary | std::ios::trunc);
@@ -237,7 +246,7 @@ int Export(const std::string& file, TFolderList& root, FolderSource& folders,
             err << "quillet-scan: cannot create '" << ShownName(file) << "'\n";
             return 1;
         }
-        written = ScanInto(opened, root, folders, options);
+        written = ScanInto(opened, system, options, err);
     } else {
         // A file is replaced only once the whole export is on disk: an export that fails,
         // on a full disk say, leaves the old one as it was.
@@ -248,7 +257,7 @@ int Export(const std::string& file, TFolderList& root, FolderSource& folders,
         }
         ReplacementBuffer buffer(replacement);
         std::ostream to(&buffer);
-        written = ScanInto(to, root, folders, options) &&
+        written = ScanInto(to, system, options, err) &&
                   replacement.Commit().Outcome == WriteOutcome::Written;
     }
     if (!written) {
@@ -275,7 +284,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         out << ProgramVersionText("quillet-scan");
         return 0;
     }
-    if (parsed.ImportFile) return Import(*parsed.ImportFile, system.Root, parsed, out, err);
+    if (parsed.ImportFile) return Import(*parsed.ImportFile, system, parsed, out, err);
     const std::string folder = AbsoluteFolderPath(parsed.Folder);
     if (const std::string problem = FolderAccessError(folder); !problem.empty()) {
         err << "quillet-scan: cannot scan '" << ShownName(parsed.Folder) << "': " << problem
@@ -292,11 +301,14 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     TScanOptions options = PrepareScan(root, scanPath, volume, exclusionText, !parsed.ExportFile,
                                        displayCompressed, displaySparse);
     if (!parsed.ExportFile) {
-        root.Scan(system.Folders, options);
+        {
+            ScanProgressLine progress(err, system.ErrColumns);
+            root.Scan(system.Folders, progress.Watching(options));
+        }
         return PrintRows(root, parsed, out, err);
     }
 
-    return Export(*parsed.ExportFile, root, system.Folders, options, out, err);
+    return Export(*parsed.ExportFile, system, options, out, err);
 }
 
 }  // namespace quillet

@@ -2,6 +2,7 @@
 // and prints the rows the window would list for it, largest first, one per line.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@ struct ScanCommandSystem {
     const VolumeQuery& Volumes;
     std::string ExcludesFolder;  // where Excludes.ini is looked for
     TFolderList& Root;           // receives the tree; the caller decides when to free it
+    // Standard error's width when it is a terminal, which then shows the scan's progress; 0,
+    // or none, when it is not.
+    std::function<int()> ErrColumns = nullptr;
 };
 
 // args excludes the program name. Returns the exit status: 0, or 2 for bad arguments or a

@@ -8,6 +8,7 @@
 
 #include "cli/ScanCommand.h"
 #include "platform/ExcludesFolder.h"
+#include "platform/TerminalWidth.h"
 #include "platform/Win32FolderSource.h"
 #include "platform/Win32Names.h"
 #include "platform/Win32VolumeQuery.h"
@@ -36,6 +37,7 @@ int main() {
     quillet::Win32FolderSource folders;
     quillet::Win32VolumeQuery volumes;
     ScannedTree = new quillet::TFolderList(".");
-    return quillet::RunScanCommand(Arguments(), std::cout, std::cerr,
-                                   {folders, volumes, quillet::ExcludesFolder(), *ScannedTree});
+    return quillet::RunScanCommand(
+        Arguments(), std::cout, std::cerr,
+        {folders, volumes, quillet::ExcludesFolder(), *ScannedTree, quillet::StandardErrorColumns});
 }

@@ -6,6 +6,7 @@
 #include "platform/LinuxVolumeQuery.h"
 #include "platform/ReadAheadSource.h"
 #include "platform/SharedHeaps.h"
+#include "platform/TerminalWidth.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     quillet::LinuxVolumeQuery volumes;
     ScannedTree = new quillet::TFolderList(".");
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return quillet::RunScanCommand(args, std::cout, std::cerr,
-                                   {folders, volumes, quillet::ExcludesFolder(), *ScannedTree});
+    return quillet::RunScanCommand(
+        args, std::cout, std::cerr,
+        {folders, volumes, quillet::ExcludesFolder(), *ScannedTree, quillet::StandardErrorColumns});
 }

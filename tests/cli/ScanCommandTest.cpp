@@ -1,17 +1,24 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "cli/ScanCommand.h"
 #include "platform/LinuxFolderSource.h"
+#include "platform/TerminalWidth.h"
 #include "scan/ShownName.h"
+#include "support/FakeFolderSource.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
 
@@ -192,6 +199,66 @@ TEST(ScanCommand, TheProgramPrintsExactlyTheExpectedLines) {
     r = RunExecutable("'" + tree.Path("nothing here") + "'");
     EXPECT_EQ(r.Status, 2);
     EXPECT_NE(r.Out.find("cannot scan"), std::string::npos);
+}
+
+// Standard error's width, asked while descriptor 2 is the given one.
+int ColumnsOf(int descriptor) {
+    const int saved = dup(STDERR_FILENO);
+    dup2(descriptor, STDERR_FILENO);
+    const int columns = StandardErrorColumns();
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    return columns;
+}
+
+// On a terminal, standard error shows the scan's progress in one line, wiped at the end; a
+// file or a pipe there gets nothing.
+TEST(ScanCommand, ShowsItsProgressOnlyOnATerminal) {
+    test::TempTree tree;
+    test::FakeFolderSource folders(test::FakeFolder(
+        "", {test::FakeFolder("slow"), test::FakeFolder("after", {test::FakeFile("f", 1)})}));
+    // Reading "slow" outlasts the time between two redraws: the line is drawn after it.
+    folders.OnOpen = [](const std::string& path) {
+        if (path.ends_with("/slow/")) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    };
+    const test::FakeVolumeQuery volume;
+    const auto errorText = [&](const std::function<int()>& columns) {
+        TFolderList root(".");
+        std::ostringstream out, err;
+        const int status = RunScanCommand({"--export", "-", tree.Root()}, out, err,
+                                          {folders, volume, "", root, columns});
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(out.str().find('\r'), std::string::npos);
+        return err.str();
+    };
+
+    const std::string shown = errorText([] { return 57; });
+    ASSERT_EQ(shown.rfind("\r0 files, 3 folders, 0:00  ", 0), 0u) << shown;
+    const std::size_t wipe = shown.rfind('\r', shown.size() - 2);
+    EXPECT_EQ(shown.substr(wipe), "\r" + std::string(shown.find('\r', 1) - 1, ' ') + "\r")
+        << "the line is wiped: " << shown;
+
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(grantpt(terminal) | unlockpt(terminal), 0);
+    const int terminalSide = open(ptsname(terminal), O_RDWR | O_NOCTTY);
+    winsize size{};
+    size.ws_col = 57;
+    ioctl(terminalSide, TIOCSWINSZ, &size);
+    EXPECT_EQ(ColumnsOf(terminalSide), 57);
+    close(terminalSide);
+    close(terminal);
+
+    test::TempTree files;
+    const int file = open(files.Path("err").c_str(), O_WRONLY | O_CREAT, 0600);
+    EXPECT_EQ(ColumnsOf(file), 0);
+    const int saved = dup(STDERR_FILENO);
+    dup2(file, STDERR_FILENO);
+    const std::string inFile = errorText(StandardErrorColumns);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    close(file);
+    EXPECT_EQ(inFile, "");
 }
 
 bool OnPath(const std::string& program) {
