@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Sets up, builds a Release with Debian's hardening flags and writes the Debian package
-# dist/quillet_<version>_<arch>.deb. Install it with: apt-get install ./dist/quillet_*.deb
+# Sets up, builds a Release with Debian's hardening flags and writes the two Debian packages
+# of that one build: dist/quillet-scan_<version>_<arch>.deb (the scanner alone, for servers)
+# and dist/quillet_<version>_<arch>.deb (the window, which needs the first).
+# Install both with: apt-get install ./dist/quillet*_*.deb
 set -u
 QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$QUILLET_ROOT/tools/setup.sh"
 
-# lintian checks the package at the end (the tests run it too when it is installed).
+# lintian checks the packages at the end (the tests run it too when it is installed).
 quillet_packages+=(lintian)
 quillet_install_packages
 

@@ -3,7 +3,7 @@
 # with Debian's hardening flags (dpkg-buildflags: fortify, stack protector, relro, bind now,
 # PIE) when dpkg-buildflags is there, through ccache when it is installed. Tests are not built.
 #   release-build.sh SOURCE-FOLDER BUILD-FOLDER [CMAKE-OPTION...]
-# package.sh builds the package with it, and a CTest check builds a Release once with it.
+# package.sh builds the packages with it, and a CTest check builds a Release once with it.
 set -eu
 source_dir=$(cd "$1" && pwd)
 build_dir=$2

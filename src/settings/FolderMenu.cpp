@@ -44,6 +44,18 @@ QString CommandQuoted(const QString& path) {
     return quoted;
 }
 
+// A path as a desktop file's string value (TryExec), and as one item of a string list.
+QString KeyFileValue(const QString& path) {
+    QString value = path;
+    value.replace('\\', QStringLiteral("\\\\"));
+    return value;
+}
+QString KeyFileListItem(const QString& path) {
+    QString item = KeyFileValue(path);
+    item.replace(';', QStringLiteral("\\;"));
+    return item + ';';
+}
+
 bool WriteAtomically(const QString& path, const QByteArray& content, bool executable) {
     QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);
@@ -90,11 +102,16 @@ bool Installed(const TFolderMenuEnvironment& e, std::initializer_list<const char
 // The action files of the installed file managers other than Thunar, which shares one file.
 std::vector<ActionFile> ActionFiles(const TFolderMenuEnvironment& e) {
     std::vector<ActionFile> files;
+    // TryExec, Nemo's Dependencies and the script's own check hide or quieten an entry whose
+    // program is gone. Dolphin gets no access key: KIO doubles every "&" of a service menu's
+    // name (its menus assign keys themselves).
     if (Installed(e, {"dolphin"})) {
         files.push_back(
             {DolphinFile(e),
              ("[Desktop Entry]\nType=Service\nMimeType=inode/directory;\nActions=usagePieChart;\n"
-              "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n\n"
+              "TryExec=" +
+              KeyFileValue(e.Executable) +
+              "\nX-KDE-ServiceTypes=KonqPopupMenu/Plugin\n\n"
               "[Desktop Action usagePieChart]\nName=Usage Pie Chart\nIcon=quillet\nExec=" +
               DesktopQuoted(e.Executable) + " %f\n")
                  .toUtf8(),
@@ -104,16 +121,22 @@ std::vector<ActionFile> ActionFiles(const TFolderMenuEnvironment& e) {
         files.push_back({NemoFile(e),
                          ("[Nemo Action]\nName=_Usage Pie Chart\nComment=" + kDescription +
                           "\nExec=" + DesktopQuoted(e.Executable) +
-                          " %F\nIcon-Name=quillet\nSelection=s\nExtensions=dir;\n")
+                          " %F\nIcon-Name=quillet\nSelection=s\nExtensions=dir;\nDependencies=" +
+                          KeyFileListItem(e.Executable) + "\n")
                              .toUtf8(),
                          false});
     }
     if (Installed(e, {"caja", "pcmanfm", "pcmanfm-qt"})) {
+        // Caja and PCManFM show the name through GTK, where "_" marks the access key;
+        // PCManFM-Qt shows it as it is, so with it around the name goes without one.
+        const QString name = Installed(e, {"pcmanfm-qt"}) ? QStringLiteral("Usage Pie Chart")
+                                                          : QStringLiteral("_Usage Pie Chart");
         files.push_back(
             {FileManagerActionsFile(e),
-             ("[Desktop Entry]\nType=Action\nName=Usage Pie Chart\nTooltip=" + kDescription +
-              "\nIcon=quillet\nProfiles=main;\n\n[X-Action-Profile main]\nExec=" +
-              CommandQuoted(e.Executable) + " %f\nMimeTypes=inode/directory;\n")
+             ("[Desktop Entry]\nType=Action\nName=" + name + "\nTooltip=" + kDescription +
+              "\nIcon=quillet\nTryExec=" + KeyFileValue(e.Executable) +
+              "\nProfiles=main;\n\n[X-Action-Profile main]\nExec=" + CommandQuoted(e.Executable) +
+              " %f\nMimeTypes=inode/directory;\n")
                  .toUtf8(),
              false});
     }
@@ -121,6 +144,9 @@ std::vector<ActionFile> ActionFiles(const TFolderMenuEnvironment& e) {
         files.push_back({NautilusFile(e),
                          ("#!/bin/sh\n# " + kDescription +
                           ": Quillet on the first selected folder.\n"
+                          "# Nothing to do once the program is gone.\n[ -x " +
+                          ShellQuoted(e.Executable) +
+                          " ] || exit 0\n"
                           "case \"$1\" in\n    \"\") folder=$PWD ;;\n    /*) folder=$1 ;;\n"
                           "    *) folder=$PWD/$1 ;;\nesac\nexec " +
                           ShellQuoted(e.Executable) + " \"$folder\"\n")
@@ -184,7 +210,9 @@ void UpdateThunar(bool enable, const TFolderMenuEnvironment& e) {
         add("name", "_Usage Pie Chart");
         add("submenu", "");
         add("unique-id", kActionId);
-        add("command", CommandQuoted(e.Executable) + " %f");
+        // Thunar has no condition on a program: the command does nothing once it is gone.
+        add("command", "test -x " + CommandQuoted(e.Executable) + " && exec " +
+                           CommandQuoted(e.Executable) + " %f");
         add("description", kDescription);
         add("range", "");
         add("patterns", "*");
@@ -195,8 +223,17 @@ void UpdateThunar(bool enable, const TFolderMenuEnvironment& e) {
     if (changed) WriteAtomically(path, document.toByteArray(1), false);
 }
 
+const QString kIconPath = QStringLiteral("/icons/hicolor/scalable/apps/quillet.svg");
+
 QString IconFile(const TFolderMenuEnvironment& e) {
-    return e.DataHome + "/icons/hicolor/scalable/apps/quillet.svg";
+    return e.DataHome + kIconPath;
+}
+
+bool IconInstalled(const TFolderMenuEnvironment& e) {
+    for (const QString& folder : e.IconDataDirs) {
+        if (QFile::exists(folder + kIconPath)) return true;
+    }
+    return QFile::exists(IconFile(e));
 }
 
 }  // namespace
@@ -221,8 +258,7 @@ void RegisterFolderMenu(bool enable, const TFolderMenuEnvironment& e) {
     const bool thunar = Installed(e, {"thunar"});
     if (thunar) UpdateThunar(enable, e);
     // The icon stays on disable: an installed launcher may use the same one.
-    if (enable && (thunar || !files.empty()) && !e.IconSvg.isEmpty() &&
-        !QFile::exists(IconFile(e))) {
+    if (enable && (thunar || !files.empty()) && !e.IconSvg.isEmpty() && !IconInstalled(e)) {
         WriteAtomically(IconFile(e), e.IconSvg, false);
     }
 }
@@ -237,6 +273,14 @@ TFolderMenuEnvironment SystemFolderMenuEnvironment(const QByteArray& iconSvg) {
         return !QStandardPaths::findExecutable(program).isEmpty();
     };
     environment.IconSvg = iconSvg;
+    // The XDG data folders after the user's own, and the share/ of the program's prefix.
+    environment.IconDataDirs =
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    environment.IconDataDirs.removeAll(environment.DataHome);
+    const std::string folder = ExecutableFolder();
+    if (!folder.empty())
+        environment.IconDataDirs
+            << QFileInfo(QString::fromStdString(folder) + "/../share").absoluteFilePath();
     return environment;
 }
 

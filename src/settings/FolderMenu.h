@@ -3,11 +3,13 @@
 // action file (Dolphin, Nemo, Caja / PCManFM, Nautilus, Thunar); one that is not installed is
 // left alone. Enabling writes them afresh, so a moved program gets its path rewritten;
 // disabling removes them (and only the program's own action from Thunar's shared file).
-// Files are written atomically; every failure is silent.
+// Each entry hides itself, or does nothing, once the program is gone (uninstalled, moved),
+// each the way its file manager offers. Files are written atomically; every failure is silent.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace quillet {
@@ -19,6 +21,9 @@ struct TFolderMenuEnvironment {
     std::function<bool(const QString& program)> IsInstalled;  // on the PATH
     QString SystemThunarActions = QStringLiteral("/etc/xdg/Thunar/uca.xml");
     QByteArray IconSvg;  // installed as the theme icon "quillet", which some managers need
+    // Data folders whose hicolor theme may hold the icon already (the system's, the program's
+    // install prefix): then no copy goes into DataHome.
+    QStringList IconDataDirs;
 };
 
 void RegisterFolderMenu(bool enable, const TFolderMenuEnvironment& environment);

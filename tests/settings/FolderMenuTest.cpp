@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <set>
 
 #include "settings/FolderMenu.h"
@@ -50,7 +51,8 @@ TEST_F(FolderMenuTest, EnablingWritesAnEntryForEveryInstalledFileManager) {
     RegisterFolderMenu(true, Environment);
     const QString dolphin = Read(Data("kio/servicemenus/quillet-usage-pie-chart.desktop"));
     EXPECT_TRUE(
-        dolphin.contains("Type=Service\nMimeType=inode/directory;\nActions=usagePieChart;"));
+        dolphin.contains("Type=Service\nMimeType=inode/directory;\nActions=usagePieChart;\n"
+                         "TryExec=/opt/My Tools/quillet\n"));
     EXPECT_TRUE(dolphin.contains(
         "Name=Usage Pie Chart\nIcon=quillet\nExec=\"/opt/My Tools/quillet\" %f\n"));
     EXPECT_TRUE(QFileInfo(Data("kio/servicemenus/quillet-usage-pie-chart.desktop")).isExecutable());
@@ -58,10 +60,12 @@ TEST_F(FolderMenuTest, EnablingWritesAnEntryForEveryInstalledFileManager) {
     const QString nemo = Read(Data("nemo/actions/quillet-usage-pie-chart.nemo_action"));
     EXPECT_TRUE(nemo.startsWith("[Nemo Action]\nName=_Usage Pie Chart\n"));
     EXPECT_TRUE(nemo.contains(
-        "Exec=\"/opt/My Tools/quillet\" %F\nIcon-Name=quillet\nSelection=s\nExtensions=dir;"));
+        "Exec=\"/opt/My Tools/quillet\" %F\nIcon-Name=quillet\nSelection=s\nExtensions=dir;\n"
+        "Dependencies=/opt/My Tools/quillet;\n"));
 
     const QString caja = Read(Data("file-manager/actions/quillet-usage-pie-chart.desktop"));
-    EXPECT_TRUE(caja.contains("Type=Action\nName=Usage Pie Chart\n"));
+    EXPECT_TRUE(caja.contains("Type=Action\nName=_Usage Pie Chart\n"));
+    EXPECT_TRUE(caja.contains("\nTryExec=/opt/My Tools/quillet\n"));
     EXPECT_TRUE(
         caja.contains("Profiles=main;\n\n[X-Action-Profile main]\nExec='/opt/My Tools/quillet' %f\n"
                       "MimeTypes=inode/directory;"));
@@ -73,9 +77,54 @@ TEST_F(FolderMenuTest, EnablingWritesAnEntryForEveryInstalledFileManager) {
 
     const QString thunar = Read(Environment.ConfigHome + "/Thunar/uca.xml");
     EXPECT_TRUE(thunar.contains("<unique-id>quillet-usage-pie-chart</unique-id>"));
-    EXPECT_TRUE(thunar.contains("<command>'/opt/My Tools/quillet' %f</command>"));
+    EXPECT_TRUE(
+        thunar.contains("<command>test -x '/opt/My Tools/quillet' &amp;&amp; exec "
+                        "'/opt/My Tools/quillet' %f</command>"));
     EXPECT_TRUE(thunar.contains("<directories/>"));
     EXPECT_EQ(Read(Data("icons/hicolor/scalable/apps/quillet.svg")), "<svg/>");
+
+    // PCManFM-Qt would show the "_" of the shared file as it is.
+    Installed.insert("pcmanfm-qt");
+    RegisterFolderMenu(true, Environment);
+    EXPECT_TRUE(Read(Data("file-manager/actions/quillet-usage-pie-chart.desktop"))
+                    .contains("Type=Action\nName=Usage Pie Chart\n"));
+}
+
+TEST_F(FolderMenuTest, TheScriptDoesNothingOnceTheProgramIsGoneAndTheIconIsNotCopiedTwice) {
+    // A program that notes the folder it was given.
+    const QString program = QString::fromStdString(Home.Path("bin/quillet"));
+    const QString note = QString::fromStdString(Home.Path("note"));
+    QDir().mkpath(QFileInfo(program).path());
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(("#!/bin/sh\necho \"$1\" > '" + note + "'\n").toUtf8());
+    file.close();
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    Environment.Executable = program;
+    // The icon is in the theme of the program's prefix already.
+    const QString prefix = QString::fromStdString(Home.Path("share"));
+    QDir().mkpath(prefix + "/icons/hicolor/scalable/apps");
+    QFile icon(prefix + "/icons/hicolor/scalable/apps/quillet.svg");
+    ASSERT_TRUE(icon.open(QIODevice::WriteOnly));
+    icon.close();
+    Environment.IconDataDirs = {QString::fromStdString(Home.Path("nowhere")), prefix};
+    Installed = {"nautilus"};
+    RegisterFolderMenu(true, Environment);
+    EXPECT_FALSE(QFile::exists(Data("icons/hicolor/scalable/apps/quillet.svg")));
+
+    const auto run = [&] {
+        QProcess script;
+        script.setWorkingDirectory(QString::fromStdString(Home.Root()));
+        script.start(Data("nautilus/scripts/Usage Pie Chart"), {"sub"});
+        script.waitForFinished(-1);
+        return script.exitCode();
+    };
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(Read(note), QString::fromStdString(Home.Path("sub")) + "\n");
+    QFile::remove(note);
+    QFile::remove(program);
+    EXPECT_EQ(run(), 0) << "the program is gone: the script ends quietly";
+    EXPECT_FALSE(QFile::exists(note));
 }
 
 TEST_F(FolderMenuTest, EnablingTwiceLeavesTheSameFiles) {
