@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
-#include <malloc.h>
-
-#include <sstream>
 
 #include "scan/ClusterRounding.h"
 #include "scan/FileInfo.h"
-#include "scan/ImportFolderSource.h"
 
 namespace quillet {
 namespace {
@@ -47,30 +43,6 @@ TEST(FolderTree, ParentListIsTheParentOfTheOwnerList) {
     EXPECT_EQ(ParentList(&child.Node(0)), &root);
     EXPECT_EQ(ParentList(&root.Node(0)), nullptr);
     EXPECT_EQ(ParentList(nullptr), nullptr);
-}
-
-// A tree holds each name once: its memory follows the names, not depth times path length.
-TEST(FolderTree, ADeepImportTakesAFewTimesItsFilesSize) {
-    constexpr int kDepth = 2000;
-    const std::string name(250, 'n');
-    std::string json = R"([1,2,{"progname":"t","progver":"1","timestamp":0},[{"name":"/r"},)";
-    for (int i = 0; i < kDepth; ++i)
-        json += R"([{"name":")" + name + R"("},)";
-    json += R"({"name":"bottom","asize":7})";
-    json += std::string(kDepth, ']') + "]]";
-    std::istringstream in(json);
-
-    const std::size_t before = mallinfo2().uordblks;
-    TFolderList root(".");
-    ASSERT_EQ(ImportScan(root, in, "deep.json", {}), "");
-    const std::size_t held = mallinfo2().uordblks - before;
-    // Without its paths the tree takes about twice the file; each list holding its whole path
-    // took 500 MB here. (Under a sanitizer mallinfo2 reports nothing, and this checks nothing.)
-    EXPECT_LT(held, 4 * json.size())
-        << "bytes held by the tree of a " << json.size() << "-byte export";
-    EXPECT_EQ(root.FileCount, 1);
-    EXPECT_EQ(root.FolderCount, kDepth);
-    EXPECT_EQ(root.LongestPath().size(), 3 + kDepth * (name.size() + 1) + 6);
 }
 
 TEST(ClusterRounding, RoundsUpToWholeClusters) {
