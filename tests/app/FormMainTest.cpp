@@ -595,5 +595,19 @@ TEST(MainLayout, TheWorkedExample) {
     EXPECT_EQ(LayOutMainWindow(input).ChartSize, 365);
 }
 
+TEST(MainLayout, StatusPanelsStayInsideTheBar) {
+    // Room for all: the path panel takes what is left, at most what it asks.
+    std::array<TStatusPanelSpace, 4> panels{{{120, 110}, {75, 66}, {90, 80}, {200, 20}}};
+    EXPECT_EQ(StatusPanelWidths(panels, 546, 2), (std::array<int, 4>{120, 75, 90, 200}));
+    EXPECT_EQ(StatusPanelWidths(panels, 400, 2), (std::array<int, 4>{120, 75, 90, 109}));
+    // A total with "(partial scan)": the others give up margins for the path to show at least
+    // its ellipsis.
+    panels[0] = {335, 326};
+    panels[2] = {122, 109};
+    EXPECT_EQ(StatusPanelWidths(panels, 546, 2), (std::array<int, 4>{326, 72, 122, 20}));
+    // Narrower than the texts: the panels are cut at the bar's edge, none past it.
+    EXPECT_EQ(StatusPanelWidths(panels, 400, 2), (std::array<int, 4>{326, 66, 4, 0}));
+}
+
 }  // namespace
 }  // namespace quillet
