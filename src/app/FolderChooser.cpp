@@ -188,19 +188,24 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
             }
             completions.setStringList(paths);
         }
+    });
+    // Whatever changed the text, typing, a chosen completion, a paste or the tree, the path
+    // is checked again.
+    QObject::connect(&field, &QLineEdit::textChanged, &dialog, [&](const QString& text) {
         const std::string path = typedFolder(text);
         const bool isFolder = !path.empty() && LeadsToFolder(path);
         problem.setText(path.empty() ? QString() : "Not a folder: " + ShownText(path));
         problem.setVisible(!isFolder && !path.empty());
         buttons.button(QDialogButtonBox::Ok)->setEnabled(isFolder);
-        if (isFolder) reveal(path);
+        // The tree's own choice is already in sight: it is not scrolled away under the mouse.
+        if (isFolder && (!tree.currentIndex().isValid() ||
+                         FolderTreeModel::PathOf(tree.currentIndex()) != path))
+            reveal(path);
     });
     QObject::connect(tree.selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
                      [&](const QModelIndex& current) {
                          if (!current.isValid() || field.hasFocus()) return;
                          field.setText(ShownText(FolderTreeModel::PathOf(current)));
-                         problem.hide();
-                         buttons.button(QDialogButtonBox::Ok)->setEnabled(true);
                      });
 
     // The desktop's own menu for a folder is out of reach here: offer its main verb.

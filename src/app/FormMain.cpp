@@ -29,6 +29,7 @@ namespace {
 constexpr int kSpeedPanelHeight = 34;
 constexpr int kStatusBarHeight = 24;
 constexpr std::array<int, 4> kStatusPanelWidths = {115, 95, 95, 50};
+constexpr int kStatusPanelGap = 2;
 
 QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint, int left) {
     auto* button = new QToolButton(parent);
@@ -292,23 +293,28 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::LayOutStatusPanels() {
+    std::array<TStatusPanelSpace, 4> spaces;
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        const QFontMetrics metrics(StatusPanels[i]->font());
+        const int margin = 2 * StatusPanels[i]->frameWidth() + metrics.horizontalAdvance(' ');
+        // The path can be shortened in the middle down to its ellipsis; the others' texts stay
+        // whole.
+        const QString least = i == 3 ? QStringLiteral(" \u2026") : StatusPanels[i]->text();
+        spaces[i] = {StatusPanelWidths_[i], metrics.horizontalAdvance(least) + margin};
+    }
+    const std::array<int, 4> widths =
+        StatusPanelWidths(spaces, StatusStrip_->width(), kStatusPanelGap);
+    // A path longer than its panel is shortened in the middle; its tooltip holds it whole.
+    const QFontMetrics metrics(StatusPanels[3]->font());
+    const QString shown = spaces[3].Wanted <= widths[3]
+                              ? StatusPath_
+                              : metrics.elidedText(StatusPath_, Qt::ElideMiddle,
+                                                   widths[3] - metrics.horizontalAdvance("   "));
+    if (StatusPanels[3]->text() != shown) StatusPanels[3]->setText(shown);
     int x = 0;
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-        int width = StatusPanelWidths_[i];
-        if (i == 3) {
-            // The path takes the room that is left; a longer one is shortened in the middle,
-            // and its tooltip holds it whole.
-            const int room = std::max(0, StatusStrip_->width() - x);
-            const QFontMetrics metrics(StatusPanels[i]->font());
-            const QString shown = width <= room
-                                      ? StatusPath_
-                                      : metrics.elidedText(StatusPath_, Qt::ElideMiddle,
-                                                           room - metrics.horizontalAdvance("   "));
-            if (StatusPanels[i]->text() != shown) StatusPanels[i]->setText(shown);
-            width = std::min(width, room);
-        }
-        StatusPanels[i]->setGeometry(x, 0, width, StatusStrip_->height());
-        x += width + 2;
+        StatusPanels[i]->setGeometry(x, 0, widths[i], StatusStrip_->height());
+        x += widths[i] + kStatusPanelGap;
     }
 }
 

@@ -118,7 +118,12 @@ void TMainForm::SetIdleControls(bool idle) {
     BitBtnCancel->setEnabled(!idle);
     if (!idle) BitBtnCancel->setFocus();
     OpenBtn->setEnabled(idle);
-    RefreshBtn->setEnabled(idle);
+    // An import's tree is shown as read: only an import that failed is read again (F5 goes
+    // with the menu's action).
+    const bool importShown = !ScanFile_.empty() && ShownList;
+    RefreshBtn->setEnabled(idle && !importShown);
+    Refresh1->setEnabled(!importShown);
+    RefreshFromHere->setEnabled(ScanFile_.empty());
     PrintBtn->setEnabled(idle);
 }
 
@@ -174,7 +179,8 @@ void TMainForm::btnStopClick() {
 }
 
 void TMainForm::Refresh1Click() {
-    if (ScanFile_.empty()) StartScan();
+    // An import that failed shows nothing: refresh tries that file again.
+    if (ScanFile_.empty() || !ShownList) StartScan();
 }
 
 void TMainForm::RefreshFromHereClick() {

@@ -5,25 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTextDocument>
 
 #include "app/FormMain.h"
 #include "app/LocalePunctuation.h"
 #include "app/SliceHint.h"
+#include "app/ToolTipText.h"
 #include "chart/zebPieChart.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
-namespace {
-
-// A tooltip has no text format of its own: Qt shows it as markup when it looks like markup.
-// Such a text goes as escaped markup, so a name is always shown exactly as it is.
-QString PlainToolTip(const QString& text) {
-    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text;
-}
-
-}  // namespace
-
 void TMainForm::ShowFolder(TFolderList* list) {
     if (!list) return;
     ShownList = list;
@@ -37,7 +27,7 @@ void TMainForm::ShowFolder(TFolderList* list) {
     }
     lblMaxFileNameLength->setText(QString::fromStdString(MaxPathCaption(list->LongestPathLength)));
     lblMaxFileNameLength->setToolTip(
-        PlainToolTip(QString::fromUtf8(MaxPathHint(list->LongestPathLength, list->LongestPath()))));
+        ToolTipText(QString::fromUtf8(MaxPathHint(list->LongestPathLength, list->LongestPath()))));
     PieChart1->SetEntries(std::move(lines));
 
     const NumberPunctuation punctuation = LocalePunctuation();
@@ -67,7 +57,7 @@ QString TMainForm::PieChart1Hint(const TChartEntry& entry) const {
     if (Scanning) return {};
     const auto* node = static_cast<const TFolderData*>(entry.Record.Obj);
     if (!node) return {};
-    return PlainToolTip(QString::fromUtf8(
+    return ToolTipText(QString::fromUtf8(
         SliceHint(*node, Settings.DisplayMode, Settings.DisplayUnits, LocalePunctuation())));
 }
 
@@ -87,7 +77,7 @@ void TMainForm::UpdateStatusCounts(const TFolderList& list, const std::string& t
     StatusPanels[2]->setText(QString::fromUtf8(FoldersText(list.FolderCount, punctuation)));
     StatusPath_ = QStringLiteral(" ") + QString::fromUtf8(ShownName(text));
     StatusPanels[3]->setText(StatusPath_);
-    StatusPanels[3]->setToolTip(PlainToolTip(StatusPath_.trimmed()));
+    StatusPanels[3]->setToolTip(ToolTipText(StatusPath_.trimmed()));
     statusBar()->setUpdatesEnabled(true);
     for (int i = 1; i <= 3; ++i)
         FitStatusPanel(i);
@@ -96,8 +86,10 @@ void TMainForm::UpdateStatusCounts(const TFolderList& list, const std::string& t
 void TMainForm::FitStatusPanel(int index) {
     QLabel* panel = StatusPanels[static_cast<std::size_t>(index)];
     const QFontMetrics metrics(panel->font());
+    // The path panel may show its text shortened: it asks for the whole.
+    const QString text = index == 3 ? StatusPath_ : panel->text();
     StatusPanelWidths_[static_cast<std::size_t>(index)] =
-        metrics.horizontalAdvance(panel->text() + QStringLiteral("     "));
+        metrics.horizontalAdvance(text + QStringLiteral("     "));
     LayOutStatusPanels();
 }
 
@@ -131,7 +123,7 @@ void TMainForm::ListBox1Click() {
     SelectedName = std::string(SplitEntryText(ListBox1->Items().Row(row).Text).Name);
     SelectedNode_ = RowNode(*ListBox1, row);
     ListBox1->setToolTip(
-        PlainToolTip(QString::fromUtf8(SelectedName)));  // shown as the row shows it
+        ToolTipText(QString::fromUtf8(SelectedName)));  // shown as the row shows it
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 

@@ -98,8 +98,18 @@ std::string MaxPathCaption(std::int32_t length) {
 }
 
 std::string MaxPathHint(std::int32_t length, std::string_view path) {
-    return "Maximum characters in file name is " + std::to_string(length) + " at " +
-           ShownName(path);
+    std::string hint = "Maximum characters in file name is " + std::to_string(length) + " at ";
+    // A deep tree's longest path can run to megabytes: the hint keeps its two ends.
+    if (path.size() <= 2 * kMaxPathHintEnd) return hint + ShownName(path);
+    std::size_t head = kMaxPathHintEnd, tail = path.size() - kMaxPathHintEnd;
+    const auto continues = [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+    };
+    while (head > 0 && continues(path[head]))
+        --head;  // no character is cut in two
+    while (tail < path.size() && continues(path[tail]))
+        ++tail;
+    return hint + ShownName(path.substr(0, head)) + "\u2026" + ShownName(path.substr(tail));
 }
 
 }  // namespace quillet

@@ -3,6 +3,7 @@
 // locale; totals, free space and counts are grouped with the user's separators.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,7 +53,9 @@ std::string FreeSpaceSuffix(double freeBytes, TSizeUnit unit, const NumberPunctu
 std::string FilesText(std::int32_t count, const NumberPunctuation& punctuation);
 std::string FoldersText(std::int32_t count, const NumberPunctuation& punctuation);
 
-// "Max path: 57" and its hint "Maximum characters in file name is 57 at /the/path".
+// "Max path: 57" and its hint "Maximum characters in file name is 57 at /the/path"; a path
+// longer than twice kMaxPathHintEnd bytes shows only as many at each end, "…" between.
+constexpr std::size_t kMaxPathHintEnd = 300;
 std::string MaxPathCaption(std::int32_t length);
 std::string MaxPathHint(std::int32_t length, std::string_view path);
 

@@ -392,14 +392,24 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
     services.OpenFile = [&opened](const std::string& path) { opened.push_back(path); };
     services.ChooseScanFile = [&tree](QWidget*) { return tree.Path("bad.json"); };
     Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"--import", file});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
     TMainForm& form = *Form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
     EXPECT_EQ(form.windowTitle().toStdString(), "Quillet - /srv/ (scan file " + file + ")");
     EXPECT_EQ(Rows(), (std::vector<std::string>{"8.0   log", "4.0   /www"}));
     EXPECT_EQ(Scans, 0) << "the disk is never read";
+    // What cannot act on an import is not offered.
+    EXPECT_FALSE(form.Refresh1->isEnabled());
+    EXPECT_FALSE(form.RefreshBtn->isEnabled());
+    EXPECT_FALSE(form.RefreshFromHere->isEnabled());
 
     const QRect rect = form.ListBox1->visualRect(form.ListBox1->Items().index(RowOf("log")));
     QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+    form.PopupMenu1Popup();
+    EXPECT_FALSE(form.PopupDelete->isEnabled());
+    EXPECT_FALSE(form.PopupExplore->isEnabled());
+    EXPECT_FALSE(form.PopupOpen->isEnabled());
     form.PopupDeleteClick();
     form.PopupOpenClick();
     form.PopupExploreClick();
@@ -420,6 +430,17 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
                                            " cannot be read at byte 36: the file ends too early");
     EXPECT_EQ(form.ShownList, nullptr);
     EXPECT_EQ(form.ListBox1->Items().Count(), 0);
+
+    // After a failed import F5 reads that file again.
+    EXPECT_TRUE(form.Refresh1->isEnabled());
+    EXPECT_TRUE(form.RefreshBtn->isEnabled());
+    std::ofstream(tree.Path("bad.json")) << "[1,2,{},[{\"name\":\"/srv\"},{\"name\":\"x\","
+                                            "\"asize\":1,\"dsize\":4096}]]\n";
+    QTest::keyClick(&form, Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.ShownList != nullptr; }, 5000));
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"4.0   x"}));
+    EXPECT_EQ(Scans, 0);
+    EXPECT_FALSE(form.Refresh1->isEnabled());
 }
 
 TEST_F(MainWindowTest, AnImportStaysReadOnlyWhateverIsAskedWhileItRuns) {
@@ -572,6 +593,20 @@ TEST(MainLayout, TheWorkedExample) {
     EXPECT_EQ(layout.ListWidth, 281);
     input.WindowWidth = 600;  // narrow: the width rule wins
     EXPECT_EQ(LayOutMainWindow(input).ChartSize, 365);
+}
+
+TEST(MainLayout, StatusPanelsStayInsideTheBar) {
+    // Room for all: the path panel takes what is left, at most what it asks.
+    std::array<TStatusPanelSpace, 4> panels{{{120, 110}, {75, 66}, {90, 80}, {200, 20}}};
+    EXPECT_EQ(StatusPanelWidths(panels, 546, 2), (std::array<int, 4>{120, 75, 90, 200}));
+    EXPECT_EQ(StatusPanelWidths(panels, 400, 2), (std::array<int, 4>{120, 75, 90, 109}));
+    // A total with "(partial scan)": the others give up margins for the path to show at least
+    // its ellipsis.
+    panels[0] = {335, 326};
+    panels[2] = {122, 109};
+    EXPECT_EQ(StatusPanelWidths(panels, 546, 2), (std::array<int, 4>{326, 72, 122, 20}));
+    // Narrower than the texts: the panels are cut at the bar's edge, none past it.
+    EXPECT_EQ(StatusPanelWidths(panels, 400, 2), (std::array<int, 4>{326, 66, 4, 0}));
 }
 
 }  // namespace

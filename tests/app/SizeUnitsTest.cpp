@@ -129,6 +129,15 @@ TEST(SizeUnits, MaxPathCaptionAndHint) {
     EXPECT_EQ(MaxPathCaption(57), "Max path: 57");
     EXPECT_EQ(MaxPathHint(57, "/home/a/b.txt"),
               "Maximum characters in file name is 57 at /home/a/b.txt");
+    // A path of megabytes keeps its ends, no character cut in two ("\xC3\xA9" is one).
+    const std::string deep = "/\xC3\xA9" + std::string(2000000, 'd') + "/end\xC3\xA9.txt";
+    const std::string hint = MaxPathHint(2000000, deep);
+    const std::string at = "Maximum characters in file name is 2000000 at ";
+    EXPECT_EQ(hint.substr(0, at.size() + 4), at + "/\xC3\xA9" "d");
+    EXPECT_EQ(hint.substr(hint.size() - 10), "/end\xC3\xA9.txt");
+    EXPECT_NE(hint.find("d\u2026d"), std::string::npos);
+    EXPECT_LE(hint.size(), at.size() + 2 * kMaxPathHintEnd + 3);
+    EXPECT_EQ(hint.find("\\x"), std::string::npos) << "nothing shown as a stray byte";
 }
 
 }  // namespace
