@@ -376,6 +376,17 @@ TEST_F(MainWindowTest, AFolderThatCannotBeScannedSaysWhyAndLeavesTheViewEmpty) {
         EXPECT_EQ(panel->text(), "");
 }
 
+// Every action a user may take on the selected entry and on the tree shown.
+void TryEveryAction(TMainForm& form) {
+    form.PopupDeleteClick();
+    form.PopupTrashClick();
+    form.PopupOpenClick();
+    form.PopupExploreClick();
+    form.Refresh1Click();
+    form.RefreshFromHereClick();
+    form.TimerRepeatScanTimer();
+}
+
 TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
     test::TempTree tree;
     const std::string file = tree.File("far away.json", 0);
@@ -410,12 +421,7 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
     EXPECT_FALSE(form.PopupDelete->isEnabled());
     EXPECT_FALSE(form.PopupExplore->isEnabled());
     EXPECT_FALSE(form.PopupOpen->isEnabled());
-    form.PopupDeleteClick();
-    form.PopupOpenClick();
-    form.PopupExploreClick();
-    form.Refresh1Click();
-    form.RefreshFromHereClick();
-    form.TimerRepeatScanTimer();
+    TryEveryAction(form);
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(Scans, 0);
@@ -506,13 +512,7 @@ TEST_F(MainWindowTest, AnImportStaysReadOnlyWhateverIsAskedWhileItRuns) {
     form.PopupMenu1Popup();
     EXPECT_FALSE(form.PopupDelete->isEnabled());
     EXPECT_FALSE(form.PopupTrash->isEnabled());
-    form.PopupDeleteClick();
-    form.PopupTrashClick();
-    form.PopupOpenClick();
-    form.PopupExploreClick();
-    form.Refresh1Click();
-    form.RefreshFromHereClick();
-    form.TimerRepeatScanTimer();
+    TryEveryAction(form);
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(test::FileContent(precious).size(), 10u) << "the local file is untouched";
