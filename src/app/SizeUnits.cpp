@@ -2,6 +2,7 @@
 
 #include "scan/AsciiCase.h"
 #include "scan/ShownName.h"
+#include "scan/Utf8Sequence.h"
 
 namespace quillet {
 namespace {
@@ -102,12 +103,9 @@ std::string MaxPathHint(std::int32_t length, std::string_view path) {
     // A deep tree's longest path can run to megabytes: the hint keeps its two ends.
     if (path.size() <= 2 * kMaxPathHintEnd) return hint + ShownName(path);
     std::size_t head = kMaxPathHintEnd, tail = path.size() - kMaxPathHintEnd;
-    const auto continues = [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-    };
-    while (head > 0 && continues(path[head]))
+    while (head > 0 && IsUtf8Continuation(path[head]))
         --head;  // no character is cut in two
-    while (tail < path.size() && continues(path[tail]))
+    while (tail < path.size() && IsUtf8Continuation(path[tail]))
         ++tail;
     return hint + ShownName(path.substr(0, head)) + "\u2026" + ShownName(path.substr(tail));
 }

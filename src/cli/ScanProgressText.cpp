@@ -4,6 +4,7 @@
 
 #include "scan/NumberText.h"
 #include "scan/ShownName.h"
+#include "scan/Utf8Sequence.h"
 
 namespace quillet {
 namespace {
@@ -47,7 +48,7 @@ std::string_view Tail(std::string_view text, int columns) {
     std::size_t start = text.size();
     while (start > 0) {
         std::size_t begin = start - 1;
-        while (begin > 0 && (static_cast<unsigned char>(text[begin]) & 0xC0) == 0x80)
+        while (begin > 0 && IsUtf8Continuation(text[begin]))
             --begin;
         columns -= CharacterColumns(text.substr(begin, start - begin));
         if (columns < 0) break;

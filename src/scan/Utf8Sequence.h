@@ -12,6 +12,12 @@ namespace quillet {
 // U+10FFFF or a sequence cut short.
 int Utf8SequenceLength(std::string_view text, std::size_t i);
 
+// Whether byte continues a sequence begun before it: text cut just before it splits a
+// character.
+inline bool IsUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
 // The code point of the well-formed sequence of length bytes that starts at text[i].
 char32_t Utf8CodePoint(std::string_view text, std::size_t i, int length);
 
