@@ -62,6 +62,19 @@ protected:
         return services;
     }
 
+    // Services that count the questions asked (answering yes to each) and keep every path
+    // handed to be opened or shown.
+    TMainServices RecordingServices() {
+        TMainServices services = Services();
+        services.Ask = [this](QWidget*, const QString&, const QString&, bool) {
+            ++Asked;
+            return true;
+        };
+        services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
+        services.ShowInFileManager = [this](const std::string& path) { Opened.push_back(path); };
+        return services;
+    }
+
     // Opens the window on /data and waits for its first scan to be shown.
     TMainForm& Open(std::vector<std::string> arguments = {"/data"}) {
         Form = std::make_unique<TMainForm>(Services(), arguments);
@@ -122,6 +135,8 @@ protected:
     bool ButtonHeld = false;
     int Scans = 0;
     std::vector<QString> Errors;
+    int Asked = 0;
+    std::vector<std::string> Opened;
 };
 
 TEST_F(MainWindowTest, ScansTheFolderGivenAtStartAndShowsItsRoot) {
@@ -393,14 +408,7 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
     std::ofstream(file) << "[1,2,{},\n[{\"name\":\"/srv\"},{\"name\":\"log\",\"asize\":5000,"
                            "\"dsize\":8192},\n[{\"name\":\"www\"},{\"name\":\"i.html\","
                            "\"asize\":100,\"dsize\":4096}]]]\n";
-    TMainServices services = Services();
-    int asked = 0;
-    services.Ask = [&asked](QWidget*, const QString&, const QString&, bool) {
-        ++asked;
-        return true;
-    };
-    std::vector<std::string> opened;
-    services.OpenFile = [&opened](const std::string& path) { opened.push_back(path); };
+    TMainServices services = RecordingServices();
     services.ChooseScanFile = [&tree](QWidget*) { return tree.Path("bad.json"); };
     Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"--import", file});
     TMainForm& form = *Form;
@@ -422,8 +430,8 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
     EXPECT_FALSE(form.PopupExplore->isEnabled());
     EXPECT_FALSE(form.PopupOpen->isEnabled());
     TryEveryAction(form);
-    EXPECT_EQ(asked, 0);
-    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(Asked, 0);
+    EXPECT_TRUE(Opened.empty());
     EXPECT_EQ(Scans, 0);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"8.0   log", "4.0   /www"}));
     DoubleClickRow("/www");
@@ -462,15 +470,7 @@ TEST_F(MainWindowTest, AnImportStaysReadOnlyWhateverIsAskedWhileItRuns) {
             out << ",[{\"name\":\"d" << i << "\"}]";
         out << "]]\n";
     }
-    TMainServices services = Services();
-    int asked = 0;
-    services.Ask = [&asked](QWidget*, const QString&, const QString&, bool) {
-        ++asked;
-        return true;
-    };
-    std::vector<std::string> opened;
-    services.OpenFile = [&opened](const std::string& path) { opened.push_back(path); };
-    services.ShowInFileManager = [&opened](const std::string& path) { opened.push_back(path); };
+    TMainServices services = RecordingServices();
     services.ChooseScanFile = [&tree](QWidget*) { return tree.Path("other.json"); };
     Chosen = "/data";
     Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"--import", file});
@@ -513,8 +513,8 @@ TEST_F(MainWindowTest, AnImportStaysReadOnlyWhateverIsAskedWhileItRuns) {
     EXPECT_FALSE(form.PopupDelete->isEnabled());
     EXPECT_FALSE(form.PopupTrash->isEnabled());
     TryEveryAction(form);
-    EXPECT_EQ(asked, 0);
-    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(Asked, 0);
+    EXPECT_TRUE(Opened.empty());
     EXPECT_EQ(test::FileContent(precious).size(), 10u) << "the local file is untouched";
     EXPECT_EQ(Scans, 0) << "no disk scan was mixed in";
     EXPECT_EQ(form.StatusPanels[2]->text(), " Folders: 50");
