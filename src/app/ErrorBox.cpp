@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "app/ToolTipText.h"
+
 namespace quillet {
 
 QString ErrorBoxText(const QString& text) {
@@ -10,7 +12,8 @@ QString ErrorBoxText(const QString& text) {
 }
 
 void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, title, ErrorBoxText(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, title, BrokenLines(ErrorBoxText(text)), QMessageBox::Ok,
+                    parent);
     box.setTextFormat(Qt::PlainText);  // a name in the text is shown as it is, never as markup
     box.exec();
 }

@@ -15,6 +15,7 @@
 #include "app/ErrorBox.h"
 #include "app/FileUrl.h"
 #include "app/FolderChooser.h"
+#include "app/ToolTipText.h"
 #include "platform/ExcludesFolder.h"
 #include "platform/LinuxFolderSource.h"
 #include "platform/LinuxVolumeQuery.h"
@@ -78,8 +79,8 @@ TMainServices SystemMainServices() {
     };
     services.Ask = [](QWidget* parent, const QString& caption, const QString& text,
                       bool destructive) {
-        QMessageBox box(destructive ? QMessageBox::Question : QMessageBox::NoIcon, caption, text,
-                        QMessageBox::Yes | QMessageBox::No, parent);
+        QMessageBox box(destructive ? QMessageBox::Question : QMessageBox::NoIcon, caption,
+                        BrokenLines(text), QMessageBox::Yes | QMessageBox::No, parent);
         box.setTextFormat(Qt::PlainText);  // the text holds a path, never markup
         box.setDefaultButton(destructive ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;

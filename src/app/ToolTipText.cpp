@@ -30,7 +30,7 @@ QString Shortened(const QString& line) {
 
 }  // namespace
 
-QString ToolTipText(const QString& text) {
+QString BrokenLines(const QString& text) {
     QStringList lines;
     for (const QString& whole : text.split('\n')) {
         QString line = Shortened(whole);
@@ -40,7 +40,11 @@ QString ToolTipText(const QString& text) {
             line.remove(0, length);
         } while (!line.isEmpty());
     }
-    const QString wrapped = lines.join('\n');
+    return lines.join('\n');
+}
+
+QString ToolTipText(const QString& text) {
+    const QString wrapped = BrokenLines(text);
     // Qt shows a tooltip as markup when it looks like markup: such a text goes escaped.
     return Qt::mightBeRichText(wrapped) ? Qt::convertFromPlainText(wrapped) : wrapped;
 }
