@@ -108,8 +108,7 @@ bool ImportFolderSource::Start() {
         Json_.Expect(',');
         Json_.ReadUnsigned(10000);
         Json_.Expect(',');
-        if (Json_.Peek() != '{') Json_.Fail("'{' expected");
-        Json_.SkipValue();
+        ReadHeader();
         Json_.Expect(',');
         Json_.Expect('[');
         ReadInfo(*Current_, true);
@@ -126,6 +125,25 @@ bool ImportFolderSource::Start() {
 std::unique_ptr<FolderHandle> ImportFolderSource::OpenRoot(const std::string&) {
     if (Depth_ != 1 || !Error_.empty()) return nullptr;
     return std::make_unique<Handle>(*this, 1);
+}
+
+// The header object: only its timestamp is kept, when it is a whole number of seconds.
+void ImportFolderSource::ReadHeader() {
+    Json_.Expect('{');
+    std::string key;
+    while (Json_.Peek() != '}') {
+        Json_.ReadString(key);
+        Json_.Expect(':');
+        const char next = Json_.Peek();
+        if (key == "timestamp" && next >= '0' && next <= '9') {
+            Timestamp_ = static_cast<std::int64_t>(Json_.ReadUnsigned(INT64_MAX));
+        } else {
+            Json_.SkipValue();
+        }
+        if (Json_.Peek() == '}') break;
+        Json_.Expect(',');
+    }
+    Json_.Expect('}');
 }
 
 // One element of the open folder: its end, a file, a sub-folder (whose info has then been
