@@ -51,13 +51,7 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
 
 double FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDisplayMode mode,
                     TSizeUnit unit) {
-    EarlierScan::Sizes now{list.TotalNominal, list.TotalAllocated, list.FileCount};
-    // The free-space entry is in the root's totals, and in no earlier scan's.
-    if (!list.Parent && list.Count() > 0 && IsFreeSpaceEntry(list.Node(0))) {
-        now.Nominal -= list.Node(0).Nominal;
-        now.Allocated -= list.Node(0).Allocated;
-        now.FileCount -= 1;
-    }
+    const EarlierScan::Sizes now{list.TotalNominal, list.TotalAllocated, list.FileCount};
     const EarlierScan::FolderIndex folder = earlier.FolderOf(list);
     const double before = folder == EarlierScan::kNoFolder
                               ? 0

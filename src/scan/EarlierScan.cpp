@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 
+#include "platform/FileAttributes.h"
 #include "platform/PathSeparator.h"
 #include "scan/ExclusionList.h"
 #include "scan/FileAccounting.h"
@@ -244,6 +245,10 @@ TEarlierScanReading ReadEarlierScan(std::istream& in, const std::string& shownFi
             continue;
         }
         if (!entry.IsFolder) {
+            // As the disk's folder source marks a file that takes a cluster or more less than
+            // its size, so that the two scans count it alike.
+            if (entry.OnDiskSize + static_cast<std::uint64_t>(options.ClusterSize) <= entry.Size)
+                entry.Attributes |= kAttributeSparse;
             TCountedSizes sizes = CountedSizes(entry, options);
             if (links.SeenBefore(entry)) sizes = {};
             builder.AddFile(entry.Name, sizes.Nominal, sizes.Allocated);

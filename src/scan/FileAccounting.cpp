@@ -1,5 +1,7 @@
 #include "scan/FileAccounting.h"
 
+#include <algorithm>
+
 #include "platform/FileAttributes.h"
 #include "scan/ClusterRounding.h"
 
@@ -7,7 +9,11 @@ namespace quillet {
 
 TCountedSizes CountedSizes(const FolderEntry& entry, const TScanOptions& options) {
     double size = static_cast<double>(entry.Size);
-    if (options.AllocationFromSource) return {size, static_cast<double>(entry.OnDiskSize)};
+    // A sparse or compressed file takes less on disk than its nominal size, and ncdu and gdu
+    // write what it takes. A scan never counts an allocation below the size it counts, so
+    // neither does an import: slack is never below 0.
+    if (options.AllocationFromSource)
+        return {size, std::max(static_cast<double>(entry.OnDiskSize), size)};
     const bool onDisk = (options.CompressedSwitch && (entry.Attributes & kAttributeCompressed)) ||
                         (options.SparseSwitch && (entry.Attributes & kAttributeSparse));
     if (onDisk) size = static_cast<double>(entry.OnDiskSize);

@@ -1,7 +1,5 @@
 #include "scan/ImportFolderSource.h"
 
-#include <algorithm>
-
 #include "platform/FileAttributes.h"
 
 namespace quillet {
@@ -56,10 +54,9 @@ public:
                 entry.Name = info.Name;
                 entry.IsFolder = item == Item::Folder;
                 entry.Size = info.Size;
-                // A sparse or compressed file takes less on disk than its nominal size, and
-                // ncdu and gdu write what it takes. A scan never counts an allocation below
-                // the size it counts, so neither does an import: slack is never below 0.
-                entry.OnDiskSize = std::max(info.OnDiskSize, info.Size);
+                // What the file takes on disk, as written: less than its size for a sparse or
+                // compressed file (the scan's accounting keeps slack from going below 0).
+                entry.OnDiskSize = info.OnDiskSize;
                 entry.Links = static_cast<std::uint32_t>(info.Links ? info.Links
                                                                     : (info.LinkCounted ? 2 : 1));
                 entry.Device = info.HasDevice ? info.Device : s.Devices_.back();
