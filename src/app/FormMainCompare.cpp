@@ -34,7 +34,7 @@ void TMainForm::KeepScanCounting(const TScanOptions& options, const std::string&
 
 void TMainForm::CompareWithScanFile1Click() {
     if (Scanning || !ShownList || !Services_.ChooseScanFile) return;
-    const auto chosen = Services_.ChooseScanFile(this);
+    const auto chosen = Services_.ChooseScanFile(this, QStringLiteral("Compare with scan file"));
     if (chosen) ReadEarlierScanFile(*chosen);
 }
 

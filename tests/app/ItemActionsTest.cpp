@@ -89,7 +89,7 @@ protected:
         services.ShowInFileManager = [this](const std::string& path) { Shown.push_back(path); };
         services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
         services.ChooseSaveFile = [this](QWidget*, const std::string&) { return SaveAs; };
-        services.ChooseScanFile = [this](QWidget*) { return ScanFile; };
+        services.ChooseScanFile = [this](QWidget*, const QString&) { return ScanFile; };
         services.ShowError = [this](QWidget*, const QString&, const QString& text) {
             Errors.push_back(text);
         };
