@@ -7,7 +7,7 @@
 #include "app/GrowthEntries.h"
 #include "platform/LinuxFolderSource.h"
 #include "scan/EarlierScan.h"
-#include "scan/NcduExport.h"
+#include "support/ExportedScan.h"
 #include "support/TempTree.h"
 
 namespace quillet {
@@ -37,15 +37,7 @@ TEST(Growth, EntriesAreComparedByNameUnderTheSamePath) {
     ASSERT_EQ(
         link(tree.Path("before/grown/linked").c_str(), tree.Path("before/grown/linked2").c_str()),
         0);
-    LinuxFolderSource disk;
-    TFolderList scanned(".");
-    scanned.ResetTo(tree.Path("before") + "/");
-    std::stringstream exported;
-    NcduExportWriter writer(exported, "quillet-scan", "1.0", 1700000000);
-    TScanOptions options;
-    options.Sink = &writer;
-    scanned.Scan(disk, options);
-    ASSERT_TRUE(writer.Finish());
+    std::istringstream exported(test::ExportedScan(tree.Path("before"), 1700000000));
 
     tree.File("before/grown/a", 4000);
     tree.File("before/shrunk", 1000);
@@ -53,8 +45,8 @@ TEST(Growth, EntriesAreComparedByNameUnderTheSamePath) {
     tree.File("before/new", 700);
     // The two roots stand for each other whatever their paths.
     std::filesystem::rename(tree.Path("before"), tree.Path("after"));
-    TFolderList now(".");
-    now.ResetTo(tree.Path("after") + "/");
+    LinuxFolderSource disk;
+    TFolderList now(tree.Path("after") + "/");
     now.Scan(disk, {});
 
     const TEarlierScanReading ours = ReadEarlierScan(exported, "ours.json", {});

@@ -30,7 +30,7 @@
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
 #include "platform/LinuxFolderSource.h"
-#include "scan/NcduExport.h"
+#include "support/ExportedScan.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
 
@@ -509,17 +509,8 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
     Tree.File("old.log", 8192);
     Open(true);
     test::TempTree exports;
-    {
-        std::ofstream out(exports.Path("before.json"), std::ios::binary);
-        NcduExportWriter writer(out, "quillet-scan", "1.0", 1700000000);
-        LinuxFolderSource disk;
-        TFolderList scanned(".");
-        scanned.ResetTo(Tree.Root() + "/");
-        TScanOptions options;
-        options.Sink = &writer;
-        scanned.Scan(disk, options);
-        ASSERT_TRUE(writer.Finish());
-    }
+    std::ofstream(exports.Path("before.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Root(), 1700000000);
     Tree.File("big.bin", 300000);
     Tree.File("docs/new.txt", 12288);
     std::remove(Tree.Path("old.log").c_str());
