@@ -7,19 +7,19 @@
 #include <ostream>
 #include <streambuf>
 
-#include "app/SizeUnits.h"
-#include "chart/ChartEntries.h"
+#include "base/AsciiCase.h"
 #include "cli/ScanProgressLine.h"
-#include "details/ProgramVersion.h"
-#include "details/QXVersionInfo.h"
+#include "formats/ImportFolderSource.h"
+#include "formats/NcduExport.h"
+#include "formats/ProgramVersion.h"
+#include "formats/QXVersionInfo.h"
+#include "listing/ChartEntries.h"
+#include "listing/SizeUnits.h"
 #include "platform/FileWriting.h"
 #include "platform/PathNames.h"
 #include "platform/PathSeparator.h"
 #include "platform/RegularFile.h"
-#include "scan/AsciiCase.h"
 #include "scan/ExclusionList.h"
-#include "scan/ImportFolderSource.h"
-#include "scan/NcduExport.h"
 #include "scan/ShownName.h"
 #include "scan/VolumeData.h"
 

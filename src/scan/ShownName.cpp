@@ -1,7 +1,7 @@
 #include "scan/ShownName.h"
 
+#include "base/Utf8Sequence.h"
 #include "platform/PathSeparator.h"
-#include "scan/Utf8Sequence.h"
 
 namespace quillet {
 namespace {

@@ -29,7 +29,7 @@
 #include "chart/zebPieChart.h"
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
-#include "platform/LinuxFolderSource.h"
+#include "platform/linux/LinuxFolderSource.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
 
@@ -334,10 +334,12 @@ TEST_F(ItemActionsTest, EveryActionSaysWhenTheSystemRefusesTheEntrysPath) {
     Form->PopupTrashClick();
     ASSERT_EQ(Errors.size(), 4u);
     const QString tail = QStringLiteral("/far.txt: File name too long");
-    EXPECT_TRUE(Errors[0].startsWith("Cannot delete /") && Errors[0].endsWith(tail)) << Errors[0].toStdString();
+    EXPECT_TRUE(Errors[0].startsWith("Cannot delete /") && Errors[0].endsWith(tail))
+        << Errors[0].toStdString();
     EXPECT_TRUE(Errors[1].startsWith("Cannot show the properties of /")) << Errors[1].toStdString();
     EXPECT_TRUE(Errors[2].startsWith("Cannot open /")) << Errors[2].toStdString();
-    EXPECT_TRUE(Errors[3].endsWith("/far.txt to the trash: File name too long")) << Errors[3].toStdString();
+    EXPECT_TRUE(Errors[3].endsWith("/far.txt to the trash: File name too long"))
+        << Errors[3].toStdString();
     EXPECT_TRUE(Questions.empty() && Opened.empty() && Properties.empty());
 }
 
