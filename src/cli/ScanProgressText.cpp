@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/Utf8Sequence.h"
+#include "base/Utf8.h"
 #include "scan/NumberText.h"
 #include "scan/ShownName.h"
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/PathText.h"
 #include "platform/FileAttributes.h"
 
 namespace quillet {
@@ -206,8 +207,8 @@ void ImportFolderSource::ReadInfo(Info& info, bool isRoot) {
     Json_.Expect('}');
     if (!info.HasName) throw JsonError(start, "an entry has no name");
     const std::string& name = info.Name;
-    const bool plain = !name.empty() && name != "." && name != ".." &&
-                       (isRoot || name.find('/') == std::string::npos);
+    const bool plain =
+        !name.empty() && !IsDotOrDotDot(name) && (isRoot || name.find('/') == std::string::npos);
     if (!plain) throw JsonError(start, "an entry has a name that a file cannot have");
 }
 

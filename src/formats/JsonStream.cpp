@@ -1,5 +1,8 @@
 #include "formats/JsonStream.h"
 
+#include "base/HexDigits.h"
+#include "base/Utf8.h"
+
 namespace quillet {
 namespace {
 
@@ -11,24 +14,6 @@ bool IsBlank(char c) {
 }
 bool IsDigit(int c) {
     return c >= '0' && c <= '9';
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 }  // namespace
@@ -78,17 +63,9 @@ unsigned JsonStream::ReadHex4() {
     unsigned value = 0;
     for (int i = 0; i < 4; ++i) {
         const int c = Get();
-        unsigned digit;
-        if (c >= '0' && c <= '9') {
-            digit = static_cast<unsigned>(c - '0');
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        } else {
-            Fail(c < 0 ? "the file ends too early" : "bad \\u escape in a string");
-        }
-        value = value * 16 + digit;
+        const int digit = HexDigitValue(c);
+        if (digit < 0) Fail(c < 0 ? "the file ends too early" : "bad \\u escape in a string");
+        value = value * 16 + static_cast<unsigned>(digit);
     }
     return value;
 }
@@ -141,14 +118,14 @@ void JsonStream::ReadString(std::string& out) {
                 out += '\t';
                 break;
             case 'u': {
-                std::uint32_t code = ReadHex4();
+                char32_t code = ReadHex4();
                 if (code == 0) Fail("NUL character in a string");
-                if (code >= 0xDC00 && code <= 0xDFFF) Fail("lone surrogate in a string");
-                if (code >= 0xD800 && code <= 0xDBFF) {
+                if (IsLowSurrogate(code)) Fail("lone surrogate in a string");
+                if (IsHighSurrogate(code)) {
                     if (Get() != '\\' || Get() != 'u') Fail("lone surrogate in a string");
-                    const unsigned low = ReadHex4();
-                    if (low < 0xDC00 || low > 0xDFFF) Fail("lone surrogate in a string");
-                    code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                    const char32_t low = ReadHex4();
+                    if (!IsLowSurrogate(low)) Fail("lone surrogate in a string");
+                    code = SurrogatePairCode(code, low);
                 }
                 AppendUtf8(out, code);
                 break;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "base/HexDigits.h"
 #include "platform/FileAttributes.h"
 
 namespace quillet {
@@ -99,7 +100,6 @@ void NcduExportWriter::Number(std::string_view key, std::uint64_t value) {
 // Names go out as the bytes stored on disk: only the quote, the backslash and control
 // characters are escaped, so a name that is not UTF-8 keeps its bytes, as the format allows.
 void NcduExportWriter::Text(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
     Buffer_ += '"';
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -108,8 +108,7 @@ void NcduExportWriter::Text(std::string_view text) {
             Buffer_ += c;
         } else if (byte < 0x20) {
             Buffer_ += "\\u00";
-            Buffer_ += kHex[byte >> 4];
-            Buffer_ += kHex[byte & 15];
+            AppendHexByte(Buffer_, byte, kLowerHexDigits);
         } else {
             Buffer_ += c;
         }

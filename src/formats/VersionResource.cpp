@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/AsciiCase.h"
+#include "base/Utf8.h"
 #include "platform/RegularFile.h"
 
 namespace quillet {
@@ -310,11 +312,8 @@ std::optional<Block> ParseBlock(Bytes data) {
 bool KeyMatches(const Block& block, std::string_view name) {
     if ((block.KeyEnd - 8) / 2 != name.size()) return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        auto unit = *ReadLe(block.Data, 6 + 2 * i, 2);
-        auto c = static_cast<unsigned char>(name[i]);
-        if (unit >= 'A' && unit <= 'Z') unit += 'a' - 'A';
-        if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
-        if (unit != c) return false;
+        const auto unit = *ReadLe(block.Data, 6 + 2 * i, 2);
+        if (unit > 0x7F || LowerAscii(static_cast<char>(unit)) != LowerAscii(name[i])) return false;
     }
     return true;
 }
@@ -371,31 +370,17 @@ std::optional<VersionValue> QueryVersionValue(Bytes versionInfo, std::string_vie
 std::string VersionText(const VersionValue& value) {
     std::string text;
     for (std::size_t i = 0; i + 1 < value.Bytes.size(); i += 2) {
-        std::uint32_t unit = value.Bytes[i] | value.Bytes[i + 1] << 8;
+        char32_t unit = value.Bytes[i] | value.Bytes[i + 1] << 8;
         if (unit == 0) break;
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < value.Bytes.size()) {
-            const std::uint32_t low = value.Bytes[i + 2] | value.Bytes[i + 3] << 8;
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        if (IsHighSurrogate(unit) && i + 3 < value.Bytes.size()) {
+            const char32_t low = value.Bytes[i + 2] | value.Bytes[i + 3] << 8;
+            if (IsLowSurrogate(low)) {
+                unit = SurrogatePairCode(unit, low);
                 i += 2;
             }
         }
         if (unit >= 0xD800 && unit <= 0xDFFF) unit = 0xFFFD;  // a lone surrogate
-        if (unit < 0x80) {
-            text += static_cast<char>(unit);
-        } else if (unit < 0x800) {
-            text += static_cast<char>(0xC0 | unit >> 6);
-            text += static_cast<char>(0x80 | (unit & 0x3F));
-        } else if (unit < 0x10000) {
-            text += static_cast<char>(0xE0 | unit >> 12);
-            text += static_cast<char>(0x80 | (unit >> 6 & 0x3F));
-            text += static_cast<char>(0x80 | (unit & 0x3F));
-        } else {
-            text += static_cast<char>(0xF0 | unit >> 18);
-            text += static_cast<char>(0x80 | (unit >> 12 & 0x3F));
-            text += static_cast<char>(0x80 | (unit >> 6 & 0x3F));
-            text += static_cast<char>(0x80 | (unit & 0x3F));
-        }
+        AppendUtf8(text, unit);
     }
     return text;
 }

@@ -1,7 +1,7 @@
 #include "listing/SizeUnits.h"
 
 #include "base/AsciiCase.h"
-#include "base/Utf8Sequence.h"
+#include "base/Utf8.h"
 #include "scan/ShownName.h"
 
 namespace quillet {

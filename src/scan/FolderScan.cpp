@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/PathText.h"
 #include "platform/FileAttributes.h"
 #include "platform/PathSeparator.h"
 #include "scan/ClusterRounding.h"
@@ -87,7 +88,7 @@ private:
         TFolderList& list = *frame.List;
         const std::string_view name = entry.Name;
         const bool atRoot = Stack_.size() == 1;
-        if (name == "." || name == "..") return;
+        if (IsDotOrDotDot(name)) return;
         if (atRoot && Exclusions_.Excludes(name)) {
             if (Options_.Sink) Options_.Sink->FolderExcluded(name);
             return;

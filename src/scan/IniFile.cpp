@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "base/AsciiCase.h"
 #include "platform/RegularFile.h"
 
 namespace quillet {
@@ -14,15 +15,6 @@ std::string_view Trim(std::string_view s) {
     while (!s.empty() && blank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -40,7 +32,7 @@ std::vector<IniValue> ParseIniSection(const std::string& text, const std::string
         if (line.front() == '[') {
             const auto close = line.find(']');
             inSection = close != std::string_view::npos &&
-                        SameIgnoringCase(Trim(line.substr(1, close - 1)), section);
+                        SameIgnoringAsciiCase(Trim(line.substr(1, close - 1)), section);
             continue;
         }
         const auto equals = line.find('=');

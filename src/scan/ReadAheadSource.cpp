@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/PathText.h"
 #include "platform/PathSeparator.h"
 
 namespace quillet {
@@ -71,10 +72,6 @@ struct Doomed {
     std::vector<std::shared_ptr<Task>> Tasks;
     std::vector<Batch> Batches;
 };
-
-bool IsDotOrDotDot(std::string_view name) {
-    return name == "." || name == "..";
-}
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "scan/Utf16Length.h"
 
-#include "base/Utf8Sequence.h"
+#include "base/Utf8.h"
 #include "platform/PathSeparator.h"
 
 namespace quillet {

@@ -10,6 +10,9 @@
 #include <memory>
 #include <utility>
 
+#include "base/PathText.h"
+#include "platform/linux/DescriptorWrite.h"
+
 namespace quillet {
 namespace {
 
@@ -24,12 +27,6 @@ std::string ResolvedTarget(const std::string& path) {
     return resolved ? std::string(resolved.get()) : path;
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // A new, empty file in folder that nobody else uses; its mode follows the umask like any new
 // file's. Returns the descriptor, or -1 with errno set.
 int CreateTemporaryFile(const std::string& folder, std::string& name) {
@@ -40,16 +37,6 @@ int CreateTemporaryFile(const std::string& folder, std::string& name) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 void KeepOwnerAndMode(int fd, const struct stat& old) {
@@ -109,7 +96,7 @@ FileReplacement::FileReplacement(const std::string& path) {
         return;
     }
 
-    temporary->Folder = FolderOf(temporary->Target);
+    temporary->Folder = ParentOf(temporary->Target, "/", 1);
     temporary->Fd = CreateTemporaryFile(temporary->Folder, temporary->Name);
     if (temporary->Fd < 0) {
         Created_ = CannotCreate(errno);
@@ -123,7 +110,7 @@ FileReplacement::~FileReplacement() = default;
 
 bool FileReplacement::Write(std::string_view bytes) {
     if (!Temporary_ || Temporary_->Failed) return false;
-    Temporary_->Failed = !WriteAll(Temporary_->Fd, bytes);
+    Temporary_->Failed = !WriteAllTo(Temporary_->Fd, bytes);
     return !Temporary_->Failed;
 }
 

@@ -8,14 +8,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/PathText.h"
+
 namespace quillet {
 namespace {
 
 constexpr std::size_t kListingChunk = 32 * 1024;
-
-bool IsDotOrDotDot(const char* name) {
-    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
-}
 
 }  // namespace
 

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string_view>
 
+#include "base/PathText.h"
+
 namespace quillet {
 
 std::optional<std::vector<NamedEntry>> ReadFolderNames(const std::string& folder) {
@@ -15,7 +17,7 @@ std::optional<std::vector<NamedEntry>> ReadFolderNames(const std::string& folder
     std::vector<NamedEntry> entries;
     while (const dirent* entry = readdir(dir.get())) {
         const std::string_view name = entry->d_name;
-        if (name == "." || name == "..") continue;
+        if (IsDotOrDotDot(name)) continue;
         bool isFolder = entry->d_type == DT_DIR;
         // A link, or a file system that leaves the type to stat: asked through the link.
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {

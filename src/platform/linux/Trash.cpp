@@ -13,6 +13,11 @@
 #include <optional>
 #include <string_view>
 
+#include "base/HexDigits.h"
+#include "base/PathText.h"
+#include "base/Utf8.h"
+#include "platform/linux/DescriptorWrite.h"
+
 namespace quillet {
 namespace {
 
@@ -20,12 +25,6 @@ constexpr std::string_view kInfoExtension = ".trashinfo";
 
 std::string ErrorText(int error) {
     return std::strerror(error);
-}
-
-std::string ParentOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 std::string HomeTrash() {
@@ -41,7 +40,7 @@ std::optional<dev_t> DeviceOf(std::string path) {
     struct stat st;
     while (lstat(path.c_str(), &st) != 0) {
         if (path == "/" || path == ".") return std::nullopt;
-        path = ParentOf(path);
+        path = ParentOf(path, "/", 1);
     }
     return st.st_dev;
 }
@@ -51,17 +50,17 @@ int MakeFolders(const std::string& path) {
     struct stat st;
     if (lstat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
     if (path != "/") {
-        if (const int error = MakeFolders(ParentOf(path))) return error;
+        if (const int error = MakeFolders(ParentOf(path, "/", 1))) return error;
     }
     return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
 }
 
 // The highest folder above path on its device: where a volume's own trash lives.
 std::string TopFolder(const std::string& path, dev_t device) {
-    std::string top = ParentOf(path);
+    std::string top = ParentOf(path, "/", 1);
     struct stat st;
     while (top != "/") {
-        const std::string up = ParentOf(top);
+        const std::string up = ParentOf(top, "/", 1);
         if (lstat(up.c_str(), &st) != 0 || st.st_dev != device) break;
         top = up;
     }
@@ -94,7 +93,6 @@ std::optional<std::string> VolumeTrash(const std::string& top, int& error) {
 
 // The Path value of an info file: bytes outside the unreserved set are percent-encoded.
 std::string EscapedPath(const std::string& path) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string escaped;
     for (const char c : path) {
         const auto b = static_cast<unsigned char>(c);
@@ -103,8 +101,7 @@ std::string EscapedPath(const std::string& path) {
             escaped += c;
         } else {
             escaped += '%';
-            escaped += kHex[b >> 4];
-            escaped += kHex[b & 15];
+            AppendHexByte(escaped, b);
         }
     }
     return escaped;
@@ -117,17 +114,6 @@ std::string DeletionDate() {
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
     return text;
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // The longest name files/ can give an entry: its info file's name is longer by the extension.
@@ -147,7 +133,7 @@ std::string TrashName(const std::string& name, int attempt, std::size_t room) {
     std::string extension = dot == std::string::npos || dot == 0 ? "" : name.substr(dot);
     if (extension.size() + mark.size() >= room) extension.clear();
     std::size_t kept = room - mark.size() - extension.size();
-    while (kept > 0 && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)
+    while (kept > 0 && IsUtf8Continuation(name[kept]))
         --kept;
     return name.substr(0, kept) + mark + extension;
 }
@@ -207,8 +193,8 @@ std::string MoveToTrash(const std::string& given) {
         const int fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return ErrorText(errno);
-        const bool written = WriteAll(fd, "[Trash Info]\nPath=" + EscapedPath(infoPath) +
-                                              "\nDeletionDate=" + DeletionDate() + "\n");
+        const bool written = WriteAllTo(fd, "[Trash Info]\nPath=" + EscapedPath(infoPath) +
+                                                "\nDeletionDate=" + DeletionDate() + "\n");
         const int writeError = errno;
         if (close(fd) != 0 || !written) {
             unlink(info.c_str());

@@ -3,6 +3,8 @@
 #include <memory>
 #include <utility>
 
+#include "base/PathText.h"
+#include "base/WriteAll.h"
 #include "platform/FileWriting.h"
 #include "platform/win32/Win32Names.h"
 
@@ -11,12 +13,6 @@ namespace {
 
 WriteOutcome CannotCreate(DWORD error) {
     return {WriteOutcome::CannotCreate, SystemErrorText(error)};
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto separator = path.find_last_of("\\/");
-    if (separator == std::string::npos) return ".";
-    return path.substr(0, separator == 2 ? 3 : separator);
 }
 
 // A new, empty file in folder that nobody else uses.
@@ -31,14 +27,12 @@ HANDLE CreateTemporaryFile(const std::string& folder, std::string& name) {
     return INVALID_HANDLE_VALUE;
 }
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const DWORD wanted = bytes.size() > 0x40000000 ? 0x40000000 : DWORD(bytes.size());
+bool WriteAllTo(HANDLE file, std::string_view bytes) {
+    return WriteAll(bytes, [file](std::string_view rest) {
+        const DWORD wanted = rest.size() > 0x40000000 ? 0x40000000 : DWORD(rest.size());
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), wanted, &written, nullptr) || written == 0) return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
+        return WriteFile(file, rest.data(), wanted, &written, nullptr) ? written : 0;
+    });
 }
 
 }  // namespace
@@ -85,7 +79,7 @@ FileReplacement::FileReplacement(const std::string& path) {
 
     auto temporary = std::make_unique<Temporary>();
     temporary->Target = path;
-    temporary->File = CreateTemporaryFile(FolderOf(path), temporary->Name);
+    temporary->File = CreateTemporaryFile(ParentOf(path, "\\/", 3), temporary->Name);
     if (temporary->File == INVALID_HANDLE_VALUE) {
         Created_ = CannotCreate(GetLastError());
         return;
@@ -97,7 +91,7 @@ FileReplacement::~FileReplacement() = default;
 
 bool FileReplacement::Write(std::string_view bytes) {
     if (!Temporary_ || Temporary_->Failed) return false;
-    Temporary_->Failed = !WriteAll(Temporary_->File, bytes);
+    Temporary_->Failed = !WriteAllTo(Temporary_->File, bytes);
     return !Temporary_->Failed;
 }
 

@@ -2,36 +2,13 @@
 
 #include <windows.h>
 
+#include "base/Utf8.h"
+
 namespace quillet {
 namespace {
 
 // The longest path the calls take without the \\?\ prefix, less room for "\*" or a name.
 constexpr std::size_t kPlainPathLimit = MAX_PATH - 14;
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-bool IsHighSurrogate(char32_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char32_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 }  // namespace
 
@@ -42,7 +19,7 @@ std::string Wtf8FromWide(std::wstring_view wide) {
         char32_t c = static_cast<char16_t>(wide[i]);
         if (IsHighSurrogate(c) && i + 1 < wide.size() &&
             IsLowSurrogate(static_cast<char16_t>(wide[i + 1]))) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(wide[++i]) - 0xDC00);
+            c = SurrogatePairCode(c, static_cast<char16_t>(wide[++i]));
         }
         AppendUtf8(out, c);
     }
@@ -64,7 +41,7 @@ std::wstring WideFromWtf8(std::string_view wtf8) {
         bool whole = length > 0 && i + static_cast<std::size_t>(length) <= wtf8.size();
         for (int k = 1; whole && k < length; ++k) {
             const auto next = static_cast<unsigned char>(wtf8[i + static_cast<std::size_t>(k)]);
-            whole = (next & 0xC0) == 0x80;
+            whole = IsUtf8Continuation(static_cast<char>(next));
             c = (c << 6) | (next & 0x3F);
         }
         if (length == 1) c = lead;

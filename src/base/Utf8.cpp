@@ -1,4 +1,4 @@
-#include "base/Utf8Sequence.h"
+#include "base/Utf8.h"
 
 namespace quillet {
 
@@ -39,6 +39,24 @@ char32_t Utf8CodePoint(std::string_view text, std::size_t i, int length) {
     for (int k = 1; k < length; ++k)
         code = (code << 6) | (byte(k) & 0x3Fu);
     return code;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
 }
 
 }  // namespace quillet
