@@ -13,8 +13,8 @@ constexpr bool IsDotOrDotDot(std::string_view name) {
     return name == "." || name == "..";
 }
 
-// The folder that holds path: everything before its last separator, the root itself when that
-// separator ends the root, "." for a bare name.
+// The folder that holds path: everything before its last separator, the whole root when that
+// separator is the root's last character ("/", "C:\"), "." for a bare name.
 std::string ParentOf(std::string_view path, std::string_view separators, std::size_t rootLength);
 
 }  // namespace quillet
