@@ -13,7 +13,7 @@
 
 #include "app/FormMain.h"
 #include "app/MainServices.h"
-#include "platform/SharedHeaps.h"
+#include "platform/linux/SharedHeaps.h"
 
 int main(int argc, char** argv) {
     quillet::ShareHeapsAcrossThreads();

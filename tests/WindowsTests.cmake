@@ -21,8 +21,6 @@ function(quillet_windows_test name)
 endfunction()
 
 quillet_windows_test(platform_tests
-    platform/IniFileTest.cpp
-    platform/VersionResourceTest.cpp
     platform/Win32FolderSourceTest.cpp
     platform/Win32PlatformTest.cpp
 )
@@ -30,17 +28,18 @@ quillet_windows_test(platform_tests
 quillet_windows_test(scan_tests
     scan/ExclusionListTest.cpp
     scan/FolderTreeTest.cpp
+    scan/IniFileTest.cpp
     scan/NumberTextTest.cpp
     scan/Win32ScanTest.cpp
 )
 target_link_libraries(scan_tests PRIVATE quillet_scan)
 
-quillet_windows_test(chart_tests chart/ChartEntriesTest.cpp)
-target_link_libraries(chart_tests PRIVATE quillet_chart)
+quillet_windows_test(formats_tests formats/QXVersionInfoTest.cpp formats/VersionResourceTest.cpp)
+target_link_libraries(formats_tests PRIVATE quillet_formats)
+quillet_test_version_info(formats_tests)
 
-quillet_windows_test(details_tests details/QXVersionInfoTest.cpp)
-target_link_libraries(details_tests PRIVATE quillet_details)
-quillet_test_version_info(details_tests)
+quillet_windows_test(listing_tests listing/ChartEntriesTest.cpp)
+target_link_libraries(listing_tests PRIVATE quillet_listing)
 
 quillet_windows_test(cli_tests cli/Win32ScanCommandTest.cpp)
 target_link_libraries(cli_tests PRIVATE quillet_cli)

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "app/FormMain.h"
+#include "formats/EarlierScanReader.h"
 #include "platform/RegularFile.h"
 #include "scan/ShownName.h"
 

@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "app/FormMain.h"
+#include "formats/ImportFolderSource.h"
 #include "platform/RegularFile.h"
-#include "scan/ImportFolderSource.h"
 #include "scan/ShownName.h"
 
 namespace quillet {

@@ -7,7 +7,7 @@
 #include <QStatusBar>
 
 #include "app/FormMain.h"
-#include "app/GrowthEntries.h"
+#include "listing/GrowthEntries.h"
 #include "app/LocalePunctuation.h"
 #include "app/SliceHint.h"
 #include "app/ToolTipText.h"

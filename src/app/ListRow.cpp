@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "chart/ChartEntries.h"
 #include "chart/ChartListBox.h"
+#include "listing/ChartEntries.h"
 
 namespace quillet {
 

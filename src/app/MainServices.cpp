@@ -17,11 +17,11 @@
 #include "app/FolderChooser.h"
 #include "app/ToolTipText.h"
 #include "platform/ExcludesFolder.h"
-#include "platform/LinuxFolderSource.h"
-#include "platform/LinuxVolumeQuery.h"
 #include "platform/PathNames.h"
-#include "platform/ReadAheadSource.h"
-#include "platform/X11PointerButtons.h"
+#include "platform/linux/LinuxFolderSource.h"
+#include "platform/linux/LinuxVolumeQuery.h"
+#include "platform/linux/X11PointerButtons.h"
+#include "scan/ReadAheadSource.h"
 
 namespace quillet {
 namespace {

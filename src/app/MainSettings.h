@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/SizeUnits.h"
+#include "listing/SizeUnits.h"
 
 namespace quillet {
 

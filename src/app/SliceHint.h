@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/SizeUnits.h"
+#include "listing/SizeUnits.h"
 
 namespace quillet {
 

@@ -1,17 +1,8 @@
 #include "app/TypedPath.h"
 
+#include "base/HexDigits.h"
+
 namespace quillet {
-namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-}  // namespace
-
 std::string TypedPath(const QString& text, const std::string& home) {
     const QByteArray utf8 = text.trimmed().toUtf8();
     const std::string typed(utf8.constData(), static_cast<std::size_t>(utf8.size()));
@@ -28,8 +19,9 @@ std::string TypedPath(const QString& text, const std::string& home) {
             path += next == 'n' ? '\n' : next == 't' ? '\t' : next == 'r' ? '\r' : '\\';
             i += 2;
         } else if (c == '\\' && next == 'x' && i + 3 < typed.size() &&
-                   HexDigit(typed[i + 2]) >= 0 && HexDigit(typed[i + 3]) >= 0) {
-            path += static_cast<char>(HexDigit(typed[i + 2]) * 16 + HexDigit(typed[i + 3]));
+                   HexDigitValue(typed[i + 2]) >= 0 && HexDigitValue(typed[i + 3]) >= 0) {
+            path +=
+                static_cast<char>(HexDigitValue(typed[i + 2]) * 16 + HexDigitValue(typed[i + 3]));
             i += 4;
         } else {
             path += c;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/FormMain.h"
-#include "details/ProgramVersion.h"
-#include "platform/SharedHeaps.h"
+#include "formats/ProgramVersion.h"
+#include "platform/linux/SharedHeaps.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "chart/ChartEntries.h"
+#include "listing/ChartEntries.h"
 
 namespace quillet {
 

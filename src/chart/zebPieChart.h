@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "chart/ChartEntries.h"
 #include "chart/ChartListBox.h"
 #include "chart/MultiColour.h"
+#include "listing/ChartEntries.h"
 
 namespace quillet {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/Utf8.h"
 #include "scan/NumberText.h"
 #include "scan/ShownName.h"
-#include "scan/Utf8Sequence.h"
 
 namespace quillet {
 namespace {

@@ -9,9 +9,9 @@
 #include "cli/ScanCommand.h"
 #include "platform/ExcludesFolder.h"
 #include "platform/TerminalWidth.h"
-#include "platform/Win32FolderSource.h"
-#include "platform/Win32Names.h"
-#include "platform/Win32VolumeQuery.h"
+#include "platform/win32/Win32FolderSource.h"
+#include "platform/win32/Win32Names.h"
+#include "platform/win32/Win32VolumeQuery.h"
 
 namespace {
 

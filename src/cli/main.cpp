@@ -2,11 +2,11 @@
 
 #include "cli/ScanCommand.h"
 #include "platform/ExcludesFolder.h"
-#include "platform/LinuxFolderSource.h"
-#include "platform/LinuxVolumeQuery.h"
-#include "platform/ReadAheadSource.h"
-#include "platform/SharedHeaps.h"
 #include "platform/TerminalWidth.h"
+#include "platform/linux/LinuxFolderSource.h"
+#include "platform/linux/LinuxVolumeQuery.h"
+#include "platform/linux/SharedHeaps.h"
+#include "scan/ReadAheadSource.h"
 
 namespace {
 

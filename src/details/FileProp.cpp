@@ -18,9 +18,9 @@
 #include <span>
 
 #include "details/FileTexts.h"
+#include "formats/VersionResource.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileDetails.h"
-#include "platform/VersionResource.h"
 #include "scan/ShownName.h"
 
 namespace quillet {

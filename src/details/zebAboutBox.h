@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "details/About.h"
-#include "details/QXVersionInfo.h"
+#include "formats/QXVersionInfo.h"
 
 namespace quillet {
 

@@ -1,6 +1,7 @@
 // What the folder scan sees of the file system: a folder is opened, its entries are read one
-// at a time, and a sub-folder is opened from the folder that listed it. The Linux backend is
-// LinuxFolderSource; tests hand the scan fakes that fail, vanish or go very deep.
+// at a time, and a sub-folder is opened from the folder that listed it. The systems' backends
+// are LinuxFolderSource and Win32FolderSource, an export is read by ImportFolderSource, and
+// tests hand the scan fakes that fail, vanish or go very deep.
 //
 // Ownership: the caller owns every handle it is given; a handle is used on one thread at a
 // time (a ReadAheadSource hands handles of one scan to several threads).

@@ -1,5 +1,6 @@
 // Questions about the volume (mounted file system) that holds a path. The scan asks them once
-// before every scan. LinuxVolumeQuery answers them from statvfs and the mount table.
+// before every scan. LinuxVolumeQuery answers them from statvfs and the mount table,
+// Win32VolumeQuery from the drive root.
 #pragma once
 
 #include <cstdint>

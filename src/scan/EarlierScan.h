@@ -1,8 +1,8 @@
 // The sizes of an earlier scan, kept to show what changed since: for each folder, its entries'
-// names and sizes, as a scan with the same options counts them. Read from an export, or taken
-// from a tree before a new scan frees it. It stands for a whole tree in far less memory: no
-// nodes, no back entries, no paths; a folder's entries lie together, sorted by name, so that
-// an entry of the new scan finds its earlier self by a binary search.
+// names and sizes, as a scan with the same options counts them. Read from an export
+// (EarlierScanReader), or taken from a tree before a new scan frees it. It stands for a whole tree
+// in far less memory: no nodes, no back entries, no paths; a folder's entries lie together, sorted
+// by name, so that an entry of the new scan finds its earlier self by a binary search.
 //
 // Ownership: owns its entries and names, which are never moved once written. Built on one
 // thread and read on one thread at a time.
@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <istream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -96,17 +95,6 @@ private:
     std::size_t BlockUsed_ = 0;
     std::size_t BlockSize_ = 0;
 };
-
-// Reads an export (ours, ncdu's or gdu's) as the scan with options would have counted its
-// files, with that scan's exclusions at the root, progress, message pump and cancel flag.
-// shownFileName names the file in errors. The error is empty on success; a cancelled reading
-// gives an empty scan and no error.
-struct TEarlierScanReading {
-    EarlierScan Scan;
-    std::string Error;
-};
-TEarlierScanReading ReadEarlierScan(std::istream& in, const std::string& shownFileName,
-                                    const TScanOptions& options);
 
 // The sizes of a tree, before a new scan replaces it. The free-space entry is not kept: it is
 // no entry of the folder.

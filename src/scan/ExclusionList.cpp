@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/AsciiCase.h"
 #include "platform/PathSeparator.h"
-#include "scan/AsciiCase.h"
 
 namespace quillet {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/IniFile.h"
+#include "scan/IniFile.h"
 
 namespace quillet {
 

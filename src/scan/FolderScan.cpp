@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/PathText.h"
 #include "platform/PathSeparator.h"
 #include "scan/ExclusionList.h"
 #include "scan/FileAccounting.h"
@@ -85,7 +86,7 @@ private:
         TFolderList& list = *frame.List;
         const std::string_view name = entry.Name;
         const bool atRoot = Stack_.size() == 1;
-        if (name == "." || name == "..") return;
+        if (IsDotOrDotDot(name)) return;
         if (atRoot && Exclusions_.Excludes(name)) {
             if (Options_.Sink) Options_.Sink->FolderExcluded(name);
             return;

@@ -1,16 +1,15 @@
 #include "scan/ShownName.h"
 
+#include "base/HexDigits.h"
+#include "base/Utf8.h"
 #include "platform/PathSeparator.h"
-#include "scan/Utf8Sequence.h"
 
 namespace quillet {
 namespace {
 
 void AppendHexEscape(std::string& text, unsigned char byte) {
-    constexpr char kDigits[] = "0123456789ABCDEF";
     text += "\\x";
-    text += kDigits[byte >> 4];
-    text += kDigits[byte & 0x0F];
+    AppendHexByte(text, byte);
 }
 
 // Characters that end a line or change the order in which a line is drawn.

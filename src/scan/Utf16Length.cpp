@@ -1,7 +1,7 @@
 #include "scan/Utf16Length.h"
 
+#include "base/Utf8.h"
 #include "platform/PathSeparator.h"
-#include "scan/Utf8Sequence.h"
 
 namespace quillet {
 namespace {

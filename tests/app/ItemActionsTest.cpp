@@ -29,7 +29,7 @@
 #include "chart/zebPieChart.h"
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
-#include "platform/LinuxFolderSource.h"
+#include "platform/linux/LinuxFolderSource.h"
 #include "support/ExportedScan.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"

@@ -3,7 +3,7 @@
 #include <QLocale>
 
 #include "app/LocalePunctuation.h"
-#include "app/SizeUnits.h"
+#include "listing/SizeUnits.h"
 #include "support/FakeFolderSource.h"
 
 namespace quillet {
@@ -133,7 +133,8 @@ TEST(SizeUnits, MaxPathCaptionAndHint) {
     const std::string deep = "/\xC3\xA9" + std::string(2000000, 'd') + "/end\xC3\xA9.txt";
     const std::string hint = MaxPathHint(2000000, deep);
     const std::string at = "Maximum characters in file name is 2000000 at ";
-    EXPECT_EQ(hint.substr(0, at.size() + 4), at + "/\xC3\xA9" "d");
+    EXPECT_EQ(hint.substr(0, at.size() + 4), at + "/\xC3\xA9"
+                                                  "d");
     EXPECT_EQ(hint.substr(hint.size() - 10), "/end\xC3\xA9.txt");
     EXPECT_NE(hint.find("d\u2026d"), std::string::npos);
     EXPECT_LE(hint.size(), at.size() + 2 * kMaxPathHintEnd + 3);

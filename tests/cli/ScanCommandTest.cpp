@@ -15,8 +15,8 @@
 #include <thread>
 
 #include "cli/ScanCommand.h"
-#include "platform/LinuxFolderSource.h"
 #include "platform/TerminalWidth.h"
+#include "platform/linux/LinuxFolderSource.h"
 #include "scan/ShownName.h"
 #include "support/FakeFolderSource.h"
 #include "support/FakeVolumeQuery.h"

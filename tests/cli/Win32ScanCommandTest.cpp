@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/ExecutableFolder.h"
-#include "platform/Win32Names.h"
+#include "platform/win32/Win32Names.h"
 #include "support/TempTree.h"
 
 namespace quillet {

@@ -10,7 +10,7 @@
 
 #include "details/FilProps.h"
 #include "details/FileTexts.h"
-#include "platform/VersionInfoWriter.h"
+#include "formats/VersionInfoWriter.h"
 #include "support/ExecutableImages.h"
 #include "support/TempTree.h"
 

@@ -2,7 +2,7 @@
 // flavour the reader knows, each carrying a version block.
 #include <string>
 
-#include "platform/VersionInfoWriter.h"
+#include "formats/VersionInfoWriter.h"
 #include "support/ExecutableImages.h"
 
 int main(int argc, char** argv) {

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "scan/ImportFolderSource.h"
+#include "formats/ImportFolderSource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "platform/FileAttributes.h"
-#include "platform/LinuxFolderSource.h"
+#include "platform/linux/LinuxFolderSource.h"
 #include "support/TempTree.h"
 
 namespace quillet {

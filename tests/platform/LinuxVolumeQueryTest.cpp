@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/LinuxVolumeQuery.h"
+#include "platform/linux/LinuxVolumeQuery.h"
 #include "support/TempTree.h"
 
 namespace quillet {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/FileAttributes.h"
-#include "platform/Win32FolderSource.h"
-#include "platform/Win32Names.h"
+#include "platform/win32/Win32FolderSource.h"
+#include "platform/win32/Win32Names.h"
 #include "support/TempTree.h"
 
 namespace quillet {

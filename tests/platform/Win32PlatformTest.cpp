@@ -3,8 +3,8 @@
 
 #include "platform/FileWriting.h"
 #include "platform/PathNames.h"
-#include "platform/Win32Names.h"
-#include "platform/Win32VolumeQuery.h"
+#include "platform/win32/Win32Names.h"
+#include "platform/win32/Win32VolumeQuery.h"
 #include "support/TempTree.h"
 
 namespace quillet {

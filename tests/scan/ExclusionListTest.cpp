@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "scan/AsciiCase.h"
+#include "base/AsciiCase.h"
 #include "scan/ExclusionList.h"
 #include "support/TempTree.h"
 

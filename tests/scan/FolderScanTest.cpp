@@ -11,11 +11,11 @@
 #include <fstream>
 
 #include "platform/FileAttributes.h"
-#include "platform/LinuxFolderSource.h"
-#include "platform/LinuxVolumeQuery.h"
-#include "platform/ReadAheadSource.h"
+#include "platform/linux/LinuxFolderSource.h"
+#include "platform/linux/LinuxVolumeQuery.h"
 #include "scan/ClusterRounding.h"
 #include "scan/FileInfo.h"
+#include "scan/ReadAheadSource.h"
 #include "scan/TreeChecks.h"
 #include "support/FakeFolderSource.h"
 #include "support/TempTree.h"

@@ -12,9 +12,9 @@
 #include <string>
 #include <thread>
 
-#include "platform/LinuxFolderSource.h"
-#include "platform/ReadAheadSource.h"
+#include "platform/linux/LinuxFolderSource.h"
 #include "scan/FileInfo.h"
+#include "scan/ReadAheadSource.h"
 #include "scan/TreeChecks.h"
 #include "support/TempTree.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/Win32FolderSource.h"
-#include "platform/Win32Names.h"
-#include "platform/Win32VolumeQuery.h"
+#include "platform/win32/Win32FolderSource.h"
+#include "platform/win32/Win32Names.h"
+#include "platform/win32/Win32VolumeQuery.h"
 #include "scan/ClusterRounding.h"
 #include "scan/ExclusionList.h"
 #include "scan/ShownName.h"

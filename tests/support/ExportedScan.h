@@ -7,9 +7,9 @@
 #include <sstream>
 #include <string>
 
-#include "platform/LinuxFolderSource.h"
+#include "formats/NcduExport.h"
+#include "platform/linux/LinuxFolderSource.h"
 #include "scan/FileInfo.h"
-#include "scan/NcduExport.h"
 
 namespace quillet::test {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/RegularFile.h"
-#include "platform/Win32Names.h"
+#include "platform/win32/Win32Names.h"
 #include "support/TempTree.h"
 
 namespace quillet::test {

@@ -1,0 +1,145 @@
+#include "listing/ChartEntries.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
+namespace quillet {
+namespace {
+
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Checks the whole text is [sign] digits [. digits] [e [sign] digits] with at least one digit
+// in the mantissa.
+bool IsPlainNumber(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && IsDigit(s[i]))
+        ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t exponentDigits = 0;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i, ++exponentDigits;
+        if (exponentDigits == 0) return false;
+    }
+    return i == s.size();
+}
+
+// Quicksort over [left, right], pivot in the middle. It recurses into the smaller part and
+// loops over the larger, which keeps the stack shallow and ends in the same order as sorting
+// the left part first.
+void QuickSort(TStringListWithDouble& entries, long left, long right) {
+    while (left < right) {
+        const double pivot = entries[static_cast<std::size_t>((left + right) / 2)].Record.Value;
+        long i = left;
+        long j = right;
+        do {
+            while (entries[static_cast<std::size_t>(i)].Record.Value > pivot)
+                ++i;
+            while (entries[static_cast<std::size_t>(j)].Record.Value < pivot)
+                --j;
+            if (i <= j) {
+                std::swap(entries[static_cast<std::size_t>(i)],
+                          entries[static_cast<std::size_t>(j)]);
+                ++i;
+                --j;
+            }
+        } while (i <= j);
+        if (j - left < right - i) {
+            if (left < j) QuickSort(entries, left, j);
+            left = i;
+        } else {
+            if (i < right) QuickSort(entries, i, right);
+            right = j;
+        }
+    }
+}
+
+}  // namespace
+
+std::string_view TrimEntryText(std::string_view text) {
+    while (!text.empty() && IsBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankOrControl(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+TEntryParts SplitEntryText(std::string_view trimmed) {
+    const auto blank = trimmed.find(' ');
+    if (blank == std::string_view::npos) return {trimmed, {}};
+    // At most 999 characters are taken from the blank on.
+    return {trimmed.substr(0, blank), TrimEntryText(trimmed.substr(blank, 999))};
+}
+
+std::optional<double> ReadEntryValue(std::string_view valuePart) {
+    if (!IsPlainNumber(valuePart)) return std::nullopt;
+    if (valuePart.front() == '+') valuePart.remove_prefix(1);
+    double value = 0;
+    const auto result =
+        std::from_chars(valuePart.data(), valuePart.data() + valuePart.size(), value);
+    if (result.ec == std::errc::result_out_of_range) return std::nullopt;
+    if (result.ec != std::errc() || result.ptr != valuePart.data() + valuePart.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+double PrepareEntries(TStringListWithDouble& entries) {
+    double total = 0;
+    std::size_t kept = 0;
+    for (TChartEntry& entry : entries) {
+        const std::string_view trimmed = TrimEntryText(entry.Text);
+        const auto value = ReadEntryValue(SplitEntryText(trimmed).Value);
+        if (!value) continue;
+        const double v = *value < 0 ? -*value : *value;
+        total += v;
+        if (trimmed.size() != entry.Text.size()) {
+            entry.Text = std::string(trimmed);
+        }
+        entry.Record.Value = v;
+        if (&entries[kept] != &entry) entries[kept] = std::move(entry);
+        ++kept;
+    }
+    entries.resize(kept);
+    return total;
+}
+
+double PrepareGrowthEntries(TStringListWithDouble& entries) {
+    PrepareEntries(entries);
+    double total = 0;
+    for (TChartEntry& entry : entries) {
+        if (entry.Text.front() == '-') {
+            entry.Record.Value = -entry.Record.Value;
+        } else {
+            total += entry.Record.Value;
+        }
+    }
+    std::stable_sort(
+        entries.begin(), entries.end(),
+        [](const TChartEntry& a, const TChartEntry& b) { return a.Record.Value > b.Record.Value; });
+    for (TChartEntry& entry : entries)
+        entry.Record.Value = std::max(entry.Record.Value, 0.0);
+    return total;
+}
+
+void SortEntries(TStringListWithDouble& entries) {
+    if (entries.size() > 1) QuickSort(entries, 0, static_cast<long>(entries.size()) - 1);
+}
+
+}  // namespace quillet

@@ -1,0 +1,113 @@
+#include "listing/SizeUnits.h"
+
+#include "base/AsciiCase.h"
+#include "base/Utf8.h"
+#include "scan/ShownName.h"
+
+namespace quillet {
+namespace {
+
+struct UnitFacts {
+    double Divisor;
+    int EntryDecimals;
+    int TotalDecimals;
+    const char* TotalName;
+};
+
+const UnitFacts& Facts(TSizeUnit unit) {
+    static constexpr UnitFacts kFacts[] = {
+        {1.0, 0, 0, "bytes"},       {1024.0, 1, 1, "kB"},          {1048576.0, 2, 2, "MB"},
+        {1073741824.0, 3, 3, "GB"}, {1099511627776.0, 5, 3, "TB"}, {1.0, 0, 0, "bytes"},
+    };
+    const auto code = static_cast<std::size_t>(unit);
+    return kFacts[code < std::size(kFacts) ? code : 0];
+}
+
+// Bytes and Count are written undivided, with no free-space figure.
+bool IsDividedUnit(TSizeUnit unit) {
+    return unit != TSizeUnit::suBytes && unit != TSizeUnit::suCount;
+}
+
+std::string TotalText(double bytes, TSizeUnit unit, const NumberPunctuation& punctuation) {
+    const UnitFacts& facts = Facts(unit);
+    return GroupedNumberText(bytes / facts.Divisor, facts.TotalDecimals, punctuation) + " " +
+           facts.TotalName;
+}
+
+}  // namespace
+
+double UnitDivisor(TSizeUnit unit) {
+    return Facts(unit).Divisor;
+}
+
+double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
+    if (unit == TSizeUnit::suCount) return static_cast<double>(node.FileCount());
+    switch (mode) {
+        case TDisplayMode::dmNominal:
+            return node.Nominal;
+        case TDisplayMode::dmSlackOnly:
+            return node.Slack();
+        case TDisplayMode::dmAllocated:
+            break;
+    }
+    return node.Allocated;
+}
+
+std::string EntrySizeText(double value, TSizeUnit unit) {
+    const UnitFacts& facts = Facts(unit);
+    std::string text = PlainNumberText(value / facts.Divisor, facts.EntryDecimals);
+    if (text.size() < 3) text.insert(0, 3 - text.size(), ' ');
+    return text;
+}
+
+std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMode mode,
+                      TSizeUnit unit) {
+    return EntrySizeText(EntryValue(node, mode, unit), unit) + "   " +
+           ShownName(LowerAsciiLetters(name));
+}
+
+std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,
+                          const NumberPunctuation& punctuation) {
+    double total = list.TotalAllocated;
+    if (mode == TDisplayMode::dmNominal) total = list.TotalNominal;
+    if (mode == TDisplayMode::dmSlackOnly) total = list.TotalSlack;
+    return TotalText(total, IsDividedUnit(unit) ? unit : TSizeUnit::suBytes, punctuation);
+}
+
+std::string SizeWithUnitText(double value, TSizeUnit unit, const NumberPunctuation& punctuation) {
+    if (unit == TSizeUnit::suCount)
+        return GroupedNumberText(value, 0, punctuation) + (value == 1 ? " file" : " files");
+    return TotalText(value, unit, punctuation);
+}
+
+std::string FreeSpaceSuffix(double freeBytes, TSizeUnit unit,
+                            const NumberPunctuation& punctuation) {
+    if (!IsDividedUnit(unit)) return {};
+    return "  (" + TotalText(freeBytes, unit, punctuation) + " free)";
+}
+
+std::string FilesText(std::int32_t count, const NumberPunctuation& punctuation) {
+    return " Files: " + GroupedNumberText(count, 0, punctuation);
+}
+
+std::string FoldersText(std::int32_t count, const NumberPunctuation& punctuation) {
+    return " Folders: " + GroupedNumberText(count, 0, punctuation);
+}
+
+std::string MaxPathCaption(std::int32_t length) {
+    return "Max path: " + std::to_string(length);
+}
+
+std::string MaxPathHint(std::int32_t length, std::string_view path) {
+    std::string hint = "Maximum characters in file name is " + std::to_string(length) + " at ";
+    // A deep tree's longest path can run to megabytes: the hint keeps its two ends.
+    if (path.size() <= 2 * kMaxPathHintEnd) return hint + ShownName(path);
+    std::size_t head = kMaxPathHintEnd, tail = path.size() - kMaxPathHintEnd;
+    while (head > 0 && IsUtf8Continuation(path[head]))
+        --head;  // no character is cut in two
+    while (tail < path.size() && IsUtf8Continuation(path[tail]))
+        ++tail;
+    return hint + ShownName(path.substr(0, head)) + "\u2026" + ShownName(path.substr(tail));
+}
+
+}  // namespace quillet

@@ -1,0 +1,115 @@
+#include "platform/linux/FolderListing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "base/PathText.h"
+
+namespace quillet {
+namespace {
+
+constexpr std::size_t kListingChunk = 32 * 1024;
+
+}  // namespace
+
+void FolderListing::Read(int fd) {
+    DirFd_ = fd;
+    Names_.clear();
+    Offsets_.clear();
+    Types_.clear();
+    NameBytes_ = 0;
+    Folders_ = 0;
+    Shared_ = false;
+    // A chunk at a time, on the reading thread's stack: no buffer to share or to grow.
+    alignas(dirent64) char chunk[kListingChunk];
+    for (;;) {
+        const ssize_t n = getdents64(fd, chunk, sizeof chunk);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            break;  // what was read so far stands, as when a listing fails part-way
+        }
+        // Keep only the names: the records carry padding and fields nobody reads.
+        for (std::size_t at = 0; at < static_cast<std::size_t>(n);) {
+            const auto* record = reinterpret_cast<const dirent64*>(chunk + at);
+            at += record->d_reclen;
+            if (IsDotOrDotDot(record->d_name)) continue;
+            const std::size_t length = std::strlen(record->d_name);
+            Offsets_.push_back(static_cast<std::uint32_t>(Names_.size()));
+            Types_.push_back(record->d_type);
+            Names_.append(record->d_name, length + 1);
+            NameBytes_ += length;
+            if (record->d_type == DT_DIR || record->d_type == DT_UNKNOWN) ++Folders_;
+        }
+    }
+}
+
+EntryStat FolderListing::StatName(std::size_t i) const {
+    struct stat st;
+    EntryStat result;
+    if (fstatat(DirFd_, Name(i), &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0) {
+        result.Error = errno;
+        return result;
+    }
+    result.Mode = st.st_mode;
+    result.Device = st.st_dev;
+    result.Size = static_cast<std::uint64_t>(st.st_size);
+    result.Blocks = static_cast<std::uint64_t>(st.st_blocks);
+    result.Links = st.st_nlink;
+    result.Inode = st.st_ino;
+    return result;
+}
+
+void FolderListing::PrepareToShare() {
+    if (Stats_.size() < Count()) Stats_.resize(Count());
+    if (StatesCapacity_ < Count()) {
+        States_ = std::make_unique<std::atomic<std::uint8_t>[]>(Count());
+        StatesCapacity_ = Count();
+    }
+    for (std::size_t i = 0; i < Count(); ++i)
+        States_[i].store(kUnclaimed, std::memory_order_relaxed);
+    Back_ = Count();
+    Withdrawn_.store(false, std::memory_order_relaxed);
+    Shared_ = true;
+}
+
+const EntryStat& FolderListing::StatInOrder(std::size_t i) {
+    // Alone, one stat at a time is all it needs: a long folder keeps no table of them.
+    if (!Shared_) {
+        Latest_ = StatName(i);
+        return Latest_;
+    }
+    std::uint8_t expected = kUnclaimed;
+    if (!States_[i].compare_exchange_strong(expected, kClaimed, std::memory_order_acq_rel)) {
+        // The worker has it: wait until it is done.
+        while (expected != kDone) {
+            States_[i].wait(expected, std::memory_order_acquire);
+            expected = States_[i].load(std::memory_order_acquire);
+        }
+        return Stats_[i];
+    }
+    Stats_[i] = StatName(i);
+    return Stats_[i];
+}
+
+bool FolderListing::StatFromBack() {
+    if (Back_ == 0 || Withdrawn_.load(std::memory_order_acquire)) return false;
+    const std::size_t i = Back_ - 1;
+    std::uint8_t expected = kUnclaimed;
+    if (!States_[i].compare_exchange_strong(expected, kClaimed, std::memory_order_acq_rel)) {
+        Back_ = 0;  // the scan's thread got here first: all before it is its own
+        return false;
+    }
+    Stats_[i] = StatName(i);
+    States_[i].store(kDone, std::memory_order_release);
+    States_[i].notify_one();
+    Back_ = i;
+    return true;
+}
+
+}  // namespace quillet

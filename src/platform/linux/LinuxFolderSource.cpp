@@ -1,0 +1,320 @@
+#include "platform/linux/LinuxFolderSource.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <mutex>
+#include <vector>
+
+#include "platform/linux/FolderListing.h"
+#include "platform/linux/LinuxVolumeQuery.h"
+#include "platform/linux/ModeAttributes.h"
+#include "platform/linux/StatAhead.h"
+
+namespace quillet {
+namespace {
+
+// Each open level of a scan holds a descriptor while the scan is in it or below it. Few trees
+// go deeper than the 2048 levels a PATH_MAX path can hold; this many are asked of the system,
+// and the program keeps some for itself.
+// Past the budget a level gives its descriptor up while the scan is below it, and opens its
+// folder again through ".." of its child when the scan comes back up.
+constexpr rlim_t kDescriptorsWanted = 2048 + 256;
+constexpr rlim_t kDescriptorsKept = 256;
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// Listings shorter than this are not worth handing to the second thread: the read-ahead already
+// reads shorter folders side by side, and a shared listing keeps a table of its stats.
+constexpr std::size_t kShareFrom = 4096;
+
+class LinuxFolderHandle;
+
+// What all folders of one scan share; every open handle of the scan holds it. Handles of one
+// scan may be used on different threads (a read-ahead opens folders ahead of the scan): the
+// descriptor count, the links between open folders and the spare listings are kept under
+// Lock.
+struct ScanVolume {
+    std::mutex Lock;
+    dev_t Device = 0;
+    std::uint64_t ClusterSize = 1;
+    bool ReportsAllocation = false;   // st_blocks is faithful: holes can be told from data
+    bool CompressesInBlocks = false;  // allocation in st_blocks shrinks with compression
+    bool ShareStats = true;
+    int OpenFolders = 0;
+    int MaxOpenFolders = 0;
+    std::vector<std::unique_ptr<FolderListing>> SpareListings;  // by depth, kept for reuse
+    std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
+
+    std::unique_ptr<FolderListing> TakeListing(std::size_t depth) {
+        std::lock_guard lock(Lock);
+        if (depth < SpareListings.size() && SpareListings[depth]) {
+            return std::move(SpareListings[depth]);
+        }
+        return std::make_unique<FolderListing>();
+    }
+    void ReturnListing(std::size_t depth, std::unique_ptr<FolderListing> listing) {
+        std::lock_guard lock(Lock);
+        if (depth >= SpareListings.size()) SpareListings.resize(depth + 1);
+        SpareListings[depth] = std::move(listing);
+    }
+};
+
+class LinuxFolderHandle final : public FolderHandle {
+public:
+    // fd is an open folder on the scan's device; the handle owns it. parent opened it (null
+    // for the scan's root).
+    LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, LinuxFolderHandle* parent, int fd,
+                      ino_t inode)
+        : Volume_(std::move(volume)),
+          Depth_(parent ? parent->Depth_ + 1 : 0),
+          Inode_(inode),
+          Listing_(Volume_->TakeListing(Depth_)),
+          Parent_(parent),
+          Fd_(fd) {
+        {
+            std::lock_guard lock(Volume_->Lock);
+            ++Volume_->OpenFolders;
+            if (parent) parent->Children_.push_back(this);
+        }
+        Listing_->Read(fd);
+        if (Volume_->ShareStats && Listing_->Count() >= kShareFrom) {
+            std::lock_guard lock(Volume_->Lock);
+            if (!Volume_->Worker) Volume_->Worker = std::make_unique<StatAhead>();
+            Volume_->Worker->Share(*Listing_);
+            Shared_ = true;
+        }
+    }
+
+    ~LinuxFolderHandle() override {
+        if (Shared_) Volume_->Worker->Withdraw(*Listing_);
+        std::unique_lock lock(Volume_->Lock);
+        if (Fd_ >= 0) {
+            if (Parent_ && Parent_->Fd_ < 0) Parent_->ReopenFrom(Fd_);
+            close(Fd_);
+            --Volume_->OpenFolders;
+        }
+        if (Parent_) std::erase(Parent_->Children_, this);
+        for (LinuxFolderHandle* child : Children_)
+            child->Parent_ = nullptr;
+        lock.unlock();
+        Volume_->ReturnListing(Depth_, std::move(Listing_));
+    }
+
+    std::size_t EntryCountHint() const override { return Listing_->Count(); }
+    std::size_t NameBytesHint() const override { return Listing_->NameBytes(); }
+    std::size_t FolderCountHint() const override { return Listing_->FolderCount(); }
+
+    bool Next(FolderEntry& entry) override {
+        std::lock_guard use(InUse_);
+        // Without a descriptor the folder could not be opened again: the rest is not read.
+        if (!HasDescriptor()) return false;
+        while (Index_ < Listing_->Count()) {
+            const std::size_t i = Index_++;
+            if (Describe(i, Listing_->StatInOrder(i), entry)) return true;
+        }
+        return false;
+    }
+
+    std::unique_ptr<FolderHandle> OpenChild(const std::string&) override {
+        if (!LastEnterable_) return nullptr;
+        std::lock_guard use(InUse_);
+        if (!HasDescriptor()) return nullptr;
+        int fd = openat(Fd_, LastName_, kFolderFlags);
+        if (fd < 0 && (errno == EMFILE || errno == ENFILE)) {
+            std::unique_lock lock(Volume_->Lock);
+            if (ReleaseAnAncestor()) {
+                lock.unlock();
+                fd = openat(Fd_, LastName_, kFolderFlags);
+            }
+        }
+        if (fd < 0) return nullptr;
+        // The name was stat'ed a moment ago, but something may have been mounted on it since.
+        struct stat st;
+        if (fstat(fd, &st) != 0 || st.st_dev != Volume_->Device) {
+            close(fd);
+            return nullptr;
+        }
+        auto child = std::make_unique<LinuxFolderHandle>(Volume_, this, fd, st.st_ino);
+        // Only a folder that the child can open again gives its descriptor up (".." of a folder
+        // without search permission cannot be opened), and only once the child is known as
+        // its child, through which a read-ahead may open it again at any moment.
+        std::lock_guard lock(Volume_->Lock);
+        if (Volume_->OpenFolders > Volume_->MaxOpenFolders && CanReopenFrom(fd)) Release();
+        return child;
+    }
+
+private:
+    // Gives the descriptor up while the scan is below this folder; the child that is open
+    // when the scan comes back opens it again. Called under the volume's lock, as are the
+    // two below.
+    void Release() {
+        if (Shared_) {
+            Volume_->Worker->Withdraw(*Listing_);
+            Shared_ = false;
+        }
+        close(Fd_);
+        Fd_ = -1;
+        --Volume_->OpenFolders;
+    }
+
+    static bool CanReopenFrom(int childFd) {
+        const int fd = openat(childFd, "..", kFolderFlags);
+        if (fd < 0) return false;
+        close(fd);
+        return true;
+    }
+
+    // Opens this folder again as ".." of a child, if that is still this folder.
+    void ReopenFrom(int childFd) {
+        const int fd = openat(childFd, "..", kFolderFlags);
+        if (fd < 0) return;
+        struct stat st;
+        if (fstat(fd, &st) != 0 || st.st_dev != Volume_->Device || st.st_ino != Inode_) {
+            close(fd);
+            return;
+        }
+        Listing_->Reattach(fd);
+        Fd_ = fd;
+        ++Volume_->OpenFolders;
+    }
+
+    // A read-ahead may come back to a folder that gave its descriptor up while a child is
+    // still open: the folder is opened again through that child, itself first if need be.
+    bool HasDescriptor() {
+        if (Fd_ >= 0) return true;
+        std::lock_guard lock(Volume_->Lock);
+        return ReopenThroughChildrenLocked();
+    }
+    bool ReopenThroughChildrenLocked() {
+        for (LinuxFolderHandle* child : Children_) {
+            if (Fd_ >= 0) break;
+            if (child->Fd_ >= 0 || child->ReopenThroughChildrenLocked()) ReopenFrom(child->Fd_);
+        }
+        return Fd_ >= 0;
+    }
+
+    // The system has no descriptor left: the shallowest folder above this one that holds one
+    // and that no other thread is reading gives it up, and from now on the scan holds no more
+    // than it has now.
+    bool ReleaseAnAncestor() {
+        std::vector<LinuxFolderHandle*> above;
+        for (LinuxFolderHandle* level = Parent_; level; level = level->Parent_)
+            above.push_back(level);
+        for (auto level = above.rbegin(); level != above.rend(); ++level) {
+            if ((*level)->Fd_ < 0 || !(*level)->InUse_.try_lock()) continue;
+            (*level)->Release();
+            (*level)->InUse_.unlock();
+            Volume_->MaxOpenFolders = Volume_->OpenFolders;
+            return true;
+        }
+        return false;
+    }
+
+    // Fills entry from name i and its stat; false when the name vanished since the listing.
+    bool Describe(std::size_t i, const EntryStat& st, FolderEntry& entry) {
+        if (st.Error == ENOENT) return false;
+        const char* name = Listing_->Name(i);
+        LastName_ = name;
+        entry.Name = std::string_view(name);
+        if (st.Error != 0) {
+            // Listed but not describable (a folder without search permission): keep the kind
+            // the listing gave, with no size, and never enter it.
+            entry.IsFolder = Listing_->Type(i) == DT_DIR;
+            entry.Size = entry.OnDiskSize = 0;
+            entry.Attributes =
+                AttributesOf(name, entry.IsFolder ? S_IFDIR | S_IWUSR : S_IFREG | S_IWUSR);
+            entry.Links = 1;
+            LastEnterable_ = false;
+            return true;
+        }
+
+        const mode_t mode = st.Mode;
+        entry.IsFolder = S_ISDIR(mode);
+        entry.Size = st.Size;
+        entry.OnDiskSize = st.Blocks * 512;
+        entry.Attributes = AttributesOf(name, mode);
+        entry.Links = static_cast<std::uint32_t>(std::min<std::uint64_t>(st.Links, UINT32_MAX));
+        entry.Device = st.Device;
+        entry.Inode = st.Inode;
+        if (entry.IsFolder) {
+            LastEnterable_ = st.Device == Volume_->Device;
+            if (!LastEnterable_) entry.Attributes |= kAttributeMountPoint;
+        } else {
+            LastEnterable_ = false;
+            // Small files kept inline by btrfs or ext4 are not holes: a whole cluster must miss.
+            if (Volume_->ReportsAllocation && S_ISREG(mode) &&
+                entry.OnDiskSize + Volume_->ClusterSize <= entry.Size) {
+                entry.Attributes |= kAttributeSparse;
+                if (Volume_->CompressesInBlocks) entry.Attributes |= kAttributeCompressed;
+            }
+        }
+        return true;
+    }
+
+    std::shared_ptr<ScanVolume> Volume_;
+    const std::size_t Depth_;
+    const ino_t Inode_;
+    std::unique_ptr<FolderListing> Listing_;
+    // Held by the thread that reads this folder, so that no other thread takes its descriptor
+    // away in the middle.
+    std::mutex InUse_;
+    LinuxFolderHandle* Parent_;                 // null at the root or once the parent is closed
+    std::vector<LinuxFolderHandle*> Children_;  // the open handles this one opened
+    std::size_t Index_ = 0;
+    bool Shared_ = false;
+    std::atomic<int>
+        Fd_;  // -1 while given up for a level below, or when it could not be opened again
+    const char* LastName_ = nullptr;
+    bool LastEnterable_ = false;
+};
+
+int DescriptorsForFolders() {
+    struct rlimit limit;
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return 64;
+    if (limit.rlim_cur < kDescriptorsWanted && limit.rlim_max > limit.rlim_cur) {
+        limit.rlim_cur = std::min(limit.rlim_max, kDescriptorsWanted);
+        setrlimit(RLIMIT_NOFILE, &limit);
+        getrlimit(RLIMIT_NOFILE, &limit);
+    }
+    const rlim_t usable = std::min(limit.rlim_cur, kDescriptorsWanted);
+    return usable > 2 * kDescriptorsKept ? static_cast<int>(usable - kDescriptorsKept)
+                                         : static_cast<int>(usable / 2);
+}
+
+}  // namespace
+
+std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+        close(fd);
+        return nullptr;
+    }
+
+    auto volume = std::make_shared<ScanVolume>();
+    volume->ShareStats = ShareStats_;
+    volume->MaxOpenFolders = std::max(1, OpenHandleBudget());
+    volume->Device = st.st_dev;
+    struct statvfs vfs;
+    if (fstatvfs(fd, &vfs) == 0) {
+        const auto cluster = vfs.f_frsize ? vfs.f_frsize : vfs.f_bsize;
+        volume->ClusterSize = cluster ? cluster : 1;
+    }
+    const VolumeCapabilities caps = CapabilitiesOfFileSystem(FileSystemType(path));
+    volume->ReportsAllocation = caps.Sparse;
+    volume->CompressesInBlocks = caps.Compression;
+    return std::make_unique<LinuxFolderHandle>(std::move(volume), nullptr, fd, st.st_ino);
+}
+
+int LinuxFolderSource::OpenHandleBudget() {
+    return MaxOpenFolders_ > 0 ? MaxOpenFolders_ : DescriptorsForFolders();
+}
+
+}  // namespace quillet

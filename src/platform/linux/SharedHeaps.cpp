@@ -1,0 +1,11 @@
+#include "platform/linux/SharedHeaps.h"
+
+#include <malloc.h>
+
+namespace quillet {
+
+void ShareHeapsAcrossThreads() {
+    mallopt(M_ARENA_MAX, 2);
+}
+
+}  // namespace quillet

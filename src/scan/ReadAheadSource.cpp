@@ -1,0 +1,391 @@
+#include "scan/ReadAheadSource.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <list>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "base/PathText.h"
+#include "platform/PathSeparator.h"
+
+namespace quillet {
+namespace {
+
+// Entries per hand-over: one lock per batch, not per entry. A batch also ends at every
+// sub-folder, so the folder the scan enters next is opened as soon as it is listed.
+constexpr std::size_t kBatchEntries = 128;
+constexpr unsigned kMaxWorkers = 16;
+// How long the scan's thread yields to the workers before it sleeps on a folder being read.
+constexpr auto kYieldFor = std::chrono::microseconds(100);
+
+struct Task;
+
+struct Item {
+    FolderEntry Entry;  // Name is filled in when the item is handed out
+    std::uint32_t NameAt = 0;
+    std::uint32_t NameLength = 0;
+    std::shared_ptr<Task> Child;  // a sub-folder, opened right after it was listed
+};
+
+struct Batch {
+    std::vector<Item> Items;
+    std::string Names;
+    std::size_t Bytes = 0;  // what it counts against the budget
+};
+
+// One folder: read by one thread at a time (Busy), handed to the scan batch by batch.
+struct Task : std::enable_shared_from_this<Task> {
+    std::string Path;                     // empty when the inner source needs no paths
+    std::unique_ptr<FolderHandle> Inner;  // until the folder is read to its end
+    bool Opened = false;                  // false when the inner source could not open it
+    std::size_t CountHint = 0;
+    std::size_t NameBytesHint = 0;
+    std::size_t FolderCountHint = 0;
+    std::deque<Batch> Ready;
+    bool Finished = false;  // Inner reached its end; Ready holds the rest
+    bool Busy = false;      // a thread reads Inner outside the lock
+    bool Dropped = false;   // the scan will never take it
+    bool Queued = false;    // in the agenda, at Place
+    std::list<Task*>::iterator Place;
+
+    // Takes the folder the inner source opened (null when it could not) and its hints.
+    void Adopt(std::unique_ptr<FolderHandle> inner) {
+        Inner = std::move(inner);
+        Opened = Inner != nullptr;
+        Finished = !Opened;
+        if (!Opened) return;
+        CountHint = Inner->EntryCountHint();
+        NameBytesHint = Inner->NameBytesHint();
+        FolderCountHint = Inner->FolderCountHint();
+    }
+};
+
+// What a lock holder gave up, freed once the lock is released: closing a folder is a system
+// call, and nobody should wait on the lock for it.
+struct Doomed {
+    std::vector<std::unique_ptr<FolderHandle>> Handles;
+    std::vector<std::shared_ptr<Task>> Tasks;
+    std::vector<Batch> Batches;
+};
+
+}  // namespace
+
+class ReadAheadEngine {
+public:
+    explicit ReadAheadEngine(const ReadAheadLimits& limits) : Limits_(limits) {
+        Threads_.reserve(limits.Workers);
+        for (unsigned i = 0; i < limits.Workers; ++i)
+            Threads_.emplace_back([this] { Run(); });
+    }
+
+    ~ReadAheadEngine() {
+        {
+            std::lock_guard lock(Mutex_);
+            Stop_ = true;
+        }
+        WorkReady_.notify_all();
+        for (std::thread& thread : Threads_)
+            thread.join();
+    }
+
+    std::shared_ptr<Task> Start(std::unique_ptr<FolderHandle> root, const std::string& path) {
+        auto task = std::make_shared<Task>();
+        task->Path = path;
+        task->Adopt(std::move(root));
+        {
+            std::lock_guard lock(Mutex_);
+            ++OpenInner_;
+            task->Place = Agenda_.insert(Agenda_.end(), task.get());
+            task->Queued = true;
+        }
+        WorkReady_.notify_all();
+        return task;
+    }
+
+    // The scan's thread: the next batch of task, read here when no worker has it.
+    bool TakeBatch(Task& task, Batch& out) {
+        Doomed doomed;
+        std::unique_lock lock(Mutex_);
+        for (;;) {
+            if (!task.Ready.empty()) {
+                doomed.Batches.push_back(std::move(out));
+                out = std::move(task.Ready.front());
+                task.Ready.pop_front();
+                BufferedBytes_ -= out.Bytes;
+                ResumeIfDrained();
+                lock.unlock();
+                return true;
+            }
+            if (task.Finished || task.Dropped) return false;
+            if (task.Busy) {
+                // A worker hands its batch over soon as a rule: yield the core to the workers
+                // for a moment before sleeping, since a sleep and a wake-up cost more.
+                const unsigned seen = Published_.load(std::memory_order_relaxed);
+                lock.unlock();
+                const auto until = std::chrono::steady_clock::now() + kYieldFor;
+                while (Published_.load(std::memory_order_acquire) == seen &&
+                       std::chrono::steady_clock::now() < until) {
+                    std::this_thread::yield();
+                }
+                lock.lock();
+                if (!task.Ready.empty() || !task.Busy) continue;
+                ScanWaits_ = true;
+                BatchReady_.wait(lock);
+                ScanWaits_ = false;
+                continue;
+            }
+            task.Busy = true;
+            lock.unlock();
+            Batch batch;
+            const bool finished = ReadBatch(task, batch);
+            lock.lock();
+            Publish(task, std::move(batch), finished, doomed);
+        }
+    }
+
+    // Gives up tasks and everything read ahead beneath them.
+    void Drop(std::vector<std::shared_ptr<Task>> tasks) {
+        Doomed doomed;
+        std::lock_guard lock(Mutex_);
+        for (std::shared_ptr<Task>& task : tasks)
+            DropLocked(std::move(task), doomed);
+    }
+
+private:
+    // Reads up to a batch of task's entries; true when its folder is read to the end. The
+    // caller holds task.Busy.
+    static bool ReadBatch(Task& task, Batch& batch) {
+        FolderEntry entry;
+        batch.Items.reserve(std::min(kBatchEntries, task.CountHint + 1));
+        while (batch.Items.size() < kBatchEntries) {
+            if (!task.Inner->Next(entry)) {
+                task.Inner.reset();
+                return true;
+            }
+            Item& item = batch.Items.emplace_back();
+            item.Entry = entry;
+            item.Entry.Name = {};
+            item.NameAt = static_cast<std::uint32_t>(batch.Names.size());
+            item.NameLength = static_cast<std::uint32_t>(entry.Name.size());
+            batch.Names.append(entry.Name);
+            if (entry.IsFolder && !IsDotOrDotDot(entry.Name)) {
+                auto child = std::make_shared<Task>();
+                if (!task.Path.empty()) {
+                    child->Path.reserve(task.Path.size() + entry.Name.size() + 1);
+                    child->Path.append(task.Path).append(entry.Name).push_back(kPathSeparator);
+                }
+                child->Adopt(task.Inner->OpenChild(child->Path));
+                item.Child = std::move(child);
+                break;
+            }
+        }
+        return false;
+    }
+
+    // Hands a batch read outside the lock over; its sub-folders join the agenda just before
+    // their parent, in listing order, which is the order a depth-first scan needs them in.
+    void Publish(Task& task, Batch&& batch, bool finished, Doomed& doomed) {
+        task.Busy = false;
+        Published_.fetch_add(1, std::memory_order_release);
+        if (finished) --OpenInner_;
+        bool added = false;
+        for (Item& item : batch.Items) {
+            if (!item.Child || !item.Child->Inner) continue;
+            ++OpenInner_;
+            if (task.Dropped) continue;
+            item.Child->Place = Agenda_.insert(task.Place, item.Child.get());
+            item.Child->Queued = true;
+            added = true;
+        }
+        if (task.Dropped) {
+            if (task.Inner) {
+                --OpenInner_;
+                doomed.Handles.push_back(std::move(task.Inner));
+            }
+            for (Item& item : batch.Items) {
+                if (item.Child) DropLocked(std::move(item.Child), doomed);
+            }
+            doomed.Batches.push_back(std::move(batch));
+            return;
+        }
+        if (finished) {
+            task.Finished = true;
+            Unqueue(task);
+        }
+        if (!batch.Items.empty()) {
+            batch.Bytes = batch.Items.capacity() * sizeof(Item) + batch.Names.capacity();
+            BufferedBytes_ += batch.Bytes;
+            task.Ready.push_back(std::move(batch));
+        }
+        if (ScanWaits_) BatchReady_.notify_one();
+        if ((added || finished) && !Full_) WorkReady_.notify_one();
+    }
+
+    void DropLocked(std::shared_ptr<Task> root, Doomed& doomed) {
+        std::vector<std::shared_ptr<Task>> pending{std::move(root)};
+        while (!pending.empty()) {
+            std::shared_ptr<Task> task = std::move(pending.back());
+            pending.pop_back();
+            task->Dropped = true;
+            Unqueue(*task);
+            for (Batch& batch : task->Ready) {
+                BufferedBytes_ -= batch.Bytes;
+                for (Item& item : batch.Items) {
+                    if (item.Child) pending.push_back(std::move(item.Child));
+                }
+                doomed.Batches.push_back(std::move(batch));
+            }
+            task->Ready.clear();
+            if (!task->Busy && task->Inner) {
+                --OpenInner_;
+                doomed.Handles.push_back(std::move(task->Inner));
+            }
+            doomed.Tasks.push_back(std::move(task));
+        }
+        if (!ResumeIfDrained() && !Full_) WorkReady_.notify_one();
+    }
+
+    bool ResumeIfDrained() {
+        if (!Full_ || BufferedBytes_ >= Limits_.BufferedBytes / 2) return false;
+        Full_ = false;
+        WorkReady_.notify_all();
+        return true;
+    }
+
+    void Unqueue(Task& task) {
+        if (!task.Queued) return;
+        Agenda_.erase(task.Place);
+        task.Queued = false;
+    }
+
+    // The first task in the scan's order that nobody reads, while the budgets allow. Once the
+    // entries read ahead fill their budget, the workers rest until the scan has taken half of
+    // them: waking them for every batch taken costs more than the reading.
+    Task* PickLocked() {
+        if (BufferedBytes_ >= Limits_.BufferedBytes) Full_ = true;
+        if (Full_ || OpenInner_ >= Limits_.OpenHandles) return nullptr;
+        for (Task* task : Agenda_) {
+            if (!task->Busy) return task;
+        }
+        return nullptr;
+    }
+
+    void Run() {
+        std::unique_lock lock(Mutex_);
+        for (;;) {
+            Task* picked = nullptr;
+            WorkReady_.wait(lock, [&] { return Stop_ || (picked = PickLocked()) != nullptr; });
+            if (Stop_) return;
+            std::shared_ptr<Task> task = picked->shared_from_this();
+            task->Busy = true;
+            lock.unlock();
+            {
+                Doomed doomed;
+                Batch batch;
+                const bool finished = ReadBatch(*task, batch);
+                lock.lock();
+                Publish(*task, std::move(batch), finished, doomed);
+                lock.unlock();
+                task.reset();
+            }
+            lock.lock();
+        }
+    }
+
+    const ReadAheadLimits Limits_;
+    std::mutex Mutex_;
+    std::condition_variable WorkReady_;   // a task to read, or stop
+    std::condition_variable BatchReady_;  // a batch was handed over
+    bool ScanWaits_ = false;              // the scan's thread waits on BatchReady_
+    std::atomic<unsigned> Published_{0};  // counts batches handed over
+    std::list<Task*> Agenda_;             // unfinished tasks, in the order the scan needs them
+    std::size_t BufferedBytes_ = 0;
+    bool Full_ = false;  // the workers rest until half the budget is free again
+    int OpenInner_ = 0;
+    bool Stop_ = false;
+    std::vector<std::thread> Threads_;  // last: started once everything above exists
+};
+
+namespace {
+
+class ReadAheadHandle final : public FolderHandle {
+public:
+    ReadAheadHandle(std::shared_ptr<ReadAheadEngine> engine, std::shared_ptr<Task> task)
+        : Engine_(std::move(engine)), Task_(std::move(task)) {}
+
+    ~ReadAheadHandle() override {
+        std::vector<std::shared_ptr<Task>> unread;
+        for (Item& item : Current_.Items) {
+            if (item.Child) unread.push_back(std::move(item.Child));
+        }
+        unread.push_back(std::move(Task_));
+        Engine_->Drop(std::move(unread));
+    }
+
+    std::size_t EntryCountHint() const override { return Task_->CountHint; }
+    std::size_t NameBytesHint() const override { return Task_->NameBytesHint; }
+    std::size_t FolderCountHint() const override { return Task_->FolderCountHint; }
+
+    bool Next(FolderEntry& entry) override {
+        // A sub-folder the scan did not enter (an excluded one) is not read any further.
+        if (Index_ > 0 && Current_.Items[Index_ - 1].Child) {
+            Engine_->Drop({std::move(Current_.Items[Index_ - 1].Child)});
+        }
+        if (Index_ >= Current_.Items.size()) {
+            if (!Engine_->TakeBatch(*Task_, Current_)) return false;
+            Index_ = 0;
+        }
+        const Item& item = Current_.Items[Index_++];
+        entry = item.Entry;
+        entry.Name = std::string_view(Current_.Names.data() + item.NameAt, item.NameLength);
+        return true;
+    }
+
+    std::unique_ptr<FolderHandle> OpenChild(const std::string&) override {
+        if (Index_ == 0 || !Current_.Items[Index_ - 1].Child) return nullptr;
+        std::shared_ptr<Task> child = std::move(Current_.Items[Index_ - 1].Child);
+        if (!child->Opened) return nullptr;
+        return std::make_unique<ReadAheadHandle>(Engine_, std::move(child));
+    }
+
+private:
+    std::shared_ptr<ReadAheadEngine> Engine_;
+    std::shared_ptr<Task> Task_;
+    Batch Current_;  // the batch being handed out, from Index_ on
+    std::size_t Index_ = 0;
+};
+
+}  // namespace
+
+ReadAheadSource::ReadAheadSource(std::unique_ptr<FolderSource> inner, ReadAheadLimits limits)
+    : Inner_(std::move(inner)), Limits_(limits) {
+    if (Limits_.Workers == 0) {
+        Limits_.Workers = std::clamp(4 * std::thread::hardware_concurrency(), 4u, kMaxWorkers);
+    }
+}
+
+ReadAheadSource::~ReadAheadSource() = default;
+
+std::unique_ptr<FolderHandle> ReadAheadSource::OpenRoot(const std::string& path) {
+    // The scan's own path may take half the inner budget (deep trees), and the read-ahead a
+    // quarter: the system's descriptors are never what a worker waits on or runs out of. With
+    // too few to share, the scan reads every folder itself.
+    ReadAheadLimits limits = Limits_;
+    if (const int budget = Inner_->OpenHandleBudget(); budget > 0) {
+        limits.OpenHandles = std::min(limits.OpenHandles, budget / 4);
+        limits.Workers = std::min(limits.Workers, static_cast<unsigned>(limits.OpenHandles / 2));
+    }
+    std::unique_ptr<FolderHandle> root = Inner_->OpenRoot(path);
+    if (!root || limits.Workers == 0) return root;
+    auto engine = std::make_shared<ReadAheadEngine>(limits);
+    std::shared_ptr<Task> task =
+        engine->Start(std::move(root), Inner_->NeedsChildPaths() ? path : std::string());
+    return std::make_unique<ReadAheadHandle>(std::move(engine), std::move(task));
+}
+
+}  // namespace quillet
