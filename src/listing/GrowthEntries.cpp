@@ -1,5 +1,6 @@
 #include "listing/GrowthEntries.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "base/AsciiCase.h"
@@ -28,12 +29,16 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
     const EarlierScan::FolderIndex folder = earlier.FolderOf(list);
     const int earlierCount = folder == EarlierScan::kNoFolder ? 0 : earlier.Count(folder);
     std::vector<bool> matched(static_cast<std::size_t>(earlierCount));
+    std::unordered_map<std::string_view, int> earlierIndex(static_cast<std::size_t>(earlierCount));
+    for (int i = 0; i < earlierCount; ++i)
+        earlierIndex.emplace(earlier.Name(folder, i), i);
     TStringListWithDouble entries;
     for (int i = 0; i < list.Count(); ++i) {
         const TFolderData& node = list.Node(i);
         if (IsFreeSpaceEntry(node)) continue;
         double change = EntryValue(node, mode, unit);
-        const int before = earlierCount ? earlier.Find(folder, list.Name(i)) : -1;
+        const auto found = earlierIndex.find(list.Name(i));
+        const int before = found == earlierIndex.end() ? -1 : found->second;
         if (before >= 0) {
             matched[static_cast<std::size_t>(before)] = true;
             change -= EarlierValue(earlier.EntrySizes(folder, before), mode, unit);

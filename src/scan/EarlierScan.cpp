@@ -75,16 +75,10 @@ EarlierScan::FolderIndex EarlierScan::SubFolder(FolderIndex folder, int entry) c
 }
 
 int EarlierScan::Find(FolderIndex folder, std::string_view name) const {
-    int low = 0, high = Count(folder);
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (Name(folder, middle) < name) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
+    for (int i = 0; i < Count(folder); ++i) {
+        if (Name(folder, i) == name) return i;
     }
-    return low < Count(folder) && Name(folder, low) == name ? low : -1;
+    return -1;
 }
 
 EarlierScan::FolderIndex EarlierScan::FolderOf(const TFolderList& list) const {
@@ -118,7 +112,6 @@ struct EarlierScan::Builder::Frame {
     std::string Name;
     std::string Names;
     std::vector<Pending> Entries;
-    std::vector<std::uint32_t> Order;
     double Nominal = 0;
     double Allocated = 0;
     std::int32_t FileCount = 0;
@@ -162,27 +155,14 @@ char* EarlierScan::Builder::Allocate(std::size_t bytes, std::size_t alignment) {
 
 void EarlierScan::Builder::CloseFolder() {
     Frame& frame = Frames_[--Depth_];
-    const auto name = [&frame](std::uint32_t i) {
-        const Pending& p = frame.Entries[i];
-        return std::string_view(frame.Names).substr(p.NameStart, p.NameEnd - p.NameStart);
-    };
-    frame.Order.resize(frame.Entries.size());
-    for (std::uint32_t i = 0; i < frame.Order.size(); ++i)
-        frame.Order[i] = i;
-    std::sort(frame.Order.begin(), frame.Order.end(),
-              [&name](std::uint32_t a, std::uint32_t b) { return name(a) < name(b); });
-
     auto* entries =
         reinterpret_cast<Entry*>(Allocate(frame.Entries.size() * sizeof(Entry), alignof(Entry)));
     char* names = Allocate(frame.Names.size(), 1);
-    std::uint32_t nameEnd = 0;
-    for (std::size_t i = 0; i < frame.Order.size(); ++i) {
-        const Pending& p = frame.Entries[frame.Order[i]];
-        const std::string_view text = name(frame.Order[i]);
-        std::copy(text.begin(), text.end(), names + nameEnd);
-        nameEnd += static_cast<std::uint32_t>(text.size());
+    std::copy(frame.Names.begin(), frame.Names.end(), names);
+    for (std::size_t i = 0; i < frame.Entries.size(); ++i) {
+        const Pending& p = frame.Entries[i];
         Entry& e = entries[i];
-        e.NameEnd = nameEnd;
+        e.NameEnd = p.NameEnd;
         e.Nominal = p.Nominal;
         e.SlackOrFolder = p.Folder;
         if (p.Folder != kNoFolder) continue;
@@ -194,7 +174,8 @@ void EarlierScan::Builder::CloseFolder() {
             Scan_.LargeAllocations_.emplace_back(&e, p.Allocated);
         }
     }
-    Scan_.Folders_.push_back(Folder{entries, names, static_cast<std::uint32_t>(frame.Order.size()),
+    Scan_.Folders_.push_back(Folder{entries, names,
+                                    static_cast<std::uint32_t>(frame.Entries.size()),
                                     frame.FileCount, frame.Nominal, frame.Allocated});
     const auto index = static_cast<FolderIndex>(Scan_.Folders_.size() - 1);
     if (Depth_ == 0) {

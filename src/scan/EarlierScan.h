@@ -1,8 +1,9 @@
 // The sizes of an earlier scan, kept to show what changed since: for each folder, its entries'
 // names and sizes, as a scan with the same options counts them. Read from an export
 // (EarlierScanReader), or taken from a tree before a new scan frees it. It stands for a whole tree
-// in far less memory: no nodes, no back entries, no paths; a folder's entries lie together, sorted
-// by name, so that an entry of the new scan finds its earlier self by a binary search.
+// in far less memory: no nodes, no back entries, no paths; a folder's entries lie together, in
+// the order the scan met them. Nothing is sorted or indexed while it is read: only the folder
+// that is shown is ever looked up, and GrowthEntries indexes that one.
 //
 // Ownership: owns its entries and names, which are never moved once written. Built on one
 // thread and read on one thread at a time.
@@ -39,14 +40,15 @@ public:
     FolderIndex Root() const { return Folders_.empty() ? kNoFolder : RootIndex_; }
     // The totals of a folder, as its list's totals were.
     Sizes FolderSizes(FolderIndex folder) const;
-    // The folder's entries, sorted by name. A name is a file's name or kFolderMark + a
+    // The folder's entries, in scan order. A name is a file's name or kFolderMark + a
     // folder's, as a TFolderList names them.
     int Count(FolderIndex folder) const;
     std::string_view Name(FolderIndex folder, int entry) const;
     Sizes EntrySizes(FolderIndex folder, int entry) const;
     // kNoFolder for a file.
     FolderIndex SubFolder(FolderIndex folder, int entry) const;
-    // The entry of that name, -1 when the folder has none.
+    // The entry of that name, -1 when the folder has none; a walk through the folder, for
+    // looking up a few names.
     int Find(FolderIndex folder, std::string_view name) const;
     // The folder that stands where list stands in its tree (the roots stand for each other,
     // whatever their paths); kNoFolder when there was none.
