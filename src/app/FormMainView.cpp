@@ -7,11 +7,11 @@
 #include <QStatusBar>
 
 #include "app/FormMain.h"
-#include "listing/GrowthEntries.h"
 #include "app/LocalePunctuation.h"
 #include "app/SliceHint.h"
 #include "app/ToolTipText.h"
 #include "chart/zebPieChart.h"
+#include "listing/GrowthEntries.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
