@@ -3,7 +3,8 @@
 // the list ListBox1 beside it, the totals, counts and path in the status bar.
 //
 // Split by concern: FormMain.cpp builds the window and lays it out, FormMainScan.cpp runs
-// scans and their timers, FormMainView.cpp shows folders and handles navigation.
+// scans and their timers, FormMainView.cpp shows folders and handles navigation,
+// FormMainCompare.cpp compares the tree with an earlier scan.
 //
 // Ownership: the window owns the root list and through it the whole tree; the chart and the
 // list only point into it. GUI thread only; a scan runs inside the handler that started it
@@ -22,6 +23,7 @@
 
 #include "app/MainServices.h"
 #include "app/MainSettings.h"
+#include "scan/EarlierScan.h"
 #include "scan/FileInfo.h"
 #include "scan/VolumeData.h"
 #include "settings/RegistryVariables.h"
@@ -102,6 +104,8 @@ public:
     QAction* Exit1 = nullptr;
     QAction* Refresh1 = nullptr;
     QAction* RefreshFromHere = nullptr;
+    QAction* CompareWithScanFile1 = nullptr;
+    QAction* StopComparing1 = nullptr;
     QAction* Options1 = nullptr;
     QAction* ShowFreeSpace1 = nullptr;
     QAction* AboutItem = nullptr;
@@ -133,6 +137,8 @@ public:
     void RefreshFromHereClick();
     void FileOpen();
     void OpenScanFile1Click();
+    void CompareWithScanFile1Click();
+    void StopComparing1Click();
     void FileExit();
     void SpeedButtonStopRefreshClick();
     void ListBox1Click();
@@ -190,11 +196,26 @@ private:
     void SelectModeAndUnits();
     // Reads ScanFile_ into the root list; throws when it cannot be read whole.
     void ReadScanFile(const TScanOptions& options);
+    // Remembers how the scan about to run counts files, and when it ran, for a comparison.
+    void KeepScanCounting(const TScanOptions& options, const std::string& exclusionText);
+    // Reads an export to compare the tree with, as the tree's scan counted; false when it
+    // could not be read whole (said in an error box) or the reading was cancelled.
+    bool ReadEarlierScanFile(const std::string& file);
+    // The tree, kept before a timed scan replaces it, as what that scan is compared with.
+    void KeepTreeForComparison();
+    void ShowComparing(std::unique_ptr<EarlierScan> earlier, const QString& since);
 
     // The exported scan the tree in RootList was read from; empty for a disk's tree. Set by
     // StartScan alone, as it replaces the tree: an imported tree's files are elsewhere, so no
     // action, refresh or repeated scan touches the disk for it, whatever is asked meanwhile.
     std::string ScanFile_;
+    // While comparing: the earlier scan and what the status bar calls it (its date, or its
+    // file's name). The view then shows each entry's change since.
+    std::unique_ptr<EarlierScan> Earlier_;
+    QString EarlierName_;
+    TScanOptions ScanCounting_;  // how the tree's scan counted files; no callbacks kept
+    std::string ScanExclusions_;
+    std::int64_t ScanTime_ = 0;                    // when the tree's scan started, Unix seconds
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
     std::int32_t ListboxFontColour_ = 0;           // (negative) included

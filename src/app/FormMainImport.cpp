@@ -15,7 +15,7 @@ namespace quillet {
 
 void TMainForm::OpenScanFile1Click() {
     if (Scanning || !Services_.ChooseScanFile) return;
-    const auto chosen = Services_.ChooseScanFile(this);
+    const auto chosen = Services_.ChooseScanFile(this, QStringLiteral("Open scan file"));
     if (!chosen) return;
     StartScan(*chosen);
 }

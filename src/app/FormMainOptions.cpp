@@ -23,11 +23,13 @@ void TMainForm::Options1Click() {
     dialog.DisplayFreeDiskSpace = Settings.DisplayFreeDiskSpace;
     dialog.RepeatedScan = Settings.RepeatedScan;
     dialog.RepeatInterval = Settings.RepeatInterval;
+    dialog.CompareRepeatedScans = Settings.CompareRepeatedScans;
     if (RunOptionsDialog(dialog) != QDialog::Accepted) return;
 
     // 1. The repeat timer.
     Settings.RepeatedScan = dialog.RepeatedScan;
     Settings.RepeatInterval = dialog.RepeatInterval;
+    Settings.CompareRepeatedScans = dialog.CompareRepeatedScans;
     SetRepeatTimer();
 
     // 2. The file managers' entry.

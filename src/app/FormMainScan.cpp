@@ -59,6 +59,7 @@ void TMainForm::StartScan(const std::string& scanFile) {
                                   Settings.DisplayFreeDiskSpace, Settings.DisplayCompressed,
                                   Settings.DisplaySparse);
         }
+        KeepScanCounting(options, exclusionText);
         ShownList = nullptr;  // it named a list of the freed tree, unless the root
         SelectedNode_ = nullptr;
         Scanning = true;
@@ -171,7 +172,10 @@ void TMainForm::Timer2Timer() {
 
 void TMainForm::TimerRepeatScanTimer() {
     const bool buttonHeld = Services_.MouseButtonDown && Services_.MouseButtonDown();
-    if (!Scanning && !buttonHeld && ScanFile_.empty()) StartScan();
+    if (Scanning || buttonHeld || !ScanFile_.empty()) return;
+    // A cancelled scan's tree is not whole: what it lacks would show as new.
+    if (Settings.CompareRepeatedScans && ShownList && !ScanPartial_) KeepTreeForComparison();
+    StartScan();
 }
 
 void TMainForm::btnStopClick() {

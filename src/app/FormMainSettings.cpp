@@ -38,6 +38,7 @@ void TMainForm::LoadSettings() {
     Settings.RepeatedScan = key.ReadBoolean("RepeatedScan", false);
     Settings.RepeatInterval =
         std::clamp(key.ReadInteger("RepeatInterval", 10), kMinInterval, kMaxInterval);
+    Settings.CompareRepeatedScans = key.ReadBoolean("CompareRepeatedScans", false);
 
     cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
     cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
@@ -75,6 +76,7 @@ void TMainForm::SaveSettings() {
     key.WriteBoolean("DisplayFreeDiskSpace", Settings.DisplayFreeDiskSpace);
     key.WriteBoolean("RepeatedScan", Settings.RepeatedScan);
     key.WriteInteger("RepeatInterval", Settings.RepeatInterval);
+    key.WriteBoolean("CompareRepeatedScans", Settings.CompareRepeatedScans);
     key.Close();
 }
 

@@ -11,24 +11,30 @@
 #include "app/SliceHint.h"
 #include "app/ToolTipText.h"
 #include "chart/zebPieChart.h"
+#include "listing/GrowthEntries.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
 void TMainForm::ShowFolder(TFolderList* list) {
     if (!list) return;
     ShownList = list;
-    TStringListWithDouble lines;
-    lines.reserve(static_cast<std::size_t>(list->Count()));
-    for (int i = 0; i < list->Count(); ++i) {
-        const TFolderData& node = list->Node(i);
-        lines.push_back(
-            {EntryText(node, list->Name(i), Settings.DisplayMode, Settings.DisplayUnits),
-             {&node, 0}});
-    }
     lblMaxFileNameLength->setText(QString::fromStdString(MaxPathCaption(list->LongestPathLength)));
     lblMaxFileNameLength->setToolTip(
         ToolTipText(QString::fromUtf8(MaxPathHint(list->LongestPathLength, list->LongestPath()))));
-    PieChart1->SetEntries(std::move(lines));
+    if (Earlier_) {
+        PieChart1->SetGrowthEntries(
+            GrowthEntries(*list, *Earlier_, Settings.DisplayMode, Settings.DisplayUnits));
+    } else {
+        TStringListWithDouble lines;
+        lines.reserve(static_cast<std::size_t>(list->Count()));
+        for (int i = 0; i < list->Count(); ++i) {
+            const TFolderData& node = list->Node(i);
+            lines.push_back(
+                {EntryText(node, list->Name(i), Settings.DisplayMode, Settings.DisplayUnits),
+                 {&node, 0}});
+        }
+        PieChart1->SetEntries(std::move(lines));
+    }
 
     const NumberPunctuation punctuation = LocalePunctuation();
     StatusPanels[0]->setText(QString::fromUtf8(
@@ -38,6 +44,15 @@ void TMainForm::ShowFolder(TFolderList* list) {
     const std::string freeSpace = FreeSpaceSuffix(FreeSpace, Settings.DisplayUnits, punctuation);
     if (FreeSpace > 0 && !freeSpace.empty()) {
         StatusPanels[0]->setText(StatusPanels[0]->text() + QString::fromUtf8(freeSpace));
+        FitStatusPanel(0);
+    }
+    if (Earlier_) {
+        const double growth =
+            FolderGrowth(*list, *Earlier_, Settings.DisplayMode, Settings.DisplayUnits);
+        StatusPanels[0]->setText(
+            StatusPanels[0]->text() +
+            QString::fromUtf8(GrowthSuffix(growth, Settings.DisplayUnits, punctuation,
+                                           EarlierName_.toStdString())));
         FitStatusPanel(0);
     }
     // A cancelled scan leaves a tree that looks whole: the totals say that they are not.
@@ -111,9 +126,8 @@ void TMainForm::PieChart1DblClick() {
 }
 
 void TMainForm::BitBtnUpClick() {
-    // Every row of the shown list has it as owner: the first row leads to its parent.
-    const TFolderData* first = RowNode(*ListBox1, 0);
-    if (TFolderList* parent = ParentList(first)) ShowFolder(parent);
+    // Not through the first row, which may be an entry that is gone (while comparing).
+    if (ShownList && ShownList->Parent) ShowFolder(ShownList->Parent);
 }
 
 void TMainForm::ListBox1Click() {
@@ -124,7 +138,8 @@ void TMainForm::ListBox1Click() {
     SelectedNode_ = RowNode(*ListBox1, row);
     ListBox1->setToolTip(
         ToolTipText(QString::fromUtf8(SelectedName)));  // shown as the row shows it
-    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    // An entry that is gone (while comparing) has no node: nothing may act on it.
+    if (SelectedNode_) ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 void TMainForm::cbxUnitsChange() {

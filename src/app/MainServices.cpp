@@ -44,10 +44,10 @@ TMainServices SystemMainServices() {
     services.ExcludesFolder = ExcludesFolder();
     services.ScanRootProblem = FolderAccessError;
     services.ChooseFolder = ChooseFolder;
-    services.ChooseScanFile = [](QWidget* parent) -> std::optional<std::string> {
-        const QString chosen =
-            QFileDialog::getOpenFileName(parent, QStringLiteral("Open scan file"), {},
-                                         QStringLiteral("Scan files (*.json);;All files (*)"));
+    services.ChooseScanFile = [](QWidget* parent,
+                                 const QString& caption) -> std::optional<std::string> {
+        const QString chosen = QFileDialog::getOpenFileName(
+            parent, caption, {}, QStringLiteral("Scan files (*.json);;All files (*)"));
         if (chosen.isEmpty()) return std::nullopt;
         return ChosenPath(parent, chosen, false);
     };

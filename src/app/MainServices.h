@@ -27,8 +27,9 @@ struct TMainServices {
     std::function<std::string(const std::string& path)> ScanRootProblem;
     std::function<std::optional<std::string>(QWidget* parent, const std::string& start)>
         ChooseFolder;
-    // The open dialog for an exported scan; nothing when cancelled.
-    std::function<std::optional<std::string>(QWidget* parent)> ChooseScanFile;
+    // The open dialog for an exported scan, with its caption; nothing when cancelled.
+    std::function<std::optional<std::string>(QWidget* parent, const QString& caption)>
+        ChooseScanFile;
     std::function<bool()> MouseButtonDown;  // left or right held at this moment
     std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowError;
     // Where the file managers' folder entry goes; none leaves every file manager alone.

@@ -16,7 +16,8 @@ struct TMainSettings {
     bool RightClickFolder = true;
     bool DisplayFreeDiskSpace = true;
     bool RepeatedScan = false;
-    int RepeatInterval = 10;  // minutes
+    int RepeatInterval = 10;            // minutes
+    bool CompareRepeatedScans = false;  // each timed scan shows what changed since the last
 };
 
 }  // namespace quillet

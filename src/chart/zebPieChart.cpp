@@ -30,6 +30,16 @@ void TPieChart::SetEntries(TStringListWithDouble lines) {
     Entries_ = std::move(lines);
     Total_ = PrepareEntries(Entries_);
     SortEntries(Entries_);
+    ShowEntries();
+}
+
+void TPieChart::SetGrowthEntries(TStringListWithDouble lines) {
+    Entries_ = std::move(lines);
+    Total_ = PrepareGrowthEntries(Entries_);
+    ShowEntries();
+}
+
+void TPieChart::ShowEntries() {
     if (ListBox_) {
         std::vector<TListRow> rows;
         rows.reserve(Entries_.size());

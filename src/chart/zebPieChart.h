@@ -30,6 +30,9 @@ public:
     // not read are left out; the rest are sorted largest first, kept, copied to the linked list
     // box, and the chart repaints.
     void SetEntries(TStringListWithDouble lines);
+    // As SetEntries, for changes since an earlier scan (PrepareGrowthEntries): growth gets
+    // slices, losses are only listed, after them.
+    void SetGrowthEntries(TStringListWithDouble lines);
     void ClearEntries();
     const TStringListWithDouble& Entries() const { return Entries_; }
     double Total() const { return Total_; }
@@ -68,6 +71,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Copies the prepared entries to the list box and repaints.
+    void ShowEntries();
+
     TStringListWithDouble Entries_;
     double Total_ = 0;
     TChartListBox* ListBox_ = nullptr;

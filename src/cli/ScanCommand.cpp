@@ -9,16 +9,19 @@
 
 #include "base/AsciiCase.h"
 #include "cli/ScanProgressLine.h"
+#include "formats/EarlierScanReader.h"
 #include "formats/ImportFolderSource.h"
 #include "formats/NcduExport.h"
 #include "formats/ProgramVersion.h"
 #include "formats/QXVersionInfo.h"
 #include "listing/ChartEntries.h"
+#include "listing/GrowthEntries.h"
 #include "listing/SizeUnits.h"
 #include "platform/FileWriting.h"
 #include "platform/PathNames.h"
 #include "platform/PathSeparator.h"
 #include "platform/RegularFile.h"
+#include "scan/EarlierScan.h"
 #include "scan/ExclusionList.h"
 #include "scan/ShownName.h"
 #include "scan/VolumeData.h"
@@ -32,6 +35,7 @@ constexpr const char* kUsageStart =
     "FOLDER\n"
     "       quillet-scan --export FILE FOLDER\n"
     "       quillet-scan [--units UNIT] [--mode MODE] --import FILE\n"
+    "       quillet-scan [--units UNIT] [--mode MODE] --since OLD FOLDER|--import FILE\n"
     "\n"
     "Scans FOLDER and everything beneath it, then prints one line for each entry of FOLDER,\n"
     "largest first: its size, three blanks and its name in lower case. Sub-folders begin\n";
@@ -53,6 +57,11 @@ constexpr const char* kUsageOptions =
     "  --import FILE print the rows of a scan exported by --export, ncdu -o or gdu -o\n"
     "                (FILE \"-\": standard input); nominal is the apparent size, allocated\n"
     "                the disk usage written in the file, never below the apparent size\n"
+    "  --since OLD   print what changed since the scan exported in OLD (by --export,\n"
+    "                ncdu -o or gdu -o): one line for each entry of FOLDER whose size\n"
+    "                changed, largest growth first; a new entry counts its whole size, a\n"
+    "                gone one its old size, negative. Entries are matched by name; the two\n"
+    "                scanned folders are matched whatever their paths\n"
     "  --help        show this text\n"
     "  --version     show the version\n"
     "\n";
@@ -81,6 +90,7 @@ struct Arguments {
     std::string Folder;
     std::optional<std::string> ExportFile;
     std::optional<std::string> ImportFile;
+    std::optional<std::string> SinceFile;
     bool Help = false;
     bool Version = false;
 };
@@ -115,7 +125,7 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
             value = arg.substr(arg.find('=') + 1);
             arg = arg.substr(0, arg.find('='));
         } else if (isOption && (arg == "--units" || arg == "--mode" || arg == "--export" ||
-                                arg == "--import")) {
+                                arg == "--import" || arg == "--since")) {
             if (i + 1 == args.size()) return "option " + arg + " needs a value";
             value = args[++i];
         }
@@ -137,6 +147,9 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
         } else if (arg == "--import") {
             if (value.empty()) return "the --import FILE is empty";
             parsed.ImportFile = value;
+        } else if (arg == "--since") {
+            if (value.empty()) return "the --since FILE is empty";
+            parsed.SinceFile = value;
         } else if (arg == "--" && i + 1 < args.size() && !folderGiven) {
             parsed.Folder = args[++i];
             folderGiven = true;
@@ -152,22 +165,32 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
     const bool scans = !parsed.Help && !parsed.Version && !parsed.ImportFile;
     if (parsed.ImportFile && (folderGiven || parsed.ExportFile))
         return "--import reads a FILE, not a FOLDER";
+    if (parsed.SinceFile && parsed.ExportFile) return "--since prints changes, it cannot --export";
+    if (parsed.SinceFile && parsed.SinceFile == parsed.ImportFile && *parsed.SinceFile == "-")
+        return "only one of --since and --import can read standard input";
     if (scans && !folderGiven) return "no FOLDER given";
     if (scans && parsed.Folder.empty()) return "the FOLDER argument is empty";
     return {};
 }
 
-// Prints the root rows largest first, as the window lists them.
-int PrintRows(const TFolderList& root, const Arguments& parsed, std::ostream& out,
-              std::ostream& err) {
+// Prints the root rows largest first, as the window lists them; or, compared with an earlier
+// scan, the rows of what changed, largest growth first.
+int PrintRows(const TFolderList& root, const EarlierScan* earlier, const Arguments& parsed,
+              std::ostream& out, std::ostream& err) {
     TStringListWithDouble entries;
-    entries.reserve(static_cast<std::size_t>(root.Count()));
-    for (int i = 0; i < root.Count(); ++i) {
-        const TFolderData& node = root.Node(i);
-        entries.push_back({EntryText(node, root.Name(i), parsed.Mode, parsed.Unit), {&node, 0}});
+    if (earlier) {
+        entries = GrowthEntries(root, *earlier, parsed.Mode, parsed.Unit);
+        PrepareGrowthEntries(entries);
+    } else {
+        entries.reserve(static_cast<std::size_t>(root.Count()));
+        for (int i = 0; i < root.Count(); ++i) {
+            const TFolderData& node = root.Node(i);
+            entries.push_back(
+                {EntryText(node, root.Name(i), parsed.Mode, parsed.Unit), {&node, 0}});
+        }
+        PrepareEntries(entries);
+        SortEntries(entries);
     }
-    PrepareEntries(entries);
-    SortEntries(entries);
     for (const TChartEntry& entry : entries)
         out << entry.Text << '\n';
     out.flush();
@@ -178,27 +201,60 @@ int PrintRows(const TFolderList& root, const Arguments& parsed, std::ostream& ou
     return 0;
 }
 
+// The file to read, standard input for "-"; null (and the reason on err) when it cannot be opened.
+std::istream* OpenScanFile(const std::string& file, std::ifstream& opened, std::ostream& err) {
+    if (file == "-") return &std::cin;
+    opened.open(file, std::ios::binary);
+    if (opened) return &opened;
+    err << "quillet-scan: cannot open '" << ShownName(file) << "'\n";
+    return nullptr;
+}
+
+// The scan to compare with, read as the scan of options counts files; none (and the reason on
+// err) when it cannot be read.
+std::optional<EarlierScan> ReadSince(const std::string& file, const TScanOptions& options,
+                                     std::ostream& err) {
+    std::ifstream opened;
+    std::istream* in = OpenScanFile(file, opened, err);
+    if (!in) return std::nullopt;
+    TEarlierScanReading read = ReadEarlierScan(*in, ShownName(file), options);
+    if (!read.Error.empty()) {
+        err << "quillet-scan: " << read.Error << "\n";
+        return std::nullopt;
+    }
+    return std::move(read.Scan);
+}
+
+// Roots are compared whatever their paths: say so when they differ.
+void NoteOtherRoot(const EarlierScan& earlier, const TFolderList& root, std::ostream& err) {
+    if (earlier.RootPath != root.Path())
+        err << "quillet-scan: comparing " << ShownName(root.Path()) << " with the earlier scan of "
+            << ShownName(earlier.RootPath) << "\n";
+}
+
 int Import(const std::string& file, const ScanCommandSystem& system, const Arguments& parsed,
            std::ostream& out, std::ostream& err) {
-    std::ifstream opened;
-    if (file != "-") {
-        opened.open(file, std::ios::binary);
-        if (!opened) {
-            err << "quillet-scan: cannot open '" << ShownName(file) << "'\n";
-            return 2;
-        }
+    std::optional<EarlierScan> earlier;
+    if (parsed.SinceFile) {
+        TScanOptions imported;
+        imported.AllocationFromSource = true;
+        earlier = ReadSince(*parsed.SinceFile, imported, err);
+        if (!earlier) return 2;
     }
-    std::istream& in = file == "-" ? std::cin : opened;
+    std::ifstream opened;
+    std::istream* in = OpenScanFile(file, opened, err);
+    if (!in) return 2;
     std::string problem;
     {
         ScanProgressLine progress(err, system.ErrColumns);
-        problem = ImportScan(system.Root, in, ShownName(file), progress.Watching({}));
+        problem = ImportScan(system.Root, *in, ShownName(file), progress.Watching({}));
     }
     if (!problem.empty()) {
         err << "quillet-scan: " << problem << "\n";
         return 2;
     }
-    return PrintRows(system.Root, parsed, out, err);
+    if (earlier) NoteOtherRoot(*earlier, system.Root, err);
+    return PrintRows(system.Root, earlier ? &*earlier : nullptr, parsed, out, err);
 }
 
 // What an export writes, handed on to the file that is to replace the old one.
@@ -301,11 +357,17 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     TScanOptions options = PrepareScan(root, scanPath, volume, exclusionText, !parsed.ExportFile,
                                        displayCompressed, displaySparse);
     if (!parsed.ExportFile) {
+        std::optional<EarlierScan> earlier;
+        if (parsed.SinceFile) {
+            earlier = ReadSince(*parsed.SinceFile, options, err);
+            if (!earlier) return 2;
+        }
         {
             ScanProgressLine progress(err, system.ErrColumns);
             root.Scan(system.Folders, progress.Watching(options));
         }
-        return PrintRows(root, parsed, out, err);
+        if (earlier) NoteOtherRoot(*earlier, root, err);
+        return PrintRows(root, earlier ? &*earlier : nullptr, parsed, out, err);
     }
 
     return Export(*parsed.ExportFile, system, options, out, err);

@@ -1,7 +1,5 @@
 #include "formats/ImportFolderSource.h"
 
-#include <algorithm>
-
 #include "base/PathText.h"
 #include "platform/FileAttributes.h"
 
@@ -57,10 +55,9 @@ public:
                 entry.Name = info.Name;
                 entry.IsFolder = item == Item::Folder;
                 entry.Size = info.Size;
-                // A sparse or compressed file takes less on disk than its nominal size, and
-                // ncdu and gdu write what it takes. A scan never counts an allocation below
-                // the size it counts, so neither does an import: slack is never below 0.
-                entry.OnDiskSize = std::max(info.OnDiskSize, info.Size);
+                // What the file takes on disk, as written: less than its size for a sparse or
+                // compressed file (the scan's accounting keeps slack from going below 0).
+                entry.OnDiskSize = info.OnDiskSize;
                 entry.Links = static_cast<std::uint32_t>(info.Links ? info.Links
                                                                     : (info.LinkCounted ? 2 : 1));
                 entry.Device = info.HasDevice ? info.Device : s.Devices_.back();
@@ -109,8 +106,7 @@ bool ImportFolderSource::Start() {
         Json_.Expect(',');
         Json_.ReadUnsigned(10000);
         Json_.Expect(',');
-        if (Json_.Peek() != '{') Json_.Fail("'{' expected");
-        Json_.SkipValue();
+        ReadHeader();
         Json_.Expect(',');
         Json_.Expect('[');
         ReadInfo(*Current_, true);
@@ -127,6 +123,25 @@ bool ImportFolderSource::Start() {
 std::unique_ptr<FolderHandle> ImportFolderSource::OpenRoot(const std::string&) {
     if (Depth_ != 1 || !Error_.empty()) return nullptr;
     return std::make_unique<Handle>(*this, 1);
+}
+
+// The header object: only its timestamp is kept, when it is a whole number of seconds.
+void ImportFolderSource::ReadHeader() {
+    Json_.Expect('{');
+    std::string key;
+    while (Json_.Peek() != '}') {
+        Json_.ReadString(key);
+        Json_.Expect(':');
+        const char next = Json_.Peek();
+        if (key == "timestamp" && next >= '0' && next <= '9') {
+            Timestamp_ = static_cast<std::int64_t>(Json_.ReadUnsigned(INT64_MAX));
+        } else {
+            Json_.SkipValue();
+        }
+        if (Json_.Peek() == '}') break;
+        Json_.Expect(',');
+    }
+    Json_.Expect('}');
 }
 
 // One element of the open folder: its end, a file, a sub-folder (whose info has then been

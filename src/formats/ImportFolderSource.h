@@ -38,6 +38,8 @@ public:
     bool Start();
     // The scanned folder's path as the export names it, ending in "/".
     const std::string& RootPath() const { return RootPath_; }
+    // When the export was made (Unix seconds) as its header says; 0 when it does not say.
+    std::int64_t Timestamp() const { return Timestamp_; }
 
     // Hands out the scanned folder, whatever path is asked for; Start() must have succeeded.
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
@@ -50,6 +52,7 @@ private:
     struct Info;
     enum class Item { End, File, Folder, Skipped };
 
+    void ReadHeader();
     Item ReadItem(Info& info);
     void ReadInfo(Info& info, bool isRoot);
     void ReadTrailer();
@@ -60,6 +63,7 @@ private:
     std::string FileName_;
     const bool* Cancel_;
     std::string RootPath_;
+    std::int64_t Timestamp_ = 0;
     std::string Error_;
     std::size_t Depth_ = 0;               // folders open in the file
     std::size_t OpenableDepth_ = 0;       // depth of the folder last reported, while unopened

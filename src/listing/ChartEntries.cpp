@@ -1,5 +1,6 @@
 #include "listing/ChartEntries.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -116,6 +117,24 @@ double PrepareEntries(TStringListWithDouble& entries) {
         ++kept;
     }
     entries.resize(kept);
+    return total;
+}
+
+double PrepareGrowthEntries(TStringListWithDouble& entries) {
+    PrepareEntries(entries);
+    double total = 0;
+    for (TChartEntry& entry : entries) {
+        if (entry.Text.front() == '-') {
+            entry.Record.Value = -entry.Record.Value;
+        } else {
+            total += entry.Record.Value;
+        }
+    }
+    std::stable_sort(
+        entries.begin(), entries.end(),
+        [](const TChartEntry& a, const TChartEntry& b) { return a.Record.Value > b.Record.Value; });
+    for (TChartEntry& entry : entries)
+        entry.Record.Value = std::max(entry.Record.Value, 0.0);
     return total;
 }
 

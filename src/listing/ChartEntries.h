@@ -39,6 +39,12 @@ std::optional<double> ReadEntryValue(std::string_view valuePart);
 // order; returns the sum of the absolute values.
 double PrepareEntries(TStringListWithDouble& entries);
 
+// For the changes since an earlier scan: trims and reads the texts as PrepareEntries does, then
+// orders them by their signed values, the largest growth first and the largest loss last. An
+// entry's value is its growth, 0 for a loss, so that only growth gets a slice. Returns the sum
+// of the growths.
+double PrepareGrowthEntries(TStringListWithDouble& entries);
+
 // Largest value first. The sort is the chart's own quicksort, not a stable one: entries of
 // equal value end in the order it leaves them, which the saved listing shows.
 void SortEntries(TStringListWithDouble& entries);

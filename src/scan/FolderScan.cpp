@@ -2,14 +2,12 @@
 // stack instead of recursion so that no depth of folders can overflow the call stack.
 #include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "base/PathText.h"
-#include "platform/FileAttributes.h"
 #include "platform/PathSeparator.h"
-#include "scan/ClusterRounding.h"
 #include "scan/ExclusionList.h"
+#include "scan/FileAccounting.h"
 #include "scan/FileInfo.h"
 
 namespace quillet {
@@ -99,38 +97,12 @@ private:
     }
 
     void AddFile(TFolderList& list, const FolderEntry& entry) {
-        double size = static_cast<double>(entry.Size);
-        double allocated = static_cast<double>(entry.OnDiskSize);
-        if (!Options_.AllocationFromSource) {
-            const bool onDisk =
-                (Options_.CompressedSwitch && (entry.Attributes & kAttributeCompressed)) ||
-                (Options_.SparseSwitch && (entry.Attributes & kAttributeSparse));
-            if (onDisk) size = static_cast<double>(entry.OnDiskSize);
-            allocated = RoundToClusters(size, Options_.ClusterSize);
-        }
+        TCountedSizes sizes = CountedSizes(entry, Options_);
         if (Options_.Sink) Options_.Sink->FileFound(entry);
-        if (SeenBefore(entry)) size = allocated = 0;
-        list.AddFile(entry.Name, size, allocated);
+        if (LinkedFiles_.SeenBefore(entry)) sizes = {};
+        list.AddFile(entry.Name, sizes.Nominal, sizes.Allocated);
         list.NoteLongestFile(list.Count() - 1);
     }
-
-    // A file with several hard links takes up its space once: only its first link in the
-    // scan counts, the later ones are files of size 0. Singly linked files are not remembered.
-    bool SeenBefore(const FolderEntry& entry) {
-        if (entry.Links <= 1) return false;
-        return !LinkedFiles_.insert(FileId{entry.Device, entry.Inode}).second;
-    }
-
-    struct FileId {
-        std::uint64_t Device;
-        std::uint64_t Inode;
-        bool operator==(const FileId&) const = default;
-    };
-    struct FileIdHash {
-        std::size_t operator()(const FileId& id) const {
-            return std::hash<std::uint64_t>()(id.Inode * 0x9E3779B97F4A7C15ull ^ id.Device);
-        }
-    };
 
     void Leave() {
         Frame done = std::move(Stack_.back());
@@ -149,7 +121,7 @@ private:
     // The full path of the folder being read, grown and cut back as the scan goes down and up:
     // the only full path a scan holds.
     std::string Path_;
-    std::unordered_set<FileId, FileIdHash> LinkedFiles_;
+    LinkedFiles LinkedFiles_;
 };
 
 void TFolderList::Scan(FolderSource& source, const TScanOptions& options) {

@@ -165,8 +165,18 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
             [this](bool on) { RepeatedScan = on; });
     connect(SpinEditScanInterval, &QSpinBox::valueChanged, this,
             [this](int minutes) { RepeatInterval = minutes; });
+    // Each timed scan compared with the one before it: where the last interval's growth went.
+    auto* timerSheet = new QWidget;
+    auto* timerSheetLayout = new QVBoxLayout(timerSheet);
+    timerSheetLayout->setContentsMargins(0, 0, 0, 0);
+    timerSheetLayout->addWidget(timer);
+    chkCompareRepeatedScans =
+        new QCheckBox(QStringLiteral("Show what changed since the previous scan"));
+    timerSheetLayout->addWidget(chkCompareRepeatedScans);
+    connect(chkCompareRepeatedScans, &QCheckBox::toggled, this,
+            [this](bool on) { CompareRepeatedScans = on; });
     Tabs->addTab(
-        Sheet(timer,
+        Sheet(timerSheet,
               QStringLiteral(
                   "Checking the timer option makes the program automatically repeat the current "
                   "scan every so often.  The interval is set above.")),
@@ -282,6 +292,7 @@ void TOptionsDialog::FormShow() {
     chkRightClick->setChecked(RightClickFolder);
     chkShowFreeDisk->setChecked(DisplayFreeDiskSpace);
     CheckBoxRepeatedScan->setChecked(RepeatedScan);
+    chkCompareRepeatedScans->setChecked(CompareRepeatedScans);
     const int interval = RepeatInterval;
     SpinEditScanInterval->setValue(interval);  // the field shows it within 1..1440
     RepeatInterval = interval;

@@ -44,6 +44,7 @@ public:
     bool DisplayFreeDiskSpace = true;
     bool RepeatedScan = false;
     int RepeatInterval = 10;
+    bool CompareRepeatedScans = false;
 
     std::function<std::optional<QFont>(const QFont& initial, QWidget* parent)> ChooseFont;
     std::function<std::optional<QColor>(const QColor& initial, QWidget* parent)> ChooseColour;
@@ -68,6 +69,7 @@ public:
     QCheckBox* chkShowFreeDisk = nullptr;
     QCheckBox* CheckBoxRepeatedScan = nullptr;
     QSpinBox* SpinEditScanInterval = nullptr;
+    QCheckBox* chkCompareRepeatedScans = nullptr;
     QPushButton* btnPieFont = nullptr;
     QPushButton* btnRevert = nullptr;
     QPushButton* btnListBoxFont = nullptr;

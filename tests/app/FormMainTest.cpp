@@ -409,7 +409,7 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
                            "\"dsize\":8192},\n[{\"name\":\"www\"},{\"name\":\"i.html\","
                            "\"asize\":100,\"dsize\":4096}]]]\n";
     TMainServices services = RecordingServices();
-    services.ChooseScanFile = [&tree](QWidget*) { return tree.Path("bad.json"); };
+    services.ChooseScanFile = [&tree](QWidget*, const QString&) { return tree.Path("bad.json"); };
     Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"--import", file});
     TMainForm& form = *Form;
     form.show();
@@ -471,7 +471,7 @@ TEST_F(MainWindowTest, AnImportStaysReadOnlyWhateverIsAskedWhileItRuns) {
         out << "]]\n";
     }
     TMainServices services = RecordingServices();
-    services.ChooseScanFile = [&tree](QWidget*) { return tree.Path("other.json"); };
+    services.ChooseScanFile = [&tree](QWidget*, const QString&) { return tree.Path("other.json"); };
     Chosen = "/data";
     Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"--import", file});
     TMainForm& form = *Form;

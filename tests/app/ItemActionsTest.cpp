@@ -30,6 +30,7 @@
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
 #include "platform/linux/LinuxFolderSource.h"
+#include "support/ExportedScan.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
 
@@ -88,6 +89,7 @@ protected:
         services.ShowInFileManager = [this](const std::string& path) { Shown.push_back(path); };
         services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
         services.ChooseSaveFile = [this](QWidget*, const std::string&) { return SaveAs; };
+        services.ChooseScanFile = [this](QWidget*, const QString&) { return ScanFile; };
         services.ShowError = [this](QWidget*, const QString&, const QString& text) {
             Errors.push_back(text);
         };
@@ -164,7 +166,7 @@ protected:
     std::unique_ptr<TMainForm> Form;
     std::vector<QString> Questions, Errors;
     std::vector<std::string> Shown, Opened, Properties;
-    std::optional<std::string> SaveAs;
+    std::optional<std::string> SaveAs, ScanFile;
     std::string PdfOutput;
     bool Answer = false;
     std::optional<std::string> SavedDataHome;
@@ -499,6 +501,62 @@ TEST_F(ItemActionsTest, CopyPathGivesTheShownTextAndTheAddressOfTheStoredName) {
     ClickRow("..");
     Form->PopupMenu1Popup();
     EXPECT_FALSE(Form->PopupCopyPath->isEnabled()) << "the back entry names no path";
+}
+
+// Compared with an export made before, the view lists what changed, largest growth first and
+// then what shrank or went, negative and without a slice; nothing acts on an entry that is gone.
+TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
+    Tree.File("old.log", 8192);
+    Open(true);
+    test::TempTree exports;
+    std::ofstream(exports.Path("before.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Root(), 1700000000);
+    Tree.File("big.bin", 300000);
+    Tree.File("docs/new.txt", 12288);
+    std::remove(Tree.Path("old.log").c_str());
+    Form->Refresh1Click();
+    Form->cbxUnits->setCurrentIndex(0);
+    Form->cbxDisplay->setCurrentIndex(0);
+    ScanFile = exports.Path("before.json");
+    Form->CompareWithScanFile1Click();
+    ASSERT_TRUE(Errors.empty()) << Errors.front().toStdString();
+
+    std::vector<std::string> rows;
+    for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
+        rows.push_back(Form->ListBox1->Items().Row(i).Text);
+    EXPECT_EQ(rows,
+              std::vector<std::string>({"100000   big.bin", "12288   /docs", "-8192   old.log"}));
+    EXPECT_NE(PointOnEntry("big.bin"), QPoint(-1, -1));
+    EXPECT_EQ(PointOnEntry("old.log"), QPoint(-1, -1)) << "a loss has no slice";
+    EXPECT_TRUE(Form->StatusPanels[0]->text().contains(QStringLiteral("(+104,096 bytes since ")))
+        << Form->StatusPanels[0]->text().toStdString();
+
+    ClickRow("big.bin");
+    ClickRow("old.log");
+    EXPECT_EQ(Form->ListBox1->contextMenuPolicy(), Qt::NoContextMenu);
+    Answer = true;
+    Form->PopupDeleteClick();
+    Form->PopupTrashClick();
+    Form->PopupExploreClick();
+    Form->PopupOpenClick();
+    Form->ListBox1DblClick();
+    EXPECT_TRUE(Questions.empty() && Shown.empty() && Opened.empty() && Properties.empty());
+    EXPECT_EQ(Form->ShownList, &Form->RootList);
+
+    ClickRow("/docs");
+    Form->ListBox1DblClick();
+    ASSERT_GE(Form->ListBox1->Items().Count(), 1);
+    EXPECT_EQ(Form->ListBox1->Items().Row(0).Text, "12288   new.txt") << "drilling down compares";
+    Form->StopComparing1Click();
+    EXPECT_EQ(Form->ListBox1->Items().Row(0).Text, "12288   new.txt");
+    EXPECT_EQ(Form->ListBox1->Items().Count(), 3) << "every entry again, with a.txt and ..";
+
+    // With the option, a timed scan is compared with the tree it replaces.
+    Form->Settings.CompareRepeatedScans = true;
+    Tree.File("later.bin", 500);
+    Form->TimerRepeatScanTimer();
+    ASSERT_EQ(Form->ListBox1->Items().Count(), 1);
+    EXPECT_EQ(Form->ListBox1->Items().Row(0).Text, "500   later.bin");
 }
 
 }  // namespace

@@ -1,0 +1,73 @@
+#include "listing/GrowthEntries.h"
+
+#include <unordered_map>
+#include <vector>
+
+#include "base/AsciiCase.h"
+#include "scan/ShownName.h"
+#include "scan/SpecialEntries.h"
+
+namespace quillet {
+namespace {
+
+// EntryValue of an earlier entry.
+double EarlierValue(const EarlierScan::Sizes& sizes, TDisplayMode mode, TSizeUnit unit) {
+    if (unit == TSizeUnit::suCount) return sizes.FileCount;
+    if (mode == TDisplayMode::dmNominal) return sizes.Nominal;
+    if (mode == TDisplayMode::dmSlackOnly) return sizes.Allocated - sizes.Nominal;
+    return sizes.Allocated;
+}
+
+std::string GrowthText(double change, std::string_view name, TSizeUnit unit) {
+    return EntrySizeText(change, unit) + "   " + ShownName(LowerAsciiLetters(name));
+}
+
+}  // namespace
+
+TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& earlier,
+                                    TDisplayMode mode, TSizeUnit unit) {
+    const EarlierScan::FolderIndex folder = earlier.FolderOf(list);
+    const int earlierCount = folder == EarlierScan::kNoFolder ? 0 : earlier.Count(folder);
+    std::vector<bool> matched(static_cast<std::size_t>(earlierCount));
+    std::unordered_map<std::string_view, int> earlierIndex(static_cast<std::size_t>(earlierCount));
+    for (int i = 0; i < earlierCount; ++i)
+        earlierIndex.emplace(earlier.Name(folder, i), i);
+    TStringListWithDouble entries;
+    for (int i = 0; i < list.Count(); ++i) {
+        const TFolderData& node = list.Node(i);
+        if (IsFreeSpaceEntry(node)) continue;
+        double change = EntryValue(node, mode, unit);
+        const auto found = earlierIndex.find(list.Name(i));
+        const int before = found == earlierIndex.end() ? -1 : found->second;
+        if (before >= 0) {
+            matched[static_cast<std::size_t>(before)] = true;
+            change -= EarlierValue(earlier.EntrySizes(folder, before), mode, unit);
+        }
+        if (change != 0 || IsBackEntry(node))
+            entries.push_back({GrowthText(change, list.Name(i), unit), {&node, 0}});
+    }
+    for (int i = 0; i < earlierCount; ++i) {
+        if (matched[static_cast<std::size_t>(i)]) continue;
+        const double change = -EarlierValue(earlier.EntrySizes(folder, i), mode, unit);
+        if (change != 0) entries.push_back({GrowthText(change, earlier.Name(folder, i), unit), {}});
+    }
+    return entries;
+}
+
+double FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDisplayMode mode,
+                    TSizeUnit unit) {
+    const EarlierScan::Sizes now{list.TotalNominal, list.TotalAllocated, list.FileCount};
+    const EarlierScan::FolderIndex folder = earlier.FolderOf(list);
+    const double before = folder == EarlierScan::kNoFolder
+                              ? 0
+                              : EarlierValue(earlier.FolderSizes(folder), mode, unit);
+    return EarlierValue(now, mode, unit) - before;
+}
+
+std::string GrowthSuffix(double growth, TSizeUnit unit, const NumberPunctuation& punctuation,
+                         std::string_view since) {
+    return "  (" + std::string(growth > 0 ? "+" : "") +
+           SizeWithUnitText(growth, unit, punctuation) + " since " + std::string(since) + ")";
+}
+
+}  // namespace quillet

@@ -1,0 +1,236 @@
+#include "scan/EarlierScan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "platform/PathSeparator.h"
+#include "scan/SpecialEntries.h"
+
+namespace quillet {
+
+// 16 bytes an entry: a file keeps its allocated size as the slack above its nominal size,
+// which is below a cluster for nearly every file; a folder keeps its sizes in its Folder.
+struct EarlierScan::Entry {
+    std::uint32_t NameEnd;        // in the folder's names
+    std::uint32_t SlackOrFolder;  // a folder's index; a file's slack, kLargeSlack if it is not
+    double Nominal;               // a file's
+};
+
+struct EarlierScan::Folder {
+    const Entry* Entries;
+    const char* Names;
+    std::uint32_t Count;
+    std::int32_t FileCount;
+    double Nominal;
+    double Allocated;
+};
+
+namespace {
+
+constexpr std::uint32_t kLargeSlack = UINT32_MAX;
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+bool IsFolderName(std::string_view name) {
+    return !name.empty() && name.front() == kFolderMark;
+}
+
+}  // namespace
+
+EarlierScan::EarlierScan() = default;
+EarlierScan::~EarlierScan() = default;
+EarlierScan::EarlierScan(EarlierScan&&) noexcept = default;
+EarlierScan& EarlierScan::operator=(EarlierScan&&) noexcept = default;
+
+EarlierScan::Sizes EarlierScan::FolderSizes(FolderIndex folder) const {
+    const Folder& f = Folders_[folder];
+    return {f.Nominal, f.Allocated, f.FileCount};
+}
+
+int EarlierScan::Count(FolderIndex folder) const {
+    return static_cast<int>(Folders_[folder].Count);
+}
+
+std::string_view EarlierScan::Name(FolderIndex folder, int entry) const {
+    const Folder& f = Folders_[folder];
+    const std::uint32_t start = entry == 0 ? 0 : f.Entries[entry - 1].NameEnd;
+    return {f.Names + start, f.Entries[entry].NameEnd - start};
+}
+
+EarlierScan::Sizes EarlierScan::EntrySizes(FolderIndex folder, int entry) const {
+    const Entry& e = Folders_[folder].Entries[entry];
+    if (IsFolderName(Name(folder, entry))) return FolderSizes(e.SlackOrFolder);
+    if (e.SlackOrFolder != kLargeSlack) return {e.Nominal, e.Nominal + e.SlackOrFolder, 1};
+    const auto large =
+        std::lower_bound(LargeAllocations_.begin(), LargeAllocations_.end(), &e,
+                         [](const std::pair<const Entry*, double>& a, const Entry* b) {
+                             return std::less<const Entry*>()(a.first, b);
+                         });
+    return {e.Nominal, large->second, 1};
+}
+
+EarlierScan::FolderIndex EarlierScan::SubFolder(FolderIndex folder, int entry) const {
+    if (!IsFolderName(Name(folder, entry))) return kNoFolder;
+    return Folders_[folder].Entries[entry].SlackOrFolder;
+}
+
+int EarlierScan::Find(FolderIndex folder, std::string_view name) const {
+    for (int i = 0; i < Count(folder); ++i) {
+        if (Name(folder, i) == name) return i;
+    }
+    return -1;
+}
+
+EarlierScan::FolderIndex EarlierScan::FolderOf(const TFolderList& list) const {
+    const TFolderList* root = &list;
+    while (root->Parent)
+        root = root->Parent;
+    const std::string rootPath = root->Path();
+    const std::string path = list.Path();
+    FolderIndex folder = Root();
+    std::string name;
+    for (std::size_t at = rootPath.size(); at < path.size() && folder != kNoFolder;) {
+        const std::size_t end = path.find(kPathSeparator, at);
+        name.assign(1, kFolderMark).append(path, at, end - at);
+        const int entry = Find(folder, name);
+        folder = entry < 0 ? kNoFolder : SubFolder(folder, entry);
+        at = end == std::string::npos ? path.size() : end + 1;
+    }
+    return folder;
+}
+
+// What a folder holds while it is open: its entries as they come, names in one buffer.
+struct EarlierScan::Builder::Pending {
+    std::uint32_t NameStart;
+    std::uint32_t NameEnd;
+    std::uint32_t Folder;  // kNoFolder for a file
+    double Nominal;
+    double Allocated;
+};
+
+struct EarlierScan::Builder::Frame {
+    std::string Name;
+    std::string Names;
+    std::vector<Pending> Entries;
+    double Nominal = 0;
+    double Allocated = 0;
+    std::int32_t FileCount = 0;
+};
+
+EarlierScan::Builder::Builder() = default;
+EarlierScan::Builder::~Builder() = default;
+
+void EarlierScan::Builder::OpenFolder(std::string_view name) {
+    if (Frames_.size() == Depth_) Frames_.emplace_back();
+    Frame& frame = Frames_[Depth_++];
+    frame.Name.assign(1, kFolderMark).append(name);
+    frame.Names.clear();
+    frame.Entries.clear();
+    frame.Nominal = frame.Allocated = 0;
+    frame.FileCount = 0;
+}
+
+void EarlierScan::Builder::AddFile(std::string_view name, double nominal, double allocated) {
+    Frame& frame = Frames_[Depth_ - 1];
+    const auto start = static_cast<std::uint32_t>(frame.Names.size());
+    frame.Names.append(name);
+    frame.Entries.push_back(Pending{start, static_cast<std::uint32_t>(frame.Names.size()),
+                                    kNoFolder, nominal, allocated});
+    frame.Nominal += nominal;
+    frame.Allocated += allocated;
+    frame.FileCount += 1;
+}
+
+char* EarlierScan::Builder::Allocate(std::size_t bytes, std::size_t alignment) {
+    BlockUsed_ = (BlockUsed_ + alignment - 1) / alignment * alignment;
+    if (Scan_.Blocks_.empty() || BlockUsed_ + bytes > BlockSize_) {
+        BlockSize_ = std::max(bytes, kBlockSize);
+        Scan_.Blocks_.push_back(std::make_unique_for_overwrite<char[]>(BlockSize_));
+        BlockUsed_ = 0;
+    }
+    char* at = Scan_.Blocks_.back().get() + BlockUsed_;
+    BlockUsed_ += bytes;
+    return at;
+}
+
+void EarlierScan::Builder::CloseFolder() {
+    Frame& frame = Frames_[--Depth_];
+    auto* entries =
+        reinterpret_cast<Entry*>(Allocate(frame.Entries.size() * sizeof(Entry), alignof(Entry)));
+    char* names = Allocate(frame.Names.size(), 1);
+    std::copy(frame.Names.begin(), frame.Names.end(), names);
+    for (std::size_t i = 0; i < frame.Entries.size(); ++i) {
+        const Pending& p = frame.Entries[i];
+        Entry& e = entries[i];
+        e.NameEnd = p.NameEnd;
+        e.Nominal = p.Nominal;
+        e.SlackOrFolder = p.Folder;
+        if (p.Folder != kNoFolder) continue;
+        const double slack = p.Allocated - p.Nominal;
+        if (slack >= 0 && slack < kLargeSlack && slack == std::floor(slack)) {
+            e.SlackOrFolder = static_cast<std::uint32_t>(slack);
+        } else {
+            e.SlackOrFolder = kLargeSlack;
+            Scan_.LargeAllocations_.emplace_back(&e, p.Allocated);
+        }
+    }
+    Scan_.Folders_.push_back(Folder{entries, names,
+                                    static_cast<std::uint32_t>(frame.Entries.size()),
+                                    frame.FileCount, frame.Nominal, frame.Allocated});
+    const auto index = static_cast<FolderIndex>(Scan_.Folders_.size() - 1);
+    if (Depth_ == 0) {
+        Scan_.RootIndex_ = index;
+        return;
+    }
+    Frame& parent = Frames_[Depth_ - 1];
+    const auto start = static_cast<std::uint32_t>(parent.Names.size());
+    parent.Names.append(frame.Name);
+    parent.Entries.push_back(Pending{start, static_cast<std::uint32_t>(parent.Names.size()), index,
+                                     frame.Nominal, frame.Allocated});
+    parent.Nominal += frame.Nominal;
+    parent.Allocated += frame.Allocated;
+    parent.FileCount += frame.FileCount;
+}
+
+EarlierScan EarlierScan::Builder::Finish() {
+    std::sort(
+        Scan_.LargeAllocations_.begin(), Scan_.LargeAllocations_.end(),
+        [](const std::pair<const Entry*, double>& a, const std::pair<const Entry*, double>& b) {
+            return std::less<const Entry*>()(a.first, b.first);
+        });
+    Frames_.clear();
+    return std::move(Scan_);
+}
+
+EarlierScan EarlierScanOf(const TFolderList& root, std::int64_t timestamp) {
+    EarlierScan::Builder builder;
+    struct Level {
+        const TFolderList* List;
+        int Next;
+    };
+    std::vector<Level> open{{&root, 0}};
+    builder.OpenFolder({});
+    while (!open.empty()) {
+        Level& level = open.back();
+        if (level.Next == level.List->Count()) {
+            open.pop_back();
+            builder.CloseFolder();
+            continue;
+        }
+        const int i = level.Next++;
+        const TFolderData& node = level.List->Node(i);
+        const std::string_view name = level.List->Name(i);
+        if (node.Children) {
+            builder.OpenFolder(name.substr(1));
+            open.push_back({node.Children.get(), 0});
+        } else if (!IsBackEntry(node) && !IsFreeSpaceEntry(node)) {
+            builder.AddFile(name, node.Nominal, node.Allocated);
+        }
+    }
+    EarlierScan scan = builder.Finish();
+    scan.RootPath = root.Path();
+    scan.Timestamp = timestamp;
+    return scan;
+}
+
+}  // namespace quillet

@@ -1,0 +1,105 @@
+// The sizes of an earlier scan, kept to show what changed since: for each folder, its entries'
+// names and sizes, as a scan with the same options counts them. Read from an export
+// (EarlierScanReader), or taken from a tree before a new scan frees it. It stands for a whole tree
+// in far less memory: no nodes, no back entries, no paths; a folder's entries lie together, in
+// the order the scan met them. Nothing is sorted or indexed while it is read: only the folder
+// that is shown is ever looked up, and GrowthEntries indexes that one.
+//
+// Ownership: owns its entries and names, which are never moved once written. Built on one
+// thread and read on one thread at a time.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scan/FileInfo.h"
+
+namespace quillet {
+
+class EarlierScan {
+public:
+    using FolderIndex = std::uint32_t;
+    static constexpr FolderIndex kNoFolder = UINT32_MAX;
+
+    struct Sizes {
+        double Nominal = 0;
+        double Allocated = 0;
+        std::int32_t FileCount = 0;
+    };
+
+    EarlierScan();
+    ~EarlierScan();
+    EarlierScan(EarlierScan&&) noexcept;
+    EarlierScan& operator=(EarlierScan&&) noexcept;
+
+    // The scanned folder; kNoFolder for a scan that holds nothing.
+    FolderIndex Root() const { return Folders_.empty() ? kNoFolder : RootIndex_; }
+    // The totals of a folder, as its list's totals were.
+    Sizes FolderSizes(FolderIndex folder) const;
+    // The folder's entries, in scan order. A name is a file's name or kFolderMark + a
+    // folder's, as a TFolderList names them.
+    int Count(FolderIndex folder) const;
+    std::string_view Name(FolderIndex folder, int entry) const;
+    Sizes EntrySizes(FolderIndex folder, int entry) const;
+    // kNoFolder for a file.
+    FolderIndex SubFolder(FolderIndex folder, int entry) const;
+    // The entry of that name, -1 when the folder has none; a walk through the folder, for
+    // looking up a few names.
+    int Find(FolderIndex folder, std::string_view name) const;
+    // The folder that stands where list stands in its tree (the roots stand for each other,
+    // whatever their paths); kNoFolder when there was none.
+    FolderIndex FolderOf(const TFolderList& list) const;
+
+    // The path the earlier scan was made of, ending in the separator; and when it was made
+    // (Unix seconds, 0 when not known).
+    std::string RootPath;
+    std::int64_t Timestamp = 0;
+
+    class Builder;
+
+private:
+    struct Entry;
+    struct Folder;
+
+    std::deque<Folder> Folders_;
+    std::vector<std::unique_ptr<char[]>> Blocks_;  // where entries and names are kept
+    // Allocated sizes that do not fit an entry's slack field, by entry address.
+    std::vector<std::pair<const Entry*, double>> LargeAllocations_;
+    FolderIndex RootIndex_ = 0;
+};
+
+// Builds an EarlierScan from folders and files met depth first, as a scan meets them: every
+// folder is opened, given its files and sub-folders, and closed.
+class EarlierScan::Builder {
+public:
+    Builder();
+    ~Builder();
+
+    // name is the folder's name in its parent, ignored for the scanned folder itself.
+    void OpenFolder(std::string_view name);
+    void AddFile(std::string_view name, double nominal, double allocated);
+    void CloseFolder();
+    // Everything opened must have been closed.
+    EarlierScan Finish();
+
+private:
+    struct Pending;
+    struct Frame;
+    char* Allocate(std::size_t bytes, std::size_t alignment);
+
+    EarlierScan Scan_;
+    std::vector<Frame> Frames_;  // kept as the scan goes back up, so their buffers are reused
+    std::size_t Depth_ = 0;
+    std::size_t BlockUsed_ = 0;
+    std::size_t BlockSize_ = 0;
+};
+
+// The sizes of a tree, before a new scan replaces it. The free-space entry is not kept: it is
+// no entry of the folder.
+EarlierScan EarlierScanOf(const TFolderList& root, std::int64_t timestamp);
+
+}  // namespace quillet
