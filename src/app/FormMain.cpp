@@ -229,10 +229,10 @@ void TMainForm::CreateMenus() {
     RefreshFromHere = view->addAction(QStringLiteral("Refresh from &here"), this,
                                       [this] { RefreshFromHereClick(); });
     view->addSeparator();
-    CompareWithScanFile1 = view->addAction(QStringLiteral("Compare with Scan File..."), this,
+    CompareWithScanFile1 = view->addAction(QStringLiteral("&Compare with Scan File..."), this,
                                            [this] { CompareWithScanFile1Click(); });
     StopComparing1 =
-        view->addAction(QStringLiteral("Stop Comparing"), this, [this] { StopComparing1Click(); });
+        view->addAction(QStringLiteral("&Stop Comparing"), this, [this] { StopComparing1Click(); });
     StopComparing1->setEnabled(false);
     view->addSeparator();
     Options1 = view->addAction(QStringLiteral("&Options..."), this, [this] { Options1Click(); });
