@@ -72,8 +72,16 @@ QString TMainForm::PieChart1Hint(const TChartEntry& entry) const {
     if (Scanning) return {};
     const auto* node = static_cast<const TFolderData*>(entry.Record.Obj);
     if (!node) return {};
-    return ToolTipText(QString::fromUtf8(
-        SliceHint(*node, Settings.DisplayMode, Settings.DisplayUnits, LocalePunctuation())));
+    const NumberPunctuation punctuation = LocalePunctuation();
+    std::string hint = SliceHint(*node, Settings.DisplayMode, Settings.DisplayUnits, punctuation);
+    // A slice of a comparison is the entry's growth, which the hint then says too.
+    if (Earlier_ && !hint.empty()) {
+        const std::string growth =
+            GrowthSuffix(entry.Record.Value * UnitDivisor(Settings.DisplayUnits),
+                         Settings.DisplayUnits, punctuation, EarlierName_.toStdString());
+        hint += "\n" + growth.substr(growth.find_first_not_of(' '));
+    }
+    return ToolTipText(QString::fromUtf8(hint));
 }
 
 void TMainForm::ShowNode(const TFolderData* node) {
