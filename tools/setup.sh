@@ -49,13 +49,18 @@ quillet_install_packages() {
     fi
 }
 
-# Configures and builds one build folder. Configures once, and again whenever arguments are
-# given, so a folder set up by quillet.sh takes test.sh's options.
-quillet_build() {
+# Configures one build folder: once, and again whenever arguments are given, so a folder set
+# up by quillet.sh takes test.sh's options.
+quillet_configure() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ] || [ $# -gt 0 ]; then
         cmake -S "$QUILLET_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" || exit 1
     fi
-    cmake --build "$dir" || exit 1
+}
+
+# Configures and builds everything in one build folder.
+quillet_build() {
+    quillet_configure "$@"
+    cmake --build "$1" || exit 1
 }
