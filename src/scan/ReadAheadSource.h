@@ -3,7 +3,8 @@
 // them, and hand the entries over in batches; the scan's thread still sees each folder's
 // entries in the inner source's order, one at a time, as if it read them itself. When the
 // folder the scan needs next is not ready and no worker holds it, the scan's thread reads it
-// itself, so the scan never waits on an idle pool.
+// itself, so the scan never waits on an idle pool. Every thread of a scan, what it owns, the
+// budgets and the order of the locks: docs/threads.md.
 //
 // The inner source's handles must allow different handles to be used on different threads
 // (each one on one thread at a time), and each sub-folder is opened from its parent right
