@@ -4,6 +4,9 @@
 # /dev/null, since ncdu imports only into its browser or into a new export). Warm cache,
 # median wall times and peak memory. ncdu converts a file to a file as a stream without building
 # its tree, so its memory stays flat; the import builds the whole tree, as the window needs.
+# Last, what comparing with that export costs: quillet-scan --since EXPORT TREE against the
+# plain scan. The earlier scan is held as names and sizes only, so the ratios should stay at
+# most 1.3 (time) and 1.6 (memory).
 #
 #   bench/export-import.sh [ENTRIES] [RUNS]      (defaults: 1000000 entries, 5 runs each)
 #
@@ -29,10 +32,10 @@ fi
 "$scan" "$tree" >/dev/null
 "$scan" --export "$export" "$tree"
 median() { printf '%s\n' "$@" | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-scan_t=() export_t=() import_t=() import_m=() ncdu_t=() ncdu_m=()
+scan_t=() scan_m=() export_t=() import_t=() import_m=() ncdu_t=() ncdu_m=() since_t=() since_m=()
 for _ in $(seq "$runs"); do
-    read -r t _ < <("$bin/quillet-measure" "$scan" "$tree")
-    scan_t+=("$t")
+    read -r t m < <("$bin/quillet-measure" "$scan" "$tree")
+    scan_t+=("$t") scan_m+=("$m")
     read -r t _ < <("$bin/quillet-measure" "$scan" --export "$export" "$tree")
     export_t+=("$t")
     read -r t m < <("$bin/quillet-measure" "$scan" --import "$export")
@@ -42,6 +45,8 @@ for _ in $(seq "$runs"); do
             sh "$export")
         ncdu_t+=("$t") ncdu_m+=("$m")
     fi
+    read -r t m < <("$bin/quillet-measure" "$scan" --since "$export" "$tree")
+    since_t+=("$t") since_m+=("$m")
 done
 
 awk -v s="$(median "${scan_t[@]}")" -v e="$(median "${export_t[@]}")" \
@@ -59,3 +64,9 @@ if [ ${#ncdu_t[@]} -gt 0 ]; then
             n, nm / 1024, i / n
     }'
 fi
+awk -v s="$(median "${scan_t[@]}")" -v sm="$(median "${scan_m[@]}")" \
+    -v c="$(median "${since_t[@]}")" -v cm="$(median "${since_m[@]}")" 'BEGIN {
+    printf "--since median:            %.3f s, peak memory %.1f MiB\n", c, cm / 1024
+    printf "--since / plain scan:      time %.2f, memory %.2f (plain: %.1f MiB)\n", c / s, cm / sm,
+        sm / 1024
+}'
