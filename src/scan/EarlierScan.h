@@ -47,11 +47,13 @@ public:
     Sizes EntrySizes(FolderIndex folder, int entry) const;
     // kNoFolder for a file.
     FolderIndex SubFolder(FolderIndex folder, int entry) const;
-    // The entry of that name, -1 when the folder has none; a walk through the folder, for
-    // looking up a few names.
-    int Find(FolderIndex folder, std::string_view name) const;
+    // The entry of that name (its occurrence-th from 0, should a hand-made export name it more
+    // than once), -1 when the folder has none; a walk through the folder, for looking up a
+    // few names.
+    int Find(FolderIndex folder, std::string_view name, int occurrence = 0) const;
     // The folder that stands where list stands in its tree (the roots stand for each other,
-    // whatever their paths); kNoFolder when there was none.
+    // whatever their paths; a folder of a name met twice in its parent stands for the earlier
+    // scan's folder met as often); kNoFolder when there was none.
     FolderIndex FolderOf(const TFolderList& list) const;
 
     // The path the earlier scan was made of, ending in the separator; and when it was made
