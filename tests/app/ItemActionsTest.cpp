@@ -559,5 +559,17 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
     EXPECT_EQ(Form->ListBox1->Items().Row(0).Text, "500   later.bin");
 }
 
+// A pipe chosen to compare with is refused unread, as the window would wait on it, and says so.
+TEST_F(ItemActionsTest, ComparingWithAPipeIsRefusedForWhatItIs) {
+    Open(true);
+    test::TempTree exports;
+    ASSERT_EQ(mkfifo(exports.Path("pipe.json").c_str(), 0600), 0);
+    ScanFile = exports.Path("pipe.json");
+    Form->CompareWithScanFile1Click();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_TRUE(Errors[0].endsWith(": Not a regular file")) << Errors[0].toStdString();
+    EXPECT_FALSE(Form->StopComparing1->isEnabled());
+}
+
 }  // namespace
 }  // namespace quillet
