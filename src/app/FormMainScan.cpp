@@ -190,6 +190,8 @@ void TMainForm::Refresh1Click() {
 void TMainForm::RefreshFromHereClick() {
     // While a scan runs there is no shown folder to start from: the request is dropped.
     if (Scanning || !ShownList || !ScanFile_.empty()) return;
+    // A comparison goes on from the same folder of the earlier scan, not from its root.
+    if (Earlier_) Earlier_->StartFrom(Earlier_->FolderOf(*ShownList), ShownList->Path());
     ScanPath = ShownList->Path();
     StartScan({});
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 #include "scan/SpecialEntries.h"
 
@@ -106,6 +107,11 @@ EarlierScan::FolderIndex EarlierScan::FolderOf(const TFolderList& list) const {
         folder = entry < 0 ? kNoFolder : SubFolder(folder, entry);
     }
     return folder;
+}
+
+void EarlierScan::StartFrom(FolderIndex folder, std::string path) {
+    RootIndex_ = folder;
+    RootPath = std::move(path);
 }
 
 // What a folder holds while it is open: its entries as they come, names in one buffer.

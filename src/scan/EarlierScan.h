@@ -56,6 +56,10 @@ public:
     // scan's folder met as often); kNoFolder when there was none.
     FolderIndex FolderOf(const TFolderList& list) const;
 
+    // From now on folder (kNoFolder: one the earlier scan did not have), at path, stands for
+    // the scanned folder: for a new scan of one of the tree's folders.
+    void StartFrom(FolderIndex folder, std::string path);
+
     // The path the earlier scan was made of, ending in the separator; and when it was made
     // (Unix seconds, 0 when not known).
     std::string RootPath;

@@ -559,6 +559,47 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
     EXPECT_EQ(Form->ListBox1->Items().Row(0).Text, "500   later.bin");
 }
 
+// Refresh from here while comparing: the folder, now scanned alone, is compared with that
+// folder of the earlier scan, not with its root; a folder it did not have is new.
+TEST_F(ItemActionsTest, RefreshFromHereComparesWithTheSameFolderOfTheEarlierScan) {
+    Open();
+    test::TempTree exports;
+    std::ofstream(exports.Path("before.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Root(), 1700000000);
+    Tree.File("docs/b.txt", 5000);
+    Tree.File("only-folders/inner/later/c.txt", 700);
+    Form->Refresh1Click();
+    Form->cbxUnits->setCurrentIndex(0);
+    Form->cbxDisplay->setCurrentIndex(0);
+    ScanFile = exports.Path("before.json");
+    Form->CompareWithScanFile1Click();
+    ASSERT_TRUE(Errors.empty()) << Errors.front().toStdString();
+
+    ClickRow("/docs");
+    Form->ListBox1DblClick();
+    Form->RefreshFromHereClick();
+    ASSERT_EQ(Form->RootList.Path(), Tree.Path("docs") + "/");
+    std::vector<std::string> rows;
+    for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
+        rows.push_back(Form->ListBox1->Items().Row(i).Text);
+    EXPECT_EQ(rows, std::vector<std::string>({"5000   b.txt"}));
+
+    Form->StopComparing1Click();
+    Form->ScanPath = Tree.Root();
+    Form->Refresh1Click();
+    Form->CompareWithScanFile1Click();
+    ClickRow("/only-folders");
+    Form->ListBox1DblClick();
+    ClickRow("/inner");
+    Form->ListBox1DblClick();
+    ClickRow("/later");
+    Form->ListBox1DblClick();
+    Form->RefreshFromHereClick();
+    ASSERT_EQ(Form->RootList.Path(), Tree.Path("only-folders/inner/later") + "/");
+    ASSERT_EQ(Form->ListBox1->Items().Count(), 1);
+    EXPECT_EQ(Form->ListBox1->Items().Row(0).Text, "700   c.txt");
+}
+
 // A pipe chosen to compare with is refused unread, as the window would wait on it, and says so.
 TEST_F(ItemActionsTest, ComparingWithAPipeIsRefusedForWhatItIs) {
     Open(true);
