@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <utility>
 
 #include "scan/SpecialEntries.h"
 
@@ -109,11 +108,6 @@ EarlierScan::FolderIndex EarlierScan::FolderOf(const TFolderList& list) const {
     return folder;
 }
 
-void EarlierScan::StartFrom(FolderIndex folder, std::string path) {
-    RootIndex_ = folder;
-    RootPath = std::move(path);
-}
-
 // What a folder holds while it is open: its entries as they come, names in one buffer.
 struct EarlierScan::Builder::Pending {
     std::uint32_t NameStart;
@@ -194,7 +188,7 @@ void EarlierScan::Builder::CloseFolder() {
                                     frame.FileCount, frame.Nominal, frame.Allocated});
     const auto index = static_cast<FolderIndex>(Scan_.Folders_.size() - 1);
     if (Depth_ == 0) {
-        Scan_.RootIndex_ = index;
+        Scan_.RootIndex_ = Scan_.StartIndex_ = index;
         return;
     }
     Frame& parent = Frames_[Depth_ - 1];

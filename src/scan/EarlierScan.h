@@ -36,8 +36,9 @@ public:
     EarlierScan(EarlierScan&&) noexcept;
     EarlierScan& operator=(EarlierScan&&) noexcept;
 
-    // The scanned folder; kNoFolder for a scan that holds nothing.
-    FolderIndex Root() const { return Folders_.empty() ? kNoFolder : RootIndex_; }
+    // The folder that stands for the new scan's root: the scanned folder, unless StartFrom
+    // chose another; kNoFolder for a scan that holds nothing.
+    FolderIndex Root() const { return Folders_.empty() ? kNoFolder : StartIndex_; }
     // The totals of a folder, as its list's totals were.
     Sizes FolderSizes(FolderIndex folder) const;
     // The folder's entries, in scan order. A name is a file's name or kFolderMark + a
@@ -56,9 +57,10 @@ public:
     // scan's folder met as often); kNoFolder when there was none.
     FolderIndex FolderOf(const TFolderList& list) const;
 
-    // From now on folder (kNoFolder: one the earlier scan did not have), at path, stands for
-    // the scanned folder: for a new scan of one of the tree's folders.
-    void StartFrom(FolderIndex folder, std::string path);
+    // From now on folder (kNoFolder: one the earlier scan did not have) stands for the new
+    // scan's root: for a scan of one of the tree's folders alone. StartFromRoot goes back.
+    void StartFrom(FolderIndex folder) { StartIndex_ = folder; }
+    void StartFromRoot() { StartIndex_ = RootIndex_; }
 
     // The path the earlier scan was made of, ending in the separator; and when it was made
     // (Unix seconds, 0 when not known).
@@ -75,7 +77,8 @@ private:
     std::vector<std::unique_ptr<char[]>> Blocks_;  // where entries and names are kept
     // Allocated sizes that do not fit an entry's slack field, by entry address.
     std::vector<std::pair<const Entry*, double>> LargeAllocations_;
-    FolderIndex RootIndex_ = 0;
+    FolderIndex RootIndex_ = 0;  // the scanned folder
+    FolderIndex StartIndex_ = 0;
 };
 
 // Builds an EarlierScan from folders and files met depth first, as a scan meets them: every
