@@ -121,6 +121,25 @@ protected:
         FAIL() << "no row " << name;
     }
 
+    // The rows of the list, as they read.
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
+            rows.push_back(Form->ListBox1->Items().Row(i).Text);
+        return rows;
+    }
+
+    // Rescans the tree, changed since file was exported, and compares it with that export, in
+    // nominal bytes.
+    void RefreshAndCompareWith(const std::string& file) {
+        Form->Refresh1Click();
+        Form->cbxUnits->setCurrentIndex(0);
+        Form->cbxDisplay->setCurrentIndex(0);
+        ScanFile = file;
+        Form->CompareWithScanFile1Click();
+        ASSERT_TRUE(Errors.empty()) << Errors.front().toStdString();
+    }
+
     // A pixel of the chart whose angle lies strictly inside the named entry's range, as near
     // the rim as one can be found; (-1, -1) when none.
     QPoint PointOnEntry(std::string_view name) const {
@@ -515,17 +534,9 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
     Tree.File("big.bin", 300000);
     Tree.File("docs/new.txt", 12288);
     std::remove(Tree.Path("old.log").c_str());
-    Form->Refresh1Click();
-    Form->cbxUnits->setCurrentIndex(0);
-    Form->cbxDisplay->setCurrentIndex(0);
-    ScanFile = exports.Path("before.json");
-    Form->CompareWithScanFile1Click();
-    ASSERT_TRUE(Errors.empty()) << Errors.front().toStdString();
+    RefreshAndCompareWith(exports.Path("before.json"));
 
-    std::vector<std::string> rows;
-    for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
-        rows.push_back(Form->ListBox1->Items().Row(i).Text);
-    EXPECT_EQ(rows,
+    EXPECT_EQ(Rows(),
               std::vector<std::string>({"100000   big.bin", "12288   /docs", "-8192   old.log"}));
     EXPECT_NE(PointOnEntry("big.bin"), QPoint(-1, -1));
     EXPECT_EQ(PointOnEntry("old.log"), QPoint(-1, -1)) << "a loss has no slice";
@@ -569,30 +580,19 @@ TEST_F(ItemActionsTest, RefreshFromHereComparesWithTheSameFolderOfTheEarlierScan
         << test::ExportedScan(Tree.Root(), 1700000000);
     Tree.File("docs/b.txt", 5000);
     Tree.File("only-folders/inner/later/c.txt", 700);
-    Form->Refresh1Click();
-    Form->cbxUnits->setCurrentIndex(0);
-    Form->cbxDisplay->setCurrentIndex(0);
-    ScanFile = exports.Path("before.json");
-    Form->CompareWithScanFile1Click();
-    ASSERT_TRUE(Errors.empty()) << Errors.front().toStdString();
+    RefreshAndCompareWith(exports.Path("before.json"));
 
     ClickRow("/docs");
     Form->ListBox1DblClick();
     Form->RefreshFromHereClick();
-    const auto rows = [this] {
-        std::vector<std::string> texts;
-        for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
-            texts.push_back(Form->ListBox1->Items().Row(i).Text);
-        return texts;
-    };
     ASSERT_EQ(Form->RootList.Path(), Tree.Path("docs") + "/");
-    EXPECT_EQ(rows(), std::vector<std::string>({"5000   b.txt"}));
+    EXPECT_EQ(Rows(), std::vector<std::string>({"5000   b.txt"}));
 
     // Opening the whole tree again compares it from the earlier scan's root.
     Folder = Tree.Root();
     Form->FileOpen();
     ASSERT_EQ(Form->RootList.Path(), Tree.Root() + "/");
-    EXPECT_EQ(rows(), std::vector<std::string>({"5000   /docs", "700   /only-folders"}));
+    EXPECT_EQ(Rows(), std::vector<std::string>({"5000   /docs", "700   /only-folders"}));
     ClickRow("/only-folders");
     Form->ListBox1DblClick();
     ClickRow("/inner");
@@ -601,7 +601,7 @@ TEST_F(ItemActionsTest, RefreshFromHereComparesWithTheSameFolderOfTheEarlierScan
     Form->ListBox1DblClick();
     Form->RefreshFromHereClick();
     ASSERT_EQ(Form->RootList.Path(), Tree.Path("only-folders/inner/later") + "/");
-    EXPECT_EQ(rows(), std::vector<std::string>({"700   c.txt"}));
+    EXPECT_EQ(Rows(), std::vector<std::string>({"700   c.txt"}));
 }
 
 // A pipe chosen to compare with is refused unread, as the window would wait on it, and says so.
