@@ -41,9 +41,10 @@ void TMainForm::CompareWithScanFile1Click() {
 
 bool TMainForm::ReadEarlierScanFile(const std::string& file) {
     const QString shown = QString::fromUtf8(ShownName(file));
+    // A pipe would hold the window until something writes to it: it is never opened.
     std::ifstream in;
     if (!IsSpecialFile(file)) in.open(file, std::ios::binary);
-    if (!in) {
+    if (!in.is_open()) {
         const char* reason = IsSpecialFile(file) ? "Not a regular file" : std::strerror(errno);
         ReportError("Cannot open the scan file " + shown + ": " + QString::fromUtf8(reason));
         return false;

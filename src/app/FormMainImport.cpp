@@ -17,6 +17,7 @@ void TMainForm::OpenScanFile1Click() {
     if (Scanning || !Services_.ChooseScanFile) return;
     const auto chosen = Services_.ChooseScanFile(this, QStringLiteral("Open scan file"));
     if (!chosen) return;
+    if (Earlier_) Earlier_->StartFromRoot();  // as for a folder chosen anew
     StartScan(*chosen);
 }
 

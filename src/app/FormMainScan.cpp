@@ -190,6 +190,8 @@ void TMainForm::Refresh1Click() {
 void TMainForm::RefreshFromHereClick() {
     // While a scan runs there is no shown folder to start from: the request is dropped.
     if (Scanning || !ShownList || !ScanFile_.empty()) return;
+    // A comparison goes on from the same folder of the earlier scan, not from its root.
+    if (Earlier_) Earlier_->StartFrom(Earlier_->FolderOf(*ShownList));
     ScanPath = ShownList->Path();
     StartScan({});
 }
@@ -199,6 +201,9 @@ void TMainForm::FileOpen() {
     if (Scanning || !Services_.ChooseFolder) return;
     const auto chosen = Services_.ChooseFolder(this, ScanPath);
     if (!chosen) return;
+    // A folder chosen anew is compared from the earlier scan's root, whatever Refresh from
+    // here chose before.
+    if (Earlier_) Earlier_->StartFromRoot();
     ScanPath = *chosen;
     StartScan({});
 }

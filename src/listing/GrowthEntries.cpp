@@ -1,6 +1,7 @@
 #include "listing/GrowthEntries.h"
 
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "base/AsciiCase.h"
@@ -29,9 +30,16 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
     const EarlierScan::FolderIndex folder = earlier.FolderOf(list);
     const int earlierCount = folder == EarlierScan::kNoFolder ? 0 : earlier.Count(folder);
     std::vector<bool> matched(static_cast<std::size_t>(earlierCount));
+    // A hand-made export may name an entry twice in one folder, and its import then lists both:
+    // the n-th entry of a name is matched with the n-th earlier one, so that a scan compared
+    // with itself shows no change. Each name leads to its first entry not yet matched, each
+    // entry to the next of its name.
     std::unordered_map<std::string_view, int> earlierIndex(static_cast<std::size_t>(earlierCount));
-    for (int i = 0; i < earlierCount; ++i)
-        earlierIndex.emplace(earlier.Name(folder, i), i);
+    std::vector<int> nextOfName(static_cast<std::size_t>(earlierCount), -1);
+    for (int i = earlierCount - 1; i >= 0; --i) {
+        const auto [first, added] = earlierIndex.emplace(earlier.Name(folder, i), i);
+        if (!added) nextOfName[static_cast<std::size_t>(i)] = std::exchange(first->second, i);
+    }
     TStringListWithDouble entries;
     for (int i = 0; i < list.Count(); ++i) {
         const TFolderData& node = list.Node(i);
@@ -40,6 +48,7 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
         const auto found = earlierIndex.find(list.Name(i));
         const int before = found == earlierIndex.end() ? -1 : found->second;
         if (before >= 0) {
+            found->second = nextOfName[static_cast<std::size_t>(before)];
             matched[static_cast<std::size_t>(before)] = true;
             change -= EarlierValue(earlier.EntrySizes(folder, before), mode, unit);
         }

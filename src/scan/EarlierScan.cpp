@@ -4,7 +4,6 @@
 #include <cmath>
 #include <functional>
 
-#include "platform/PathSeparator.h"
 #include "scan/SpecialEntries.h"
 
 namespace quillet {
@@ -74,27 +73,37 @@ EarlierScan::FolderIndex EarlierScan::SubFolder(FolderIndex folder, int entry) c
     return Folders_[folder].Entries[entry].SlackOrFolder;
 }
 
-int EarlierScan::Find(FolderIndex folder, std::string_view name) const {
+int EarlierScan::Find(FolderIndex folder, std::string_view name, int occurrence) const {
     for (int i = 0; i < Count(folder); ++i) {
-        if (Name(folder, i) == name) return i;
+        if (Name(folder, i) == name && occurrence-- == 0) return i;
     }
     return -1;
 }
 
 EarlierScan::FolderIndex EarlierScan::FolderOf(const TFolderList& list) const {
-    const TFolderList* root = &list;
-    while (root->Parent)
-        root = root->Parent;
-    const std::string rootPath = root->Path();
-    const std::string path = list.Path();
+    // The way down from the root: each folder's name in its parent, and how many entries of
+    // that name come before it there (any at all only in a hand-made export's import).
+    struct Step {
+        std::string_view Name;
+        int Occurrence;
+    };
+    std::vector<Step> steps;
+    for (const TFolderList* child = &list; child->Parent; child = child->Parent) {
+        const TFolderList& parent = *child->Parent;
+        int index = 0;
+        while (index < parent.Count() && parent.Node(index).Children.get() != child)
+            ++index;
+        if (index == parent.Count()) return kNoFolder;
+        const std::string_view name = parent.Name(index);
+        int occurrence = 0;
+        for (int i = 0; i < index; ++i)
+            occurrence += parent.Name(i) == name ? 1 : 0;
+        steps.push_back({name, occurrence});
+    }
     FolderIndex folder = Root();
-    std::string name;
-    for (std::size_t at = rootPath.size(); at < path.size() && folder != kNoFolder;) {
-        const std::size_t end = path.find(kPathSeparator, at);
-        name.assign(1, kFolderMark).append(path, at, end - at);
-        const int entry = Find(folder, name);
+    for (auto step = steps.rbegin(); step != steps.rend() && folder != kNoFolder; ++step) {
+        const int entry = Find(folder, step->Name, step->Occurrence);
         folder = entry < 0 ? kNoFolder : SubFolder(folder, entry);
-        at = end == std::string::npos ? path.size() : end + 1;
     }
     return folder;
 }
@@ -179,7 +188,7 @@ void EarlierScan::Builder::CloseFolder() {
                                     frame.FileCount, frame.Nominal, frame.Allocated});
     const auto index = static_cast<FolderIndex>(Scan_.Folders_.size() - 1);
     if (Depth_ == 0) {
-        Scan_.RootIndex_ = index;
+        Scan_.RootIndex_ = Scan_.StartIndex_ = index;
         return;
     }
     Frame& parent = Frames_[Depth_ - 1];

@@ -36,8 +36,9 @@ public:
     EarlierScan(EarlierScan&&) noexcept;
     EarlierScan& operator=(EarlierScan&&) noexcept;
 
-    // The scanned folder; kNoFolder for a scan that holds nothing.
-    FolderIndex Root() const { return Folders_.empty() ? kNoFolder : RootIndex_; }
+    // The folder that stands for the new scan's root: the scanned folder, unless StartFrom
+    // chose another; kNoFolder for a scan that holds nothing.
+    FolderIndex Root() const { return Folders_.empty() ? kNoFolder : StartIndex_; }
     // The totals of a folder, as its list's totals were.
     Sizes FolderSizes(FolderIndex folder) const;
     // The folder's entries, in scan order. A name is a file's name or kFolderMark + a
@@ -47,12 +48,19 @@ public:
     Sizes EntrySizes(FolderIndex folder, int entry) const;
     // kNoFolder for a file.
     FolderIndex SubFolder(FolderIndex folder, int entry) const;
-    // The entry of that name, -1 when the folder has none; a walk through the folder, for
-    // looking up a few names.
-    int Find(FolderIndex folder, std::string_view name) const;
+    // The entry of that name (its occurrence-th from 0, should a hand-made export name it more
+    // than once), -1 when the folder has none; a walk through the folder, for looking up a
+    // few names.
+    int Find(FolderIndex folder, std::string_view name, int occurrence = 0) const;
     // The folder that stands where list stands in its tree (the roots stand for each other,
-    // whatever their paths); kNoFolder when there was none.
+    // whatever their paths; a folder of a name met twice in its parent stands for the earlier
+    // scan's folder met as often); kNoFolder when there was none.
     FolderIndex FolderOf(const TFolderList& list) const;
+
+    // From now on folder (kNoFolder: one the earlier scan did not have) stands for the new
+    // scan's root: for a scan of one of the tree's folders alone. StartFromRoot goes back.
+    void StartFrom(FolderIndex folder) { StartIndex_ = folder; }
+    void StartFromRoot() { StartIndex_ = RootIndex_; }
 
     // The path the earlier scan was made of, ending in the separator; and when it was made
     // (Unix seconds, 0 when not known).
@@ -69,7 +77,8 @@ private:
     std::vector<std::unique_ptr<char[]>> Blocks_;  // where entries and names are kept
     // Allocated sizes that do not fit an entry's slack field, by entry address.
     std::vector<std::pair<const Entry*, double>> LargeAllocations_;
-    FolderIndex RootIndex_ = 0;
+    FolderIndex RootIndex_ = 0;  // the scanned folder
+    FolderIndex StartIndex_ = 0;
 };
 
 // Builds an EarlierScan from folders and files met depth first, as a scan meets them: every

@@ -90,6 +90,7 @@ protected:
         services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
         services.ChooseSaveFile = [this](QWidget*, const std::string&) { return SaveAs; };
         services.ChooseScanFile = [this](QWidget*, const QString&) { return ScanFile; };
+        services.ChooseFolder = [this](QWidget*, const std::string&) { return Folder; };
         services.ShowError = [this](QWidget*, const QString&, const QString& text) {
             Errors.push_back(text);
         };
@@ -118,6 +119,25 @@ protected:
             return;
         }
         FAIL() << "no row " << name;
+    }
+
+    // The rows of the list, as they read.
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
+            rows.push_back(Form->ListBox1->Items().Row(i).Text);
+        return rows;
+    }
+
+    // Rescans the tree, changed since file was exported, and compares it with that export, in
+    // nominal bytes.
+    void RefreshAndCompareWith(const std::string& file) {
+        Form->Refresh1Click();
+        Form->cbxUnits->setCurrentIndex(0);
+        Form->cbxDisplay->setCurrentIndex(0);
+        ScanFile = file;
+        Form->CompareWithScanFile1Click();
+        ASSERT_TRUE(Errors.empty()) << Errors.front().toStdString();
     }
 
     // A pixel of the chart whose angle lies strictly inside the named entry's range, as near
@@ -166,7 +186,7 @@ protected:
     std::unique_ptr<TMainForm> Form;
     std::vector<QString> Questions, Errors;
     std::vector<std::string> Shown, Opened, Properties;
-    std::optional<std::string> SaveAs, ScanFile;
+    std::optional<std::string> SaveAs, ScanFile, Folder;
     std::string PdfOutput;
     bool Answer = false;
     std::optional<std::string> SavedDataHome;
@@ -514,17 +534,9 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
     Tree.File("big.bin", 300000);
     Tree.File("docs/new.txt", 12288);
     std::remove(Tree.Path("old.log").c_str());
-    Form->Refresh1Click();
-    Form->cbxUnits->setCurrentIndex(0);
-    Form->cbxDisplay->setCurrentIndex(0);
-    ScanFile = exports.Path("before.json");
-    Form->CompareWithScanFile1Click();
-    ASSERT_TRUE(Errors.empty()) << Errors.front().toStdString();
+    RefreshAndCompareWith(exports.Path("before.json"));
 
-    std::vector<std::string> rows;
-    for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
-        rows.push_back(Form->ListBox1->Items().Row(i).Text);
-    EXPECT_EQ(rows,
+    EXPECT_EQ(Rows(),
               std::vector<std::string>({"100000   big.bin", "12288   /docs", "-8192   old.log"}));
     EXPECT_NE(PointOnEntry("big.bin"), QPoint(-1, -1));
     EXPECT_EQ(PointOnEntry("old.log"), QPoint(-1, -1)) << "a loss has no slice";
@@ -557,6 +569,51 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
     Form->TimerRepeatScanTimer();
     ASSERT_EQ(Form->ListBox1->Items().Count(), 1);
     EXPECT_EQ(Form->ListBox1->Items().Row(0).Text, "500   later.bin");
+}
+
+// Refresh from here while comparing: the folder, now scanned alone, is compared with that
+// folder of the earlier scan, not with its root; a folder it did not have is new.
+TEST_F(ItemActionsTest, RefreshFromHereComparesWithTheSameFolderOfTheEarlierScan) {
+    Open();
+    test::TempTree exports;
+    std::ofstream(exports.Path("before.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Root(), 1700000000);
+    Tree.File("docs/b.txt", 5000);
+    Tree.File("only-folders/inner/later/c.txt", 700);
+    RefreshAndCompareWith(exports.Path("before.json"));
+
+    ClickRow("/docs");
+    Form->ListBox1DblClick();
+    Form->RefreshFromHereClick();
+    ASSERT_EQ(Form->RootList.Path(), Tree.Path("docs") + "/");
+    EXPECT_EQ(Rows(), std::vector<std::string>({"5000   b.txt"}));
+
+    // Opening the whole tree again compares it from the earlier scan's root.
+    Folder = Tree.Root();
+    Form->FileOpen();
+    ASSERT_EQ(Form->RootList.Path(), Tree.Root() + "/");
+    EXPECT_EQ(Rows(), std::vector<std::string>({"5000   /docs", "700   /only-folders"}));
+    ClickRow("/only-folders");
+    Form->ListBox1DblClick();
+    ClickRow("/inner");
+    Form->ListBox1DblClick();
+    ClickRow("/later");
+    Form->ListBox1DblClick();
+    Form->RefreshFromHereClick();
+    ASSERT_EQ(Form->RootList.Path(), Tree.Path("only-folders/inner/later") + "/");
+    EXPECT_EQ(Rows(), std::vector<std::string>({"700   c.txt"}));
+}
+
+// A pipe chosen to compare with is refused unread, as the window would wait on it, and says so.
+TEST_F(ItemActionsTest, ComparingWithAPipeIsRefusedForWhatItIs) {
+    Open(true);
+    test::TempTree exports;
+    ASSERT_EQ(mkfifo(exports.Path("pipe.json").c_str(), 0600), 0);
+    ScanFile = exports.Path("pipe.json");
+    Form->CompareWithScanFile1Click();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_TRUE(Errors[0].endsWith(": Not a regular file")) << Errors[0].toStdString();
+    EXPECT_FALSE(Form->StopComparing1->isEnabled());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "formats/EarlierScanReader.h"
+#include "formats/ImportFolderSource.h"
 #include "listing/GrowthEntries.h"
 #include "platform/linux/LinuxFolderSource.h"
 #include "support/ExportedScan.h"
@@ -80,6 +81,31 @@ TEST(Growth, EntriesAreComparedByNameUnderTheSamePath) {
     EXPECT_EQ(theirs.Scan.Timestamp, 1600000000);
     EXPECT_EQ(Rows(now, theirs.Scan),
               Rows_({"1000   /grown", "700   new", "-50   old.log (gone)"}));
+}
+
+// A hand-made export may name an entry twice in one folder; compared with itself, its import
+// shows no change, in the folder and in the second folder of a name met twice.
+TEST(Growth, AnEntryNamedTwiceIsMatchedWithTheEarlierOneMetAsOften) {
+    const std::string exported =
+        "[1,2,{\"progname\":\"hand\"},\n"
+        "[{\"name\":\"/hand\"},{\"name\":\"dup\",\"asize\":10},{\"name\":\"dup\",\"asize\":20},\n"
+        "[{\"name\":\"d\"},{\"name\":\"x\",\"asize\":1}],[{\"name\":\"d\"},{\"name\":\"y\","
+        "\"asize\":2}]]]\n";
+    std::istringstream forTree(exported);
+    TFolderList now("/");
+    ASSERT_EQ(ImportScan(now, forTree, "hand.json", {}), "");
+    std::istringstream forEarlier(exported);
+    const TEarlierScanReading earlier = ReadEarlierScan(forEarlier, "hand.json", {});
+    ASSERT_EQ(earlier.Error, "");
+
+    EXPECT_EQ(Rows(now, earlier.Scan), Rows_{});
+    int folders = 0;
+    for (int i = 0; i < now.Count(); ++i) {
+        if (now.Name(i) != "/d") continue;
+        ++folders;
+        EXPECT_EQ(Rows(*now.Node(i).Children, earlier.Scan), Rows_({"0   .."}));
+    }
+    EXPECT_EQ(folders, 2);
 }
 
 }  // namespace
