@@ -25,8 +25,10 @@ namespace quillet {
 
 class ImportFolderSource : public FolderSource {
 public:
-    // Folder levels beyond this are refused: no real tree is this deep, a crafted file can be.
-    static constexpr std::size_t kMaxDepth = 4096;
+    // Folder levels beyond this are refused: a crafted file can nest without end. The scan goes
+    // as deep as a tree does and its export must import, so the limit lies far below anything
+    // real: 32 times the levels a PATH_MAX path can hold.
+    static constexpr std::size_t kMaxDepth = 1 << 16;
 
     // fileName is only used in error texts. cancel, when given, is the scan's cancel flag: a
     // cancelled import stops without reading the rest of the file.

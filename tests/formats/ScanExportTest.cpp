@@ -172,9 +172,9 @@ TEST(ScanExport, ABadFileIsRefusedWithItsNameAndOffsetAndLeavesNothing) {
     const std::string head = "[1,2,{\"progname\":\"x\"},\n[{\"name\":\"/r\"},";
     const std::string deep = [] {
         std::string text = "[1,0,{},[{\"name\":\"/r\"}";
-        for (int i = 0; i < 10000; ++i)
+        for (int i = 0; i < 70000; ++i)
             text += ",[{\"name\":\"d\"}";
-        return text + std::string(10001, ']') + "]";
+        return text + std::string(70001, ']') + "]";
     }();
     struct Case {
         std::string Text;
@@ -191,7 +191,7 @@ TEST(ScanExport, ABadFileIsRefusedWithItsNameAndOffsetAndLeavesNothing) {
         {head + "{\"name\":\"a\\u0000b\"}]]", "at byte 54: NUL character"},
         {head + "{\"name\":\"a/b\"}]]", "at byte 38: an entry has a name that a file"},
         {head + "{\"asize\":1}]]", "at byte 38: an entry has no name"},
-        {deep, "at byte 57353: folders nested deeper than 4096 levels"},
+        {deep, "at byte 917513: folders nested deeper than 65536 levels"},
         {head + "{\"name\":\"" + std::string(3 << 20, 'a') + "\"}]]",
          "at byte 46: string longer than 65536 bytes"},
         {head + "{\"name\":\"a\",\"x\":" + std::string(100, '[') + "}]]",
