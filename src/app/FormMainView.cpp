@@ -25,15 +25,7 @@ void TMainForm::ShowFolder(TFolderList* list) {
         PieChart1->SetGrowthEntries(
             GrowthEntries(*list, *Earlier_, Settings.DisplayMode, Settings.DisplayUnits));
     } else {
-        TStringListWithDouble lines;
-        lines.reserve(static_cast<std::size_t>(list->Count()));
-        for (int i = 0; i < list->Count(); ++i) {
-            const TFolderData& node = list->Node(i);
-            lines.push_back(
-                {EntryText(node, list->Name(i), Settings.DisplayMode, Settings.DisplayUnits),
-                 {&node, 0}});
-        }
-        PieChart1->SetEntries(std::move(lines));
+        PieChart1->SetEntries(FolderEntries(*list, Settings.DisplayMode, Settings.DisplayUnits));
     }
 
     const NumberPunctuation punctuation = LocalePunctuation();

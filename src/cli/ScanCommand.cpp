@@ -182,12 +182,7 @@ int PrintRows(const TFolderList& root, const EarlierScan* earlier, const Argumen
         entries = GrowthEntries(root, *earlier, parsed.Mode, parsed.Unit);
         PrepareGrowthEntries(entries);
     } else {
-        entries.reserve(static_cast<std::size_t>(root.Count()));
-        for (int i = 0; i < root.Count(); ++i) {
-            const TFolderData& node = root.Node(i);
-            entries.push_back(
-                {EntryText(node, root.Name(i), parsed.Mode, parsed.Unit), {&node, 0}});
-        }
+        entries = FolderEntries(root, parsed.Mode, parsed.Unit);
         PrepareEntries(entries);
         SortEntries(entries);
     }

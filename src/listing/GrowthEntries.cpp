@@ -4,8 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "base/AsciiCase.h"
-#include "scan/ShownName.h"
 #include "scan/SpecialEntries.h"
 
 namespace quillet {
@@ -13,14 +11,7 @@ namespace {
 
 // EntryValue of an earlier entry.
 double EarlierValue(const EarlierScan::Sizes& sizes, TDisplayMode mode, TSizeUnit unit) {
-    if (unit == TSizeUnit::suCount) return sizes.FileCount;
-    if (mode == TDisplayMode::dmNominal) return sizes.Nominal;
-    if (mode == TDisplayMode::dmSlackOnly) return sizes.Allocated - sizes.Nominal;
-    return sizes.Allocated;
-}
-
-std::string GrowthText(double change, std::string_view name, TSizeUnit unit) {
-    return EntrySizeText(change, unit) + "   " + ShownName(LowerAsciiLetters(name));
+    return ValueOfKind(sizes.Nominal, sizes.Allocated, sizes.FileCount, mode, unit);
 }
 
 }  // namespace
@@ -53,12 +44,12 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
             change -= EarlierValue(earlier.EntrySizes(folder, before), mode, unit);
         }
         if (change != 0 || IsBackEntry(node))
-            entries.push_back({GrowthText(change, list.Name(i), unit), {&node, 0}});
+            entries.push_back({EntryText(change, list.Name(i), unit), {&node, 0}});
     }
     for (int i = 0; i < earlierCount; ++i) {
         if (matched[static_cast<std::size_t>(i)]) continue;
         const double change = -EarlierValue(earlier.EntrySizes(folder, i), mode, unit);
-        if (change != 0) entries.push_back({GrowthText(change, earlier.Name(folder, i), unit), {}});
+        if (change != 0) entries.push_back({EntryText(change, earlier.Name(folder, i), unit), {}});
     }
     return entries;
 }

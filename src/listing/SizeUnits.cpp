@@ -40,17 +40,23 @@ double UnitDivisor(TSizeUnit unit) {
     return Facts(unit).Divisor;
 }
 
-double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
-    if (unit == TSizeUnit::suCount) return static_cast<double>(node.FileCount());
+double ValueOfKind(double nominal, double allocated, double files, TDisplayMode mode,
+                   TSizeUnit unit) {
+    if (unit == TSizeUnit::suCount) return files;
     switch (mode) {
         case TDisplayMode::dmNominal:
-            return node.Nominal;
+            return nominal;
         case TDisplayMode::dmSlackOnly:
-            return node.Slack();
+            return allocated - nominal;
         case TDisplayMode::dmAllocated:
             break;
     }
-    return node.Allocated;
+    return allocated;
+}
+
+double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
+    return ValueOfKind(node.Nominal, node.Allocated, static_cast<double>(node.FileCount()), mode,
+                       unit);
 }
 
 std::string EntrySizeText(double value, TSizeUnit unit) {
@@ -60,10 +66,23 @@ std::string EntrySizeText(double value, TSizeUnit unit) {
     return text;
 }
 
+std::string EntryText(double value, std::string_view name, TSizeUnit unit) {
+    return EntrySizeText(value, unit) + "   " + ShownName(LowerAsciiLetters(name));
+}
+
 std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMode mode,
                       TSizeUnit unit) {
-    return EntrySizeText(EntryValue(node, mode, unit), unit) + "   " +
-           ShownName(LowerAsciiLetters(name));
+    return EntryText(EntryValue(node, mode, unit), name, unit);
+}
+
+TStringListWithDouble FolderEntries(const TFolderList& list, TDisplayMode mode, TSizeUnit unit) {
+    TStringListWithDouble entries;
+    entries.reserve(static_cast<std::size_t>(list.Count()));
+    for (int i = 0; i < list.Count(); ++i) {
+        const TFolderData& node = list.Node(i);
+        entries.push_back({EntryText(node, list.Name(i), mode, unit), {&node, 0}});
+    }
+    return entries;
 }
 
 std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,

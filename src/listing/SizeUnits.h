@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "listing/ChartEntries.h"
 #include "scan/FileInfo.h"
 #include "scan/NumberText.h"
 
@@ -27,7 +28,9 @@ enum class TDisplayMode : std::uint8_t { dmNominal = 0, dmAllocated = 1, dmSlack
 // 1024-based: a kB is 1024 bytes. 1 for bytes and Count.
 double UnitDivisor(TSizeUnit unit);
 
-// The node's file count in Count, else its size of the chosen kind; not yet divided.
+// The file count in Count, else the size of the chosen kind; not yet divided.
+double ValueOfKind(double nominal, double allocated, double files, TDisplayMode mode,
+                   TSizeUnit unit);
 double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit);
 
 // The value divided by the unit, with the unit's decimals (TB has five), padded to 3 places.
@@ -35,8 +38,12 @@ std::string EntrySizeText(double value, TSizeUnit unit);
 
 // Size text, three blanks, then the name with A to Z lower-cased and shown as ShownName
 // says: "  1.5   readme.txt".
+std::string EntryText(double value, std::string_view name, TSizeUnit unit);
 std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMode mode,
                       TSizeUnit unit);
+
+// Every entry of the folder as the list and quillet-scan show it, each carrying its node.
+TStringListWithDouble FolderEntries(const TFolderList& list, TDisplayMode mode, TSizeUnit unit);
 
 // The folder's total of the chosen kind, e.g. "1,234.5 kB". Count shows bytes, undivided.
 std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,
