@@ -90,10 +90,8 @@ EarlierScan::FolderIndex EarlierScan::FolderOf(const TFolderList& list) const {
     std::vector<Step> steps;
     for (const TFolderList* child = &list; child->Parent; child = child->Parent) {
         const TFolderList& parent = *child->Parent;
-        int index = 0;
-        while (index < parent.Count() && parent.Node(index).Children.get() != child)
-            ++index;
-        if (index == parent.Count()) return kNoFolder;
+        const int index = child->IndexInParent();
+        if (index < 0) return kNoFolder;
         const std::string_view name = parent.Name(index);
         int occurrence = 0;
         for (int i = 0; i < index; ++i)

@@ -89,6 +89,10 @@ public:
     // The position of node in this list, -1 when it is not one of its nodes. With Name() it
     // gives a node's name as stored on disk, which every action on the file needs.
     int IndexOf(const TFolderData* node) const;
+    // The position of this folder's node in Parent; -1 for a root.
+    int IndexInParent() const {
+        return IndexInParent_ == kNotInParent ? -1 : static_cast<int>(IndexInParent_);
+    }
 
     // Appends a file (or the free-space entry) and adds it to the totals.
     void AddFile(std::string_view name, double nominal, double allocated);
