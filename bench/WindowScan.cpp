@@ -13,7 +13,7 @@
 
 #include "app/FormMain.h"
 #include "app/MainServices.h"
-#include "platform/linux/SharedHeaps.h"
+#include "platform/SharedHeaps.h"
 
 int main(int argc, char** argv) {
     quillet::ShareHeapsAcrossThreads();

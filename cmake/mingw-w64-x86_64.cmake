@@ -7,7 +7,9 @@ set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# A Qt built for Windows (tools/windows-qt.sh), when given as QUILLET_WINDOWS_QT, is looked for
+# beside the toolchain's own libraries.
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${QUILLET_WINDOWS_QT})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

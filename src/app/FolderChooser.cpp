@@ -22,8 +22,10 @@
 
 #include "app/FileUrl.h"
 #include "app/TypedPath.h"
+#include "base/PathText.h"
 #include "platform/FolderNames.h"
 #include "platform/PathNames.h"
+#include "platform/PathSeparator.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
@@ -37,7 +39,16 @@ QString ShownText(const std::string& path) {
 }
 
 std::string ChildPath(const std::string& folder, const std::string& name) {
-    return (folder == "/" ? folder : folder + "/") + name;
+    // A root ("/", "C:\") ends in the separator already.
+    return (folder.ends_with(kPathSeparator) ? folder : folder + kPathSeparator) + name;
+}
+
+// The root that path begins with; empty when none.
+std::string RootOf(const std::string& path) {
+    for (const std::string& root : RootFolders()) {
+        if (path.starts_with(root) || path + kPathSeparator == root) return root;
+    }
+    return {};
 }
 
 struct SubFolder {
@@ -66,7 +77,8 @@ std::vector<SubFolder> SubFolders(const std::string& folder) {
 class FolderTreeModel : public QStandardItemModel {
 public:
     explicit FolderTreeModel(const QIcon& icon) : Icon_(icon) {
-        appendRow(NewItem(QStringLiteral("/"), "/"));
+        for (const std::string& root : RootFolders())
+            appendRow(NewItem(ShownText(root), root));
     }
 
     static std::string PathOf(const QModelIndex& index) {
@@ -86,10 +98,14 @@ public:
     // The item of a full, clean path, its folders read on the way; null when one of its names
     // is not there.
     QStandardItem* Find(const std::string& path) {
-        QStandardItem* found = item(0);
-        std::size_t at = 0;
+        const std::string root = RootOf(path);
+        QStandardItem* found = nullptr;
+        for (int row = 0; row < rowCount() && !found; ++row) {
+            if (PathOf(item(row)->index()) == root) found = item(row);
+        }
+        std::size_t at = root.size();
         while (found && at < path.size()) {
-            const std::size_t end = std::min(path.find('/', at), path.size());
+            const std::size_t end = std::min(path.find(kPathSeparator, at), path.size());
             if (end > at) {
                 List(found);
                 const std::string wanted = path.substr(0, end);
@@ -127,8 +143,10 @@ private:
 };
 
 std::string HomeFolder() {
-    const QByteArray home = qgetenv("HOME");
-    return home.isEmpty() ? QFile::encodeName(QDir::homePath()).toStdString() : home.toStdString();
+    // Windows keeps the home folder in the user's profile, not in HOME.
+    const QByteArray home = kPathSeparator == '/' ? qgetenv("HOME") : QByteArray();
+    return home.isEmpty() ? QFile::encodeName(QDir::toNativeSeparators(QDir::homePath())).toStdString()
+                          : home.toStdString();
 }
 
 }  // namespace
@@ -175,10 +193,10 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
     QObject::connect(&field, &QLineEdit::textEdited, &dialog, [&](const QString& text) {
         // The completions: the sub-folders of the folder being typed in.
         const std::string typed = TypedPath(text, home);
-        const std::size_t slash = typed.rfind('/');
-        const std::string folder = slash == std::string::npos ? std::string()
-                                   : slash == 0               ? std::string("/")
-                                                              : typed.substr(0, slash);
+        const std::string folder =
+            typed.find(kPathSeparator) == std::string::npos
+                ? std::string()
+                : ParentOf(typed, {&kPathSeparator, 1}, RootOf(typed).size());
         if (folder != completedFolder) {
             completedFolder = folder;
             QStringList paths;

@@ -1,27 +1,18 @@
 #include "app/MainServices.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QUrl>
 
 #include "app/DialogPath.h"
 #include "app/ErrorBox.h"
-#include "app/FileUrl.h"
 #include "app/FolderChooser.h"
 #include "app/ToolTipText.h"
 #include "platform/ExcludesFolder.h"
 #include "platform/PathNames.h"
-#include "platform/linux/LinuxFolderSource.h"
-#include "platform/linux/LinuxVolumeQuery.h"
-#include "platform/linux/X11PointerButtons.h"
-#include "scan/ReadAheadSource.h"
 
 namespace quillet {
 namespace {
@@ -39,8 +30,6 @@ std::optional<std::string> ChosenPath(QWidget* parent, const QString& answer, bo
 
 TMainServices SystemMainServices() {
     TMainServices services;
-    services.Folders = std::make_shared<ReadAheadSource>(std::make_unique<LinuxFolderSource>());
-    services.Volumes = std::make_shared<LinuxVolumeQuery>();
     services.ExcludesFolder = ExcludesFolder();
     services.ScanRootProblem = FolderAccessError;
     services.ChooseFolder = ChooseFolder;
@@ -50,15 +39,6 @@ TMainServices SystemMainServices() {
             parent, caption, {}, QStringLiteral("Scan files (*.json);;All files (*)"));
         if (chosen.isEmpty()) return std::nullopt;
         return ChosenPath(parent, chosen, false);
-    };
-    services.MouseButtonDown = [] {
-        // Qt knows the buttons only while they are pressed over the program's own windows;
-        // the X server knows them over every window. Elsewhere (Wayland) Qt's word it is.
-        if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-            if (const std::optional<bool> held = X11LeftOrRightButtonHeld(x11->connection()))
-                return *held;
-        }
-        return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
     };
     services.ShowError = ShowErrorBox;
     services.ChooseSaveFile = [](QWidget* parent,
@@ -85,19 +65,6 @@ TMainServices SystemMainServices() {
         box.setDefaultButton(destructive ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     };
-    services.ShowInFileManager = [](const std::string& path) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
-            "org.freedesktop.FileManager1", "ShowItems");
-        call << QStringList{QString::fromLatin1(FileUrl(path).toEncoded())} << QString();
-        const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
-        if (reply.type() == QDBusMessage::ErrorMessage) {
-            // No file manager answers: open the item's folder (or the folder that is the item).
-            const std::string folder = path.substr(0, path.rfind('/'));
-            QDesktopServices::openUrl(FileUrl(folder.empty() ? "/" : folder));
-        }
-    };
-    services.OpenFile = [](const std::string& path) { QDesktopServices::openUrl(FileUrl(path)); };
     services.DefaultPrinter = []() -> std::unique_ptr<QPrinter> {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) return nullptr;
@@ -106,6 +73,7 @@ TMainServices SystemMainServices() {
     QFile icon(QStringLiteral(":/quillet.svg"));
     services.FolderMenu =
         SystemFolderMenuEnvironment(icon.open(QIODevice::ReadOnly) ? icon.readAll() : QByteArray());
+    AddSystemServices(services);
     return services;
 }
 

@@ -54,4 +54,8 @@ struct TMainServices {
 // The real ones: this machine's disks, the folder chooser dialog, message boxes.
 TMainServices SystemMainServices();
 
+// The part each system answers in its own way (MainServicesLinux.cpp, MainServicesWindows.cpp):
+// the folders and volumes, the mouse buttons, the file manager, opening a file.
+void AddSystemServices(TMainServices& services);
+
 }  // namespace quillet

@@ -1,6 +1,7 @@
 #include "app/TypedPath.h"
 
 #include "base/HexDigits.h"
+#include "platform/PathSeparator.h"
 
 namespace quillet {
 std::string TypedPath(const QString& text, const std::string& home) {
@@ -12,6 +13,7 @@ std::string TypedPath(const QString& text, const std::string& home) {
         path = home;
         i = 1;
     }
+    if (kPathSeparator == '\\') return path + typed.substr(i);
     while (i < typed.size()) {
         const char c = typed[i];
         const char next = i + 1 < typed.size() ? typed[i + 1] : '\0';

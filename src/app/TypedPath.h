@@ -9,7 +9,8 @@
 namespace quillet {
 
 // The bytes text stands for, blanks around it gone; "~" at its start is home. "\\", "\n",
-// "\t", "\r" and "\xHH" are read as ShownName writes them; any other backslash is itself.
+// "\t", "\r" and "\xHH" are read as ShownName writes them; any other backslash is itself. On
+// Windows, where the backslash separates names and is shown as it is, none is an escape.
 std::string TypedPath(const QString& text, const std::string& home);
 
 }  // namespace quillet

@@ -2,12 +2,11 @@
 #include <QIcon>
 #include <cstring>
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "app/FormMain.h"
 #include "formats/ProgramVersion.h"
-#include "platform/linux/SharedHeaps.h"
+#include "platform/ProgramArguments.h"
+#include "platform/SharedHeaps.h"
 
 namespace {
 
@@ -39,10 +38,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillet.svg")));
-    // Qt has taken its own options out of argv by now; the rest are the system's bytes, which
-    // name a file exactly where QApplication::arguments() would decode them.
-    quillet::TMainForm form(quillet::SystemMainServices(),
-                            std::vector<std::string>(argv + 1, argv + argc));
+    // Qt has taken its own options out of argv by now; the rest are the system's own (bytes on
+    // Linux, UTF-16 on Windows), which name a file exactly where QApplication::arguments()
+    // would decode them.
+    quillet::TMainForm form(quillet::SystemMainServices(), quillet::ProgramArguments(argc, argv));
     form.show();
     return QApplication::exec();
 }

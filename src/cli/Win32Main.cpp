@@ -1,13 +1,12 @@
 // quillet-scan.exe: the arguments are taken as the system holds them (UTF-16) and handed on as
 // WTF-8, and the console is told that the output is UTF-8.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <iostream>
 
 #include "cli/ScanCommand.h"
 #include "platform/ExcludesFolder.h"
+#include "platform/ProgramArguments.h"
 #include "platform/TerminalWidth.h"
 #include "platform/win32/Win32FolderSource.h"
 #include "platform/win32/Win32Names.h"
@@ -19,16 +18,6 @@ namespace {
 // building it.
 quillet::TFolderList* ScannedTree = nullptr;
 
-std::vector<std::string> Arguments() {
-    int count = 0;
-    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> args;
-    for (int i = 1; wide && i < count; ++i)
-        args.push_back(quillet::Wtf8FromWide(wide[i]));
-    LocalFree(wide);
-    return args;
-}
-
 }  // namespace
 
 int main() {
@@ -38,6 +27,6 @@ int main() {
     quillet::Win32VolumeQuery volumes;
     ScannedTree = new quillet::TFolderList(".");
     return quillet::RunScanCommand(
-        Arguments(), std::cout, std::cerr,
+        quillet::ProgramArguments(0, nullptr), std::cout, std::cerr,
         {folders, volumes, quillet::ExcludesFolder(), *ScannedTree, quillet::StandardErrorColumns});
 }

@@ -5,7 +5,7 @@
 #include "platform/TerminalWidth.h"
 #include "platform/linux/LinuxFolderSource.h"
 #include "platform/linux/LinuxVolumeQuery.h"
-#include "platform/linux/SharedHeaps.h"
+#include "platform/SharedHeaps.h"
 #include "scan/ReadAheadSource.h"
 
 namespace {

@@ -20,4 +20,7 @@ std::optional<std::vector<NamedEntry>> ReadFolderNames(const std::string& folder
 // Whether path is a folder, or a link to one.
 bool LeadsToFolder(const std::string& path);
 
+// Where the machine's folders begin: "/" on Linux; the drives on Windows ("C:\", "D:\"...).
+std::vector<std::string> RootFolders();
+
 }  // namespace quillet

@@ -1,5 +1,6 @@
 // The file managers' folder entry "Usage Pie Chart": choosing it on a folder starts the
-// program on that folder. Each installed file manager with a per-user mechanism gets its own
+// program on that folder. On Windows it is Explorer's entry, in the registry, and only the
+// environment's Executable counts (ExplorerFolderMenu.cpp). On Linux each installed file manager with a per-user mechanism gets its own
 // action file (Dolphin, Nemo, Caja / PCManFM, Nautilus, Thunar); one that is not installed is
 // left alone. Enabling writes them afresh, so a moved program gets its path rewritten;
 // disabling removes them (and only the program's own action from Thunar's shared file).
@@ -31,7 +32,7 @@ void RegisterFolderMenu(bool enable, const TFolderMenuEnvironment& environment);
 // This user's folders, the running program, and the PATH.
 TFolderMenuEnvironment SystemFolderMenuEnvironment(const QByteArray& iconSvg);
 
-// The paths of the files that enabling writes for each installed file manager.
+// The paths of the files that enabling writes for each installed file manager (Linux).
 QStringList FolderMenuFiles(const TFolderMenuEnvironment& environment);
 
 }  // namespace quillet

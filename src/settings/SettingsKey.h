@@ -1,6 +1,7 @@
-// The per-user settings key: named text values in QSettings, under organization "corvane"
-// and application "quillet" (~/.config/corvane/quillet.conf; names folded to lower case as
-// registry keys ignore case). Values are text: integers in decimal, booleans "0" or "1".
+// The per-user settings key: named text values in QSettings, under organization "Corvane"
+// and application "Quillet": on Windows the registry key
+// HKEY_CURRENT_USER\Software\Corvane\Quillet; on Linux ~/.config/corvane/quillet.conf (names
+// folded to lower case, as registry keys ignore case). Values are text: integers in decimal, booleans "0" or "1".
 //
 // Reading never fails: a missing value, or text that is not what is asked for, gives the
 // caller's default. Writing failures (a read-only folder) are silent; QSettings replaces the
@@ -40,8 +41,9 @@ private:
     std::unique_ptr<QSettings> Settings_;  // null when the store cannot be opened safely
 };
 
-// The per-user store of organization and application (names folded to lower case), or null
-// when one of the files that QSettings reads for it is a pipe, a device or a socket.
+// The per-user store of organization and application (SettingsStoreRegistry.cpp on Windows,
+// SettingsStoreFiles.cpp elsewhere: names folded to lower case, and null when one of the files
+// that QSettings reads for it is a pipe, a device or a socket).
 std::unique_ptr<QSettings> OpenSettingsStore(const QString& organization,
                                              const QString& application);
 

@@ -34,4 +34,8 @@ bool LeadsToFolder(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::vector<std::string> RootFolders() {
+    return {"/"};
+}
+
 }  // namespace quillet

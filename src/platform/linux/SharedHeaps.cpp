@@ -1,4 +1,4 @@
-#include "platform/linux/SharedHeaps.h"
+#include "platform/SharedHeaps.h"
 
 #include <malloc.h>
 
