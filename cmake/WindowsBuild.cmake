@@ -8,6 +8,9 @@ if(QUILLET_WINDOWS_QT)
     find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Test)
     set(QUILLET_WINDOW ON)
     # The window shares the C++ runtime DLLs with Qt's; quillet-scan.exe links its own in.
+    # Every program lands in bin/ beside the DLLs and plugins it needs, as in the zip, so that
+    # the tests run under Wine as they would on Windows.
+    set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 else()
     # The C and C++ runtimes are linked in, so the programs run with no compiler DLL beside them.
     add_link_options(-static)
@@ -21,3 +24,7 @@ add_subdirectory(bench)
 
 enable_testing()
 add_subdirectory(tests)
+
+if(QUILLET_WINDOW)
+    include(cmake/WindowsPackage.cmake)
+endif()

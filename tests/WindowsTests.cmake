@@ -44,3 +44,32 @@ target_link_libraries(listing_tests PRIVATE quillet_listing)
 quillet_windows_test(cli_tests cli/Win32ScanCommandTest.cpp)
 target_link_libraries(cli_tests PRIVATE quillet_cli)
 add_dependencies(cli_tests quillet-scan)
+
+if(NOT QUILLET_WINDOW)
+    return()
+endif()
+
+# The window's tests that are not about Linux services, offscreen, each program with an
+# application object of its own (support/QtTestMain.cpp); and the registry as the window and
+# Explorer's entry leave it.
+function(quillet_windows_widget_test name)
+    add_executable(${name} ${ARGN} support/QtTestMain.cpp)
+    target_link_libraries(${name} PRIVATE quillet_test_support GTest::gtest Qt6::Widgets Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+quillet_windows_test(app_tests app/SizeUnitsTest.cpp app/ToolTipTextTest.cpp)
+target_link_libraries(app_tests PRIVATE quillet_app)
+
+quillet_windows_widget_test(chart_widget_tests chart/PieChartTest.cpp)
+target_link_libraries(chart_widget_tests PRIVATE quillet_chart_widgets)
+
+quillet_windows_widget_test(details_widget_tests details/AboutBoxTest.cpp)
+target_link_libraries(details_widget_tests PRIVATE quillet_details)
+quillet_test_version_info(details_widget_tests)
+
+quillet_windows_widget_test(app_widget_tests app/OptionsTest.cpp)
+target_link_libraries(app_widget_tests PRIVATE quillet_app)
+
+quillet_windows_widget_test(settings_tests settings/WindowsRegistryTest.cpp)
+target_link_libraries(settings_tests PRIVATE quillet_app)
