@@ -30,15 +30,15 @@ trap 'rmdir "$empty"; /usr/lib/wine/wineserver -k >/dev/null 2>&1' EXIT
 winpath() { echo "Z:${1//\//\\}"; }
 
 /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
-"$wine" "$win/bench/win32-walk.exe" "$(winpath "$tree")"
-"$wine" "$win/src/cli/quillet-scan.exe" "$(winpath "$tree")" >/dev/null 2>&1
+"$wine" "$win/bin/win32-walk.exe" "$(winpath "$tree")"
+"$wine" "$win/bin/quillet-scan.exe" "$(winpath "$tree")" >/dev/null 2>&1
 start=() walk=() scan=()
 for _ in $(seq "$runs"); do
-    read -r t _ < <("$bin/quillet-measure" "$wine" "$win/bench/win32-walk.exe" "$(winpath "$empty")")
+    read -r t _ < <("$bin/quillet-measure" "$wine" "$win/bin/win32-walk.exe" "$(winpath "$empty")")
     start+=("$t")
-    read -r t _ < <("$bin/quillet-measure" "$wine" "$win/bench/win32-walk.exe" "$(winpath "$tree")")
+    read -r t _ < <("$bin/quillet-measure" "$wine" "$win/bin/win32-walk.exe" "$(winpath "$tree")")
     walk+=("$t")
-    read -r t _ < <("$bin/quillet-measure" "$wine" "$win/src/cli/quillet-scan.exe" "$(winpath "$tree")")
+    read -r t _ < <("$bin/quillet-measure" "$wine" "$win/bin/quillet-scan.exe" "$(winpath "$tree")")
     scan+=("$t")
 done
 

@@ -1,10 +1,12 @@
 #include "app/DialogPath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <vector>
 
 #include "platform/FolderNames.h"
+#include "platform/PathSeparator.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
@@ -34,6 +36,11 @@ std::vector<std::string> NamesShownAs(const std::string& folder, const QString& 
 }  // namespace
 
 TDialogPath FindDialogPath(const QString& answer, bool newName) {
+    // Windows names are Unicode, as the dialog's answer is: only the separators differ.
+    if (kPathSeparator == '\\') {
+        if (answer.isEmpty()) return {{}, TDialogPath::Missing};
+        return {Bytes(QDir::toNativeSeparators(answer).toUtf8()), TDialogPath::None};
+    }
     if (!answer.startsWith('/')) return {{}, TDialogPath::Missing};
     const QStringList names = answer.split('/', Qt::SkipEmptyParts);
     // Every path that the names read so far may stand for, each without its final "/".
