@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+// windows.h makes DeleteFile a macro for DeleteFileW; the tests call the program's own.
+#undef DeleteFile
 
+#include "platform/FileAttributes.h"
+#include "platform/FileDetails.h"
 #include "platform/FileWriting.h"
 #include "platform/PathNames.h"
 #include "platform/win32/Win32Names.h"
@@ -67,6 +71,79 @@ TEST(Win32FileWriting, ReplacesTheFileInOneStepAndLeavesWhatItMayNotWrite) {
         FindFirstFileW((WideFromWtf8(tree.Root()) + L"\\.quillet*").c_str(), &data);
     EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "no temporary file is left behind";
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+// 2001-09-09 01:46:40 UTC, as seconds since 1970 and as a FILETIME.
+constexpr std::int64_t kBillionSeconds = 1'000'000'000;
+constexpr FILETIME kBillionSecondsTime = {0x44FF8000, 0x01C138D1};
+
+TEST(Win32FileDetails, ReportTheEntryAsStoredWithItsShortNameTypeAndTimes) {
+    test::TempTree tree;
+    const std::string file = tree.File("A long file name.text", 5000);
+    const std::wstring wide = WideFromWtf8(file);
+    const HANDLE handle =
+        CreateFileW(wide.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    SetFileTime(handle, &kBillionSecondsTime, nullptr, &kBillionSecondsTime);
+    CloseHandle(handle);
+    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+
+    // Asked in another case, the name comes back as the folder stores it.
+    const auto details = ReadFileDetails(tree.Path("a LONG file NAME.text"));
+    ASSERT_TRUE(details);
+    EXPECT_EQ(details->Name, "A long file name.text");
+    EXPECT_FALSE(details->IsFolder);
+    EXPECT_EQ(details->Size, 5000u);
+    EXPECT_EQ(details->OnDiskSize, 5000u) << "only compressed and sparse files are asked";
+    EXPECT_EQ(details->Attributes & (kAttributeReadOnly | kAttributeHidden | kAttributeDirectory),
+              kAttributeReadOnly | kAttributeHidden);
+    EXPECT_EQ(details->Created, kBillionSeconds);
+    EXPECT_EQ(details->Modified, kBillionSeconds);
+    EXPECT_TRUE(details->Accessed);
+    EXPECT_FALSE(details->ShortName.empty()) << "a long name has an 8.3 name beside it";
+    EXPECT_LE(details->ShortName.size(), 12u);
+    EXPECT_NE(details->TypeName, "");
+    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    const auto folder = ReadFileDetails(tree.Folder("sub") + "\\");
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->Name, "sub");
+    EXPECT_TRUE(folder->IsFolder);
+    EXPECT_TRUE(folder->Attributes & kAttributeDirectory);
+    EXPECT_EQ(folder->ShortName, "") << "a valid 8.3 name has no other";
+    EXPECT_NE(folder->TypeName, "");
+    EXPECT_NE(folder->TypeName, details->TypeName);
+    const auto root = ReadFileDetails("C:\\");
+    ASSERT_TRUE(root) << "a drive root is found by its attributes";
+    EXPECT_TRUE(root->IsFolder);
+
+    EXPECT_TRUE(IsExistingFile(file));
+    EXPECT_FALSE(IsExistingFolder(file));
+    EXPECT_TRUE(IsExistingFolder(tree.Path("sub/")));
+    EXPECT_FALSE(IsExistingFile(tree.Path("sub")));
+    EXPECT_FALSE(ReadFileDetails(tree.Path("missing")));
+    EXPECT_FALSE(ReadFileDetails(tree.Path("*.text"))) << "a pattern names no entry";
+    EXPECT_FALSE(IsExistingFile(tree.Path("missing")) || IsExistingFolder(tree.Path("missing")));
+    EXPECT_EQ(PathRefusal(file), "");
+    EXPECT_EQ(PathRefusal(tree.Path("missing/deeper")), "") << "nothing there is no refusal";
+    EXPECT_NE(PathRefusal(tree.Path("no<name")), "") << "a name no file can have";
+}
+
+TEST(Win32FileDetails, DeleteAFileAndRemoveAFolderOnlyOnceEmpty) {
+    test::TempTree tree;
+    const std::string folder = tree.Folder("full");
+    tree.Folder("full/a folder first");
+    const std::string file = tree.File("full/z.txt", 3);
+    EXPECT_EQ(FirstFileIn(folder + "\\"), "z.txt") << "folders are passed over";
+    EXPECT_EQ(FirstFileIn(tree.Path("full/a folder first")), "");
+
+    RemoveEmptyFolder(folder + "\\");
+    EXPECT_TRUE(IsExistingFolder(folder)) << "a folder with entries stays";
+    DeleteFile(file);
+    RemoveEmptyFolder(tree.Path("full/a folder first"));
+    EXPECT_FALSE(IsExistingFile(file));
+    RemoveEmptyFolder(folder + "\\");
+    EXPECT_FALSE(IsExistingFolder(folder));
 }
 
 }  // namespace
