@@ -3,9 +3,12 @@
 // windows.h makes DeleteFile a macro for DeleteFileW; the tests call the program's own.
 #undef DeleteFile
 
+#include <algorithm>
+
 #include "platform/FileAttributes.h"
 #include "platform/FileDetails.h"
 #include "platform/FileWriting.h"
+#include "platform/FolderNames.h"
 #include "platform/PathNames.h"
 #include "platform/win32/Win32Names.h"
 #include "platform/win32/Win32VolumeQuery.h"
@@ -144,6 +147,40 @@ TEST(Win32FileDetails, DeleteAFileAndRemoveAFolderOnlyOnceEmpty) {
     EXPECT_FALSE(IsExistingFile(file));
     RemoveEmptyFolder(folder + "\\");
     EXPECT_FALSE(IsExistingFolder(folder));
+}
+
+TEST(Win32FolderNames, ListNamesBeyondTheBasicPlaneAsWtf8) {
+    test::TempTree tree;
+    tree.File("smile\xF0\x9F\x98\x80.txt", 1);
+    tree.Folder("dir");
+    const auto entries = ReadFolderNames(tree.Root());
+    ASSERT_TRUE(entries);
+    ASSERT_EQ(entries->size(), 2u);
+    const auto named = [&](const std::string& name) {
+        return std::find_if(entries->begin(), entries->end(),
+                            [&](const NamedEntry& entry) { return entry.Name == name; });
+    };
+    ASSERT_NE(named("smile\xF0\x9F\x98\x80.txt"), entries->end());
+    EXPECT_FALSE(named("smile\xF0\x9F\x98\x80.txt")->IsFolder);
+    ASSERT_NE(named("dir"), entries->end());
+    EXPECT_TRUE(named("dir")->IsFolder);
+    EXPECT_TRUE(LeadsToFolder(tree.Path("dir")));
+    EXPECT_FALSE(LeadsToFolder(tree.Path("smile\xF0\x9F\x98\x80.txt")));
+    EXPECT_FALSE(LeadsToFolder(tree.Path("missing")));
+    EXPECT_FALSE(ReadFolderNames(tree.Path("missing")));
+
+    const std::string lone = "lone\xED\xA0\x80x";
+    const HANDLE file = CreateFileW(WideFromWtf8(tree.Path(lone)).c_str(), GENERIC_WRITE, 0,
+                                    nullptr, CREATE_NEW, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        GTEST_SKIP() << "this system refuses an unpaired surrogate in a name (Wine)";
+    CloseHandle(file);
+    const auto again = ReadFolderNames(tree.Root() + "\\");
+    ASSERT_TRUE(again);
+    if (std::none_of(again->begin(), again->end(),
+                     [&](const NamedEntry& entry) { return entry.Name == lone; }))
+        GTEST_SKIP() << "this system does not keep an unpaired surrogate in a name (Wine)";
+    EXPECT_EQ(again->size(), 3u);
 }
 
 }  // namespace
