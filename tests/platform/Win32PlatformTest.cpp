@@ -10,6 +10,7 @@
 #include "platform/FileWriting.h"
 #include "platform/FolderNames.h"
 #include "platform/PathNames.h"
+#include "platform/Trash.h"
 #include "platform/win32/Win32Names.h"
 #include "platform/win32/Win32VolumeQuery.h"
 #include "support/TempTree.h"
@@ -181,6 +182,40 @@ TEST(Win32FolderNames, ListNamesBeyondTheBasicPlaneAsWtf8) {
                      [&](const NamedEntry& entry) { return entry.Name == lone; }))
         GTEST_SKIP() << "this system does not keep an unpaired surrogate in a name (Wine)";
     EXPECT_EQ(again->size(), 3u);
+}
+
+TEST(Win32Trash, MovesAFileAndAFolderToTheRecycleBin) {
+    test::TempTree tree;
+    // Under Wine the Recycle Bin is the freedesktop.org trash under XDG_DATA_HOME, which the
+    // test points into its own tree. On Windows itself the test would fill the user's bin.
+    using UnixName = char*(__cdecl*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName) GTEST_SKIP() << "not under Wine: the test leaves the user's Recycle Bin alone";
+    char* data = unixName(WideFromWtf8(tree.Folder("data")).c_str());
+    ASSERT_NE(data, nullptr);
+    SetEnvironmentVariableA("XDG_DATA_HOME", data);
+    HeapFree(GetProcessHeap(), 0, data);
+
+    const std::string file = tree.File("gone.txt", 10);
+    const std::string folder = tree.Folder("gone folder");
+    tree.File("gone folder/inside.txt", 10);
+    const std::string moved = MoveToTrash(file);
+    if (moved != "" && !IsExistingFolder(tree.Path("data/Trash")))
+        GTEST_SKIP() << "this Wine has no trash: " << moved;
+    EXPECT_EQ(moved, "");
+    EXPECT_FALSE(IsExistingFile(file));
+    EXPECT_TRUE(IsExistingFile(tree.Path("data/Trash/files/gone.txt")));
+    EXPECT_EQ(MoveToTrash(folder + "\\"), "");
+    EXPECT_FALSE(IsExistingFolder(folder));
+    EXPECT_TRUE(IsExistingFile(tree.Path("data/Trash/files/gone folder/inside.txt")));
+
+    const std::string missing = MoveToTrash(tree.Path("missing"));
+    EXPECT_NE(missing, "");
+    EXPECT_EQ(missing.find("missing"), std::string::npos) << "the words hold no path";
+    const std::string deep = tree.File(std::string(120, 'd') + "/" + std::string(150, 'e'), 1);
+    EXPECT_EQ(MoveToTrash(deep), "its path is too long for the Recycle Bin");
+    EXPECT_TRUE(IsExistingFile(deep));
 }
 
 }  // namespace
