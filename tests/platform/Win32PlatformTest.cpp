@@ -13,6 +13,7 @@
 #include "platform/Trash.h"
 #include "platform/win32/Win32Names.h"
 #include "platform/win32/Win32VolumeQuery.h"
+#include "platform/win32/WindowsShell.h"
 #include "support/TempTree.h"
 
 namespace quillet {
@@ -216,6 +217,17 @@ TEST(Win32Trash, MovesAFileAndAFolderToTheRecycleBin) {
     const std::string deep = tree.File(std::string(120, 'd') + "/" + std::string(150, 'e'), 1);
     EXPECT_EQ(MoveToTrash(deep), "its path is too long for the Recycle Bin");
     EXPECT_TRUE(IsExistingFile(deep));
+}
+
+TEST(Win32Shell, ListsTheDriveRootsAndRefusesToOpenWhatIsNotThere) {
+    const auto roots = DriveRoots();
+    EXPECT_NE(std::find(roots.begin(), roots.end(), "C:\\"), roots.end());
+    for (const std::string& root : roots) {
+        ASSERT_EQ(root.size(), 3u);
+        EXPECT_EQ(root.substr(1), ":\\");
+    }
+    test::TempTree tree;
+    EXPECT_NE(OpenWithAssociatedProgram(tree.Path("missing.txt")), "");
 }
 
 }  // namespace
