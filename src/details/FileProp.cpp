@@ -171,9 +171,15 @@ void TfrmFileProperties::FormShow() {
     // Nothing of the previous file stays: no icon when none is found.
     const QIcon icon = QFileIconProvider().icon(info);
     Image1->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(32, 32));
-    const QString mimeComment = QMimeDatabase().mimeTypeForFile(info).comment();
     const QString name = QString::fromUtf8(ShownName(details->Name));
-    lblType->setText(mimeComment.isEmpty() ? TypeFromExtension(name) : mimeComment);
+    // The system's own word for the type where it has one (the Windows shell's), else the
+    // desktop's for the file's content, else one made from the extension.
+    if (!details->TypeName.empty()) {
+        lblType->setText(QString::fromUtf8(ShownName(details->TypeName)));
+    } else {
+        const QString mimeComment = QMimeDatabase().mimeTypeForFile(info).comment();
+        lblType->setText(mimeComment.isEmpty() ? TypeFromExtension(name) : mimeComment);
+    }
     const QString folder =
         QString::fromUtf8(ShownName(FileName.substr(0, FileName.rfind('/') + 1)));
     // A long folder keeps its start and its end; the tooltip holds it whole. A tooltip has no
@@ -183,7 +189,10 @@ void TfrmFileProperties::FormShow() {
     lblLocation->setToolTip(Qt::mightBeRichText(folder) ? Qt::convertFromPlainText(folder)
                                                         : folder);
     lblName->setText(name);
-    lblDOSName->setText(name);  // no short names here: the long one stands for it
+    // Without a short name of its own (a name that is one already, or Linux), the long one
+    // stands for it.
+    lblDOSName->setText(
+        details->ShortName.empty() ? name : QString::fromUtf8(ShownName(details->ShortName)));
     setWindowTitle(name + " properties");
     lblSize->setText(FileSizeText(static_cast<double>(details->Size), Punctuation));
 

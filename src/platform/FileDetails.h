@@ -1,6 +1,6 @@
 // One file's details for the properties dialog and the item actions: what the file system
-// says of a path (never following a final symbolic link), and the few changes the program
-// makes (delete a file, remove an empty folder).
+// says of a path (never following a final symbolic link or, on Windows, reparse point), and the
+// few changes the program makes (delete a file, remove an empty folder).
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,10 @@ namespace quillet {
 
 struct FileDetails {
     std::string Name;  // the last part of the path, as stored
+    // Windows only, empty on Linux: the MS-DOS (8.3) name, empty when the name is one already
+    // or the volume keeps none; the shell's name for the kind of file, empty when it has none.
+    std::string ShortName;
+    std::string TypeName;
     bool IsFolder = false;
     std::uint64_t Size = 0;
     std::uint64_t OnDiskSize = 0;  // allocated bytes

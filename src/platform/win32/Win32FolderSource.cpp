@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/FileAttributes.h"
+#include "platform/win32/FoundEntry.h"
 #include "platform/win32/Win32Names.h"
 
 namespace quillet {
@@ -10,20 +10,6 @@ namespace {
 
 // The longest path a Win32 call takes, in UTF-16 units, with the \\?\ prefix.
 constexpr std::size_t kLongestPath = 32767;
-
-constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                                  FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY |
-                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_SPARSE_FILE |
-                                  FILE_ATTRIBUTE_COMPRESSED;
-static_assert(FILE_ATTRIBUTE_SPARSE_FILE == kAttributeSparse &&
-              FILE_ATTRIBUTE_COMPRESSED == kAttributeCompressed);
-
-std::uint64_t OnDiskSize(const std::string& path, std::uint64_t nominal) {
-    DWORD high = 0;
-    const DWORD low = GetCompressedFileSizeW(Win32Path(path).c_str(), &high);
-    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return nominal;
-    return (std::uint64_t{high} << 32) | low;
-}
 
 class Win32FolderHandle final : public FolderHandle {
 public:
@@ -75,24 +61,12 @@ private:
     void Describe(FolderEntry& entry) {
         Name_ = Wtf8FromWide(Data_.cFileName);
         entry.Name = Name_;
-        DWORD attributes = Data_.dwFileAttributes;
-        const bool isLink = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
-                            IsReparseTagNameSurrogate(Data_.dwReserved0);
-        entry.IsFolder = attributes & FILE_ATTRIBUTE_DIRECTORY;
-        // A symbolic link to a folder is a file, as on Linux; a junction or a mount point is a
-        // folder that leads elsewhere and is not entered.
-        if (entry.IsFolder && isLink && Data_.dwReserved0 == IO_REPARSE_TAG_SYMLINK) {
-            entry.IsFolder = false;
-            attributes &= ~FILE_ATTRIBUTE_DIRECTORY;
-        }
-        LastEnterable_ = entry.IsFolder && !isLink;
-        entry.Size = (std::uint64_t{Data_.nFileSizeHigh} << 32) | Data_.nFileSizeLow;
-        entry.OnDiskSize = entry.Size;
-        if (!entry.IsFolder &&
-            (attributes & (FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_SPARSE_FILE))) {
-            entry.OnDiskSize = OnDiskSize(Path_ + Name_, entry.Size);
-        }
-        entry.Attributes = attributes & kKeptAttributes;
+        const FoundEntry found = ReadFoundEntry(Data_);
+        entry.IsFolder = found.IsFolder;
+        LastEnterable_ = found.Enterable;
+        entry.Size = found.Size;
+        entry.OnDiskSize = AllocatedSize(found, Path_, Name_);
+        entry.Attributes = found.Attributes;
         entry.Links = 1;
         entry.Device = entry.Inode = 0;
     }

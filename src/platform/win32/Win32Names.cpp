@@ -71,6 +71,13 @@ std::wstring Win32Path(std::string_view wtf8Path) {
     return L"\\\\?\\" + path;
 }
 
+std::string WithoutFolderEnd(std::string_view path) {
+    while (path.size() > 1 && (path.back() == '\\' || path.back() == '/') &&
+           !(path.size() == 3 && path[1] == ':'))
+        path.remove_suffix(1);
+    return std::string(path);
+}
+
 std::string SystemErrorText(unsigned long error) {
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(

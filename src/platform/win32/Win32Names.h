@@ -20,6 +20,10 @@ std::wstring WideFromWtf8(std::string_view wtf8);
 // prefix \\?\ (\\?\UNC\ for a network path), which lifts the limit to 32767 units.
 std::wstring Win32Path(std::string_view wtf8Path);
 
+// The path without the separators that end a folder's path ("C:\a\" is "C:\a"); a drive root
+// keeps its own ("C:\"). The calls that name an entry itself want it so.
+std::string WithoutFolderEnd(std::string_view path);
+
 // The system's words for an error code, without the line end and final full stop.
 std::string SystemErrorText(unsigned long error);
 
