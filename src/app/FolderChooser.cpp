@@ -145,8 +145,9 @@ private:
 std::string HomeFolder() {
     // Windows keeps the home folder in the user's profile, not in HOME.
     const QByteArray home = kPathSeparator == '/' ? qgetenv("HOME") : QByteArray();
-    return home.isEmpty() ? QFile::encodeName(QDir::toNativeSeparators(QDir::homePath())).toStdString()
-                          : home.toStdString();
+    return home.isEmpty()
+               ? QFile::encodeName(QDir::toNativeSeparators(QDir::homePath())).toStdString()
+               : home.toStdString();
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "chart/zebPieChart.h"
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
+#include "platform/PathSeparator.h"
 #include "platform/Trash.h"
 #include "scan/ShownName.h"
 #include "scan/SpecialEntries.h"
@@ -32,8 +33,8 @@ void TMainForm::CreatePopupMenu() {
     PopupExplore =
         PopupMenu1->addAction(QStringLiteral("Explore"), this, [this] { PopupExploreClick(); });
     PopupOpen = PopupMenu1->addAction(QStringLiteral("Open"), this, [this] { PopupOpenClick(); });
-    PopupTrash =
-        PopupMenu1->addAction(QStringLiteral("Move to Trash"), this, [this] { PopupTrashClick(); });
+    PopupTrash = PopupMenu1->addAction("Move to " + QString::fromLatin1(kTrashTitle), this,
+                                       [this] { PopupTrashClick(); });
     PopupCopyPath =
         PopupMenu1->addAction(QStringLiteral("Copy Path"), this, [this] { PopupCopyPathClick(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
@@ -54,7 +55,7 @@ void TMainForm::PieChart1RightClick() {
 }
 
 bool TMainForm::SelectedIsFolder() const {
-    return !SelectedName.empty() && SelectedName[0] == '/';
+    return !SelectedName.empty() && SelectedName[0] == kFolderMark;
 }
 
 void TMainForm::PopupMenu1Popup() {
@@ -84,7 +85,7 @@ std::optional<std::string> TMainForm::SelectedPath() const {
     const int index = list ? list->IndexOf(SelectedNode_) : -1;
     if (index < 0) return std::nullopt;
     const std::string_view name = list->Name(index);
-    if (SelectedIsFolder()) return list->Path() + std::string(name.substr(1, 999)) + "/";
+    if (SelectedIsFolder()) return list->Path() + std::string(name.substr(1, 999)) + kPathSeparator;
     return list->Path() + std::string(name);
 }
 
@@ -141,16 +142,18 @@ void TMainForm::PopupOpenClick() {
 void TMainForm::PopupTrashClick() {
     if (!SelectedIsChangeable()) return;
     const std::string path = *SelectedPath();
-    if (ReportRefusedPath(path, QStringLiteral("Cannot move %1 to the trash: %2"))) return;
+    const QString trash = QString::fromLatin1(kTrashInText);
+    if (ReportRefusedPath(path, "Cannot move %1 to the " + trash + ": %2")) return;
     if (SelectedIsFolder() ? !IsExistingFolder(path) : !IsExistingFile(path)) return;
     const QString shown = QString::fromUtf8(ShownName(path));
-    if (!Services_.Ask(this, QStringLiteral("Confirm move to trash"), "Move to Trash: " + shown,
-                       true)) {
+    if (!Services_.Ask(this, "Confirm move to " + trash,
+                       "Move to " + QString::fromLatin1(kTrashTitle) + ": " + shown, true)) {
         return;
     }
     const std::string problem = MoveToTrash(path);
     if (!problem.empty()) {
-        ReportError("Cannot move " + shown + " to the trash: " + QString::fromUtf8(problem));
+        ReportError("Cannot move " + shown + " to the " + trash + ": " +
+                    QString::fromUtf8(problem));
         return;
     }
     StartScan();

@@ -10,6 +10,7 @@
 #include "app/FormMain.h"
 #include "chart/zebPieChart.h"
 #include "platform/PathNames.h"
+#include "platform/PathSeparator.h"
 #include "scan/ExclusionList.h"
 #include "scan/ShownName.h"
 
@@ -28,7 +29,7 @@ void TMainForm::StartScan(const std::string& scanFile) {
         TVolumeData volume;
         if (!fromFile) {
             exclusionText = ReadExclusionText(Services_.ExcludesFolder);
-            if (ScanPath.empty() || ScanPath.back() != '/') ScanPath += '/';
+            if (ScanPath.empty() || ScanPath.back() != kPathSeparator) ScanPath += kPathSeparator;
             if (Services_.ScanRootProblem) {
                 // A root that cannot be listed would show as an empty folder, as if it held
                 // nothing.

@@ -2,10 +2,10 @@
 
 #include "cli/ScanCommand.h"
 #include "platform/ExcludesFolder.h"
+#include "platform/SharedHeaps.h"
 #include "platform/TerminalWidth.h"
 #include "platform/linux/LinuxFolderSource.h"
 #include "platform/linux/LinuxVolumeQuery.h"
-#include "platform/SharedHeaps.h"
 #include "scan/ReadAheadSource.h"
 
 namespace {

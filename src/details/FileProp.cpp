@@ -21,6 +21,7 @@
 #include "formats/VersionResource.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileDetails.h"
+#include "platform/PathSeparator.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
@@ -181,7 +182,7 @@ void TfrmFileProperties::FormShow() {
         lblType->setText(mimeComment.isEmpty() ? TypeFromExtension(name) : mimeComment);
     }
     const QString folder =
-        QString::fromUtf8(ShownName(FileName.substr(0, FileName.rfind('/') + 1)));
+        QString::fromUtf8(ShownName(FileName.substr(0, FileName.rfind(kPathSeparator) + 1)));
     // A long folder keeps its start and its end; the tooltip holds it whole. A tooltip has no
     // text format: one that looks like markup goes as escaped markup.
     lblLocation->setText(

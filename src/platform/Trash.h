@@ -15,6 +15,11 @@
 
 namespace quillet {
 
+// What the desktop calls it: in a title ("Trash"; "Recycle Bin" on Windows) and within a
+// sentence ("trash"; "Recycle Bin").
+extern const char* const kTrashTitle;
+extern const char* const kTrashInText;
+
 // Why the move failed, in words; empty when the entry is in the trash. Nothing is left behind
 // on failure. The words never hold a path, so a caller can show them beside its own.
 std::string MoveToTrash(const std::string& path);

@@ -1,6 +1,6 @@
 // The folder entry on Windows: Explorer's, in the registry (platform/win32/ExplorerFolderMenu.h).
-#include "platform/ExecutableFolder.h"
 #include "platform/win32/ExplorerFolderMenu.h"
+#include "platform/ExecutableFolder.h"
 #include "settings/FolderMenu.h"
 
 namespace quillet {

@@ -1,11 +1,12 @@
 // The file managers' folder entry "Usage Pie Chart": choosing it on a folder starts the
 // program on that folder. On Windows it is Explorer's entry, in the registry, and only the
-// environment's Executable counts (ExplorerFolderMenu.cpp). On Linux each installed file manager with a per-user mechanism gets its own
-// action file (Dolphin, Nemo, Caja / PCManFM, Nautilus, Thunar); one that is not installed is
-// left alone. Enabling writes them afresh, so a moved program gets its path rewritten;
-// disabling removes them (and only the program's own action from Thunar's shared file).
-// Each entry hides itself, or does nothing, once the program is gone (uninstalled, moved),
-// each the way its file manager offers. Files are written atomically; every failure is silent.
+// environment's Executable counts (ExplorerFolderMenu.cpp). On Linux each installed file manager
+// with a per-user mechanism gets its own action file (Dolphin, Nemo, Caja / PCManFM, Nautilus,
+// Thunar); one that is not installed is left alone. Enabling writes them afresh, so a moved program
+// gets its path rewritten; disabling removes them (and only the program's own action from Thunar's
+// shared file). Each entry hides itself, or does nothing, once the program is gone (uninstalled,
+// moved), each the way its file manager offers. Files are written atomically; every failure is
+// silent.
 #pragma once
 
 #include <QByteArray>

@@ -1,7 +1,8 @@
 // The per-user settings key: named text values in QSettings, under organization "Corvane"
 // and application "Quillet": on Windows the registry key
 // HKEY_CURRENT_USER\Software\Corvane\Quillet; on Linux ~/.config/corvane/quillet.conf (names
-// folded to lower case, as registry keys ignore case). Values are text: integers in decimal, booleans "0" or "1".
+// folded to lower case, as registry keys ignore case). Values are text: integers in decimal,
+// booleans "0" or "1".
 //
 // Reading never fails: a missing value, or text that is not what is asked for, gives the
 // caller's default. Writing failures (a read-only folder) are silent; QSettings replaces the

@@ -220,7 +220,7 @@ TEST(Win32Trash, MovesAFileAndAFolderToTheRecycleBin) {
 }
 
 TEST(Win32Shell, ListsTheDriveRootsAndRefusesToOpenWhatIsNotThere) {
-    const auto roots = DriveRoots();
+    const auto roots = RootFolders();
     EXPECT_NE(std::find(roots.begin(), roots.end(), "C:\\"), roots.end());
     for (const std::string& root : roots) {
         ASSERT_EQ(root.size(), 3u);

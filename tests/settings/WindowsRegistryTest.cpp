@@ -67,7 +67,9 @@ TEST(WindowsRegistry, SettingsAreTextAndThePlacementIsNumbersUnderTheProgramsNam
     form.reset();
 
     for (const auto& [name, text] :
-         {std::pair{L"Display mode", L"1"}, {L"Display units", L"1"}, {L"RightClickFolder", L"1"},
+         {std::pair{L"Display mode", L"1"},
+          {L"Display units", L"1"},
+          {L"RightClickFolder", L"1"},
           {L"RepeatInterval", L"10"},
           {L"PieChartColours", L"$00E0E0FF,$00E0FFFF,$00E0FFE0,$00FFFFE0,$00FFE0E0,$00FFE0FF"}}) {
         const auto value = Read(kSettings, name);
@@ -75,8 +77,10 @@ TEST(WindowsRegistry, SettingsAreTextAndThePlacementIsNumbersUnderTheProgramsNam
         EXPECT_EQ(value->Type, static_cast<DWORD>(REG_SZ));
         EXPECT_EQ(value->Text, text);
     }
-    for (const auto& [name, number] : {std::pair{L"FormState", 0}, {L"FormLeft", 300},
-                                       {L"FormTop", 200}, {L"FormClientWidth", 700},
+    for (const auto& [name, number] : {std::pair{L"FormState", 0},
+                                       {L"FormLeft", 300},
+                                       {L"FormTop", 200},
+                                       {L"FormClientWidth", 700},
                                        {L"FormClientHeight", 500}}) {
         const auto value = Read(placement, name);
         ASSERT_TRUE(value) << "missing: " << QString::fromWCharArray(name).toStdString();
@@ -87,7 +91,8 @@ TEST(WindowsRegistry, SettingsAreTextAndThePlacementIsNumbersUnderTheProgramsNam
     // What a user leaves in the key is what the next start reads.
     const std::wstring gigabytes = L"3";
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettings.c_str(), L"Display units", REG_SZ,
-                    gigabytes.c_str(), static_cast<DWORD>((gigabytes.size() + 1) * sizeof(wchar_t)));
+                    gigabytes.c_str(),
+                    static_cast<DWORD>((gigabytes.size() + 1) * sizeof(wchar_t)));
     form = makeForm();
     EXPECT_EQ(form->Settings.DisplayUnits, TSizeUnit::suGB);
 }
@@ -97,7 +102,8 @@ TEST(WindowsRegistry, ExplorersEntryIsWrittenForClassesWithAShellKeyAndRemovedWh
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QuilletTest");
     // Folders have a shell key, drives none; an entry of the older layout is there.
     HKEY made = nullptr;
-    for (const wchar_t* key : {L"\\Directory\\shell", L"\\Folder\\shell\\Usage Pie Chart\\command"}) {
+    for (const wchar_t* key :
+         {L"\\Directory\\shell", L"\\Folder\\shell\\Usage Pie Chart\\command"}) {
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (root + key).c_str(), 0, nullptr, 0,
                                   KEY_ALL_ACCESS, nullptr, &made, nullptr),
                   ERROR_SUCCESS);

@@ -19,6 +19,9 @@
 #include "platform/linux/DescriptorWrite.h"
 
 namespace quillet {
+
+const char* const kTrashTitle = "Trash";
+const char* const kTrashInText = "trash";
 namespace {
 
 constexpr std::string_view kInfoExtension = ".trashinfo";

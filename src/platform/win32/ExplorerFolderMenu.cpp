@@ -30,7 +30,8 @@ bool KeyExists(HKEY root, const std::wstring& path) {
 
 // Creates the key when missing and sets its default value and the named ones; a key that
 // cannot be made is left alone.
-void WriteKey(const std::wstring& path, std::initializer_list<std::pair<const wchar_t*, std::wstring>> values) {
+void WriteKey(const std::wstring& path,
+              std::initializer_list<std::pair<const wchar_t*, std::wstring>> values) {
     RegistryKey key;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                         key.Receive(), nullptr) != ERROR_SUCCESS) {

@@ -46,4 +46,20 @@ bool LeadsToFolder(const std::string& path) {
     return folder;
 }
 
+// The root of every drive letter in use, in the system's order.
+std::vector<std::string> RootFolders() {
+    std::wstring buffer(GetLogicalDriveStringsW(0, nullptr), L'\0');
+    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length == 0 || length >= buffer.size()) return {};
+    std::vector<std::string> roots;
+    // The roots follow each other, each ended by a null character.
+    for (std::size_t at = 0; at < length;) {
+        const std::size_t end = buffer.find(L'\0', at);
+        if (end == at || end == std::wstring::npos) break;
+        roots.push_back(Wtf8FromWide(std::wstring_view(buffer).substr(at, end - at)));
+        at = end + 1;
+    }
+    return roots;
+}
+
 }  // namespace quillet

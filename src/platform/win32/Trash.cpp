@@ -9,6 +9,10 @@
 #include "platform/win32/Win32Names.h"
 
 namespace quillet {
+
+const char* const kTrashTitle = "Recycle Bin";
+const char* const kTrashInText = "Recycle Bin";
+
 namespace {
 
 // SHFileOperationW answers with its own codes where they exist (the DE_ values, from before

@@ -59,19 +59,4 @@ bool LeftOrRightButtonHeld() {
     return ((GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON)) & 0x8000) != 0;
 }
 
-std::vector<std::string> DriveRoots() {
-    std::wstring buffer(GetLogicalDriveStringsW(0, nullptr), L'\0');
-    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length == 0 || length >= buffer.size()) return {};
-    std::vector<std::string> roots;
-    // The roots follow each other, each ended by a null character.
-    for (std::size_t at = 0; at < length;) {
-        const std::size_t end = buffer.find(L'\0', at);
-        if (end == at || end == std::wstring::npos) break;
-        roots.push_back(Wtf8FromWide(std::wstring_view(buffer).substr(at, end - at)));
-        at = end + 1;
-    }
-    return roots;
-}
-
 }  // namespace quillet

@@ -1,12 +1,11 @@
 // What the window asks of the Windows shell: open a file or a web address with the program the
-// user chose for it, show an entry in Explorer, the mouse buttons held now, the drive roots.
+// user chose for it, show an entry in Explorer, the mouse buttons held now.
 // Windows only, as linux/X11PointerButtons.h is Linux only: the Linux window reaches the same
 // services through Qt and the freedesktop.org interfaces, which share no shape with these.
 // Paths are WTF-8 (Win32Names.h). Each call sets up COM on the calling thread if it has none.
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace quillet {
 
@@ -19,8 +18,5 @@ std::string ShowInExplorer(const std::string& path);
 
 // Whether the left or the right button is held now, over any window of any program.
 bool LeftOrRightButtonHeld();
-
-// The root of every drive letter in use ("C:\", "D:\", ...), in the system's order.
-std::vector<std::string> DriveRoots();
 
 }  // namespace quillet
