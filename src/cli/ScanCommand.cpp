@@ -23,6 +23,7 @@
 #include "platform/RegularFile.h"
 #include "scan/EarlierScan.h"
 #include "scan/ExclusionList.h"
+#include "scan/FolderWalk.h"
 #include "scan/ShownName.h"
 #include "scan/VolumeData.h"
 
@@ -271,25 +272,26 @@ private:
     FileReplacement& File_;
 };
 
-// Scans with an export writer as the sink; false when writing failed.
-bool ScanInto(std::ostream& to, const ScanCommandSystem& system, TScanOptions options,
-              std::ostream& err) {
+// Walks the folder at scanPath straight into an export writer, building no tree, so that memory
+// does not grow with the tree; false when writing failed.
+bool ScanInto(std::ostream& to, const std::string& scanPath, const ScanCommandSystem& system,
+              TScanOptions options, std::ostream& err) {
     const TQXVersionInfo version;
     NcduExportWriter writer(to, "quillet-scan", version.ReadString("FileVersion"),
                             std::time(nullptr));
     options.Sink = &writer;
     {
         ScanProgressLine progress(err, system.ErrColumns);
-        system.Root.Scan(system.Folders, progress.Watching(options));
+        WalkFolders(system.Folders, scanPath, progress.Watching(options));
     }
     return writer.Finish();
 }
 
-int Export(const std::string& file, const ScanCommandSystem& system, const TScanOptions& options,
-           std::ostream& out, std::ostream& err) {
+int Export(const std::string& file, const std::string& scanPath, const ScanCommandSystem& system,
+           const TScanOptions& options, std::ostream& out, std::ostream& err) {
     bool written;
     if (file == "-") {
-        written = ScanInto(out, system, options, err);
+        written = ScanInto(out, scanPath, system, options, err);
     } else if (IsSpecialFile(file)) {
         // A pipe or a device is written as the scan goes, as standard output is.
         std::ofstream opened(file, std::ios::binary | std::ios::trunc);
@@ -297,7 +299,7 @@ int Export(const std::string& file, const ScanCommandSystem& system, const TScan
             err << "quillet-scan: cannot create '" << ShownName(file) << "'\n";
             return 1;
         }
-        written = ScanInto(opened, system, options, err);
+        written = ScanInto(opened, scanPath, system, options, err);
     } else {
         // A file is replaced only once the whole export is on disk: an export that fails,
         // on a full disk say, leaves the old one as it was.
@@ -308,7 +310,7 @@ int Export(const std::string& file, const ScanCommandSystem& system, const TScan
         }
         ReplacementBuffer buffer(replacement);
         std::ostream to(&buffer);
-        written = ScanInto(to, system, options, err) &&
+        written = ScanInto(to, scanPath, system, options, err) &&
                   replacement.Commit().Outcome == WriteOutcome::Written;
     }
     if (!written) {
@@ -365,7 +367,7 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return PrintRows(root, earlier ? &*earlier : nullptr, parsed, out, err);
     }
 
-    return Export(*parsed.ExportFile, system, options, out, err);
+    return Export(*parsed.ExportFile, scanPath, system, options, out, err);
 }
 
 }  // namespace quillet

@@ -17,7 +17,9 @@ struct ScanCommandSystem {
     FolderSource& Folders;
     const VolumeQuery& Volumes;
     std::string ExcludesFolder;  // where Excludes.ini is looked for
-    TFolderList& Root;           // receives the tree; the caller decides when to free it
+    // Receives the tree of a scan that prints rows (an export builds none); the caller decides
+    // when to free it.
+    TFolderList& Root;
     // Standard error's width when it is a terminal, which then shows the scan's progress; 0,
     // or none, when it is not.
     std::function<int()> ErrColumns = nullptr;

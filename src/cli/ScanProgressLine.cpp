@@ -33,8 +33,8 @@ TScanOptions ScanProgressLine::Watching(TScanOptions options) {
 }
 
 void ScanProgressLine::FolderOpened(std::string_view name, const FolderEntry* entry,
-                                    bool readable) {
-    if (Next_) Next_->FolderOpened(name, entry, readable);
+                                    const FolderHandle* handle) {
+    if (Next_) Next_->FolderOpened(name, entry, handle);
 }
 
 void ScanProgressLine::FileFound(const FolderEntry& entry) {

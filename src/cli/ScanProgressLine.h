@@ -33,7 +33,8 @@ public:
     TScanOptions Watching(TScanOptions options);
 
 private:
-    void FolderOpened(std::string_view name, const FolderEntry* entry, bool readable) override;
+    void FolderOpened(std::string_view name, const FolderEntry* entry,
+                      const FolderHandle* handle) override;
     void FileFound(const FolderEntry& entry) override;
     void FolderExcluded(std::string_view name) override;
     void FolderClosed() override;

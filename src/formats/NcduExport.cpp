@@ -27,7 +27,8 @@ NcduExportWriter::NcduExportWriter(std::ostream& out, std::string_view programNa
 }
 
 void NcduExportWriter::FolderOpened(std::string_view name, const FolderEntry* entry,
-                                    bool readable) {
+                                    const FolderHandle* handle) {
+    const bool readable = handle != nullptr;
     // A folder the scan could not enter because another file system is mounted on it is no
     // read error: it is written as ncdu -x writes it, without the other file system's sizes.
     const bool otherFileSystem = entry && !readable && (entry->Attributes & kAttributeMountPoint);

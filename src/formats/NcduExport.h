@@ -22,7 +22,8 @@ public:
 
     // A folder that could not be entered is marked "read_error", or "excluded":"othfs" when
     // it is the mount point of another file system.
-    void FolderOpened(std::string_view name, const FolderEntry* entry, bool readable) override;
+    void FolderOpened(std::string_view name, const FolderEntry* entry,
+                      const FolderHandle* handle) override;
     // asize and dsize are the file's own sizes, nominal and on disk, as ncdu and gdu write
     // them: what the scan counts under its sparse and compressed switches plays no part.
     void FileFound(const FolderEntry& entry) override;

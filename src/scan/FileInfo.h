@@ -117,7 +117,7 @@ public:
     std::int32_t LongestPathLength = 0;  // in UTF-16 code units, as the window shows paths
 
 private:
-    class Scanner;
+    class TreeBuilder;
 
     void Reserve(std::size_t entries, std::size_t nameBytes);
     void Append(std::string_view prefix, std::string_view name, TFolderData&& node);

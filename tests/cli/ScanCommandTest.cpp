@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +16,10 @@
 #include <thread>
 
 #include "cli/ScanCommand.h"
+#include "formats/NcduExport.h"
 #include "platform/TerminalWidth.h"
 #include "platform/linux/LinuxFolderSource.h"
+#include "scan/ExclusionList.h"
 #include "scan/ShownName.h"
 #include "support/FakeFolderSource.h"
 #include "support/FakeVolumeQuery.h"
@@ -338,6 +341,63 @@ TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksAMountPoint) {
     EXPECT_NE(streamed.Out.find(",\"excluded\":\"othfs\"}]"), std::string::npos) << streamed.Out;
     EXPECT_EQ(streamed.Out.find("read_error"), std::string::npos);
     umount2(disk.c_str(), MNT_DETACH);
+}
+
+// The export as it was written beside a tree: everything after the header (the version and
+// the time stamp).
+std::string ExportBesideATree(FolderSource& source, const std::string& folder,
+                              const std::string& exclusions) {
+    std::ostringstream out;
+    NcduExportWriter writer(out, "quillet-scan", "1.0", 0);
+    TFolderList root(folder + "/");
+    TScanOptions options;
+    options.ExclusionText = exclusions;
+    options.Sink = &writer;
+    root.Scan(source, options);
+    EXPECT_TRUE(writer.Finish());
+    return out.str().substr(out.str().find('}'));
+}
+
+// An export is written as the folders are read and builds no tree, yet writes what was written
+// beside the tree, byte for byte: names and files of every awkward kind, a left-out folder, and
+// folders that cannot be opened or stop part-way.
+TEST(ScanCommand, AnExportBuildsNoTreeAndWritesWhatWasWrittenBesideOne) {
+    test::TempTree tree;
+    tree.File("line\nbreak", 3);
+    tree.File("<b>&amp;\"quoted\"\\</b>", 5);
+    tree.File("not-utf8-\xff\xfe", 7);
+    tree.SparseFile("Deep/a/sparse", 1 << 20);
+    tree.Link("Deep/link", "a/sparse");
+    tree.File("Deep/a/b/linked", 4097);
+    ASSERT_EQ(link(tree.Path("Deep/a/b/linked").c_str(), tree.Path("twin").c_str()), 0);
+    ASSERT_EQ(mkfifo(tree.Path("Deep/fifo").c_str(), 0600), 0);
+    tree.File("Skipped/x", 1);
+    tree.File("Locked/inside", 1);
+    ASSERT_EQ(chmod(tree.Path("Locked").c_str(), 0), 0);
+    test::TempTree programFolder;
+    std::ofstream(programFolder.Path("Excludes.ini")) << "[Directories]\n1=skipped\n";
+    const std::string exclusions = ReadExclusionText(programFolder.Root());
+    ASSERT_NE(exclusions, "");
+
+    test::FakeNode gone = test::FakeFolder("gone");
+    gone.Unreadable = true;
+    test::FakeNode cut = test::FakeFolder("cut", {test::FakeFile("a", 1), test::FakeFile("b", 2)});
+    cut.FailAfter = 1;
+    test::FakeFolderSource fake(test::FakeFolder("", {gone, cut, test::FakeFile("f", 3)}));
+    LinuxFolderSource disk;
+    const test::FakeVolumeQuery volume = test::UsbVolume(true);
+    for (FolderSource* source : std::initializer_list<FolderSource*>{&disk, &fake}) {
+        TFolderList root(".");
+        std::ostringstream out, err;
+        const int status = RunScanCommand({"--export", "-", tree.Root()}, out, err,
+                                          {*source, volume, programFolder.Root(), root});
+        EXPECT_EQ(status, 0) << err.str();
+        EXPECT_EQ(err.str(), "");
+        EXPECT_EQ(root.Count(), 0) << "no tree, not even the free-space entry";
+        EXPECT_EQ(out.str().substr(out.str().find('}')),
+                  ExportBesideATree(*source, tree.Root(), exclusions));
+    }
+    chmod(tree.Path("Locked").c_str(), 0700);
 }
 
 }  // namespace
