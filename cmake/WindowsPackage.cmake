@@ -15,10 +15,9 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     file(REAL_PATH "${found}" found)
     list(APPEND QUILLET_WINDOWS_DLLS ${found})
 endforeach()
-# The plugins, by folder: the platform (and offscreen, for the tests), the native style, the
-# Windows printers.
-set(QUILLET_WINDOWS_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll
-                            printsupport/windowsprintersupport.dll)
+# The plugins, by folder: the platform (and offscreen, for the tests) and the native style.
+# Printing to Windows printers is part of Qt6PrintSupport.dll itself.
+set(QUILLET_WINDOWS_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 
 set(bin ${CMAKE_BINARY_DIR}/bin)
 file(COPY ${QUILLET_WINDOWS_DLLS} DESTINATION ${bin})
@@ -30,7 +29,13 @@ endforeach()
 set(zip_name quillet-${PROJECT_VERSION}-windows-x86_64)
 set(stage ${CMAKE_BINARY_DIR}/${zip_name})
 set(copy_plugins)
+set(binaries ${stage}/quillet.exe ${stage}/quillet-scan.exe)
+foreach(dll ${QUILLET_WINDOWS_DLLS})
+    get_filename_component(name ${dll} NAME)
+    list(APPEND binaries ${stage}/${name})
+endforeach()
 foreach(plugin ${QUILLET_WINDOWS_PLUGINS})
+    list(APPEND binaries ${stage}/${plugin})
     get_filename_component(folder ${plugin} DIRECTORY)
     list(APPEND copy_plugins COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/${folder}
          COMMAND ${CMAKE_COMMAND} -E copy ${bin}/${plugin} ${stage}/${folder})
@@ -40,9 +45,9 @@ add_custom_target(windows-zip ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:quillet> $<TARGET_FILE:quillet-scan>
             ${QUILLET_WINDOWS_DLLS} ${PROJECT_SOURCE_DIR}/data/Excludes.ini ${stage}
-    # The programs without their debugging data, which is most of their size.
-    COMMAND ${CMAKE_STRIP} --strip-debug ${stage}/quillet.exe ${stage}/quillet-scan.exe
     ${copy_plugins}
+    # Without their debugging data, which is most of their size.
+    COMMAND ${CMAKE_STRIP} --strip-debug ${binaries}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/dist
     COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}
             ${CMAKE_COMMAND} -E tar cf ${PROJECT_SOURCE_DIR}/dist/${zip_name}.zip --format=zip

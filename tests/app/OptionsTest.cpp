@@ -15,6 +15,7 @@
 #include "app/FormMain.h"
 #include "chart/PieGeometry.h"
 #include "chart/zebPieChart.h"
+#include "platform/PathSeparator.h"
 #include "settings/OptnDlg.h"
 #include "support/FakeFolderSource.h"
 #include "support/FakeVolumeQuery.h"
@@ -25,6 +26,9 @@ namespace {
 using test::FakeFile;
 using test::FakeFolder;
 
+// The scanned folder, as the system writes a full path.
+const std::string kData = kPathSeparator == '/' ? "/data" : "C:\\data";
+
 // The main window on a fake disk, with the options dialog driven by the test: Edit changes
 // its controls as a user would, then OK (or Cancel) closes it.
 class OptionsTest : public ::testing::Test {
@@ -33,13 +37,13 @@ protected:
         auto source = std::make_shared<test::FakeFolderSource>(FakeFolder(
             "", {FakeFile("big.bin", 900000), FakeFolder("sub", {FakeFile("x", 5000)})}));
         source->OnOpen = [this](const std::string& path) {
-            if (path == "/data/") ++Scans;
+            if (path == kData + kPathSeparator) ++Scans;
         };
         TMainServices services;
         services.Folders = source;
         services.Volumes = std::make_shared<test::FakeVolumeQuery>(test::UsbVolume(mountPoint));
         services.ExcludesFolder = "/nonexistent";
-        Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"/data"});
+        Form = std::make_unique<TMainForm>(services, std::vector<std::string>{kData});
         Form->RunOptionsDialog = [this](TOptionsDialog& dialog) {
             dialog.FormShow();
             if (Edit) Edit(dialog);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <cstring>
 #include <optional>
 
 #include "app/FormMain.h"
@@ -32,7 +33,7 @@ std::optional<RegistryValue> Read(const std::wstring& key, const wchar_t* name) 
                      data, &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    if (value.Type == REG_DWORD) value.Number = *reinterpret_cast<const DWORD*>(data);
+    if (value.Type == REG_DWORD) std::memcpy(&value.Number, data, sizeof(value.Number));
     if (value.Type == REG_SZ) value.Text = data;
     return value;
 }
