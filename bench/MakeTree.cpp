@@ -1,12 +1,21 @@
-// Makes a folder tree of a given number of entries for the scan benchmarks, shaped like a
-// home folder: most folders hold a dozen or so small files, a few hold hundreds, names are
-// 4 to 24 characters, depth stays within about ten levels. The same seed gives the same tree.
+// Makes a folder tree of a given number of entries for the scan benchmarks, in one of two
+// shapes. The same seed gives the same tree.
 //
-//   quillet-maketree FOLDER ENTRIES [SEED]
+//   home    (the default) like a home folder: most folders hold a dozen or so small files, a
+//           few hold hundreds, names are 4 to 24 characters, depth stays within about ten.
+//   server  like a file server's share: a folder for every 11 entries, most of them small (72 %
+//           of the entries sit in folders of fewer than 100), 18 % in folders of 100 to 1,000,
+//           5 % in a few of 1,000 to 4,095 and 5 % in four of 11,000 to 13,300 (at a million
+//           entries); depth up to 7, names of 5 to 20 characters, file sizes spread from bytes
+//           to a gigabyte, each left as a hole beyond its first block.
+//
+//   quillet-maketree FOLDER ENTRIES [SEED] [home|server]
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -15,21 +24,27 @@
 
 namespace {
 
-std::string RandomName(std::mt19937_64& random) {
+std::string RandomName(std::mt19937_64& random, int shortest = 4, int longest = 24) {
     static const char kLetters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-";
-    const int length = 4 + static_cast<int>(random() % 21);
+    const int length = shortest + static_cast<int>(random() % (longest - shortest + 1));
     std::string name;
     for (int i = 0; i < length; ++i)
         name += kLetters[random() % (sizeof kLetters - 1)];
     return name;
 }
 
+long MakeHomeTree(const std::string& root, long target, std::mt19937_64& random,
+                  std::size_t& folderCount);
+long MakeServerTree(const std::string& root, long target, std::mt19937_64& random,
+                    std::size_t& folderCount);
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s FOLDER ENTRIES [SEED]\n", argv[0]);
+    const std::string shape = argc > 4 ? argv[4] : "home";
+    if (argc < 3 || (shape != "home" && shape != "server")) {
+        std::fprintf(stderr, "usage: %s FOLDER ENTRIES [SEED] [home|server]\n", argv[0]);
         return 2;
     }
     const std::string root = argv[1];
@@ -39,7 +54,17 @@ int main(int argc, char** argv) {
         std::perror(root.c_str());
         return 1;
     }
+    std::size_t folders = 0;
+    const long made = shape == "server" ? MakeServerTree(root, target, random, folders)
+                                        : MakeHomeTree(root, target, random, folders);
+    std::printf("%ld entries in %zu folders\n", made, folders);
+    return 0;
+}
 
+namespace {
+
+long MakeHomeTree(const std::string& root, long target, std::mt19937_64& random,
+                  std::size_t& folderCount) {
     std::vector<std::pair<std::string, int>> folders = {{root, 0}};  // path, depth
     const std::string data(4096, 'x');
     long made = 0;
@@ -68,6 +93,78 @@ int main(int argc, char** argv) {
             if (mkdir(folder.c_str(), 0755) == 0) folders.emplace_back(folder, depth + 1);
         }
     }
-    std::printf("%ld entries in %zu folders\n", made, folders.size());
-    return 0;
+    folderCount = folders.size();
+    return made;
 }
+
+// A file of a size spread evenly over the logarithm, from 1 byte to 1 GiB: the first block is
+// written, the rest left as a hole, so the tree takes little room.
+void MakeServerFile(const std::string& path, std::mt19937_64& random, const std::string& data) {
+    const double size =
+        std::exp(std::uniform_real_distribution<double>(0, 30 * std::log(2.0))(random));
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0) return;  // a name drawn twice
+    const auto bytes = static_cast<off_t>(size);
+    if (write(fd, data.data(),
+              std::min<std::size_t>(data.size(), static_cast<std::size_t>(bytes))) < 0 ||
+        ftruncate(fd, bytes) != 0) {
+        std::perror(path.c_str());
+    }
+    close(fd);
+}
+
+long MakeServerTree(const std::string& root, long target, std::mt19937_64& random,
+                    std::size_t& folderCount) {
+    // First how many entries each folder holds, by class, then where each folder goes.
+    const double scale = static_cast<double>(target) / 1e6;
+    std::vector<long> sizes;
+    long planned = 0;
+    const auto plan = [&](long share, long low, long high) {
+        for (long placed = 0; placed < share;) {
+            const long size =
+                std::min(share - placed, low + static_cast<long>(random() % (high - low + 1)));
+            sizes.push_back(size);
+            placed += size;
+        }
+        planned += share;
+    };
+    plan(static_cast<long>(0.05 * target), 11000 * std::max(scale, 0.01),
+         13300 * std::max(scale, 0.01));
+    plan(static_cast<long>(0.05 * target), 1000, 4095);
+    plan(static_cast<long>(0.18 * target), 100, 1000);
+    plan(target - planned, 1, 15);  // folders of a few entries: about 11 entries a folder in all
+    std::shuffle(sizes.begin() + 1, sizes.end(), random);
+
+    // Each folder after the first takes one entry of an earlier folder above depth 7; a
+    // folder's other entries are files.
+    struct Folder {
+        std::string Path;
+        int Depth;
+        long Free;  // entries not yet given to a sub-folder
+    };
+    std::vector<Folder> folders{{root, 0, sizes[0]}};
+    std::vector<std::size_t> open{0};  // folders that may still take a sub-folder
+    for (std::size_t i = 1; i < sizes.size() && !open.empty(); ++i) {
+        const std::size_t pick = random() % open.size();
+        Folder& parent = folders[open[pick]];
+        const std::string path = parent.Path + "/" + RandomName(random, 5, 20);
+        if (mkdir(path.c_str(), 0755) != 0) continue;  // a name drawn twice
+        const int depth = parent.Depth + 1;
+        if (--parent.Free == 0) {
+            open[pick] = open.back();
+            open.pop_back();
+        }
+        folders.push_back({path, depth, sizes[i]});
+        if (depth < 7 && folders.back().Free > 0) open.push_back(folders.size() - 1);
+    }
+    const std::string data(4096, 'x');
+    long made = static_cast<long>(folders.size()) - 1;
+    for (const Folder& folder : folders) {
+        for (long i = 0; i < folder.Free && made < target; ++i, ++made)
+            MakeServerFile(folder.Path + "/" + RandomName(random, 5, 20), random, data);
+    }
+    folderCount = folders.size();
+    return made;
+}
+
+}  // namespace

@@ -5,8 +5,11 @@
 # memory per entry. "window" is the window's own scan of the tree, from its start to the folder
 # shown (quillet-window-scan, offscreen), timed by the program itself.
 #
-#   bench/scan-vs-du.sh [ENTRIES] [RUNS] [COLD_RUNS]   (defaults: 1000000 entries, 7 warm and
-#                                                       3 cold runs of each)
+#   bench/scan-vs-du.sh [ENTRIES] [RUNS] [COLD_RUNS] [SHAPE]   (defaults: 1000000 entries, 7
+#                                                     warm and 3 cold runs of each, shape home)
+#
+# SHAPE is the tree maker's: home (most folders a dozen files) or server (a folder every 11
+# entries, with a few of thousands); see bench/MakeTree.cpp.
 #
 # QUILLET_SCAN_BASELINE=/path/to/an/older/quillet-scan adds that binary to the same rounds, so
 # two builds can be compared on the same machine state.
@@ -18,16 +21,18 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 entries=${1:-1000000}
 runs=${2:-7}
 cold_runs=${3:-3}
+shape=${4:-home}
 bin=$root/build/bench
 base=${QUILLET_BENCH_DIR:-/var/tmp/quillet-bench}
 tree=$base/tree-$entries
+[ "$shape" = home ] || tree=$base/$shape-$entries
 
 cmake --build "$root/build" --target quillet-scan quillet-maketree quillet-measure quillet-walk \
     quillet-window-scan >/dev/null
 if [ ! -d "$tree" ]; then
     mkdir -p "$base"
     echo "Making a tree of $entries entries in $tree ..."
-    "$bin/quillet-maketree" "$tree" "$entries"
+    "$bin/quillet-maketree" "$tree" "$entries" 1 "$shape"
 fi
 counted=$(find "$tree" -mindepth 1 | wc -l)
 
