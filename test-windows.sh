@@ -19,7 +19,7 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 # The test programs find Qt's DLLs and the compiler's runtime DLLs where they were installed.
 windows_path() { echo "Z:${1//\//\\}"; }
 
-qt=$("$QUILLET_ROOT/tools/windows-qt.sh" | tail -1)
+qt=$("$QUILLET_ROOT/tools/windows-qt.sh")
 [ -f "$qt/.complete" ] || { echo "test-windows.sh: no Qt for Windows" >&2; exit 1; }
 
 launcher=()

@@ -2,7 +2,8 @@
 # Builds the Qt that the Windows window links with, once per machine: Debian's own source of
 # qt6-base (the host's Qt version), cross-built with mingw-w64 against the host's Qt tools, and
 # installed into a cache folder outside the checkout, named after the version and the options,
-# so later runs reuse it. Prints that folder on its last line of standard output.
+# so later runs reuse it. Prints that folder, and only that, on standard output; what the
+# build says goes to standard error.
 # Usage: tools/windows-qt.sh   (QUILLET_QT_CACHE overrides the cache's parent folder)
 set -u
 QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -32,7 +33,7 @@ fi
 
 quillet_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
     dpkg-dev xz-utils)
-quillet_install_packages
+quillet_install_packages >&2
 
 # Debian's source packages come from the same mirrors as its binaries: a deb-src entry is added
 # beside the machine's own when none is there.
@@ -46,7 +47,7 @@ if ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sour
         grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
             "${sudo[@]}" tee /etc/apt/sources.list.d/quillet-deb-src.list >/dev/null
     fi
-    "${sudo[@]}" apt-get update -q || exit 1
+    "${sudo[@]}" apt-get update -q >&2 || exit 1
 fi
 
 work="$cache_parent/qt-$qt_version-work"
@@ -54,7 +55,7 @@ rm -rf "$work"
 mkdir -p "$work" || exit 1
 started=$(date +%s)
 # Only the upstream tarball is unpacked: Debian's patches are written for Linux builds.
-(cd "$work" && apt-get source --download-only -q qt6-base) || exit 1
+(cd "$work" && apt-get source --download-only -q qt6-base) >&2 || exit 1
 tarball=$(echo "$work"/qt6-base_"$qt_version"*.orig.tar.xz)
 if [ ! -f "$tarball" ]; then
     echo "Debian's qt6-base source is not version $qt_version:" "$work"/*.orig.tar.* >&2
@@ -70,7 +71,7 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja \
     tail -30 "$work/configure.log" >&2
     exit 1
 }
-cmake --build "$work/build" || exit 1
+cmake --build "$work/build" >&2 || exit 1
 cmake --install "$work/build" >/dev/null || exit 1
 touch "$prefix/.complete"
 rm -rf "$work"
