@@ -10,15 +10,15 @@ QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$QUILLET_ROOT/tools/setup.sh"
 
 qt_version=6.4.2
-# Only what the window and its tests use (no Direct2D platform plugin: the GDI one will do).
-# Two of these are needed for the build to succeed at all: Debian's source leaves out the
-# Wintab header (tabletevent), and without OpenGL the Windows platform plugin of this version
-# only compiles with dynamicgl off.
+# Only what the window and its tests use. Two of these are needed for the build to succeed at
+# all: Debian's source leaves out the Wintab header (tabletevent), and without OpenGL the
+# Windows platform plugin of this version only compiles with dynamicgl off. (Direct2D stays:
+# without it this version's Qt6PrintSupport.dll does not link.)
 qt_options=(
     -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF
-    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=ON
