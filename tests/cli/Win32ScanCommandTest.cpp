@@ -48,7 +48,7 @@ ProgramRun RunProgram(const std::string& program, const std::wstring& arguments)
 // A copy of quillet-scan.exe with an Excludes.ini beside it scans a generated tree whose
 // names need UTF-16 (one is outside the BMP): the rows are exact, in UTF-8.
 TEST(Win32ScanCommand, PrintsTheRowsOfATreeExactlyWithTheExclusionsBesideTheProgram) {
-    const std::string built = ExecutableFolder() + "\\..\\src\\cli\\quillet-scan.exe";
+    const std::string built = ExecutableFolder() + "\\quillet-scan.exe";  // built beside it
     test::TempTree program;
     const std::string copy = program.Path("quillet-scan.exe");
     ASSERT_TRUE(CopyFileW(WideFromWtf8(built).c_str(), WideFromWtf8(copy).c_str(), FALSE)) << built;
