@@ -3,7 +3,7 @@
 # build-windows/, packs the zip a Windows user unpacks (dist/quillet-<version>-windows-x86_64.zip)
 # and runs the tests under Wine, in a Wine prefix of its own there. Installs the cross compiler,
 # Wine and GoogleTest's sources when missing, and builds the Qt for Windows the first time
-# (tools/windows-qt.sh: about 25 minutes on two cores, cached outside the checkout). Exits
+# (tools/windows-qt.sh: 26 minutes on two cores, cached outside the checkout). Exits
 # non-zero on a failure; when Wine cannot start at all it says so and exits 0.
 set -u
 QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
