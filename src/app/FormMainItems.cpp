@@ -81,7 +81,7 @@ std::optional<std::string> TMainForm::SelectedPath() const {
     if (!SelectedNode_ || Scanning) return std::nullopt;
     // These two name no file, though a file of their name may exist.
     if (IsBackEntry(*SelectedNode_) || IsFreeSpaceEntry(*SelectedNode_)) return std::nullopt;
-    const TFolderList* list = SelectedNode_->OwnerList;
+    const TFolderList* list = SelectedNode_->OwnerList();
     const int index = list ? list->IndexOf(SelectedNode_) : -1;
     if (index < 0) return std::nullopt;
     const std::string_view name = list->Name(index);

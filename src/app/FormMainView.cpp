@@ -78,8 +78,8 @@ QString TMainForm::PieChart1Hint(const TChartEntry& entry) const {
 
 void TMainForm::ShowNode(const TFolderData* node) {
     if (!node) return;
-    if (node->Children) {
-        ShowFolder(node->Children.get());
+    if (node->Children()) {
+        ShowFolder(node->Children());
     } else if (TFolderList* parent = ParentList(node)) {
         ShowFolder(parent);
     }

@@ -39,7 +39,7 @@ std::string WithoutLeadingBlank(std::string text) {
 
 std::string SliceHint(const TFolderData& node, TDisplayMode mode, TSizeUnit unit,
                       const NumberPunctuation& punctuation) {
-    const TFolderList* list = node.OwnerList;
+    const TFolderList* list = node.OwnerList();
     const int index = list ? list->IndexOf(&node) : -1;
     if (index < 0 || IsBackEntry(node)) return {};
     std::string hint = ShownName(list->Name(index)) + "\n";
@@ -57,9 +57,9 @@ std::string SliceHint(const TFolderData& node, TDisplayMode mode, TSizeUnit unit
         hint += "\n" + GroupedNumberText(std::fabs(value) / total * 100, 1, punctuation) +
                 "% of this folder";
     }
-    if (node.Children) {
+    if (node.Children()) {
         hint += "\n" + WithoutLeadingBlank(FilesText(node.FileCount(), punctuation)) + "\n" +
-                WithoutLeadingBlank(FoldersText(node.Children->FolderCount, punctuation));
+                WithoutLeadingBlank(FoldersText(node.Children()->FolderCount, punctuation));
     }
     return hint;
 }

@@ -227,9 +227,9 @@ EarlierScan EarlierScanOf(const TFolderList& root, std::int64_t timestamp) {
         const int i = level.Next++;
         const TFolderData& node = level.List->Node(i);
         const std::string_view name = level.List->Name(i);
-        if (node.Children) {
+        if (node.Children()) {
             builder.OpenFolder(name.substr(1));
-            open.push_back({node.Children.get(), 0});
+            open.push_back({node.Children(), 0});
         } else if (!IsBackEntry(node) && !IsFreeSpaceEntry(node)) {
             builder.AddFile(name, node.Nominal, node.Allocated);
         }

@@ -1,29 +1,74 @@
 #include "scan/FileInfo.h"
 
+#include <algorithm>
+
 #include "scan/SpecialEntries.h"
 #include "scan/Utf16Length.h"
 
 namespace quillet {
 
+static_assert(sizeof(TFolderData) == 24 && sizeof(TFolderList) <= 88,
+              "the tree's memory is mostly these: mind their size");
+
 TFolderData::TFolderData(double nominal, double allocated, TFolderList* ownerList,
                          std::unique_ptr<TFolderList> children)
-    : Nominal(nominal), Allocated(allocated), OwnerList(ownerList), Children(std::move(children)) {}
+    : Nominal(nominal), Allocated(allocated), List_(reinterpret_cast<std::uintptr_t>(ownerList)) {
+    static_assert(alignof(TFolderList) > kOwnsChildren);
+    if (children) {
+        children->Parent = ownerList;
+        List_ = reinterpret_cast<std::uintptr_t>(children.release()) | kOwnsChildren;
+    }
+}
 
-TFolderData::TFolderData(TFolderData&&) noexcept = default;
-TFolderData& TFolderData::operator=(TFolderData&&) noexcept = default;
-TFolderData::~TFolderData() = default;
+TFolderData::TFolderData(TFolderData&& other) noexcept
+    : Nominal(other.Nominal), Allocated(other.Allocated), List_(other.List_) {
+    if (List_ & kOwnsChildren) other.List_ = 0;
+}
+
+TFolderData& TFolderData::operator=(TFolderData&& other) noexcept {
+    if (this != &other) {
+        TakeChildren();  // freed here
+        Nominal = other.Nominal;
+        Allocated = other.Allocated;
+        List_ = other.List_;
+        if (List_ & kOwnsChildren) other.List_ = 0;
+    }
+    return *this;
+}
+
+TFolderData::~TFolderData() {
+    TakeChildren();
+}
+
+TFolderList* TFolderData::Children() const {
+    return List_ & kOwnsChildren ? reinterpret_cast<TFolderList*>(List_ & ~kOwnsChildren) : nullptr;
+}
+
+TFolderList* TFolderData::OwnerList() const {
+    if (TFolderList* children = Children()) return children->Parent;
+    return reinterpret_cast<TFolderList*>(List_);
+}
+
+std::unique_ptr<TFolderList> TFolderData::TakeChildren() {
+    std::unique_ptr<TFolderList> children(Children());
+    if (children) List_ = reinterpret_cast<std::uintptr_t>(children->Parent);
+    return children;
+}
 
 std::int32_t TFolderData::FileCount() const {
-    if (Children) return Children->FileCount;
+    if (const TFolderList* children = Children()) return children->FileCount;
     return IsBackEntry(*this) ? 0 : 1;
 }
 
 TFolderList* ParentList(const TFolderData* node) {
-    return node && node->OwnerList ? node->OwnerList->Parent : nullptr;
+    const TFolderList* owner = node ? node->OwnerList() : nullptr;
+    return owner ? owner->Parent : nullptr;
 }
 
 TFolderList::TFolderList(std::string path)
-    : Parent(nullptr), Path_(std::move(path)), PathLength16_(Utf16Length(Path_)) {}
+    : Parent(nullptr),
+      PathLength16_(Utf16Length(path)),
+      RootPath_(std::make_unique<std::string>(std::move(path))) {}
 
 TFolderList::TFolderList(TFolderList* parent) : Parent(parent) {}
 
@@ -32,30 +77,17 @@ TFolderList::~TFolderList() {
 }
 
 std::string_view TFolderList::Name(int index) const {
-    const auto i = static_cast<std::size_t>(index);
-    const std::uint32_t begin = i == 0 ? 0 : NameEnds_[i - 1];
-    return std::string_view(Names_).substr(begin, NameEnds_[i] - begin);
+    return Entries_.Name(static_cast<std::size_t>(index));
 }
 
 int TFolderList::IndexOf(const TFolderData* node) const {
-    if (Nodes_.empty() || node < Nodes_.data() || node >= Nodes_.data() + Nodes_.size()) return -1;
-    return static_cast<int>(node - Nodes_.data());
-}
-
-void TFolderList::Reserve(std::size_t entries, std::size_t nameBytes) {
-    Nodes_.reserve(Nodes_.size() + entries);
-    NameEnds_.reserve(NameEnds_.size() + entries);
-    Names_.reserve(Names_.size() + nameBytes);
-}
-
-void TFolderList::Append(std::string_view prefix, std::string_view name, TFolderData&& node) {
-    Nodes_.push_back(std::move(node));
-    Names_.append(prefix).append(name);
-    NameEnds_.push_back(static_cast<std::uint32_t>(Names_.size()));
+    const TFolderData* nodes = Entries_.Nodes();
+    if (Entries_.Count() == 0 || node < nodes || node >= nodes + Entries_.Count()) return -1;
+    return static_cast<int>(node - nodes);
 }
 
 void TFolderList::AddFile(std::string_view name, double nominal, double allocated) {
-    Append({}, name, TFolderData(nominal, allocated, this, nullptr));
+    Entries_.Append({}, name, TFolderData(nominal, allocated, this, nullptr));
     TotalNominal += nominal;
     TotalAllocated += allocated;
     TotalSlack += allocated - nominal;
@@ -63,15 +95,16 @@ void TFolderList::AddFile(std::string_view name, double nominal, double allocate
 }
 
 void TFolderList::AddBackEntry() {
-    Append({}, "..", TFolderData(0, 0, this, nullptr));
+    Entries_.Append({}, "..", TFolderData(0, 0, this, nullptr));
 }
 
 TFolderList& TFolderList::BeginFolder(std::string_view name) {
     auto child = std::make_unique<TFolderList>(this);
     TFolderList& k = *child;
-    k.IndexInParent_ = static_cast<std::uint32_t>(Nodes_.size());
+    k.IndexInParent_ = static_cast<std::uint32_t>(Entries_.Count());
     k.PathLength16_ = PathLength16_ + Utf16Length(name) + 1;
-    Append(std::string_view(&kFolderMark, 1), name, TFolderData(0, 0, this, std::move(child)));
+    Entries_.Append(std::string_view(&kFolderMark, 1), name,
+                    TFolderData(0, 0, this, std::move(child)));
     return k;
 }
 
@@ -84,11 +117,7 @@ void TFolderList::EndFolder(const TFolderList& k) {
     TotalSlack += k.TotalSlack;
     FolderCount += k.FolderCount;
     FileCount += k.FileCount;
-    if (k.LongestPathLength > LongestPathLength) {
-        LongestPathLength = k.LongestPathLength;
-        LongestList_ = k.LongestList_;
-        LongestIndex_ = k.LongestIndex_;
-    }
+    LongestPathLength = std::max(LongestPathLength, k.LongestPathLength);
 }
 
 void TFolderList::NoteLongestFile(int index) {
@@ -96,11 +125,7 @@ void TFolderList::NoteLongestFile(int index) {
     // A name never has more UTF-16 units than bytes: most files are ruled out without decoding.
     if (PathLength16_ + static_cast<std::int64_t>(name.size()) <= LongestPathLength) return;
     const std::int32_t length = PathLength16_ + Utf16Length(name);
-    if (length > LongestPathLength) {
-        LongestPathLength = length;
-        LongestList_ = this;
-        LongestIndex_ = static_cast<std::uint32_t>(index);
-    }
+    LongestPathLength = std::max(LongestPathLength, length);
 }
 
 std::string TFolderList::Path() const {
@@ -112,8 +137,8 @@ std::string TFolderList::Path() const {
         length += list->Parent->Name(static_cast<int>(list->IndexInParent_)).size();
     }
     std::string path;
-    path.reserve(list->Path_.size() + length);
-    path = list->Path_;
+    if (list->RootPath_) path = *list->RootPath_;
+    path.reserve(path.size() + length);
     for (auto it = lists.rbegin(); it != lists.rend(); ++it) {
         const TFolderList& k = **it;
         // The name in the parent carries the folder mark in front; the path ends in a separator.
@@ -124,26 +149,53 @@ std::string TFolderList::Path() const {
 }
 
 std::string TFolderList::LongestPath() const {
-    if (!LongestList_) return {};
-    return LongestList_->Path() + std::string(LongestList_->Name(static_cast<int>(LongestIndex_)));
+    // Looked for when asked rather than kept in every list, which would cost a tree 16 bytes a
+    // folder: depth first in list order, which is scan order, into the sub-folders that hold a
+    // path this long, so the search goes down little more than one branch.
+    struct Level {
+        const TFolderList* List;
+        int Next;
+    };
+    std::vector<Level> open;
+    if (LongestPathLength > 0) open.push_back({this, 0});
+    while (!open.empty()) {
+        Level& level = open.back();
+        if (level.Next == level.List->Count()) {
+            open.pop_back();
+            continue;
+        }
+        const TFolderList& list = *level.List;
+        const int i = level.Next++;
+        const TFolderData& node = list.Node(i);
+        if (const TFolderList* children = node.Children()) {
+            if (children->LongestPathLength == LongestPathLength) open.push_back({children, 0});
+            continue;
+        }
+        const std::string_view name = list.Name(i);
+        if (list.PathLength16_ + static_cast<std::int64_t>(name.size()) < LongestPathLength ||
+            IsBackEntry(node) || IsFreeSpaceEntry(node)) {
+            continue;
+        }
+        if (list.PathLength16_ + Utf16Length(name) == LongestPathLength)
+            return list.Path() + std::string(name);
+    }
+    return {};
 }
 
 void TFolderList::ResetTotals() {
     TotalNominal = TotalAllocated = TotalSlack = 0;
     FileCount = FolderCount = LongestPathLength = 0;
-    LongestList_ = nullptr;
 }
 
 void TFolderList::Clear() {
     // Frees the subtree without recursion, so no depth of folders can exhaust the stack.
     std::vector<std::unique_ptr<TFolderList>> pending;
     auto detachChildren = [&pending](TFolderList& list) {
-        for (TFolderData& node : list.Nodes_) {
-            if (node.Children) pending.push_back(std::move(node.Children));
+        for (int i = 0; i < list.Count(); ++i) {
+            if (std::unique_ptr<TFolderList> children = list.Node(i).TakeChildren())
+                pending.push_back(std::move(children));
         }
-        list.Nodes_.clear();
-        list.NameEnds_.clear();
-        list.Names_.clear();
+        list.Entries_.Clear();
     };
     detachChildren(*this);
     while (!pending.empty()) {
@@ -151,17 +203,13 @@ void TFolderList::Clear() {
         pending.pop_back();
         detachChildren(*list);
     }
-    Nodes_.shrink_to_fit();
-    NameEnds_.shrink_to_fit();
-    Names_.shrink_to_fit();
     LongestPathLength = 0;
-    LongestList_ = nullptr;
 }
 
 void TFolderList::ResetTo(std::string path) {
     Clear();
-    Path_ = std::move(path);
-    PathLength16_ = Utf16Length(Path_);
+    RootPath_ = std::make_unique<std::string>(std::move(path));
+    PathLength16_ = Utf16Length(*RootPath_);
 }
 
 }  // namespace quillet

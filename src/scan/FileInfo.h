@@ -5,8 +5,8 @@
 //
 // Ownership: a list owns its nodes, a folder node owns its child list, so clearing the root
 // list frees the whole tree. OwnerList and Parent are back references, never owned.
-// Nodes live in their list's array: a pointer to a node stays valid until the list is cleared
-// or grows, and lists only grow while a scan fills them.
+// Nodes live in their list's array (ListEntries): a pointer to a node stays valid until the
+// list is cleared or grows, and lists only grow while a scan fills them.
 // Only a tree's root list stores its path; every other list's path follows from its parent's
 // and its name there, so that a tree's memory grows with its names, not with its depth times
 // the length of its paths.
@@ -24,6 +24,7 @@
 
 #include "platform/FolderSource.h"
 #include "platform/PathSeparator.h"
+#include "scan/ListEntries.h"
 #include "scan/ScanSink.h"
 
 namespace quillet {
@@ -42,13 +43,29 @@ public:
     // byte counts, exact as doubles, so a folder's difference equals the sum of its files'.
     double Slack() const { return Allocated - Nominal; }
     // 1 for a file and for the free-space entry, 0 for the back entry, and for a folder the
-    // FileCount of its Children. Derived too: without it a node takes 32 bytes, not 40.
+    // FileCount of its Children. Derived too: without it a node takes 24 bytes, not 32.
     std::int32_t FileCount() const;
+
+    // The list that holds this node. Not owned.
+    TFolderList* OwnerList() const;
+    // A folder's own list, owned by the node; null for files, the back entry and the free-space
+    // entry.
+    TFolderList* Children() const;
 
     double Nominal;
     double Allocated;
-    TFolderList* OwnerList;
-    std::unique_ptr<TFolderList> Children;
+
+private:
+    friend class TFolderList;
+
+    // Frees nothing: the caller takes the folder's list over, and the node keeps its OwnerList.
+    std::unique_ptr<TFolderList> TakeChildren();
+
+    // Both references in one field, so that a node takes 24 bytes: a folder's node holds its
+    // own list, marked by the low bit, whose Parent is the list that holds the node; any other
+    // node holds the list that holds it.
+    std::uintptr_t List_;
+    static constexpr std::uintptr_t kOwnsChildren = 1;
 };
 
 // The list one level up from node's list; null at the root.
@@ -80,12 +97,12 @@ public:
     TFolderList(const TFolderList&) = delete;
     TFolderList& operator=(const TFolderList&) = delete;
 
-    int Count() const { return static_cast<int>(Nodes_.size()); }
+    int Count() const { return static_cast<int>(Entries_.Count()); }
     // A file's name, kFolderMark + a folder's name, "..", or the free-space entry's name; bytes as
     // the file system stores them.
     std::string_view Name(int index) const;
-    TFolderData& Node(int index) { return Nodes_[static_cast<std::size_t>(index)]; }
-    const TFolderData& Node(int index) const { return Nodes_[static_cast<std::size_t>(index)]; }
+    TFolderData& Node(int index) { return Entries_.Nodes()[index]; }
+    const TFolderData& Node(int index) const { return Entries_.Nodes()[index]; }
     // The position of node in this list, -1 when it is not one of its nodes. With Name() it
     // gives a node's name as stored on disk, which every action on the file needs.
     int IndexOf(const TFolderData* node) const;
@@ -119,8 +136,6 @@ public:
 private:
     class TreeBuilder;
 
-    void Reserve(std::size_t entries, std::size_t nameBytes);
-    void Append(std::string_view prefix, std::string_view name, TFolderData&& node);
     void AddBackEntry();
     // A sub-folder takes its place in the list when the scan enters it and its totals when the
     // scan leaves it, so that its path is known while it is filled.
@@ -129,16 +144,13 @@ private:
     void NoteLongestFile(int index);
     void ResetTotals();
 
-    std::vector<TFolderData> Nodes_;
-    std::vector<std::uint32_t> NameEnds_;  // name i is Names_[end of i - 1, NameEnds_[i])
-    std::string Names_;
     static constexpr std::uint32_t kNotInParent = UINT32_MAX;
 
-    std::string Path_;  // the root's path; empty below it
+    // Fields ordered so that a list takes 88 bytes: a tree holds one for every folder.
+    std::int32_t PathLength16_ = 0;  // the folder's path's length in UTF-16 code units
+    ListEntries Entries_;
+    std::unique_ptr<std::string> RootPath_;  // the root's path; null below it
     std::uint32_t IndexInParent_ = kNotInParent;
-    std::int32_t PathLength16_ = 0;
-    const TFolderList* LongestList_ = nullptr;  // list and index of the longest file path
-    std::uint32_t LongestIndex_ = 0;
 };
 
 }  // namespace quillet

@@ -23,8 +23,8 @@ public:
         if (handle) {
             // Folder names get the folder mark in front; and room for the back entry, so that
             // the list is allocated once.
-            list->Reserve(handle->EntryCountHint() + 1,
-                          handle->NameBytesHint() + handle->FolderCountHint() + 2);
+            list->Entries_.Reserve(handle->EntryCountHint() + 1,
+                                   handle->NameBytesHint() + handle->FolderCountHint() + 2);
         }
         if (!Open_.empty()) list->AddBackEntry();
         Open_.push_back(list);
@@ -45,8 +45,9 @@ public:
     }
 
     void FolderClosed() override {
-        const TFolderList& done = *Open_.back();
+        TFolderList& done = *Open_.back();
         Open_.pop_back();
+        done.Entries_.Fit();  // a folder read without hints grew in steps
         if (!Open_.empty()) Open_.back()->EndFolder(done);
         if (Options_.Sink) Options_.Sink->FolderClosed();
     }
@@ -63,7 +64,7 @@ void TFolderList::Scan(FolderSource& source, const TScanOptions& options) {
     TreeBuilder builder(*this, options);
     TScanOptions walk = options;
     walk.Sink = &builder;
-    WalkFolders(source, Path_, walk);
+    WalkFolders(source, Path(), walk);
 }
 
 }  // namespace quillet

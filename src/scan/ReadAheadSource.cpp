@@ -25,16 +25,26 @@ constexpr auto kYieldFor = std::chrono::microseconds(100);
 
 struct Task;
 
+// A FolderEntry without its name, which is in the batch's Names: half the size, so that the
+// budget holds as many entries in less memory.
 struct Item {
-    FolderEntry Entry;  // Name is filled in when the item is handed out
-    std::uint32_t NameAt = 0;
-    std::uint32_t NameLength = 0;
-    std::shared_ptr<Task> Child;  // a sub-folder, opened right after it was listed
+    std::uint64_t Size = 0;
+    std::uint64_t OnDiskSize = 0;
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+    std::uint32_t Attributes = 0;
+    std::uint32_t Links = 1;
+    std::uint32_t NameEnd = 0;  // the name follows the previous item's in Names
+    bool IsFolder = false;
 };
+
+static_assert(sizeof(Item) == 48);
 
 struct Batch {
     std::vector<Item> Items;
     std::string Names;
+    // The sub-folder that ends the batch, opened right after it was listed: the last item.
+    std::shared_ptr<Task> Child;
     std::size_t Bytes = 0;  // what it counts against the budget
 };
 
@@ -167,12 +177,10 @@ private:
                 task.Inner.reset();
                 return true;
             }
-            Item& item = batch.Items.emplace_back();
-            item.Entry = entry;
-            item.Entry.Name = {};
-            item.NameAt = static_cast<std::uint32_t>(batch.Names.size());
-            item.NameLength = static_cast<std::uint32_t>(entry.Name.size());
             batch.Names.append(entry.Name);
+            batch.Items.push_back(
+                Item{entry.Size, entry.OnDiskSize, entry.Device, entry.Inode, entry.Attributes,
+                     entry.Links, static_cast<std::uint32_t>(batch.Names.size()), entry.IsFolder});
             if (entry.IsFolder && !IsDotOrDotDot(entry.Name)) {
                 auto child = std::make_shared<Task>();
                 if (!task.Path.empty()) {
@@ -180,7 +188,7 @@ private:
                     child->Path.append(task.Path).append(entry.Name).push_back(kPathSeparator);
                 }
                 child->Adopt(task.Inner->OpenChild(child->Path));
-                item.Child = std::move(child);
+                batch.Child = std::move(child);
                 break;
             }
         }
@@ -194,22 +202,20 @@ private:
         Published_.fetch_add(1, std::memory_order_release);
         if (finished) --OpenInner_;
         bool added = false;
-        for (Item& item : batch.Items) {
-            if (!item.Child || !item.Child->Inner) continue;
+        if (batch.Child && batch.Child->Inner) {
             ++OpenInner_;
-            if (task.Dropped) continue;
-            item.Child->Place = Agenda_.insert(task.Place, item.Child.get());
-            item.Child->Queued = true;
-            added = true;
+            if (!task.Dropped) {
+                batch.Child->Place = Agenda_.insert(task.Place, batch.Child.get());
+                batch.Child->Queued = true;
+                added = true;
+            }
         }
         if (task.Dropped) {
             if (task.Inner) {
                 --OpenInner_;
                 doomed.Handles.push_back(std::move(task.Inner));
             }
-            for (Item& item : batch.Items) {
-                if (item.Child) DropLocked(std::move(item.Child), doomed);
-            }
+            if (batch.Child) DropLocked(std::move(batch.Child), doomed);
             doomed.Batches.push_back(std::move(batch));
             return;
         }
@@ -235,9 +241,7 @@ private:
             Unqueue(*task);
             for (Batch& batch : task->Ready) {
                 BufferedBytes_ -= batch.Bytes;
-                for (Item& item : batch.Items) {
-                    if (item.Child) pending.push_back(std::move(item.Child));
-                }
+                if (batch.Child) pending.push_back(std::move(batch.Child));
                 doomed.Batches.push_back(std::move(batch));
             }
             task->Ready.clear();
@@ -320,9 +324,7 @@ public:
 
     ~ReadAheadHandle() override {
         std::vector<std::shared_ptr<Task>> unread;
-        for (Item& item : Current_.Items) {
-            if (item.Child) unread.push_back(std::move(item.Child));
-        }
+        if (Current_.Child) unread.push_back(std::move(Current_.Child));
         unread.push_back(std::move(Task_));
         Engine_->Drop(std::move(unread));
     }
@@ -332,23 +334,29 @@ public:
     std::size_t FolderCountHint() const override { return Task_->FolderCountHint; }
 
     bool Next(FolderEntry& entry) override {
-        // A sub-folder the scan did not enter (an excluded one) is not read any further.
-        if (Index_ > 0 && Current_.Items[Index_ - 1].Child) {
-            Engine_->Drop({std::move(Current_.Items[Index_ - 1].Child)});
-        }
         if (Index_ >= Current_.Items.size()) {
+            // A sub-folder the scan did not enter (an excluded one) is not read any further.
+            if (Current_.Child) Engine_->Drop({std::move(Current_.Child)});
             if (!Engine_->TakeBatch(*Task_, Current_)) return false;
             Index_ = 0;
         }
+        const std::uint32_t nameAt = Index_ == 0 ? 0 : Current_.Items[Index_ - 1].NameEnd;
         const Item& item = Current_.Items[Index_++];
-        entry = item.Entry;
-        entry.Name = std::string_view(Current_.Names.data() + item.NameAt, item.NameLength);
+        entry.Name = std::string_view(Current_.Names.data() + nameAt, item.NameEnd - nameAt);
+        entry.IsFolder = item.IsFolder;
+        entry.Size = item.Size;
+        entry.OnDiskSize = item.OnDiskSize;
+        entry.Attributes = item.Attributes;
+        entry.Links = item.Links;
+        entry.Device = item.Device;
+        entry.Inode = item.Inode;
         return true;
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string&) override {
-        if (Index_ == 0 || !Current_.Items[Index_ - 1].Child) return nullptr;
-        std::shared_ptr<Task> child = std::move(Current_.Items[Index_ - 1].Child);
+        // Only the last entry of a batch can be a sub-folder, the one just handed out.
+        if (Index_ != Current_.Items.size() || !Current_.Child) return nullptr;
+        std::shared_ptr<Task> child = std::move(Current_.Child);
         if (!child->Opened) return nullptr;
         return std::make_unique<ReadAheadHandle>(Engine_, std::move(child));
     }

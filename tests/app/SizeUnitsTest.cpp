@@ -79,7 +79,7 @@ TEST(SizeUnits, TheBackEntryIsZeroInEveryUnit) {
     test::FakeFolderSource source(test::FakeFolder("r", {test::FakeFolder("f")}));
     TFolderList root("/r/");
     root.Scan(source, {});
-    const TFolderData& back = root.Node(0).Children->Node(0);
+    const TFolderData& back = root.Node(0).Children()->Node(0);
     const std::vector<std::pair<U, const char*>> expected = {
         {U::suBytes, "  0   .."}, {U::suKB, "0.0   .."},     {U::suMB, "0.00   .."},
         {U::suGB, "0.000   .."},  {U::suTB, "0.00000   .."}, {U::suCount, "  0   .."}};

@@ -27,9 +27,9 @@ void ExpectSameTree(const TFolderList& expected, const TFolderList& actual) {
     for (int i = 0; i < expected.Count(); ++i) {
         EXPECT_EQ(actual.Name(i), expected.Name(i));
         EXPECT_EQ(actual.Node(i).Nominal, expected.Node(i).Nominal) << expected.Name(i);
-        ASSERT_EQ(!actual.Node(i).Children, !expected.Node(i).Children) << expected.Name(i);
-        if (expected.Node(i).Children)
-            ExpectSameTree(*expected.Node(i).Children, *actual.Node(i).Children);
+        ASSERT_EQ(!actual.Node(i).Children(), !expected.Node(i).Children()) << expected.Name(i);
+        if (expected.Node(i).Children())
+            ExpectSameTree(*expected.Node(i).Children(), *actual.Node(i).Children());
     }
 }
 
@@ -101,7 +101,7 @@ void ExpectNoNegativeSlack(const TFolderList& list) {
     EXPECT_GE(list.TotalSlack, 0) << list.Path();
     for (int i = 0; i < list.Count(); ++i) {
         EXPECT_GE(list.Node(i).Slack(), 0) << list.Path() << list.Name(i);
-        if (list.Node(i).Children) ExpectNoNegativeSlack(*list.Node(i).Children);
+        if (list.Node(i).Children()) ExpectNoNegativeSlack(*list.Node(i).Children());
     }
 }
 
@@ -158,8 +158,8 @@ TEST(ScanExport, SizesAndExcludedFoldersMeanWhatNcduAndGduMean) {
     ASSERT_EQ(imported.Count(), 3);
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(imported.Name(i), std::string(1, kFolderMark) + (i == 0 ? "pts" : "proc"));
-        ASSERT_TRUE(imported.Node(i).Children) << "shown as a folder";
-        EXPECT_EQ(imported.Node(i).Children->Count(), 1) << "and empty";
+        ASSERT_TRUE(imported.Node(i).Children()) << "shown as a folder";
+        EXPECT_EQ(imported.Node(i).Children()->Count(), 1) << "and empty";
     }
     EXPECT_EQ(imported.Name(2), std::string(1, kFolderMark) + "data");
     EXPECT_EQ(imported.FileCount, 2);

@@ -60,7 +60,7 @@ TEST(Growth, EntriesAreComparedByNameUnderTheSamePath) {
     // Drilling down: the folder below is compared with the same folder of the earlier scan.
     for (int i = 0; i < now.Count(); ++i) {
         if (now.Name(i) != "/grown") continue;
-        EXPECT_EQ(Rows(*now.Node(i).Children, ours.Scan), Rows_({"3000   a", "0   .."}));
+        EXPECT_EQ(Rows(*now.Node(i).Children(), ours.Scan), Rows_({"3000   a", "0   .."}));
     }
     // A tree kept before a repeated scan: nothing changed since.
     EXPECT_EQ(Rows(now, EarlierScanOf(now, 0)), Rows_{});
@@ -103,7 +103,7 @@ TEST(Growth, AnEntryNamedTwiceIsMatchedWithTheEarlierOneMetAsOften) {
     for (int i = 0; i < now.Count(); ++i) {
         if (now.Name(i) != "/d") continue;
         ++folders;
-        EXPECT_EQ(Rows(*now.Node(i).Children, earlier.Scan), Rows_({"0   .."}));
+        EXPECT_EQ(Rows(*now.Node(i).Children(), earlier.Scan), Rows_({"0   .."}));
     }
     EXPECT_EQ(folders, 2);
 }

@@ -45,7 +45,7 @@ std::vector<std::string> Names(const TFolderList& list) {
 
 const TFolderList& ChildList(const TFolderList& list, std::string_view name) {
     for (int i = 0; i < list.Count(); ++i) {
-        if (list.Name(i) == name && list.Node(i).Children) return *list.Node(i).Children;
+        if (list.Name(i) == name && list.Node(i).Children()) return *list.Node(i).Children();
     }
     throw std::runtime_error("no folder " + std::string(name));
 }

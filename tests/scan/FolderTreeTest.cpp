@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "scan/ClusterRounding.h"
 #include "scan/FileInfo.h"
 
@@ -15,13 +17,32 @@ TEST(FolderTree, AddFileAppendsInOrderAndAddsToTheTotals) {
     EXPECT_EQ(list.Name(1), "A.TXT") << "names keep their case";
     EXPECT_EQ(list.Node(0).FileCount(), 1);
     EXPECT_EQ(list.Node(0).Slack(), 4095);
-    EXPECT_EQ(list.Node(0).OwnerList, &list);
-    EXPECT_EQ(list.Node(0).Children, nullptr);
+    EXPECT_EQ(list.Node(0).OwnerList(), &list);
+    EXPECT_EQ(list.Node(0).Children(), nullptr);
     EXPECT_EQ(list.TotalNominal, 8193);
     EXPECT_EQ(list.TotalAllocated, 12288);
     EXPECT_EQ(list.TotalSlack, 4095);
     EXPECT_EQ(list.FileCount, 2);
     EXPECT_EQ(list.IndexOf(&list.Node(1)), 1);
+}
+
+TEST(FolderTree, NamesStayWholeWhileAListGrowsPastSixtyFourKibibytesOfNames) {
+    TFolderList list("/big/");
+    auto nameOf = [](int i) {
+        return std::to_string(i) + std::string(static_cast<std::size_t>(i % 37), 'n');
+    };
+    std::size_t bytes = 0;
+    int count = 0;
+    for (; bytes <= 3 * 65536; ++count) {
+        list.AddFile(nameOf(count), count, count);
+        bytes += nameOf(count).size();
+    }
+    ASSERT_EQ(list.Count(), count);
+    for (int i = 0; i < count; ++i) {
+        ASSERT_EQ(list.Name(i), nameOf(i)) << i;
+        ASSERT_EQ(list.Node(i).Nominal, i);
+        ASSERT_EQ(list.Node(i).OwnerList(), &list);
+    }
 }
 
 TEST(FolderTree, ResetToFreesTheItemsAndKeepsTheTotalsForTheScanToClear) {

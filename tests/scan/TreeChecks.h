@@ -18,7 +18,7 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
     for (int i = 0; i < list.Count(); ++i) {
         const TFolderData& node = list.Node(i);
         const std::string_view name = list.Name(i);
-        EXPECT_EQ(node.OwnerList, &list);
+        EXPECT_EQ(node.OwnerList(), &list);
         if (name == "..") {
             EXPECT_EQ(i, 0) << "the back entry comes first";
             EXPECT_FALSE(isRoot) << "the root list has no back entry";
@@ -26,8 +26,8 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
             EXPECT_EQ(node.Nominal, 0);
             continue;
         }
-        if (node.Children) {
-            const TFolderList& child = *node.Children;
+        if (node.Children()) {
+            const TFolderList& child = *node.Children();
             ASSERT_EQ(name.substr(0, 1), std::string(1, kFolderMark));
             EXPECT_EQ(child.Parent, &list);
             EXPECT_EQ(child.Path(), list.Path() + std::string(name.substr(1)) + kPathSeparator);

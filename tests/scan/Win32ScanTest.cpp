@@ -17,7 +17,7 @@ namespace {
 
 const TFolderList* Child(const TFolderList& list, std::string_view name) {
     for (int i = 0; i < list.Count(); ++i)
-        if (list.Name(i) == name) return list.Node(i).Children.get();
+        if (list.Name(i) == name) return list.Node(i).Children();
     return nullptr;
 }
 
