@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Times quillet-scan against a one-thread getdents64 + fstatat walk (quillet-walk) and du -sx on
-# the same tree, warm cache and, as root, cold cache (the page cache dropped before each run),
-# and reports median wall times, their ratios to the walk and to du, and quillet-scan's peak
-# memory per entry. "window" is the window's own scan of the tree, from its start to the folder
+# Times quillet-scan against a one-thread getdents64 + fstatat walk (quillet-walk), the same walk
+# on two threads (quillet-walk-threads 2: "walk2") and du -sx on the same tree, warm cache and,
+# as root, cold cache (the page cache dropped before each run), and reports median wall times,
+# their ratios to the two walks and to du, and quillet-scan's peak memory per entry. "window" is the window's own scan of the tree, from its start to the folder
 # shown (quillet-window-scan, offscreen), timed by the program itself.
 #
 #   bench/scan-vs-du.sh [ENTRIES] [RUNS] [COLD_RUNS] [SHAPE]   (defaults: 1000000 entries, 7
@@ -28,7 +28,7 @@ tree=$base/tree-$entries
 [ "$shape" = home ] || tree=$base/$shape-$entries
 
 cmake --build "$root/build" --target quillet-scan quillet-maketree quillet-measure quillet-walk \
-    quillet-window-scan >/dev/null
+    quillet-walk-threads quillet-window-scan >/dev/null
 if [ ! -d "$tree" ]; then
     mkdir -p "$base"
     echo "Making a tree of $entries entries in $tree ..."
@@ -36,8 +36,9 @@ if [ ! -d "$tree" ]; then
 fi
 counted=$(find "$tree" -mindepth 1 | wc -l)
 
-names=(walk du scan window)
-commands=("$bin/quillet-measure $bin/quillet-walk $tree" "$bin/quillet-measure du -sx $tree"
+names=(walk walk2 du scan window)
+commands=("$bin/quillet-measure $bin/quillet-walk $tree"
+    "$bin/quillet-measure $bin/quillet-walk-threads 2 $tree" "$bin/quillet-measure du -sx $tree"
     "$bin/quillet-measure $root/build/src/cli/quillet-scan $tree" "window_scan $tree")
 settings=$(mktemp -d)
 trap 'rm -rf "$settings"' EXIT
@@ -83,8 +84,8 @@ report() {
             printf "%s (medians):\n", title
             for (i = 1; i <= NR; i++) {
                 k = name[i]
-                printf "  %-9s %7.3f s  %5.2f x walk  %5.2f x du", k, t[k], t[k] / t["walk"],
-                       t[k] / t["du"]
+                printf "  %-9s %7.3f s  %5.2f x walk  %5.2f x walk2  %5.2f x du", k, t[k],
+                       t[k] / t["walk"], t[k] / t["walk2"], t[k] / t["du"]
                 if (k == "window") printf "  %5.2f x scan\n", t[k] / t["scan"]
                 else printf "  %6.1f bytes/entry peak\n", m[k] * 1024 / n
             }
