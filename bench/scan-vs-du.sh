@@ -2,8 +2,9 @@
 # Times quillet-scan against a one-thread getdents64 + fstatat walk (quillet-walk), the same walk
 # on two threads (quillet-walk-threads 2: "walk2") and du -sx on the same tree, warm cache and,
 # as root, cold cache (the page cache dropped before each run), and reports median wall times,
-# their ratios to the two walks and to du, and quillet-scan's peak memory per entry. "window" is the window's own scan of the tree, from its start to the folder
-# shown (quillet-window-scan, offscreen), timed by the program itself.
+# their ratios to the two walks and to du, and quillet-scan's peak memory per entry. "window"
+# is the window's own scan of the tree, from its start to the folder shown (quillet-window-scan,
+# offscreen), timed by the program itself.
 #
 #   bench/scan-vs-du.sh [ENTRIES] [RUNS] [COLD_RUNS] [SHAPE]   (defaults: 1000000 entries, 7
 #                                                     warm and 3 cold runs of each, shape home)
