@@ -120,10 +120,10 @@ public:
     // The scan's thread: the next batch of task, read here when no worker has it.
     bool TakeBatch(Task& task, Batch& out) {
         Doomed doomed;
+        const Batch spent = std::move(out);  // freed once the lock is released
         std::unique_lock lock(Mutex_);
         for (;;) {
             if (!task.Ready.empty()) {
-                doomed.Batches.push_back(std::move(out));
                 out = std::move(task.Ready.front());
                 task.Ready.pop_front();
                 BufferedBytes_ -= out.Bytes;
@@ -158,12 +158,13 @@ public:
         }
     }
 
-    // Gives up tasks and everything read ahead beneath them.
-    void Drop(std::vector<std::shared_ptr<Task>> tasks) {
+    // Gives up a task (and another, when given) and everything read ahead beneath it. The
+    // caller's references outlive the lock, so that nothing is freed while it is held.
+    void Drop(const std::shared_ptr<Task>& task, const std::shared_ptr<Task>& other = nullptr) {
         Doomed doomed;
         std::lock_guard lock(Mutex_);
-        for (std::shared_ptr<Task>& task : tasks)
-            DropLocked(std::move(task), doomed);
+        DropLocked(*task, doomed);
+        if (other) DropLocked(*other, doomed);
     }
 
 private:
@@ -172,6 +173,9 @@ private:
     static bool ReadBatch(Task& task, Batch& batch) {
         FolderEntry entry;
         batch.Items.reserve(std::min(kBatchEntries, task.CountHint + 1));
+        // Names of the folder's average length, so that they are rarely copied as they grow.
+        batch.Names.reserve(batch.Items.capacity() * (task.NameBytesHint + task.CountHint) /
+                            (task.CountHint + 1));
         while (batch.Items.size() < kBatchEntries) {
             if (!task.Inner->Next(entry)) {
                 task.Inner.reset();
@@ -215,7 +219,10 @@ private:
                 --OpenInner_;
                 doomed.Handles.push_back(std::move(task.Inner));
             }
-            if (batch.Child) DropLocked(std::move(batch.Child), doomed);
+            if (batch.Child) {
+                DropLocked(*batch.Child, doomed);
+                doomed.Tasks.push_back(std::move(batch.Child));
+            }
             doomed.Batches.push_back(std::move(batch));
             return;
         }
@@ -232,11 +239,11 @@ private:
         if ((added || finished) && !Full_) WorkReady_.notify_one();
     }
 
-    void DropLocked(std::shared_ptr<Task> root, Doomed& doomed) {
-        std::vector<std::shared_ptr<Task>> pending{std::move(root)};
-        while (!pending.empty()) {
-            std::shared_ptr<Task> task = std::move(pending.back());
-            pending.pop_back();
+    // Nothing is allocated for a folder read to its end and taken whole, which is how nearly
+    // every folder is closed.
+    void DropLocked(Task& root, Doomed& doomed) {
+        std::vector<std::shared_ptr<Task>> pending;  // sub-folders read ahead beneath root
+        for (Task* task = &root;;) {
             task->Dropped = true;
             Unqueue(*task);
             for (Batch& batch : task->Ready) {
@@ -249,7 +256,10 @@ private:
                 --OpenInner_;
                 doomed.Handles.push_back(std::move(task->Inner));
             }
-            doomed.Tasks.push_back(std::move(task));
+            if (pending.empty()) break;
+            doomed.Tasks.push_back(std::move(pending.back()));
+            pending.pop_back();
+            task = doomed.Tasks.back().get();
         }
         if (!ResumeIfDrained() && !Full_) WorkReady_.notify_one();
     }
@@ -322,12 +332,7 @@ public:
     ReadAheadHandle(std::shared_ptr<ReadAheadEngine> engine, std::shared_ptr<Task> task)
         : Engine_(std::move(engine)), Task_(std::move(task)) {}
 
-    ~ReadAheadHandle() override {
-        std::vector<std::shared_ptr<Task>> unread;
-        if (Current_.Child) unread.push_back(std::move(Current_.Child));
-        unread.push_back(std::move(Task_));
-        Engine_->Drop(std::move(unread));
-    }
+    ~ReadAheadHandle() override { Engine_->Drop(Task_, Current_.Child); }
 
     std::size_t EntryCountHint() const override { return Task_->CountHint; }
     std::size_t NameBytesHint() const override { return Task_->NameBytesHint; }
@@ -336,7 +341,10 @@ public:
     bool Next(FolderEntry& entry) override {
         if (Index_ >= Current_.Items.size()) {
             // A sub-folder the scan did not enter (an excluded one) is not read any further.
-            if (Current_.Child) Engine_->Drop({std::move(Current_.Child)});
+            if (Current_.Child) {
+                Engine_->Drop(Current_.Child);
+                Current_.Child.reset();
+            }
             if (!Engine_->TakeBatch(*Task_, Current_)) return false;
             Index_ = 0;
         }

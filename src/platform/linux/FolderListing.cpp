@@ -49,6 +49,11 @@ void FolderListing::Read(int fd) {
     }
 }
 
+std::size_t FolderListing::Footprint() const {
+    return Names_.capacity() + Offsets_.capacity() * sizeof(std::uint32_t) + Types_.capacity() +
+           Stats_.capacity() * sizeof(EntryStat) + StatesCapacity_;
+}
+
 EntryStat FolderListing::StatName(std::size_t i) const {
     struct stat st;
     EntryStat result;

@@ -38,6 +38,8 @@ public:
     std::size_t NameBytes() const { return NameBytes_; }
     std::size_t FolderCount() const { return Folders_; }  // listed as folders, or as unknown
     const char* Name(std::size_t i) const { return Names_.data() + Offsets_[i]; }
+    // The bytes its buffers hold, used or not.
+    std::size_t Footprint() const;
     unsigned char Type(std::size_t i) const { return Types_[i]; }
 
     // From the scan's thread, in order: the stat of name i, done here or waited for.

@@ -32,6 +32,11 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 // Listings shorter than this are not worth handing to the second thread: the read-ahead already
 // reads shorter folders side by side, and a shared listing keeps a table of its stats.
 constexpr std::size_t kShareFrom = 4096;
+// Spare listings kept for the next folders: as many as the read-ahead reads side by side, and
+// only small ones, so that the spares never hold much memory. Reused, a listing's buffers are
+// already the size a folder needs, instead of growing in steps for every folder.
+constexpr std::size_t kSpareListings = 64;
+constexpr std::size_t kSpareListingBytes = 64 * 1024;
 
 class LinuxFolderHandle;
 
@@ -48,20 +53,23 @@ struct ScanVolume {
     bool ShareStats = true;
     int OpenFolders = 0;
     int MaxOpenFolders = 0;
-    std::vector<std::unique_ptr<FolderListing>> SpareListings;  // by depth, kept for reuse
+    std::vector<std::unique_ptr<FolderListing>> SpareListings;  // the last given back on top
     std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
 
-    std::unique_ptr<FolderListing> TakeListing(std::size_t depth) {
-        std::lock_guard lock(Lock);
-        if (depth < SpareListings.size() && SpareListings[depth]) {
-            return std::move(SpareListings[depth]);
-        }
-        return std::make_unique<FolderListing>();
+    std::unique_ptr<FolderListing> TakeListingLocked() {
+        if (SpareListings.empty()) return std::make_unique<FolderListing>();
+        std::unique_ptr<FolderListing> listing = std::move(SpareListings.back());
+        SpareListings.pop_back();
+        return listing;
     }
-    void ReturnListing(std::size_t depth, std::unique_ptr<FolderListing> listing) {
-        std::lock_guard lock(Lock);
-        if (depth >= SpareListings.size()) SpareListings.resize(depth + 1);
-        SpareListings[depth] = std::move(listing);
+    // Returns what the caller frees, once the lock is released: a listing not kept.
+    std::unique_ptr<FolderListing> ReturnListingLocked(std::unique_ptr<FolderListing> listing) {
+        if (SpareListings.size() >= kSpareListings || listing->Footprint() > kSpareListingBytes) {
+            return listing;
+        }
+        if (SpareListings.capacity() == 0) SpareListings.reserve(kSpareListings);
+        SpareListings.push_back(std::move(listing));
+        return nullptr;
     }
 };
 
@@ -71,14 +79,10 @@ public:
     // for the scan's root).
     LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, LinuxFolderHandle* parent, int fd,
                       ino_t inode)
-        : Volume_(std::move(volume)),
-          Depth_(parent ? parent->Depth_ + 1 : 0),
-          Inode_(inode),
-          Listing_(Volume_->TakeListing(Depth_)),
-          Parent_(parent),
-          Fd_(fd) {
+        : Volume_(std::move(volume)), Inode_(inode), Parent_(parent), Fd_(fd) {
         {
             std::lock_guard lock(Volume_->Lock);
+            Listing_ = Volume_->TakeListingLocked();
             ++Volume_->OpenFolders;
             if (parent) parent->Children_.push_back(this);
         }
@@ -102,8 +106,8 @@ public:
         if (Parent_) std::erase(Parent_->Children_, this);
         for (LinuxFolderHandle* child : Children_)
             child->Parent_ = nullptr;
+        std::unique_ptr<FolderListing> unkept = Volume_->ReturnListingLocked(std::move(Listing_));
         lock.unlock();
-        Volume_->ReturnListing(Depth_, std::move(Listing_));
     }
 
     std::size_t EntryCountHint() const override { return Listing_->Count(); }
@@ -258,7 +262,6 @@ private:
     }
 
     std::shared_ptr<ScanVolume> Volume_;
-    const std::size_t Depth_;
     const ino_t Inode_;
     std::unique_ptr<FolderListing> Listing_;
     // Held by the thread that reads this folder, so that no other thread takes its descriptor
