@@ -3,7 +3,6 @@
 // the entry count and the total of the sizes. Nothing is kept beyond the open folders.
 //
 //   quillet-walk FOLDER
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +12,8 @@
 #include <cstring>
 #include <vector>
 
+#include "StatEachEntry.h"
+
 namespace {
 
 struct Totals {
@@ -21,28 +22,18 @@ struct Totals {
 };
 
 void Walk(int fd, dev_t device, Totals& totals) {
-    std::vector<char> buffer(32 * 1024);
-    for (;;) {
-        const ssize_t n = getdents64(fd, buffer.data(), buffer.size());
-        if (n <= 0) break;
-        for (ssize_t at = 0; at < n;) {
-            const auto* record = reinterpret_cast<const dirent64*>(buffer.data() + at);
-            at += record->d_reclen;
-            const char* name = record->d_name;
-            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-            struct stat st;
-            if (fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-            ++totals.Entries;
-            totals.Bytes += static_cast<std::uint64_t>(st.st_size);
-            if (S_ISDIR(st.st_mode) && st.st_dev == device) {
-                const int child = openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-                if (child >= 0) {
-                    Walk(child, device, totals);
-                    close(child);
-                }
+    std::vector<char> buffer;
+    StatEachEntry(fd, buffer, [&](const char* name, const struct stat& st) {
+        ++totals.Entries;
+        totals.Bytes += static_cast<std::uint64_t>(st.st_size);
+        if (S_ISDIR(st.st_mode) && st.st_dev == device) {
+            const int child = openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (child >= 0) {
+                Walk(child, device, totals);
+                close(child);
             }
         }
-    }
+    });
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 // no order and nothing beyond the stack's paths.
 //
 //   quillet-walk-threads THREADS FOLDER
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +16,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "StatEachEntry.h"
 
 namespace {
 
@@ -65,21 +66,11 @@ private:
               std::uint64_t& entries, std::uint64_t& bytes) const {
         const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) return;
-        for (;;) {
-            const ssize_t n = getdents64(fd, buffer.data(), buffer.size());
-            if (n <= 0) break;
-            for (ssize_t at = 0; at < n;) {
-                const auto* record = reinterpret_cast<const dirent64*>(buffer.data() + at);
-                at += record->d_reclen;
-                const char* name = record->d_name;
-                if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-                struct stat st;
-                if (fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-                ++entries;
-                bytes += static_cast<std::uint64_t>(st.st_size);
-                if (S_ISDIR(st.st_mode) && st.st_dev == Device_) found.push_back(path + '/' + name);
-            }
-        }
+        StatEachEntry(fd, buffer, [&](const char* name, const struct stat& st) {
+            ++entries;
+            bytes += static_cast<std::uint64_t>(st.st_size);
+            if (S_ISDIR(st.st_mode) && st.st_dev == Device_) found.push_back(path + '/' + name);
+        });
         close(fd);
     }
 
