@@ -35,7 +35,7 @@ ListEntries::~ListEntries() {
 }
 
 TFolderData* ListEntries::Nodes() const {
-    return std::launder(reinterpret_cast<TFolderData*>(Block_.get()));
+    return Block_ ? std::launder(reinterpret_cast<TFolderData*>(Block_.get())) : nullptr;
 }
 
 std::size_t ListEntries::EndSize() const {
@@ -91,8 +91,10 @@ void ListEntries::Append(std::string_view prefix, std::string_view name, TFolder
                                                       : NameCapacity_);
     }
     new (Nodes() + Count_) TFolderData(std::move(node));
-    std::memcpy(Bytes() + NameSize_, prefix.data(), prefix.size());
-    std::memcpy(Bytes() + NameSize_ + prefix.size(), name.data(), name.size());
+    // An empty view may have no data at all, which memcpy must not be given.
+    char* end = Bytes() + NameSize_;
+    end = std::copy(prefix.begin(), prefix.end(), end);
+    std::copy(name.begin(), name.end(), end);
     NameSize_ += static_cast<std::uint32_t>(length);
     SetEnd(Count_++, NameSize_);
 }
