@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "platform/linux/FolderListing.h"
@@ -43,7 +44,9 @@ class LinuxFolderHandle;
 // What all folders of one scan share; every open handle of the scan holds it. Handles of one
 // scan may be used on different threads (a read-ahead opens folders ahead of the scan): the
 // descriptor count, the links between open folders and the spare listings are kept under
-// Lock.
+// Lock. The two counts are also read without it, so that a folder opened within the budget,
+// as nearly all are, does not wait on the lock: the read-ahead's workers open and close
+// folders all the time, and waiting on this lock cost more context switches than anything.
 struct ScanVolume {
     std::mutex Lock;
     dev_t Device = 0;
@@ -51,10 +54,12 @@ struct ScanVolume {
     bool ReportsAllocation = false;   // st_blocks is faithful: holes can be told from data
     bool CompressesInBlocks = false;  // allocation in st_blocks shrinks with compression
     bool ShareStats = true;
-    int OpenFolders = 0;
-    int MaxOpenFolders = 0;
+    std::atomic<int> OpenFolders{0};                            // written under Lock
+    std::atomic<int> MaxOpenFolders{0};                         // written under Lock
     std::vector<std::unique_ptr<FolderListing>> SpareListings;  // the last given back on top
     std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
+
+    bool OverBudget() const { return OpenFolders > MaxOpenFolders; }
 
     std::unique_ptr<FolderListing> TakeListingLocked() {
         if (SpareListings.empty()) return std::make_unique<FolderListing>();
@@ -98,9 +103,9 @@ public:
     ~LinuxFolderHandle() override {
         if (Shared_) Volume_->Worker->Withdraw(*Listing_);
         std::unique_lock lock(Volume_->Lock);
-        if (Fd_ >= 0) {
-            if (Parent_ && Parent_->Fd_ < 0) Parent_->ReopenFrom(Fd_);
-            close(Fd_);
+        const int fd = Fd_.exchange(-1);  // closed once the lock is released
+        if (fd >= 0) {
+            if (Parent_ && Parent_->Fd_ < 0) Parent_->ReopenFrom(fd);
             --Volume_->OpenFolders;
         }
         if (Parent_) std::erase(Parent_->Children_, this);
@@ -108,6 +113,7 @@ public:
             child->Parent_ = nullptr;
         std::unique_ptr<FolderListing> unkept = Volume_->ReturnListingLocked(std::move(Listing_));
         lock.unlock();
+        if (fd >= 0) close(fd);
     }
 
     std::size_t EntryCountHint() const override { return Listing_->Count(); }
@@ -145,11 +151,12 @@ public:
             return nullptr;
         }
         auto child = std::make_unique<LinuxFolderHandle>(Volume_, this, fd, st.st_ino);
+        if (!Volume_->OverBudget()) return child;
         // Only a folder that the child can open again gives its descriptor up (".." of a folder
         // without search permission cannot be opened), and only once the child is known as
         // its child, through which a read-ahead may open it again at any moment.
         std::lock_guard lock(Volume_->Lock);
-        if (Volume_->OpenFolders > Volume_->MaxOpenFolders && CanReopenFrom(fd)) Release();
+        if (Volume_->OverBudget() && CanReopenFrom(fd)) Release();
         return child;
     }
 
@@ -214,7 +221,7 @@ private:
             if ((*level)->Fd_ < 0 || !(*level)->InUse_.try_lock()) continue;
             (*level)->Release();
             (*level)->InUse_.unlock();
-            Volume_->MaxOpenFolders = Volume_->OpenFolders;
+            Volume_->MaxOpenFolders = Volume_->OpenFolders.load();
             return true;
         }
         return false;
