@@ -25,17 +25,6 @@ TFolderData::TFolderData(TFolderData&& other) noexcept
     if (List_ & kOwnsChildren) other.List_ = 0;
 }
 
-TFolderData& TFolderData::operator=(TFolderData&& other) noexcept {
-    if (this != &other) {
-        TakeChildren();  // freed here
-        Nominal = other.Nominal;
-        Allocated = other.Allocated;
-        List_ = other.List_;
-        if (List_ & kOwnsChildren) other.List_ = 0;
-    }
-    return *this;
-}
-
 TFolderData::~TFolderData() {
     TakeChildren();
 }

@@ -36,7 +36,7 @@ public:
     TFolderData(double nominal, double allocated, TFolderList* ownerList,
                 std::unique_ptr<TFolderList> children);
     TFolderData(TFolderData&&) noexcept;
-    TFolderData& operator=(TFolderData&&) noexcept;
+    TFolderData& operator=(TFolderData&&) = delete;
     ~TFolderData();
 
     // Allocated minus nominal. Kept as a difference rather than a field: sizes are whole

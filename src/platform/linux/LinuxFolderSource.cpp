@@ -72,7 +72,6 @@ struct ScanVolume {
         if (SpareListings.size() >= kSpareListings || listing->Footprint() > kSpareListingBytes) {
             return listing;
         }
-        if (SpareListings.capacity() == 0) SpareListings.reserve(kSpareListings);
         SpareListings.push_back(std::move(listing));
         return nullptr;
     }
