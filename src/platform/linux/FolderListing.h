@@ -38,6 +38,10 @@ public:
     std::size_t NameBytes() const { return NameBytes_; }
     std::size_t FolderCount() const { return Folders_; }  // listed as folders, or as unknown
     const char* Name(std::size_t i) const { return Names_.data() + Offsets_[i]; }
+    std::size_t NameLength(std::size_t i) const {
+        const std::size_t end = i + 1 < Count() ? Offsets_[i + 1] : Names_.size();
+        return end - Offsets_[i] - 1;
+    }
     // The bytes its buffers hold, used or not.
     std::size_t Footprint() const;
     unsigned char Type(std::size_t i) const { return Types_[i]; }
