@@ -4,8 +4,6 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <deque>
-#include <list>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -16,9 +14,14 @@
 namespace quillet {
 namespace {
 
-// Entries per hand-over: one lock per batch, not per entry. A batch also ends at every
-// sub-folder, so the folder the scan enters next is opened as soon as it is listed.
+// Entries per hand-over: one lock per batch, not per entry. Each sub-folder is opened as soon
+// as it is listed, and a batch ends after a few of them, so that a small folder is handed over
+// whole while the folders below it are read on other threads.
 constexpr std::size_t kBatchEntries = 128;
+constexpr std::size_t kBatchFolders = 8;
+// A batch that has taken as long as a few trips to the disk ends at its next sub-folder: on a
+// cold disk, the folders below are then read side by side as soon as they are found.
+constexpr auto kSlowBatch = std::chrono::microseconds(100);
 constexpr unsigned kMaxWorkers = 16;
 // How long the scan's thread yields to the workers before it sleeps on a folder being read.
 constexpr auto kYieldFor = std::chrono::microseconds(100);
@@ -36,6 +39,7 @@ struct Item {
     std::uint32_t Links = 1;
     std::uint32_t NameEnd = 0;  // the name follows the previous item's in Names
     bool IsFolder = false;
+    bool HasChild = false;  // a sub-folder the batch opened: the next of its Children
 };
 
 static_assert(sizeof(Item) == 48);
@@ -43,8 +47,8 @@ static_assert(sizeof(Item) == 48);
 struct Batch {
     std::vector<Item> Items;
     std::string Names;
-    // The sub-folder that ends the batch, opened right after it was listed: the last item.
-    std::shared_ptr<Task> Child;
+    // The sub-folders among the items, in their order, each opened right after it was listed.
+    std::vector<std::shared_ptr<Task>> Children;
     std::size_t Bytes = 0;  // what it counts against the budget
 };
 
@@ -56,12 +60,16 @@ struct Task : std::enable_shared_from_this<Task> {
     std::size_t CountHint = 0;
     std::size_t NameBytesHint = 0;
     std::size_t FolderCountHint = 0;
-    std::deque<Batch> Ready;
+    // Batches handed over, from ReadyFrom on; emptied once all are taken, so that it keeps its
+    // room instead of allocating again.
+    std::vector<Batch> Ready;
+    std::size_t ReadyFrom = 0;
     bool Finished = false;  // Inner reached its end; Ready holds the rest
     bool Busy = false;      // a thread reads Inner outside the lock
     bool Dropped = false;   // the scan will never take it
-    bool Queued = false;    // in the agenda, at Place
-    std::list<Task*>::iterator Place;
+    bool Queued = false;    // in the agenda, between AgendaPrev and AgendaNext
+    Task* AgendaPrev = nullptr;
+    Task* AgendaNext = nullptr;
 
     // Takes the folder the inner source opened (null when it could not) and its hints.
     void Adopt(std::unique_ptr<FolderHandle> inner) {
@@ -73,6 +81,44 @@ struct Task : std::enable_shared_from_this<Task> {
         NameBytesHint = Inner->NameBytesHint();
         FolderCountHint = Inner->FolderCountHint();
     }
+
+    bool HasReady() const { return ReadyFrom < Ready.size(); }
+    Batch TakeReady() {
+        Batch batch = std::move(Ready[ReadyFrom++]);
+        if (ReadyFrom == Ready.size()) {
+            Ready.clear();
+            ReadyFrom = 0;
+        }
+        return batch;
+    }
+};
+
+// Unfinished tasks in the order the scan needs them, linked through the tasks themselves so
+// that queueing a folder allocates nothing.
+class Agenda {
+public:
+    Task* First() const { return First_; }
+
+    // Puts task before next, or last when next is null.
+    void Insert(Task& task, Task* next) {
+        Task* prev = next ? next->AgendaPrev : Last_;
+        task.AgendaPrev = prev;
+        task.AgendaNext = next;
+        (prev ? prev->AgendaNext : First_) = &task;
+        (next ? next->AgendaPrev : Last_) = &task;
+        task.Queued = true;
+    }
+
+    void Erase(Task& task) {
+        (task.AgendaPrev ? task.AgendaPrev->AgendaNext : First_) = task.AgendaNext;
+        (task.AgendaNext ? task.AgendaNext->AgendaPrev : Last_) = task.AgendaPrev;
+        task.AgendaPrev = task.AgendaNext = nullptr;
+        task.Queued = false;
+    }
+
+private:
+    Task* First_ = nullptr;
+    Task* Last_ = nullptr;
 };
 
 // What a lock holder gave up, freed once the lock is released: closing a folder is a system
@@ -81,6 +127,13 @@ struct Doomed {
     std::vector<std::unique_ptr<FolderHandle>> Handles;
     std::vector<std::shared_ptr<Task>> Tasks;
     std::vector<Batch> Batches;
+
+    bool Empty() const { return Handles.empty() && Tasks.empty() && Batches.empty(); }
+    void Clear() {
+        Handles.clear();
+        Tasks.clear();
+        Batches.clear();
+    }
 };
 
 }  // namespace
@@ -110,8 +163,7 @@ public:
         {
             std::lock_guard lock(Mutex_);
             ++OpenInner_;
-            task->Place = Agenda_.insert(Agenda_.end(), task.get());
-            task->Queued = true;
+            Agenda_.Insert(*task, nullptr);
         }
         WorkReady_.notify_all();
         return task;
@@ -123,9 +175,8 @@ public:
         const Batch spent = std::move(out);  // freed once the lock is released
         std::unique_lock lock(Mutex_);
         for (;;) {
-            if (!task.Ready.empty()) {
-                out = std::move(task.Ready.front());
-                task.Ready.pop_front();
+            if (task.HasReady()) {
+                out = task.TakeReady();
                 BufferedBytes_ -= out.Bytes;
                 ResumeIfDrained();
                 lock.unlock();
@@ -143,34 +194,36 @@ public:
                     std::this_thread::yield();
                 }
                 lock.lock();
-                if (!task.Ready.empty() || !task.Busy) continue;
+                if (task.HasReady() || !task.Busy) continue;
                 ScanWaits_ = true;
                 BatchReady_.wait(lock);
                 ScanWaits_ = false;
                 continue;
             }
             task.Busy = true;
+            const std::size_t folders = ReserveFoldersLocked();
             lock.unlock();
             Batch batch;
-            const bool finished = ReadBatch(task, batch);
+            const bool finished = ReadBatch(task, batch, folders);
             lock.lock();
-            Publish(task, std::move(batch), finished, doomed);
+            Publish(task, std::move(batch), finished, folders, doomed);
         }
     }
 
-    // Gives up a task (and another, when given) and everything read ahead beneath it. The
-    // caller's references outlive the lock, so that nothing is freed while it is held.
-    void Drop(const std::shared_ptr<Task>& task, const std::shared_ptr<Task>& other = nullptr) {
+    // Gives up tasks and everything read ahead beneath them. The caller's references outlive
+    // the lock, so that nothing is freed while it is held.
+    void Drop(const std::vector<std::shared_ptr<Task>>& tasks) {
         Doomed doomed;
         std::lock_guard lock(Mutex_);
-        DropLocked(*task, doomed);
-        if (other) DropLocked(*other, doomed);
+        for (const std::shared_ptr<Task>& task : tasks)
+            DropLocked(*task, doomed);
     }
 
 private:
     // Reads up to a batch of task's entries; true when its folder is read to the end. The
     // caller holds task.Busy.
-    static bool ReadBatch(Task& task, Batch& batch) {
+    static bool ReadBatch(Task& task, Batch& batch, std::size_t folders) {
+        const auto started = std::chrono::steady_clock::now();
         FolderEntry entry;
         batch.Items.reserve(std::min(kBatchEntries, task.CountHint + 1));
         // Names of the folder's average length, so that they are rarely copied as they grow.
@@ -182,35 +235,51 @@ private:
                 return true;
             }
             batch.Names.append(entry.Name);
-            batch.Items.push_back(
-                Item{entry.Size, entry.OnDiskSize, entry.Device, entry.Inode, entry.Attributes,
-                     entry.Links, static_cast<std::uint32_t>(batch.Names.size()), entry.IsFolder});
-            if (entry.IsFolder && !IsDotOrDotDot(entry.Name)) {
+            const bool hasChild = entry.IsFolder && !IsDotOrDotDot(entry.Name);
+            batch.Items.push_back(Item{entry.Size, entry.OnDiskSize, entry.Device, entry.Inode,
+                                       entry.Attributes, entry.Links,
+                                       static_cast<std::uint32_t>(batch.Names.size()),
+                                       entry.IsFolder, hasChild});
+            if (hasChild) {
                 auto child = std::make_shared<Task>();
                 if (!task.Path.empty()) {
                     child->Path.reserve(task.Path.size() + entry.Name.size() + 1);
                     child->Path.append(task.Path).append(entry.Name).push_back(kPathSeparator);
                 }
                 child->Adopt(task.Inner->OpenChild(child->Path));
-                batch.Child = std::move(child);
-                break;
+                batch.Children.push_back(std::move(child));
+                if (batch.Children.size() == folders ||
+                    std::chrono::steady_clock::now() - started >= kSlowBatch) {
+                    break;
+                }
             }
         }
         return false;
     }
 
+    // How many sub-folders the next batch may open: as many as the budget of open handles has
+    // room for, counting those other batches may still open, and at least one, for the scan's
+    // thread goes on reading past the budget.
+    std::size_t ReserveFoldersLocked() {
+        const int room = Limits_.OpenHandles - OpenInner_ - Reserved_;
+        const int folders = std::clamp(room, 1, static_cast<int>(kBatchFolders));
+        Reserved_ += folders;
+        return static_cast<std::size_t>(folders);
+    }
+
     // Hands a batch read outside the lock over; its sub-folders join the agenda just before
     // their parent, in listing order, which is the order a depth-first scan needs them in.
-    void Publish(Task& task, Batch&& batch, bool finished, Doomed& doomed) {
+    void Publish(Task& task, Batch&& batch, bool finished, std::size_t folders, Doomed& doomed) {
         task.Busy = false;
+        Reserved_ -= static_cast<int>(folders);
         Published_.fetch_add(1, std::memory_order_release);
         if (finished) --OpenInner_;
         bool added = false;
-        if (batch.Child && batch.Child->Inner) {
+        for (const std::shared_ptr<Task>& child : batch.Children) {
+            if (!child->Inner) continue;
             ++OpenInner_;
             if (!task.Dropped) {
-                batch.Child->Place = Agenda_.insert(task.Place, batch.Child.get());
-                batch.Child->Queued = true;
+                Agenda_.Insert(*child, &task);
                 added = true;
             }
         }
@@ -219,9 +288,9 @@ private:
                 --OpenInner_;
                 doomed.Handles.push_back(std::move(task.Inner));
             }
-            if (batch.Child) {
-                DropLocked(*batch.Child, doomed);
-                doomed.Tasks.push_back(std::move(batch.Child));
+            for (std::shared_ptr<Task>& child : batch.Children) {
+                DropLocked(*child, doomed);
+                doomed.Tasks.push_back(std::move(child));
             }
             doomed.Batches.push_back(std::move(batch));
             return;
@@ -231,7 +300,8 @@ private:
             Unqueue(task);
         }
         if (!batch.Items.empty()) {
-            batch.Bytes = batch.Items.capacity() * sizeof(Item) + batch.Names.capacity();
+            batch.Bytes = batch.Items.capacity() * sizeof(Item) + batch.Names.capacity() +
+                          batch.Children.capacity() * sizeof(std::shared_ptr<Task>);
             BufferedBytes_ += batch.Bytes;
             task.Ready.push_back(std::move(batch));
         }
@@ -246,12 +316,13 @@ private:
         for (Task* task = &root;;) {
             task->Dropped = true;
             Unqueue(*task);
-            for (Batch& batch : task->Ready) {
+            while (task->HasReady()) {
+                Batch batch = task->TakeReady();
                 BufferedBytes_ -= batch.Bytes;
-                if (batch.Child) pending.push_back(std::move(batch.Child));
+                for (std::shared_ptr<Task>& child : batch.Children)
+                    pending.push_back(std::move(child));
                 doomed.Batches.push_back(std::move(batch));
             }
-            task->Ready.clear();
             if (!task->Busy && task->Inner) {
                 --OpenInner_;
                 doomed.Handles.push_back(std::move(task->Inner));
@@ -272,9 +343,7 @@ private:
     }
 
     void Unqueue(Task& task) {
-        if (!task.Queued) return;
-        Agenda_.erase(task.Place);
-        task.Queued = false;
+        if (task.Queued) Agenda_.Erase(task);
     }
 
     // The first task in the scan's order that nobody reads, while the budgets allow. Once the
@@ -282,14 +351,15 @@ private:
     // them: waking them for every batch taken costs more than the reading.
     Task* PickLocked() {
         if (BufferedBytes_ >= Limits_.BufferedBytes) Full_ = true;
-        if (Full_ || OpenInner_ >= Limits_.OpenHandles) return nullptr;
-        for (Task* task : Agenda_) {
+        if (Full_ || OpenInner_ + Reserved_ >= Limits_.OpenHandles) return nullptr;
+        for (Task* task = Agenda_.First(); task; task = task->AgendaNext) {
             if (!task->Busy) return task;
         }
         return nullptr;
     }
 
     void Run() {
+        Doomed doomed;
         std::unique_lock lock(Mutex_);
         for (;;) {
             Task* picked = nullptr;
@@ -297,17 +367,21 @@ private:
             if (Stop_) return;
             std::shared_ptr<Task> task = picked->shared_from_this();
             task->Busy = true;
+            const std::size_t folders = ReserveFoldersLocked();
             lock.unlock();
-            {
-                Doomed doomed;
-                Batch batch;
-                const bool finished = ReadBatch(*task, batch);
-                lock.lock();
-                Publish(*task, std::move(batch), finished, doomed);
+            Batch batch;
+            const bool finished = ReadBatch(*task, batch, folders);
+            lock.lock();
+            Publish(*task, std::move(batch), finished, folders, doomed);
+            // What the task and the hand-over let go of is freed outside the lock. As a rule
+            // there is nothing (the scan still holds the task), and the worker picks its next
+            // task without letting the lock go and taking it again.
+            if (task.use_count() == 1 || !doomed.Empty()) {
                 lock.unlock();
                 task.reset();
+                doomed.Clear();
+                lock.lock();
             }
-            lock.lock();
         }
     }
 
@@ -317,10 +391,11 @@ private:
     std::condition_variable BatchReady_;  // a batch was handed over
     bool ScanWaits_ = false;              // the scan's thread waits on BatchReady_
     std::atomic<unsigned> Published_{0};  // counts batches handed over
-    std::list<Task*> Agenda_;             // unfinished tasks, in the order the scan needs them
+    Agenda Agenda_;
     std::size_t BufferedBytes_ = 0;
     bool Full_ = false;  // the workers rest until half the budget is free again
     int OpenInner_ = 0;
+    int Reserved_ = 0;  // sub-folders that the batches being read may still open
     bool Stop_ = false;
     std::vector<std::thread> Threads_;  // last: started once everything above exists
 };
@@ -332,21 +407,33 @@ public:
     ReadAheadHandle(std::shared_ptr<ReadAheadEngine> engine, std::shared_ptr<Task> task)
         : Engine_(std::move(engine)), Task_(std::move(task)) {}
 
-    ~ReadAheadHandle() override { Engine_->Drop(Task_, Current_.Child); }
+    // A folder read to its end and taken whole, as nearly every folder is, has nothing left
+    // to give up. Otherwise the folder and the sub-folders it handed over are dropped.
+    ~ReadAheadHandle() override {
+        std::vector<std::shared_ptr<Task>> unread;
+        if (!Ended_) unread.push_back(std::move(Task_));
+        if (Child_) unread.push_back(std::move(Child_));
+        for (std::size_t i = ChildAt_; i < Current_.Children.size(); ++i)
+            unread.push_back(std::move(Current_.Children[i]));
+        if (!unread.empty()) Engine_->Drop(unread);
+    }
 
     std::size_t EntryCountHint() const override { return Task_->CountHint; }
     std::size_t NameBytesHint() const override { return Task_->NameBytesHint; }
     std::size_t FolderCountHint() const override { return Task_->FolderCountHint; }
 
     bool Next(FolderEntry& entry) override {
+        // A sub-folder the scan did not enter (an excluded one) is not read any further; one
+        // that could not be opened has nothing to give up.
+        if (Child_ && Child_->Opened) Engine_->Drop({std::move(Child_)});
+        Child_.reset();
         if (Index_ >= Current_.Items.size()) {
-            // A sub-folder the scan did not enter (an excluded one) is not read any further.
-            if (Current_.Child) {
-                Engine_->Drop(Current_.Child);
-                Current_.Child.reset();
+            if (Ended_ || !Engine_->TakeBatch(*Task_, Current_)) {
+                Ended_ = true;
+                return false;
             }
-            if (!Engine_->TakeBatch(*Task_, Current_)) return false;
             Index_ = 0;
+            ChildAt_ = 0;
         }
         const std::uint32_t nameAt = Index_ == 0 ? 0 : Current_.Items[Index_ - 1].NameEnd;
         const Item& item = Current_.Items[Index_++];
@@ -358,14 +445,14 @@ public:
         entry.Links = item.Links;
         entry.Device = item.Device;
         entry.Inode = item.Inode;
+        if (item.HasChild) Child_ = std::move(Current_.Children[ChildAt_++]);
         return true;
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string&) override {
-        // Only the last entry of a batch can be a sub-folder, the one just handed out.
-        if (Index_ != Current_.Items.size() || !Current_.Child) return nullptr;
-        std::shared_ptr<Task> child = std::move(Current_.Child);
-        if (!child->Opened) return nullptr;
+        // Only the sub-folder just handed out can be opened.
+        std::shared_ptr<Task> child = std::move(Child_);
+        if (!child || !child->Opened) return nullptr;
         return std::make_unique<ReadAheadHandle>(Engine_, std::move(child));
     }
 
@@ -374,6 +461,9 @@ private:
     std::shared_ptr<Task> Task_;
     Batch Current_;  // the batch being handed out, from Index_ on
     std::size_t Index_ = 0;
+    std::size_t ChildAt_ = 0;      // Current_'s next sub-folder
+    std::shared_ptr<Task> Child_;  // the sub-folder handed out last, until it is opened
+    bool Ended_ = false;           // every batch of the folder is taken
 };
 
 }  // namespace
