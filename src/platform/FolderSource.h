@@ -41,6 +41,11 @@ public:
     // Fills entry with the next entry ("." and ".." are never reported). False at the end or
     // when reading fails part-way.
     virtual bool Next(FolderEntry& entry) = 0;
+    // Fills up to count entries (count > 0) as Next() would, and stops after a folder, so that
+    // it can be opened before anything else is read. Returns how many, 0 at the end; their
+    // names stay valid until the next call. A source that serves many entries at once
+    // overrides it; by default it takes one.
+    virtual std::size_t NextRun(FolderEntry* entries, std::size_t count);
 
     // Opens the sub-folder that Next() reported last; childPath is its full path ending in
     // the separator (PathSeparator.h). Null when it cannot be enumerated: unreadable, gone, on

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <span>
 #include <thread>
 #include <vector>
 
@@ -60,11 +61,14 @@ struct Task : std::enable_shared_from_this<Task> {
     std::size_t CountHint = 0;
     std::size_t NameBytesHint = 0;
     std::size_t FolderCountHint = 0;
-    // Batches handed over, from ReadyFrom on; emptied once all are taken, so that it keeps its
-    // room instead of allocating again.
-    std::vector<Batch> Ready;
-    std::size_t ReadyFrom = 0;
-    bool Finished = false;  // Inner reached its end; Ready holds the rest
+    // Batches handed over and not yet taken, oldest first: the oldest in First (a small folder
+    // is one batch, so as a rule the only one, and queueing it allocates nothing), the others
+    // in Later from LaterFrom on.
+    Batch First;
+    bool HasFirst = false;
+    std::vector<Batch> Later;
+    std::size_t LaterFrom = 0;
+    bool Finished = false;  // Inner reached its end; the batches above are the rest
     bool Busy = false;      // a thread reads Inner outside the lock
     bool Dropped = false;   // the scan will never take it
     bool Queued = false;    // in the agenda, between AgendaPrev and AgendaNext
@@ -82,12 +86,22 @@ struct Task : std::enable_shared_from_this<Task> {
         FolderCountHint = Inner->FolderCountHint();
     }
 
-    bool HasReady() const { return ReadyFrom < Ready.size(); }
+    bool HasReady() const { return HasFirst; }
+    void AddReady(Batch&& batch) {
+        if (HasFirst) {
+            Later.push_back(std::move(batch));
+        } else {
+            First = std::move(batch);
+            HasFirst = true;
+        }
+    }
     Batch TakeReady() {
-        Batch batch = std::move(Ready[ReadyFrom++]);
-        if (ReadyFrom == Ready.size()) {
-            Ready.clear();
-            ReadyFrom = 0;
+        Batch batch = std::move(First);
+        HasFirst = LaterFrom < Later.size();
+        if (HasFirst) First = std::move(Later[LaterFrom++]);
+        if (LaterFrom == Later.size()) {
+            Later.clear();
+            LaterFrom = 0;
         }
         return batch;
     }
@@ -224,29 +238,36 @@ private:
     // caller holds task.Busy.
     static bool ReadBatch(Task& task, Batch& batch, std::size_t folders) {
         const auto started = std::chrono::steady_clock::now();
-        FolderEntry entry;
+        FolderEntry run[kBatchEntries];
         batch.Items.reserve(std::min(kBatchEntries, task.CountHint + 1));
         // Names of the folder's average length, so that they are rarely copied as they grow.
         batch.Names.reserve(batch.Items.capacity() * (task.NameBytesHint + task.CountHint) /
                             (task.CountHint + 1));
         while (batch.Items.size() < kBatchEntries) {
-            if (!task.Inner->Next(entry)) {
+            const std::size_t count = task.Inner->NextRun(run, kBatchEntries - batch.Items.size());
+            if (count == 0) {
                 task.Inner.reset();
                 return true;
             }
-            batch.Names.append(entry.Name);
-            const bool hasChild = entry.IsFolder && !IsDotOrDotDot(entry.Name);
-            batch.Items.push_back(Item{entry.Size, entry.OnDiskSize, entry.Device, entry.Inode,
-                                       entry.Attributes, entry.Links,
-                                       static_cast<std::uint32_t>(batch.Names.size()),
-                                       entry.IsFolder, hasChild});
-            if (hasChild) {
+            for (const FolderEntry& entry : std::span(run, count)) {
+                batch.Names.append(entry.Name);
+                batch.Items.push_back(Item{
+                    entry.Size, entry.OnDiskSize, entry.Device, entry.Inode, entry.Attributes,
+                    entry.Links, static_cast<std::uint32_t>(batch.Names.size()), entry.IsFolder});
+            }
+            // Only the last of a run can be a folder.
+            const FolderEntry& last = run[count - 1];
+            if (last.IsFolder && !IsDotOrDotDot(last.Name)) {
+                batch.Items.back().HasChild = true;
                 auto child = std::make_shared<Task>();
                 if (!task.Path.empty()) {
-                    child->Path.reserve(task.Path.size() + entry.Name.size() + 1);
-                    child->Path.append(task.Path).append(entry.Name).push_back(kPathSeparator);
+                    child->Path.reserve(task.Path.size() + last.Name.size() + 1);
+                    child->Path.append(task.Path).append(last.Name).push_back(kPathSeparator);
                 }
                 child->Adopt(task.Inner->OpenChild(child->Path));
+                if (batch.Children.empty())
+                    batch.Children.reserve(
+                        std::clamp(task.FolderCountHint, std::size_t{1}, folders));
                 batch.Children.push_back(std::move(child));
                 if (batch.Children.size() == folders ||
                     std::chrono::steady_clock::now() - started >= kSlowBatch) {
@@ -303,7 +324,7 @@ private:
             batch.Bytes = batch.Items.capacity() * sizeof(Item) + batch.Names.capacity() +
                           batch.Children.capacity() * sizeof(std::shared_ptr<Task>);
             BufferedBytes_ += batch.Bytes;
-            task.Ready.push_back(std::move(batch));
+            task.AddReady(std::move(batch));
         }
         if (ScanWaits_) BatchReady_.notify_one();
         if ((added || finished) && !Full_) WorkReady_.notify_one();
@@ -434,6 +455,8 @@ public:
             }
             Index_ = 0;
             ChildAt_ = 0;
+            Prefetch(Current_.Items.data(), Current_.Items.size() * sizeof(Item));
+            Prefetch(Current_.Names.data(), Current_.Names.size());
         }
         const std::uint32_t nameAt = Index_ == 0 ? 0 : Current_.Items[Index_ - 1].NameEnd;
         const Item& item = Current_.Items[Index_++];
@@ -457,6 +480,15 @@ public:
     }
 
 private:
+    // A batch was written on another core: asking for all of it at once lets its cache lines
+    // travel side by side instead of one at a time as each entry is handed out.
+    static void Prefetch(const void* data, std::size_t bytes) {
+        constexpr std::size_t kLine = 64;
+        const auto* bytesAt = static_cast<const char*>(data);
+        for (std::size_t at = 0; at < std::min(bytes, kBatchEntries * sizeof(Item)); at += kLine)
+            __builtin_prefetch(bytesAt + at);
+    }
+
     std::shared_ptr<ReadAheadEngine> Engine_;
     std::shared_ptr<Task> Task_;
     Batch Current_;  // the batch being handed out, from Index_ on

@@ -105,7 +105,7 @@ public:
             std::lock_guard lock(Volume_->Lock);
             Listing_ = Volume_->TakeListingLocked();
             ++Volume_->OpenFolders;
-            if (parent) parent->Children_.push_back(this);
+            if (parent) parent->AddChild(*this);
         }
         Listing_->Read(fd);
         if (Volume_->ShareStats && Listing_->Count() >= kShareFrom) {
@@ -124,9 +124,12 @@ public:
             if (Parent_ && Parent_->Fd_ < 0) Parent_->ReopenFrom(fd);
             --Volume_->OpenFolders;
         }
-        if (Parent_) std::erase(Parent_->Children_, this);
-        for (LinuxFolderHandle* child : Children_)
-            child->Parent_ = nullptr;
+        if (Parent_) Parent_->RemoveChild(*this);
+        for (LinuxFolderHandle* child = FirstChild_; child;) {
+            LinuxFolderHandle* next = child->NextSibling_;
+            child->Parent_ = child->PrevSibling_ = child->NextSibling_ = nullptr;
+            child = next;
+        }
         std::unique_ptr<FolderListing> unkept = Volume_->ReturnListingLocked(std::move(Listing_));
         lock.unlock();
         if (fd >= 0) close(fd);
@@ -136,15 +139,19 @@ public:
     std::size_t NameBytesHint() const override { return Listing_->NameBytes(); }
     std::size_t FolderCountHint() const override { return Listing_->FolderCount(); }
 
-    bool Next(FolderEntry& entry) override {
+    bool Next(FolderEntry& entry) override { return NextRun(&entry, 1) == 1; }
+
+    std::size_t NextRun(FolderEntry* entries, std::size_t count) override {
         std::lock_guard use(InUse_);
         // Without a descriptor the folder could not be opened again: the rest is not read.
-        if (!HasDescriptor()) return false;
-        while (Index_ < Listing_->Count()) {
+        if (!HasDescriptor()) return 0;
+        std::size_t filled = 0;
+        while (filled < count && Index_ < Listing_->Count()) {
             const std::size_t i = Index_++;
-            if (Describe(i, Listing_->StatInOrder(i), entry)) return true;
+            if (!Describe(i, Listing_->StatInOrder(i), entries[filled])) continue;
+            if (entries[filled++].IsFolder) break;
         }
-        return false;
+        return filled;
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string&) override {
@@ -219,7 +226,7 @@ private:
         return ReopenThroughChildrenLocked();
     }
     bool ReopenThroughChildrenLocked() {
-        for (LinuxFolderHandle* child : Children_) {
+        for (LinuxFolderHandle* child = FirstChild_; child; child = child->NextSibling_) {
             if (Fd_ >= 0) break;
             if (child->Fd_ >= 0 || child->ReopenThroughChildrenLocked()) ReopenFrom(child->Fd_);
         }
@@ -290,8 +297,22 @@ private:
     // Held by the thread that reads this folder, so that no other thread takes its descriptor
     // away in the middle.
     InUseFlag InUse_;
-    LinuxFolderHandle* Parent_;                 // null at the root or once the parent is closed
-    std::vector<LinuxFolderHandle*> Children_;  // the open handles this one opened
+    // The open handles this one opened, linked through themselves: opening a folder allocates
+    // nothing for it in its parent.
+    void AddChild(LinuxFolderHandle& child) {
+        child.NextSibling_ = FirstChild_;
+        if (FirstChild_) FirstChild_->PrevSibling_ = &child;
+        FirstChild_ = &child;
+    }
+    void RemoveChild(LinuxFolderHandle& child) {
+        (child.PrevSibling_ ? child.PrevSibling_->NextSibling_ : FirstChild_) = child.NextSibling_;
+        if (child.NextSibling_) child.NextSibling_->PrevSibling_ = child.PrevSibling_;
+    }
+
+    LinuxFolderHandle* Parent_;  // null at the root or once the parent is closed
+    LinuxFolderHandle* FirstChild_ = nullptr;
+    LinuxFolderHandle* NextSibling_ = nullptr;  // among the parent's open children
+    LinuxFolderHandle* PrevSibling_ = nullptr;
     std::size_t Index_ = 0;
     bool Shared_ = false;
     std::atomic<int>
