@@ -26,12 +26,13 @@ launcher=()
 if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
+mkdir -p "$build"
 cmake -S "$QUILLET_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$QUILLET_ROOT/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" -DQUILLET_WERROR=ON "${launcher[@]}" \
     -DQUILLET_WINDOWS_QT="$qt" -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >"$build.configure.log" 2>&1 || {
-    cat "$build.configure.log" >&2
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >"$build/configure.log" 2>&1 || {
+    cat "$build/configure.log" >&2
     exit 1
 }
 cmake --build "$build" || exit 1
