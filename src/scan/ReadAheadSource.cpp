@@ -481,11 +481,13 @@ public:
 
 private:
     // A batch was written on another core: asking for all of it at once lets its cache lines
-    // travel side by side instead of one at a time as each entry is handed out.
+    // travel side by side instead of one at a time as each entry is handed out. At most as
+    // much as a full batch's items, so that long names do not crowd the cache.
     static void Prefetch(const void* data, std::size_t bytes) {
         constexpr std::size_t kLine = 64;
+        constexpr std::size_t kMost = kBatchEntries * sizeof(Item);
         const auto* bytesAt = static_cast<const char*>(data);
-        for (std::size_t at = 0; at < std::min(bytes, kBatchEntries * sizeof(Item)); at += kLine)
+        for (std::size_t at = 0; at < std::min(bytes, kMost); at += kLine)
             __builtin_prefetch(bytesAt + at);
     }
 
