@@ -214,13 +214,7 @@ public:
                 ScanWaits_ = false;
                 continue;
             }
-            task.Busy = true;
-            const std::size_t folders = ReserveFoldersLocked();
-            lock.unlock();
-            Batch batch;
-            const bool finished = ReadBatch(task, batch, folders);
-            lock.lock();
-            Publish(task, std::move(batch), finished, folders, doomed);
+            ReadAndPublish(task, lock, doomed);
         }
     }
 
@@ -234,6 +228,18 @@ public:
     }
 
 private:
+    // Reads task's next batch outside the lock and hands it over. The lock is held on entry
+    // and again on return; nobody else may be reading task.
+    void ReadAndPublish(Task& task, std::unique_lock<std::mutex>& lock, Doomed& doomed) {
+        task.Busy = true;
+        const std::size_t folders = ReserveFoldersLocked();
+        lock.unlock();
+        Batch batch;
+        const bool finished = ReadBatch(task, batch, folders);
+        lock.lock();
+        Publish(task, std::move(batch), finished, folders, doomed);
+    }
+
     // Reads up to a batch of task's entries; true when its folder is read to the end. The
     // caller holds task.Busy.
     static bool ReadBatch(Task& task, Batch& batch, std::size_t folders) {
@@ -387,13 +393,7 @@ private:
             WorkReady_.wait(lock, [&] { return Stop_ || (picked = PickLocked()) != nullptr; });
             if (Stop_) return;
             std::shared_ptr<Task> task = picked->shared_from_this();
-            task->Busy = true;
-            const std::size_t folders = ReserveFoldersLocked();
-            lock.unlock();
-            Batch batch;
-            const bool finished = ReadBatch(*task, batch, folders);
-            lock.lock();
-            Publish(*task, std::move(batch), finished, folders, doomed);
+            ReadAndPublish(*task, lock, doomed);
             // What the task and the hand-over let go of is freed outside the lock. As a rule
             // there is nothing (the scan still holds the task), and the worker picks its next
             // task without letting the lock go and taking it again.
@@ -446,8 +446,8 @@ public:
     bool Next(FolderEntry& entry) override {
         // A sub-folder the scan did not enter (an excluded one) is not read any further; one
         // that could not be opened has nothing to give up.
-        if (Child_ && Child_->Opened) Engine_->Drop({std::move(Child_)});
-        Child_.reset();
+        if (std::shared_ptr<Task> skipped = std::move(Child_); skipped && skipped->Opened)
+            Engine_->Drop({std::move(skipped)});
         if (Index_ >= Current_.Items.size()) {
             if (Ended_ || !Engine_->TakeBatch(*Task_, Current_)) {
                 Ended_ = true;
