@@ -223,7 +223,10 @@ private:
     std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
     bool Shown_ = false;
     bool ScanPartial_ = false;  // the last scan was cancelled: its tree is not whole
-    QString StatusPath_;        // the path panel's whole text, shortened when it must be
+    // Folders the last scan could not read in full, and the first of them with the reasons.
+    int FoldersNotRead_ = 0;
+    QString FoldersNotReadText_;
+    QString StatusPath_;  // the path panel's whole text, shortened when it must be
     QWidget* StatusStrip_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;

@@ -11,6 +11,7 @@
 #include "chart/zebPieChart.h"
 #include "platform/PathNames.h"
 #include "platform/PathSeparator.h"
+#include "platform/ReadFailureText.h"
 #include "scan/ExclusionList.h"
 #include "scan/ShownName.h"
 
@@ -76,6 +77,16 @@ void TMainForm::StartScan(const std::string& scanFile) {
             ProgressWanted_ = false;
         };
         options.ProcessMessages = [] { QApplication::processEvents(); };
+        FoldersNotRead_ = 0;
+        FoldersNotReadText_.clear();
+        options.FolderNotRead = [this](const std::string& path, ReadFailure why, bool inPart) {
+            // The status bar says the totals are short; its tooltip names the first folders.
+            constexpr int kNamed = 10;
+            if (++FoldersNotRead_ > kNamed) return;
+            FoldersNotReadText_ += QStringLiteral("\n") + QString::fromUtf8(ShownName(path)) +
+                                   (inPart ? QStringLiteral(" (in part): ") : QStringLiteral(": ")) +
+                                   QString::fromStdString(ReadFailureText(why.Code));
+        };
         if (fromFile) {
             ReadScanFile(options);
         } else {

@@ -52,6 +52,16 @@ void TMainForm::ShowFolder(TFolderList* list) {
         StatusPanels[0]->setText(StatusPanels[0]->text() + QStringLiteral("  (partial scan)"));
         FitStatusPanel(0);
     }
+    // So do folders that could not be read: their sizes are missing from every total above.
+    if (FoldersNotRead_ > 0) {
+        StatusPanels[0]->setText(StatusPanels[0]->text() + QStringLiteral("  (incomplete scan)"));
+        StatusPanels[0]->setToolTip(
+            QStringLiteral("Folders not read in full: %1").arg(FoldersNotRead_) +
+            FoldersNotReadText_);
+        FitStatusPanel(0);
+    } else {
+        StatusPanels[0]->setToolTip({});
+    }
     QString caption = QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path()));
     if (!ScanFile_.empty())
         caption += QStringLiteral(" (scan file ") + QString::fromUtf8(ShownName(ScanFile_)) + ')';

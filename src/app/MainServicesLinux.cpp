@@ -16,7 +16,10 @@
 namespace quillet {
 
 void AddSystemServices(TMainServices& services) {
-    services.Folders = std::make_shared<ReadAheadSource>(std::make_unique<LinuxFolderSource>());
+    // The window's thread builds the tree and never reads a folder itself: a folder whose
+    // server stops answering then leaves the window answering, and the scan cancellable.
+    services.Folders = std::make_shared<ReadAheadSource>(std::make_unique<LinuxFolderSource>(),
+                                                         ReadAheadLimits{.ScanReads = false});
     services.Volumes = std::make_shared<LinuxVolumeQuery>();
     services.MouseButtonDown = [] {
         // Qt knows the buttons only while they are pressed over the program's own windows;

@@ -20,6 +20,7 @@
 #include "platform/FileWriting.h"
 #include "platform/PathNames.h"
 #include "platform/PathSeparator.h"
+#include "platform/ReadFailureText.h"
 #include "platform/RegularFile.h"
 #include "scan/EarlierScan.h"
 #include "scan/ExclusionList.h"
@@ -81,9 +82,16 @@ constexpr const char* kUsageSystem =
 #endif
 constexpr const char* kUsageEnd =
     "\n"
+    "Each folder beneath FOLDER that could not be read, or not in full, is named on standard\n"
+    "error with the reason, and counts as what was read of it.\n"
+    "\n"
     "Exit status: 0 when the folder was scanned, 1 when the listing or the export could not\n"
     "be written, 2 for wrong arguments, a folder that cannot be read or a scan file that\n"
-    "cannot be imported.\n";
+    "cannot be imported, 3 when the scan was done but some folders beneath FOLDER could not\n"
+    "be read in full.\n";
+
+// The scan was done, but some folders beneath the one asked for could not be read in full.
+constexpr int kSomeFoldersNotRead = 3;
 
 struct Arguments {
     TSizeUnit Unit = TSizeUnit::suKB;
@@ -320,6 +328,17 @@ int Export(const std::string& file, const std::string& scanPath, const ScanComma
     return 0;
 }
 
+// Names each folder the scan could not read on err, as du does, and counts them.
+void ReportFoldersNotRead(TScanOptions& options, std::ostream& err, int& count) {
+    options.FolderNotRead = [&err, &count](const std::string& path, ReadFailure why, bool inPart) {
+        ++count;
+        err << (inPart ? "quillet-scan: cannot read all of directory '"
+                       : "quillet-scan: cannot read directory '")
+            << ShownName(path.size() > 1 ? path.substr(0, path.size() - 1) : path)
+            << "': " << ReadFailureText(why.Code) << "\n";
+    };
+}
+
 }  // namespace
 
 int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -353,6 +372,11 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
     std::uint8_t displaySparse = 1;
     TScanOptions options = PrepareScan(root, scanPath, volume, exclusionText, !parsed.ExportFile,
                                        displayCompressed, displaySparse);
+    int notRead = 0;
+    ReportFoldersNotRead(options, err, notRead);
+    const auto status = [&notRead](int written) {
+        return written == 0 && notRead > 0 ? kSomeFoldersNotRead : written;
+    };
     if (!parsed.ExportFile) {
         std::optional<EarlierScan> earlier;
         if (parsed.SinceFile) {
@@ -364,10 +388,10 @@ int RunScanCommand(const std::vector<std::string>& args, std::ostream& out, std:
             root.Scan(system.Folders, progress.Watching(options));
         }
         if (earlier) NoteOtherRoot(*earlier, root, err);
-        return PrintRows(root, earlier ? &*earlier : nullptr, parsed, out, err);
+        return status(PrintRows(root, earlier ? &*earlier : nullptr, parsed, out, err));
     }
 
-    return Export(*parsed.ExportFile, scanPath, system, options, out, err);
+    return status(Export(*parsed.ExportFile, scanPath, system, options, out, err));
 }
 
 }  // namespace quillet

@@ -29,6 +29,14 @@ TScanOptions ScanProgressLine::Watching(TScanOptions options) {
     Next_ = options.Sink;
     options.Sink = this;
     options.Progress = [this](const std::string& path) { FolderEntered(path); };
+    // A message about the scan goes on a line of its own, and the progress line comes back.
+    if (options.FolderNotRead) {
+        options.FolderNotRead = [this, tell = std::move(options.FolderNotRead)](
+                                    const std::string& path, ReadFailure why, bool inPart) {
+            Wipe();
+            tell(path, why, inPart);
+        };
+    }
     return options;
 }
 

@@ -41,7 +41,7 @@ void NcduExportWriter::FolderOpened(std::string_view name, const FolderEntry* en
     if (entry && entry->Device) Number("dev", entry->Device);
     if (otherFileSystem) {
         Buffer_ += ",\"excluded\":\"othfs\"";
-    } else if (!readable) {
+    } else if (!readable || handle->ReadError()) {
         Buffer_ += ",\"read_error\":true";
     }
     Buffer_ += '}';
@@ -62,6 +62,7 @@ void NcduExportWriter::FileFound(const FolderEntry& entry) {
         Number("nlink", entry.Links);
     }
     if (entry.Attributes & kAttributeNotRegular) Buffer_ += ",\"notreg\":true";
+    if (entry.Error) Buffer_ += ",\"read_error\":true";
     Buffer_ += '}';
     FlushWhenFull();
 }

@@ -20,12 +20,13 @@ public:
     NcduExportWriter(const NcduExportWriter&) = delete;
     NcduExportWriter& operator=(const NcduExportWriter&) = delete;
 
-    // A folder that could not be entered is marked "read_error", or "excluded":"othfs" when
-    // it is the mount point of another file system.
+    // A folder that could not be entered, or whose listing failed part-way, is marked
+    // "read_error", or "excluded":"othfs" when it is the mount point of another file system.
     void FolderOpened(std::string_view name, const FolderEntry* entry,
                       const FolderHandle* handle) override;
     // asize and dsize are the file's own sizes, nominal and on disk, as ncdu and gdu write
-    // them: what the scan counts under its sparse and compressed switches plays no part.
+    // them: what the scan counts under its sparse and compressed switches plays no part. A file
+    // that could not be described is marked "read_error".
     void FileFound(const FolderEntry& entry) override;
     // Marked "excluded":"pattern", as ncdu marks what its exclude patterns leave out.
     void FolderExcluded(std::string_view name) override;

@@ -9,11 +9,22 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace quillet {
+
+// Why a folder, or an entry of it, could not be read: the system's own error code (errno on
+// Linux, a Win32 error code on Windows), 0 for none. OutOfHandles marks a lack of descriptors
+// or handles, which passes once other folders are closed.
+struct ReadFailure {
+    int Code = 0;
+    bool OutOfHandles = false;
+
+    explicit operator bool() const { return Code != 0; }
+};
 
 struct FolderEntry {
     std::string_view Name;         // the name as stored on disk; valid until the next Next() call
@@ -26,6 +37,9 @@ struct FolderEntry {
     std::uint32_t Links = 1;
     std::uint64_t Device = 0;
     std::uint64_t Inode = 0;
+    // Listed, but not described (the system's error code): the kind is the listing's, there
+    // are no sizes, and a folder is not entered.
+    int Error = 0;
 };
 
 class FolderHandle {
@@ -51,6 +65,23 @@ public:
     // the separator (PathSeparator.h). Null when it cannot be enumerated: unreadable, gone, on
     // another file system, or (on a system that opens folders by path) a path it refuses.
     virtual std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) = 0;
+    // Why the last OpenChild gave null: none when the sub-folder was left out on purpose
+    // (another file system) or is gone.
+    virtual ReadFailure OpenFailure() const { return {}; }
+    // Why the folder is not read in full: its listing failed part-way, or entries could not be
+    // described (each such entry carries its Error). Known from the start for a listing that
+    // failed; complete once Next() has reported the end.
+    virtual ReadFailure ReadError() const { return {}; }
+};
+
+// What a scan tells a source that reads on threads of its own.
+struct ScanHooks {
+    // A sub-folder of the scan's root that the scan leaves out, so never to be read. It may be
+    // called on any thread, also after the scan, so it keeps what it needs by value.
+    std::function<bool(std::string_view name)> LeavesOut;
+    // Called on the scan's thread every few tens of milliseconds while it waits for another
+    // thread; true ends the wait (a cancel): the folder then reads as ended.
+    std::function<bool()> WhileWaiting;
 };
 
 class FolderSource {
@@ -60,6 +91,11 @@ public:
     // Opens the folder at which a scan starts (a full path ending in the separator); null when it
     // cannot be enumerated.
     virtual std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) = 0;
+    // The same for a scan that tells the source its hooks; a source that reads on no thread of
+    // its own has no use for them.
+    virtual std::unique_ptr<FolderHandle> OpenScanRoot(const std::string& path, const ScanHooks&) {
+        return OpenRoot(path);
+    }
 
     // How many handles of one scan may be open at once before the source has to give some of
     // its resources up (descriptors, on Linux) and take them back later; 0 for no such

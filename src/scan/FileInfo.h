@@ -78,9 +78,14 @@ struct TScanOptions {
     // Told each folder's path as the scan enters it. The path is the scan's own: it is only
     // valid during the call, and taking a copy each time costs depth times path length.
     std::function<void(const std::string&)> Progress;
-    std::function<void()> ProcessMessages;  // lets the caller's events run, once per folder
-    bool SparseSwitch = false;              // sparse files count at their on-disk size
-    bool CompressedSwitch = false;          // compressed files count at their on-disk size
+    // Lets the caller's events run, once per folder and every few tens of milliseconds while
+    // the scan waits for a folder read on another thread.
+    std::function<void()> ProcessMessages;
+    // Told of each folder not read in full: its full path (ending in the separator), why, and
+    // whether it was read in part or not at all (it is then empty in the tree).
+    std::function<void(const std::string& path, ReadFailure why, bool inPart)> FolderNotRead;
+    bool SparseSwitch = false;      // sparse files count at their on-disk size
+    bool CompressedSwitch = false;  // compressed files count at their on-disk size
     // The source reports each file's allocated size itself as its OnDiskSize (an imported
     // scan); cluster rounding and the two switches then play no part.
     bool AllocationFromSource = false;

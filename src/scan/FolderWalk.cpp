@@ -17,8 +17,18 @@ public:
         : Source_(source),
           Options_(options),
           Sink_(*options.Sink),
-          Exclusions_(options.ExclusionText),
-          Path_(rootPath) {}
+          Exclusions_(std::make_shared<const ExclusionList>(options.ExclusionText)),
+          Path_(rootPath) {
+        Hooks_.LeavesOut = [exclusions = Exclusions_](std::string_view name) {
+            return exclusions->Excludes(name);
+        };
+        if (options.ProcessMessages || options.CancelRequested) {
+            Hooks_.WhileWaiting = [this] {
+                if (Options_.ProcessMessages) Options_.ProcessMessages();
+                return Cancelled();
+            };
+        }
+    }
 
     void Run() {
         Enter(nullptr);
@@ -60,9 +70,11 @@ private:
         if (Options_.ProcessMessages) Options_.ProcessMessages();
         std::unique_ptr<FolderHandle> handle;
         if (isRoot) {
-            handle = Source_.OpenRoot(Path_);
+            handle = Source_.OpenScanRoot(Path_, Hooks_);
         } else if (parent) {
             handle = parent->OpenChild(Path_);
+            if (const ReadFailure why = handle ? ReadFailure{} : parent->OpenFailure(); why)
+                NotRead(why, false);
         }
         Sink_.FolderOpened(entry ? entry->Name : RootName(), entry, handle.get());
         Stack_.back().Handle = std::move(handle);
@@ -78,7 +90,7 @@ private:
     void EnterFolder(const FolderEntry& entry) {
         const std::string_view name = entry.Name;
         if (IsDotOrDotDot(name)) return;
-        if (Stack_.size() == 1 && Exclusions_.Excludes(name)) {
+        if (Stack_.size() == 1 && Exclusions_->Excludes(name)) {
             Sink_.FolderExcluded(name);
             return;
         }
@@ -87,15 +99,24 @@ private:
     }
 
     void Leave() {
+        if (const FolderHandle* handle = Stack_.back().Handle.get(); handle) {
+            if (const ReadFailure why = handle->ReadError(); why) NotRead(why, true);
+        }
         Stack_.pop_back();  // closes the folder's handle before the sink hears of it
         Sink_.FolderClosed();
         if (!Stack_.empty()) Path_.resize(Stack_.back().PathEnd);
     }
 
+    void NotRead(ReadFailure why, bool inPart) {
+        if (Options_.FolderNotRead) Options_.FolderNotRead(Path_, why, inPart);
+    }
+
     FolderSource& Source_;
     const TScanOptions& Options_;
     ScanSink& Sink_;
-    const ExclusionList Exclusions_;
+    // Shared with a source that reads ahead, which leaves the same folders unread.
+    const std::shared_ptr<const ExclusionList> Exclusions_;
+    ScanHooks Hooks_;
     std::vector<Frame> Stack_;
     // The full path of the folder being read, grown and cut back as the walk goes down and up:
     // the only full path a scan holds.

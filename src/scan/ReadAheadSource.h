@@ -10,12 +10,14 @@
 // (each one on one thread at a time), and each sub-folder is opened from its parent right
 // after the parent reported it, as FolderHandle asks.
 //
-// Memory and descriptors stay bounded whatever the tree's shape: workers stop reading ahead
-// while the entries read but not yet taken pass a fixed budget of bytes, or while too many
-// inner handles are open (at most a quarter of what the inner source says it can hold). Closing a
-// handle drops everything read ahead beneath it, so a cancelled scan unwinds without waiting for
-// unread work. The workers live as long as the handles of one scan and are joined when the last of
-// them closes.
+// What is read ahead is bounded: workers stop while the entries read but not yet taken pass a
+// fixed budget of bytes, or while too many inner handles are open (at most a quarter of what the
+// inner source says it can hold). What each open inner handle holds itself is not in the byte
+// budget: on Linux, the whole listing of its folder, so a read-ahead of many huge folders holds
+// their names besides the budget, as the scan's own path does. Closing a handle drops everything
+// read ahead beneath it, so a cancelled scan unwinds without waiting for unread work. The
+// workers live as long as the handles of one scan (ReadAheadEngine.h); a worker that the system
+// cannot start is done without, and one that fails hands its failure to the scan's thread.
 #pragma once
 
 #include <cstddef>
@@ -35,6 +37,11 @@ struct ReadAheadLimits {
     // Entries read, not yet taken: about 40,000 of them, at 48 bytes each and their names.
     std::size_t BufferedBytes = std::size_t{5} << 19;
     int OpenHandles = 128;  // inner handles open ahead of the scan: descriptors and listings
+    // The scan's thread reads a folder itself when no worker has it, so it never waits on an
+    // idle pool. False for a thread that must never wait on a disk (a window's): it then asks
+    // the workers for the folder and waits, and a folder whose server stops answering can be
+    // cancelled. It still reads when no worker could be started.
+    bool ScanReads = true;
 };
 
 class ReadAheadSource final : public FolderSource {
@@ -43,6 +50,8 @@ public:
     ~ReadAheadSource() override;
 
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override;
+    std::unique_ptr<FolderHandle> OpenScanRoot(const std::string& path,
+                                               const ScanHooks& hooks) override;
 
 private:
     std::unique_ptr<FolderSource> Inner_;

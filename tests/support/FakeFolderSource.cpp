@@ -1,6 +1,7 @@
 #include "support/FakeFolderSource.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/FileAttributes.h"
 
@@ -45,6 +46,7 @@ public:
     bool Next(FolderEntry& entry) override {
         if (Next_ >= Folder_.Children.size()) return false;
         if (Folder_.FailAfter >= 0 && Next_ >= static_cast<std::size_t>(Folder_.FailAfter)) {
+            ReadError_ = {EIO, false};
             return false;
         }
         Last_ = &Folder_.Children[Next_++];
@@ -58,14 +60,20 @@ public:
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
         if (!Last_ || !Last_->IsFolder) return nullptr;
+        OpenFailure_ = Last_->Unreadable ? ReadFailure{EACCES, false} : ReadFailure{};
         return Source_.Open(*Last_, childPath);
     }
+
+    ReadFailure OpenFailure() const override { return OpenFailure_; }
+    ReadFailure ReadError() const override { return ReadError_; }
 
 private:
     FakeFolderSource& Source_;
     const FakeNode& Folder_;
     std::size_t Next_ = 0;
     const FakeNode* Last_ = nullptr;
+    ReadFailure OpenFailure_;
+    ReadFailure ReadError_;
 };
 
 std::unique_ptr<FolderHandle> FakeFolderSource::Open(const FakeNode& folder,

@@ -19,8 +19,8 @@ struct FakeNode {
     std::uint64_t Size = 0;
     std::uint64_t OnDiskSize = 0;
     std::uint32_t Attributes = 0;
-    bool Unreadable = false;  // opening it fails
-    int FailAfter = -1;       // a listing that stops after this many entries
+    bool Unreadable = false;  // opening it fails, for want of permission
+    int FailAfter = -1;       // a listing that stops after this many entries, with EIO
     std::vector<FakeNode> Children;
 };
 

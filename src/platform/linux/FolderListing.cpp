@@ -25,6 +25,7 @@ void FolderListing::Read(int fd) {
     NameBytes_ = 0;
     Folders_ = 0;
     Shared_ = false;
+    Error_ = 0;
     // A chunk at a time, on the reading thread's stack: no buffer to share or to grow.
     alignas(dirent64) char chunk[kListingChunk];
     for (;;) {
@@ -32,7 +33,8 @@ void FolderListing::Read(int fd) {
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
-            break;  // what was read so far stands, as when a listing fails part-way
+            Error_ = errno;  // what was read so far stands, and the folder says it is not all
+            break;
         }
         // Keep only the names: the records carry padding and fields nobody reads.
         for (std::size_t at = 0; at < static_cast<std::size_t>(n);) {

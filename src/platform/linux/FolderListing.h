@@ -34,6 +34,8 @@ public:
     // The folder was closed and opened again as fd: names are stat'ed relative to it now.
     void Reattach(int fd) { DirFd_ = fd; }
 
+    // Why the listing stopped before the folder's end (errno), 0 when it did not.
+    int Error() const { return Error_; }
     std::size_t Count() const { return Offsets_.size(); }
     std::size_t NameBytes() const { return NameBytes_; }
     std::size_t FolderCount() const { return Folders_; }  // listed as folders, or as unknown
@@ -74,6 +76,7 @@ private:
     std::size_t NameBytes_ = 0;
     std::size_t Folders_ = 0;
     int DirFd_ = -1;
+    int Error_ = 0;
 };
 
 }  // namespace quillet

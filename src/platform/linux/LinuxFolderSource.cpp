@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -42,6 +43,10 @@ constexpr std::size_t kSpareListingBytes = 64 * 1024;
 
 class LinuxFolderHandle;
 
+bool OutOfDescriptors(int error) {
+    return error == EMFILE || error == ENFILE;
+}
+
 // Held by the thread that reads a folder, for every entry: a flag costs a fraction of a mutex,
 // and the only other thread that ever wants it (one giving descriptors up when the system has
 // none left) merely tries it.
@@ -69,7 +74,8 @@ struct ScanVolume {
     std::atomic<int> OpenFolders{0};                            // written under Lock
     std::atomic<int> MaxOpenFolders{0};                         // written under Lock
     std::vector<std::unique_ptr<FolderListing>> SpareListings;  // the last given back on top
-    std::unique_ptr<StatAhead> Worker;                          // started at the first long listing
+    std::unique_ptr<StatAhead> StatHelper;                      // started at the first long listing
+    bool StatHelperWanted = true;                               // false once it cannot be started
 
     // Set before the scan starts and only read after, for every entry: on a cache line of their
     // own, away from the lock, the counts and the reference count before them, which every
@@ -78,7 +84,6 @@ struct ScanVolume {
     std::uint64_t ClusterSize = 1;
     bool ReportsAllocation = false;   // st_blocks is faithful: holes can be told from data
     bool CompressesInBlocks = false;  // allocation in st_blocks shrinks with compression
-    bool ShareStats = true;
 
     bool OverBudget() const { return OpenFolders > MaxOpenFolders; }
 
@@ -100,28 +105,36 @@ struct ScanVolume {
 
 class LinuxFolderHandle final : public FolderHandle {
 public:
-    // fd is an open folder on the scan's device; the handle owns it. parent opened it (null
-    // for the scan's root).
+    // fd is an open folder on the scan's device; the handle owns it, also when it cannot be
+    // made. parent opened it (null for the scan's root).
     LinuxFolderHandle(std::shared_ptr<ScanVolume> volume, LinuxFolderHandle* parent, int fd,
                       ino_t inode)
-        : Volume_(std::move(volume)), Inode_(inode), Parent_(parent), Fd_(fd) {
-        {
-            std::lock_guard lock(Volume_->Lock);
-            Listing_ = Volume_->TakeListingLocked();
-            ++Volume_->OpenFolders;
-            if (parent) parent->AddChild(*this);
+        : Volume_(std::move(volume)), Inode_(inode), Fd_(fd) {
+        try {
+            {
+                std::lock_guard lock(Volume_->Lock);
+                Listing_ = Volume_->TakeListingLocked();
+            }
+            Listing_->Read(fd);
+            if (Listing_->Error()) ReadError_ = {Listing_->Error(), false};
+            if (Listing_->Count() >= kShareFrom) ShareStats();
+        } catch (...) {
+            close(fd);
+            throw;
         }
-        Listing_->Read(fd);
-        if (Volume_->ShareStats && Listing_->Count() >= kShareFrom) {
-            std::lock_guard lock(Volume_->Lock);
-            if (!Volume_->Worker) Volume_->Worker = std::make_unique<StatAhead>();
-            Volume_->Worker->Share(*Listing_);
-            Shared_ = true;
-        }
+        // Known to the other handles only once whole, so that none of them ever points at a
+        // handle that failed to be made.
+        std::lock_guard lock(Volume_->Lock);
+        ++Volume_->OpenFolders;
+        Parent_ = parent;
+        if (parent) parent->AddChild(*this);
     }
 
     ~LinuxFolderHandle() override {
-        if (Shared_) Volume_->Worker->Withdraw(*Listing_);
+        // Held while the handle goes, so that no other thread gives its descriptor up or
+        // withdraws its listing meanwhile.
+        std::lock_guard use(InUse_);
+        if (Shared_) Volume_->StatHelper->Withdraw(*Listing_);
         std::unique_lock lock(Volume_->Lock);
         const int fd = Fd_.exchange(-1);  // closed once the lock is released
         if (fd >= 0) {
@@ -147,30 +160,45 @@ public:
 
     std::size_t NextRun(FolderEntry* entries, std::size_t count) override {
         std::lock_guard use(InUse_);
-        // Without a descriptor the folder could not be opened again: the rest is not read.
-        if (!HasDescriptor()) return 0;
+        // A folder that could not be opened again is still listed: the rest of its entries
+        // are handed out without sizes, each with the reason.
+        EntryStat lost;
+        if (!HasDescriptor()) lost.Error = Lost_ ? Lost_ : EBADF;
         std::size_t filled = 0;
         while (filled < count && Index_ < Listing_->Count()) {
             const std::size_t i = Index_++;
-            if (!Describe(i, Listing_->StatInOrder(i), entries[filled])) continue;
+            if (!Describe(i, lost.Error ? lost : Listing_->StatInOrder(i), entries[filled]))
+                continue;
             if (entries[filled++].IsFolder) break;
         }
         return filled;
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string&) override {
-        if (!LastEnterable_) return nullptr;
+        OpenFailure_ = {};
+        if (!LastEnterable_) {
+            OpenFailure_ = {LastError_, false};
+            return nullptr;
+        }
         std::lock_guard use(InUse_);
-        if (!HasDescriptor()) return nullptr;
+        if (!HasDescriptor()) {
+            OpenFailure_ = {Lost_ ? Lost_ : EBADF, false};
+            return nullptr;
+        }
         int fd = openat(Fd_, LastName_, kFolderFlags);
-        if (fd < 0 && (errno == EMFILE || errno == ENFILE)) {
+        if (fd < 0 && OutOfDescriptors(errno)) {
             std::unique_lock lock(Volume_->Lock);
             if (ReleaseAnAncestor()) {
                 lock.unlock();
                 fd = openat(Fd_, LastName_, kFolderFlags);
             }
         }
-        if (fd < 0) return nullptr;
+        if (fd < 0) {
+            // A folder removed since it was listed is simply gone.
+            if (const int error = errno; error != ENOENT)
+                OpenFailure_ = {error, OutOfDescriptors(error)};
+            return nullptr;
+        }
         // The name was stat'ed a moment ago, but something may have been mounted on it since.
         struct stat st;
         if (fstat(fd, &st) != 0 || st.st_dev != Volume_->Device) {
@@ -187,13 +215,33 @@ public:
         return child;
     }
 
+    ReadFailure OpenFailure() const override { return OpenFailure_; }
+    ReadFailure ReadError() const override { return ReadError_; }
+
 private:
+    // Hands a long listing to the stat helper, started by the first one. Without a thread to
+    // be had, the reader stats every name alone, for the rest of the scan.
+    void ShareStats() {
+        std::lock_guard lock(Volume_->Lock);
+        if (!Volume_->StatHelperWanted) return;
+        if (!Volume_->StatHelper) {
+            try {
+                Volume_->StatHelper = std::make_unique<StatAhead>();
+            } catch (const std::system_error&) {
+                Volume_->StatHelperWanted = false;
+                return;
+            }
+        }
+        Volume_->StatHelper->Share(*Listing_);
+        Shared_ = true;
+    }
+
     // Gives the descriptor up while the scan is below this folder; the child that is open
     // when the scan comes back opens it again. Called under the volume's lock, as are the
     // two below.
     void Release() {
         if (Shared_) {
-            Volume_->Worker->Withdraw(*Listing_);
+            Volume_->StatHelper->Withdraw(*Listing_);
             Shared_ = false;
         }
         close(Fd_);
@@ -208,13 +256,21 @@ private:
         return true;
     }
 
-    // Opens this folder again as ".." of a child, if that is still this folder.
+    // Opens this folder again as ".." of a child, if that is still this folder. Without a
+    // descriptor to be had, a level above gives its own up first. When it cannot, Lost_ says
+    // why.
     void ReopenFrom(int childFd) {
-        const int fd = openat(childFd, "..", kFolderFlags);
-        if (fd < 0) return;
+        int fd = openat(childFd, "..", kFolderFlags);
+        if (fd < 0 && OutOfDescriptors(errno) && ReleaseAnAncestor())
+            fd = openat(childFd, "..", kFolderFlags);
+        if (fd < 0) {
+            Lost_ = errno;
+            return;
+        }
         struct stat st;
         if (fstat(fd, &st) != 0 || st.st_dev != Volume_->Device || st.st_ino != Inode_) {
             close(fd);
+            Lost_ = ENOENT;  // moved away or replaced while the scan was below it
             return;
         }
         Listing_->Reattach(fd);
@@ -239,7 +295,7 @@ private:
 
     // The system has no descriptor left: the shallowest folder above this one that holds one
     // and that no other thread is reading gives it up, and from now on the scan holds no more
-    // than it has now.
+    // than it has now. Called under the volume's lock.
     bool ReleaseAnAncestor() {
         std::vector<LinuxFolderHandle*> above;
         for (LinuxFolderHandle* level = Parent_; level; level = level->Parent_)
@@ -261,16 +317,22 @@ private:
         LastName_ = name;
         entry.Name = std::string_view(name, Listing_->NameLength(i));
         if (st.Error != 0) {
-            // Listed but not describable (a folder without search permission): keep the kind
-            // the listing gave, with no size, and never enter it.
+            // Listed but not describable (in a folder without search permission): keep the kind
+            // the listing gave, with no size, and never enter it. A folder says why when the
+            // scan tries to enter it; a file makes this folder one not read in full.
             entry.IsFolder = Listing_->Type(i) == DT_DIR;
             entry.Size = entry.OnDiskSize = 0;
             entry.Attributes =
                 AttributesOf(name, entry.IsFolder ? S_IFDIR | S_IWUSR : S_IFREG | S_IWUSR);
             entry.Links = 1;
+            entry.Error = st.Error;
             LastEnterable_ = false;
+            LastError_ = st.Error;
+            if (!entry.IsFolder && !ReadError_) ReadError_ = {st.Error, OutOfDescriptors(st.Error)};
             return true;
         }
+        entry.Error = 0;
+        LastError_ = 0;
 
         const mode_t mode = st.Mode;
         entry.IsFolder = S_ISDIR(mode);
@@ -313,7 +375,7 @@ private:
         if (child.NextSibling_) child.NextSibling_->PrevSibling_ = child.PrevSibling_;
     }
 
-    LinuxFolderHandle* Parent_;  // null at the root or once the parent is closed
+    LinuxFolderHandle* Parent_ = nullptr;  // null at the root or once the parent is closed
     LinuxFolderHandle* FirstChild_ = nullptr;
     LinuxFolderHandle* NextSibling_ = nullptr;  // among the parent's open children
     LinuxFolderHandle* PrevSibling_ = nullptr;
@@ -323,7 +385,22 @@ private:
         Fd_;  // -1 while given up for a level below, or when it could not be opened again
     const char* LastName_ = nullptr;
     bool LastEnterable_ = false;
+    int LastError_ = 0;  // why the entry handed out last could not be described
+    int Lost_ = 0;       // why the descriptor, once given up, could not be had again
+    ReadFailure OpenFailure_;
+    ReadFailure ReadError_;
 };
+
+// The descriptors the process holds now, which the scan cannot have.
+rlim_t DescriptorsInUse() {
+    DIR* dir = opendir("/proc/self/fd");
+    if (!dir) return 0;
+    rlim_t count = 0;
+    while (const dirent* entry = readdir(dir))
+        count += entry->d_name[0] != '.';
+    closedir(dir);
+    return count > 0 ? count - 1 : 0;  // the listing's own
+}
 
 int DescriptorsForFolders() {
     struct rlimit limit;
@@ -333,7 +410,11 @@ int DescriptorsForFolders() {
         setrlimit(RLIMIT_NOFILE, &limit);
         getrlimit(RLIMIT_NOFILE, &limit);
     }
-    const rlim_t usable = std::min(limit.rlim_cur, kDescriptorsWanted);
+    // What the limit leaves free: a program started with most of its descriptors taken (by
+    // whoever started it) has only the rest.
+    const rlim_t inUse = DescriptorsInUse();
+    const rlim_t free = limit.rlim_cur > inUse ? limit.rlim_cur - inUse : 0;
+    const rlim_t usable = std::min(free, kDescriptorsWanted);
     return usable > 2 * kDescriptorsKept ? static_cast<int>(usable - kDescriptorsKept)
                                          : static_cast<int>(usable / 2);
 }
@@ -350,7 +431,7 @@ std::unique_ptr<FolderHandle> LinuxFolderSource::OpenRoot(const std::string& pat
     }
 
     auto volume = std::make_shared<ScanVolume>();
-    volume->ShareStats = ShareStats_;
+    volume->StatHelperWanted = ShareStats_;
     volume->MaxOpenFolders = std::max(1, OpenHandleBudget());
     volume->Device = st.st_dev;
     struct statvfs vfs;

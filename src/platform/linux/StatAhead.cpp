@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "base/YieldThenWait.h"
+
 namespace quillet {
 
 StatAhead::StatAhead() : Thread_([this] { Run(); }) {}
@@ -56,11 +58,8 @@ FolderListing* StatAhead::NextListing() {
         // moment before sleeping, since waking up costs more than that.
         const unsigned seen = Shares_.load(std::memory_order_acquire);
         lock.unlock();
-        const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(50);
-        while (Shares_.load(std::memory_order_acquire) == seen &&
-               std::chrono::steady_clock::now() < until) {
-            std::this_thread::yield();
-        }
+        YieldWhile([&] { return Shares_.load(std::memory_order_acquire) == seen; },
+                   std::chrono::microseconds(50));
         lock.lock();
         if (!Listings_.empty() || Stop_) continue;
         Sleeping_ = true;
