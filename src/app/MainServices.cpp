@@ -10,6 +10,7 @@
 #include "app/DialogPath.h"
 #include "app/ErrorBox.h"
 #include "app/FolderChooser.h"
+#include "app/NameIconProvider.h"
 #include "app/ToolTipText.h"
 #include "platform/ExcludesFolder.h"
 #include "platform/PathNames.h"
@@ -47,6 +48,8 @@ TMainServices SystemMainServices() {
     services.ChooseSaveFile = [](QWidget* parent,
                                  const std::string& name) -> std::optional<std::string> {
         QFileDialog dialog(parent, QStringLiteral("Save piechart listing"));
+        TNameIconProvider icons;  // a folder such as /proc must not stall the dialog
+        dialog.setIconProvider(&icons);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // Each choice is its caption followed by the patterns it matches, and only the
         // caption is shown: "All files (*.*)" must also match names without a dot.
