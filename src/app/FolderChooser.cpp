@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/DialogFit.h"
 #include "app/FileUrl.h"
 #include "app/TypedPath.h"
 #include "base/AsciiCase.h"
@@ -189,6 +190,7 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
     QDialog dialog(parent);
     dialog.setWindowTitle(caption);
     dialog.resize(460, 520);
+    FitToScreen(dialog);
     FolderTreeModel model(dialog.style()->standardIcon(QStyle::SP_DirIcon),
                           dialog.style()->standardIcon(QStyle::SP_FileIcon));
     if (choosingFile) model.SetFileEnding(filters.front().Ending);

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "app/DialogFit.h"
 #include "app/DialogPath.h"
 #include "app/ErrorBox.h"
 #include "app/FolderChooser.h"
@@ -59,6 +60,7 @@ TMainServices SystemMainServices() {
         dialog.setDefaultSuffix(QStringLiteral("txt"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks itself
         dialog.selectFile(QString::fromStdString(name));
+        FitToScreen(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return SavePath(parent, dialog.selectedFiles().first());
