@@ -1,5 +1,6 @@
 #include "app/FolderChooser.h"
 
+#include <QComboBox>
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QDialog>
@@ -20,8 +21,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/DialogFit.h"
 #include "app/FileUrl.h"
 #include "app/TypedPath.h"
+#include "base/AsciiCase.h"
 #include "base/PathText.h"
 #include "platform/FolderNames.h"
 #include "platform/PathNames.h"
@@ -31,8 +34,9 @@
 namespace quillet {
 namespace {
 
-constexpr int kPathRole = Qt::UserRole;        // the folder's full path: its bytes
-constexpr int kListedRole = Qt::UserRole + 1;  // its sub-folders have been read
+constexpr int kPathRole = Qt::UserRole;        // the entry's full path: its bytes
+constexpr int kListedRole = Qt::UserRole + 1;  // its sub-folders have been read (a file: none)
+constexpr int kFileRole = Qt::UserRole + 2;    // a file, not a folder
 
 QString ShownText(const std::string& path) {
     return QString::fromUtf8(ShownName(path));
@@ -51,39 +55,60 @@ std::string RootOf(const std::string& path) {
     return {};
 }
 
-struct SubFolder {
+bool EndsWithIgnoringAsciiCase(const std::string& name, const std::string& ending) {
+    return name.size() >= ending.size() &&
+           SameIgnoringAsciiCase(std::string_view(name).substr(name.size() - ending.size()),
+                                 ending);
+}
+
+struct ListedEntry {
     QString Shown;
     std::string Name;  // its bytes
+    bool IsFile = false;
 };
 
-// The sub-folders of folder, ordered as their shown names read.
-std::vector<SubFolder> SubFolders(const std::string& folder) {
-    std::vector<SubFolder> folders;
+// The sub-folders of folder, ordered as their shown names read, then, when fileEnding is
+// given, the files whose names end in it, in the same order.
+std::vector<ListedEntry> ListedEntries(const std::string& folder,
+                                       const std::optional<std::string>& fileEnding) {
+    std::vector<ListedEntry> listed;
     if (const auto entries = ReadFolderNames(folder)) {
         for (const NamedEntry& entry : *entries) {
-            if (entry.IsFolder) folders.push_back({ShownText(entry.Name), entry.Name});
+            if (entry.IsFolder ||
+                (fileEnding && EndsWithIgnoringAsciiCase(entry.Name, *fileEnding)))
+                listed.push_back({ShownText(entry.Name), entry.Name, !entry.IsFolder});
         }
     }
-    std::sort(folders.begin(), folders.end(), [](const SubFolder& a, const SubFolder& b) {
+    std::sort(listed.begin(), listed.end(), [](const ListedEntry& a, const ListedEntry& b) {
+        if (a.IsFile != b.IsFile) return b.IsFile;
         const int order = a.Shown.compare(b.Shown, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a.Name < b.Name;
     });
-    return folders;
+    return listed;
 }
 
-// The machine's folders as a tree, each folder read when it is first opened. Every item keeps
-// its folder's path as bytes: the shown name is for reading only, and two names that are not
-// UTF-8 may show alike.
+// The machine's folders as a tree, each folder read when it is first opened; when a file
+// ending is set, each folder's files of that ending too. Every item keeps its entry's path as
+// bytes: the shown name is for reading only, and two names that are not UTF-8 may show alike.
 class FolderTreeModel : public QStandardItemModel {
 public:
-    explicit FolderTreeModel(const QIcon& icon) : Icon_(icon) {
-        for (const std::string& root : RootFolders())
-            appendRow(NewItem(ShownText(root), root));
+    FolderTreeModel(const QIcon& folderIcon, const QIcon& fileIcon)
+        : FolderIcon_(folderIcon), FileIcon_(fileIcon) {
+        AddRoots();
     }
 
     static std::string PathOf(const QModelIndex& index) {
         const QByteArray path = index.data(kPathRole).toByteArray();
         return std::string(path.constData(), static_cast<std::size_t>(path.size()));
+    }
+    static bool IsFile(const QModelIndex& index) { return index.data(kFileRole).toBool(); }
+
+    // Lists the files that end in ending from now on (none: folders only), every folder read
+    // again.
+    void SetFileEnding(std::optional<std::string> ending) {
+        FileEnding_ = std::move(ending);
+        clear();
+        AddRoots();
     }
 
     bool hasChildren(const QModelIndex& parent) const override {
@@ -121,11 +146,17 @@ public:
     }
 
 private:
-    QStandardItem* NewItem(const QString& text, const std::string& path) const {
-        auto* item = new QStandardItem(Icon_, text);
+    void AddRoots() {
+        for (const std::string& root : RootFolders())
+            appendRow(NewItem(ShownText(root), root, false));
+    }
+
+    QStandardItem* NewItem(const QString& text, const std::string& path, bool isFile) const {
+        auto* item = new QStandardItem(isFile ? FileIcon_ : FolderIcon_, text);
         item->setEditable(false);
         item->setData(QByteArray::fromStdString(path), kPathRole);
-        item->setData(false, kListedRole);
+        item->setData(isFile, kListedRole);
+        item->setData(isFile, kFileRole);
         return item;
     }
 
@@ -134,12 +165,13 @@ private:
         folder->setData(true, kListedRole);
         const std::string path = PathOf(folder->index());
         QList<QStandardItem*> rows;
-        for (const SubFolder& sub : SubFolders(path))
-            rows.append(NewItem(sub.Shown, ChildPath(path, sub.Name)));
+        for (const ListedEntry& entry : ListedEntries(path, FileEnding_))
+            rows.append(NewItem(entry.Shown, ChildPath(path, entry.Name), entry.IsFile));
         folder->appendRows(rows);
     }
 
-    QIcon Icon_;
+    QIcon FolderIcon_, FileIcon_;
+    std::optional<std::string> FileEnding_;
 };
 
 std::string HomeFolder() {
@@ -150,25 +182,39 @@ std::string HomeFolder() {
                : home.toStdString();
 }
 
-}  // namespace
-
-std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& start) {
+// The dialog of both choosers. filters: none chooses a folder; otherwise a file, listed by
+// the filter chosen.
+std::optional<std::string> Choose(QWidget* parent, const QString& caption, const std::string& start,
+                                  const std::vector<TFileFilter>& filters) {
+    const bool choosingFile = !filters.empty();
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Choose a folder to scan"));
+    dialog.setWindowTitle(caption);
     dialog.resize(460, 520);
-    FolderTreeModel model(dialog.style()->standardIcon(QStyle::SP_DirIcon));
+    FitToScreen(dialog);
+    FolderTreeModel model(dialog.style()->standardIcon(QStyle::SP_DirIcon),
+                          dialog.style()->standardIcon(QStyle::SP_FileIcon));
+    if (choosingFile) model.SetFileEnding(filters.front().Ending);
     QTreeView tree;
     tree.setModel(&model);
     tree.header()->hide();
     // Double-click and the arrow keys open and close folders, as in any tree; OK or Enter
-    // chooses.
+    // chooses, and so does a double-click on a file.
 
     // The path field: typed, pasted or completed paths, shown and read as the program shows
-    // paths; the tree follows a folder's path.
+    // paths; the tree follows a folder's or a listed file's path.
     const std::string home = HomeFolder();
-    const auto typedFolder = [&home](const QString& text) {
+    const auto typedPath = [&home](const QString& text) {
         const std::string typed = TypedPath(text, home);
         return typed.empty() ? typed : AbsoluteFolderPath(typed);
+    };
+    const auto isChoice = [choosingFile](const std::string& path) {
+        return !path.empty() && (choosingFile ? LeadsToFile(path) : LeadsToFolder(path));
+    };
+    // A folder's path as the field shows it; while choosing a file, ended by the separator,
+    // ready for a name.
+    const auto fieldText = [choosingFile](const std::string& path, bool isFile) {
+        if (!choosingFile || isFile || path.ends_with(kPathSeparator)) return ShownText(path);
+        return ShownText(path + kPathSeparator);
     };
     QLineEdit field;
     field.setClearButtonEnabled(true);
@@ -176,23 +222,35 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
     QCompleter completer(&completions);
     completer.setCompletionMode(QCompleter::PopupCompletion);
     field.setCompleter(&completer);
-    std::string completedFolder;  // the folder whose sub-folders the completions are
+    std::string completedFolder;  // the folder whose entries the completions are
     QLabel problem;
     problem.setTextFormat(Qt::PlainText);
     problem.hide();
+    QComboBox filterBox;
+    for (const TFileFilter& filter : filters)
+        filterBox.addItem(filter.Caption);
+    filterBox.setVisible(choosingFile);
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
-    // Shows the folder in the tree, opened down to it and scrolled into sight.
+    // Shows the entry in the tree, opened down to it and scrolled into sight. The path came
+    // from the field, which keeps it as it was typed.
+    bool revealing = false;
     const auto reveal = [&](const std::string& path) {
         if (QStandardItem* item = model.Find(path)) {
+            revealing = true;
             tree.setCurrentIndex(item->index());
-            tree.scrollTo(item->index(), QAbstractItemView::PositionAtCenter);
+            revealing = false;
+            // A folder on the way to a file shows its files, in sight below it.
+            const bool onTheWay = choosingFile && !FolderTreeModel::IsFile(item->index());
+            if (onTheWay) tree.expand(item->index());
+            tree.scrollTo(item->index(), onTheWay ? QAbstractItemView::PositionAtTop
+                                                  : QAbstractItemView::PositionAtCenter);
         }
     };
     QObject::connect(&field, &QLineEdit::textEdited, &dialog, [&](const QString& text) {
-        // The completions: the sub-folders of the folder being typed in.
+        // The completions: the entries of the folder being typed in.
         const std::string typed = TypedPath(text, home);
         const std::string folder =
             typed.find(kPathSeparator) == std::string::npos
@@ -202,36 +260,62 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
             completedFolder = folder;
             QStringList paths;
             if (!folder.empty()) {
-                for (const SubFolder& sub : SubFolders(folder))
-                    paths.append(ShownText(ChildPath(folder, sub.Name)));
+                const std::optional<std::string> ending =
+                    choosingFile
+                        ? std::optional(
+                              filters[static_cast<std::size_t>(filterBox.currentIndex())].Ending)
+                        : std::nullopt;
+                for (const ListedEntry& entry : ListedEntries(folder, ending))
+                    paths.append(ShownText(ChildPath(folder, entry.Name)));
             }
             completions.setStringList(paths);
         }
     });
     // Whatever changed the text, typing, a chosen completion, a paste or the tree, the path
     // is checked again.
-    QObject::connect(&field, &QLineEdit::textChanged, &dialog, [&](const QString& text) {
-        const std::string path = typedFolder(text);
-        const bool isFolder = !path.empty() && LeadsToFolder(path);
-        problem.setText(path.empty() ? QString() : "Not a folder: " + ShownText(path));
-        problem.setVisible(!isFolder && !path.empty());
-        buttons.button(QDialogButtonBox::Ok)->setEnabled(isFolder);
+    const auto check = [&](const QString& text) {
+        const std::string path = typedPath(text);
+        const bool chosen = isChoice(path);
+        // While choosing a file, a folder is a place on the way, not a mistake.
+        const bool onTheWay = choosingFile && !path.empty() && LeadsToFolder(path);
+        problem.setText(path.empty()
+                            ? QString()
+                            : (choosingFile ? "Not a file: " : "Not a folder: ") + ShownText(path));
+        problem.setVisible(!chosen && !onTheWay && !path.empty());
+        buttons.button(QDialogButtonBox::Ok)->setEnabled(chosen);
         // The tree's own choice is already in sight: it is not scrolled away under the mouse.
-        if (isFolder && (!tree.currentIndex().isValid() ||
-                         FolderTreeModel::PathOf(tree.currentIndex()) != path))
+        if ((chosen || onTheWay) && (!tree.currentIndex().isValid() ||
+                                     FolderTreeModel::PathOf(tree.currentIndex()) != path))
             reveal(path);
-    });
+    };
+    QObject::connect(&field, &QLineEdit::textChanged, &dialog, check);
     QObject::connect(tree.selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
                      [&](const QModelIndex& current) {
-                         if (!current.isValid() || field.hasFocus()) return;
-                         field.setText(ShownText(FolderTreeModel::PathOf(current)));
+                         if (!current.isValid() || revealing) return;
+                         field.setText(fieldText(FolderTreeModel::PathOf(current),
+                                                 FolderTreeModel::IsFile(current)));
                      });
+    QObject::connect(
+        &tree, &QAbstractItemView::doubleClicked, &dialog, [&](const QModelIndex& index) {
+            if (FolderTreeModel::IsFile(index) && buttons.button(QDialogButtonBox::Ok)->isEnabled())
+                dialog.accept();
+        });
+    QObject::connect(&filterBox, &QComboBox::currentIndexChanged, &dialog, [&](int index) {
+        if (index < 0) return;
+        model.SetFileEnding(filters[static_cast<std::size_t>(index)].Ending);
+        completedFolder.clear();
+        // The typed path again, or the folder of the file that is no longer listed.
+        const std::string path = typedPath(field.text());
+        reveal(path);
+        if (!tree.currentIndex().isValid() && !path.empty())
+            reveal(ParentOf(path, {&kPathSeparator, 1}, RootOf(path).size()));
+    });
 
     // The desktop's own menu for a folder is out of reach here: offer its main verb.
     tree.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&tree, &QWidget::customContextMenuRequested, &dialog, [&](const QPoint& at) {
         const QModelIndex index = tree.indexAt(at);
-        if (!index.isValid()) return;
+        if (!index.isValid() || FolderTreeModel::IsFile(index)) return;
         QMenu menu;
         menu.addAction(QStringLiteral("Open in File Manager"),
                        [&] { QDesktopServices::openUrl(FileUrl(FolderTreeModel::PathOf(index))); });
@@ -241,18 +325,34 @@ std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& star
     layout.addWidget(&field);
     layout.addWidget(&problem);
     layout.addWidget(&tree);
+    layout.addWidget(&filterBox);
     layout.addWidget(&buttons);
 
     const std::string startPath = AbsoluteFolderPath(start);
-    field.setText(ShownText(startPath));
-    // Once the dialog is shown and laid out, so the folder can be scrolled to its middle.
+    field.setText(fieldText(startPath, LeadsToFile(startPath)));
+    // Once the dialog is shown and laid out, so the entry can be scrolled to its middle.
     QTimer::singleShot(0, &dialog, [&] { reveal(startPath); });
-    tree.setFocus();
+    // What is typed replaces the path shown, and is what is chosen.
+    field.setFocus();
+    field.selectAll();
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const std::string typed = typedFolder(field.text());
-    if (!typed.empty() && LeadsToFolder(typed)) return typed;
-    if (!tree.currentIndex().isValid()) return std::nullopt;
-    return FolderTreeModel::PathOf(tree.currentIndex());
+    const std::string typed = typedPath(field.text());
+    if (isChoice(typed)) return typed;
+    const QModelIndex current = tree.currentIndex();
+    if (!current.isValid() || FolderTreeModel::IsFile(current) != choosingFile) return std::nullopt;
+    return FolderTreeModel::PathOf(current);
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& start) {
+    return Choose(parent, QStringLiteral("Choose a folder to scan"), start, {});
+}
+
+std::optional<std::string> ChooseFile(QWidget* parent, const QString& caption,
+                                      const std::string& start,
+                                      const std::vector<TFileFilter>& filters) {
+    return Choose(parent, caption, start, filters);
 }
 
 }  // namespace quillet

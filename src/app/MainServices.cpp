@@ -7,9 +7,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "app/DialogFit.h"
 #include "app/DialogPath.h"
 #include "app/ErrorBox.h"
 #include "app/FolderChooser.h"
+#include "app/NameIconProvider.h"
 #include "app/ToolTipText.h"
 #include "platform/ExcludesFolder.h"
 #include "platform/PathNames.h"
@@ -17,12 +19,13 @@
 namespace quillet {
 namespace {
 
-// The file a dialog's answer stands for; none, after saying why, when it is not one file.
-std::optional<std::string> ChosenPath(QWidget* parent, const QString& answer, bool newName) {
-    const TDialogPath found = FindDialogPath(answer, newName);
+// The file the save dialog's answer stands for; none, after saying why, when it is not one
+// file.
+std::optional<std::string> SavePath(QWidget* parent, const QString& answer) {
+    const TDialogPath found = FindDialogPath(answer, true);
     if (found.Problem == TDialogPath::None) return found.Path;
     ShowErrorBox(parent, QGuiApplication::applicationDisplayName(),
-                 DialogPathProblem(answer, found.Problem, newName));
+                 DialogPathProblem(answer, found.Problem, true));
     return std::nullopt;
 }
 
@@ -33,17 +36,21 @@ TMainServices SystemMainServices() {
     services.ExcludesFolder = ExcludesFolder();
     services.ScanRootProblem = FolderAccessError;
     services.ChooseFolder = ChooseFolder;
-    services.ChooseScanFile = [](QWidget* parent,
-                                 const QString& caption) -> std::optional<std::string> {
-        const QString chosen = QFileDialog::getOpenFileName(
-            parent, caption, {}, QStringLiteral("Scan files (*.json);;All files (*)"));
-        if (chosen.isEmpty()) return std::nullopt;
-        return ChosenPath(parent, chosen, false);
+    // Opened where the file chosen last is (the working folder at first), as Qt's dialog did.
+    services.ChooseScanFile = [last = std::make_shared<std::string>(AbsoluteFolderPath("."))](
+                                  QWidget* parent, const QString& caption) {
+        const auto chosen = ChooseFile(parent, caption, *last,
+                                       {{QStringLiteral("Scan files (*.json)"), ".json"},
+                                        {QStringLiteral("All files (*)"), ""}});
+        if (chosen) *last = *chosen;
+        return chosen;
     };
     services.ShowError = ShowErrorBox;
     services.ChooseSaveFile = [](QWidget* parent,
                                  const std::string& name) -> std::optional<std::string> {
         QFileDialog dialog(parent, QStringLiteral("Save piechart listing"));
+        TNameIconProvider icons;  // a folder such as /proc must not stall the dialog
+        dialog.setIconProvider(&icons);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // Each choice is its caption followed by the patterns it matches, and only the
         // caption is shown: "All files (*.*)" must also match names without a dot.
@@ -53,9 +60,10 @@ TMainServices SystemMainServices() {
         dialog.setDefaultSuffix(QStringLiteral("txt"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks itself
         dialog.selectFile(QString::fromStdString(name));
+        FitToScreen(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return ChosenPath(parent, dialog.selectedFiles().first(), true);
+        return SavePath(parent, dialog.selectedFiles().first());
     };
     services.Ask = [](QWidget* parent, const QString& caption, const QString& text,
                       bool destructive) {

@@ -33,4 +33,12 @@ void TChartListBox::mousePressEvent(QMouseEvent* event) {
     QListView::mousePressEvent(event);
 }
 
+QItemSelectionModel::SelectionFlags TChartListBox::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+    return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate
+                                                           : command;
+}
+
 }  // namespace quillet

@@ -45,6 +45,10 @@ protected:
     // A right-button press leaves the highlight where it is: a context menu acts on the row
     // chosen last, and the highlight must keep showing which one that is.
     void mousePressEvent(QMouseEvent* event) override;
+    // Nor does a click below the last row or a Ctrl+click on the highlighted one take the
+    // highlight away: the entry the menu acts on is always the one shown highlighted.
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
 
 private:
     TChartListModel Model_;

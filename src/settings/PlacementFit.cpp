@@ -21,11 +21,11 @@ std::optional<std::int32_t> Coordinate(std::optional<std::int32_t> value) {
     return std::nullopt;
 }
 
-// The frame's share of the outer size; 0 when the stored sizes do not tell.
-int FrameExtra(std::optional<std::int32_t> outer, std::optional<std::int32_t> client) {
-    if (!Side(outer) || !Side(client)) return 0;
+// The frame's share of the outer size; assumed when the stored sizes do not tell.
+int FrameExtra(std::optional<std::int32_t> outer, std::optional<std::int32_t> client, int assumed) {
+    if (!Side(outer) || !Side(client)) return assumed;
     const std::int32_t extra = *outer - *client;
-    return extra >= 0 && extra <= kMaxFrame ? extra : 0;
+    return extra >= 0 && extra <= kMaxFrame ? extra : assumed;
 }
 
 std::int64_t OverlapArea(const QRect& a, const QRect& b) {
@@ -55,8 +55,8 @@ TPlacementFit FitPlacement(const TStoredPlacement& stored, const TPlacementFit& 
                      .expandedTo(minimum);
     if (availableScreens.empty()) return fit;
 
-    const QSize frame(FrameExtra(stored.Width, stored.ClientWidth),
-                      FrameExtra(stored.Height, stored.ClientHeight));
+    const QSize frame(FrameExtra(stored.Width, stored.ClientWidth, kAssumedFrame.width()),
+                      FrameExtra(stored.Height, stored.ClientHeight, kAssumedFrame.height()));
     const QRect outer(fit.FramePosition, fit.Client + frame);
     const QRect* screen = &availableScreens.front();
     std::int64_t best = 0;
@@ -73,6 +73,10 @@ TPlacementFit FitPlacement(const TStoredPlacement& stored, const TPlacementFit& 
         QPoint(FitRange(fit.FramePosition.x(), outerSize.width(), screen->x(), screen->width()),
                FitRange(fit.FramePosition.y(), outerSize.height(), screen->y(), screen->height()));
     return fit;
+}
+
+QSize FitDialogSize(QSize wanted, const QRect& available) {
+    return wanted.boundedTo(available.size() - kAssumedFrame).expandedTo(QSize(1, 1));
 }
 
 }  // namespace quillet

@@ -23,13 +23,23 @@ struct TPlacementFit {
     QSize Client;
 };
 
+// The frame a window manager is taken to draw while the window's own is not known (a first
+// start, a dialog not shown yet): as wide as common borders and as high as a title bar at
+// twice the usual size, Qt's own guess when it places a dialog.
+inline constexpr QSize kAssumedFrame(10, 40);
+
 // A value that cannot be a window (a side of 0 or beyond what a window system can map, a
 // corner beyond its coordinates) counts as absent and the design value takes its place.
 // The outer size less the client size, when plausible, gives the frame the window manager
-// draws. On the screen the window overlaps most (else the first, the primary one), the size
-// shrinks to the screen's available area first, then the position moves the window onto it.
-// minimum is the client size the window is held to; a screen smaller than that wins.
+// draws; kAssumedFrame stands for it when the stored sizes do not tell. On the screen the window
+// overlaps most (else the first, the primary one), the size shrinks to the screen's available area
+// first, then the position moves the window onto it. minimum is the client size the window is held
+// to; a screen smaller than that wins.
 TPlacementFit FitPlacement(const TStoredPlacement& stored, const TPlacementFit& design,
                            QSize minimum, const std::vector<QRect>& availableScreens);
+
+// The size a dialog that wants wanted gets on a screen whose available area is available:
+// no larger than the area less kAssumedFrame, so that its buttons stay in reach at any scale.
+QSize FitDialogSize(QSize wanted, const QRect& available);
 
 }  // namespace quillet

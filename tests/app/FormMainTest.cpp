@@ -241,6 +241,17 @@ TEST_F(MainWindowTest, TheHighlightIsTheChosenRowWhateverChoosesIt) {
     EXPECT_EQ(form.ListBox1->currentIndex().row(), RowOf("big.bin"))
         << "a right-click leaves the highlight on the entry the menu acts on";
     EXPECT_EQ(form.SelectedName, "big.bin");
+    const auto highlighted = [&] {
+        const QModelIndexList rows = form.ListBox1->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.front().row() : -1;
+    };
+    QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {},
+                      QPoint(10, form.ListBox1->viewport()->height() - 5));
+    EXPECT_EQ(highlighted(), RowOf("big.bin"))
+        << "a click below the rows keeps the highlight on the entry the menu acts on";
+    QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      rowRect("big.bin").center());
+    EXPECT_EQ(highlighted(), RowOf("big.bin")) << "and so does a Ctrl+click on it";
 
     form.ListBox1->setFocus();
     QTest::keyClick(form.ListBox1, Qt::Key_End);

@@ -227,6 +227,10 @@ TEST(PlacementFit, WhatCannotBeAWindowIsAbsentAndTheRestFitsOneScreen) {
               std::make_pair(QPoint(1224, 318), QSize(600, 450)));
     EXPECT_EQ(fit({-5000, 9000, 600, 450, 600, 450}, two),
               std::make_pair(QPoint(0, 150), QSize(600, 450)));
+    // A first start at scale 2 on a 1600 x 1000 screen: the frame is not known yet, and the
+    // window fits with the one it is likely to get; so does a dialog of the same height.
+    EXPECT_EQ(fit({}, {{0, 0, 800, 500}}), std::make_pair(QPoint(193, 20), QSize(550, 440)));
+    EXPECT_EQ(FitDialogSize({460, 520}, {0, 0, 800, 500}), QSize(460, 460));
 }
 
 TEST_F(SettingsTest, HandEditedValuesReadAsTheyAreAndComeBackUnchanged) {

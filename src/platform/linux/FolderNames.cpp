@@ -34,6 +34,11 @@ bool LeadsToFolder(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool LeadsToFile(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
 std::vector<std::string> RootFolders() {
     return {"/"};
 }

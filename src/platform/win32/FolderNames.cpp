@@ -46,6 +46,12 @@ bool LeadsToFolder(const std::string& path) {
     return folder;
 }
 
+bool LeadsToFile(const std::string& path) {
+    // A link to a file carries no folder attribute; one to a folder does, as the folder.
+    const DWORD attributes = GetFileAttributesW(Win32Path(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // The root of every drive letter in use, in the system's order.
 std::vector<std::string> RootFolders() {
     std::wstring buffer(GetLogicalDriveStringsW(0, nullptr), L'\0');
