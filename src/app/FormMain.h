@@ -178,6 +178,8 @@ private:
     // Says so when the system refuses to look at the entry's path at all (one longer than it
     // takes, say): failure holds %1 for the path and %2 for the system's reason.
     bool ReportRefusedPath(const std::string& path, const QString& failure);
+    // What says that no program opens path: failure holds %1 for the path and %2 for why.
+    std::function<void()> NoProgramReport(const char* failure, const std::string& path);
     void LoadSettings();
     // Runs the repeat timer as RepeatedScan and RepeatInterval say.
     void SetRepeatTimer();

@@ -44,9 +44,10 @@ struct TMainServices {
                        bool destructive)>
         Ask;
     // Shows the item in the file manager (its folder opened, the item selected).
-    std::function<void(const std::string& path)> ShowInFileManager;
+    // noProgram is called, perhaps later, when nothing could show or open it.
+    std::function<void(const std::string& path, std::function<void()> noProgram)> ShowInFileManager;
     // Opens a file with the program the desktop associates with it.
-    std::function<void(const std::string& path)> OpenFile;
+    std::function<void(const std::string& path, std::function<void()> noProgram)> OpenFile;
     // The default printer; none when there is no default printer.
     std::function<std::unique_ptr<QPrinter>()> DefaultPrinter;
 };

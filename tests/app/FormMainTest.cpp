@@ -70,8 +70,12 @@ protected:
             ++Asked;
             return true;
         };
-        services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
-        services.ShowInFileManager = [this](const std::string& path) { Opened.push_back(path); };
+        services.OpenFile = [this](const std::string& path, std::function<void()>) {
+            Opened.push_back(path);
+        };
+        services.ShowInFileManager = [this](const std::string& path, std::function<void()>) {
+            Opened.push_back(path);
+        };
         return services;
     }
 

@@ -86,8 +86,15 @@ protected:
             Questions.push_back(caption + ": " + text);
             return Answer;
         };
-        services.ShowInFileManager = [this](const std::string& path) { Shown.push_back(path); };
-        services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
+        services.ShowInFileManager = [this](const std::string& path,
+                                            std::function<void()> noProgram) {
+            Shown.push_back(path);
+            if (NoOpener) noProgram();
+        };
+        services.OpenFile = [this](const std::string& path, std::function<void()> noProgram) {
+            Opened.push_back(path);
+            if (NoOpener) noProgram();
+        };
         services.ChooseSaveFile = [this](QWidget*, const std::string&) { return SaveAs; };
         services.ChooseScanFile = [this](QWidget*, const QString&) { return ScanFile; };
         services.ChooseFolder = [this](QWidget*, const std::string&) { return Folder; };
@@ -189,6 +196,7 @@ protected:
     std::optional<std::string> SaveAs, ScanFile, Folder;
     std::string PdfOutput;
     bool Answer = false;
+    bool NoOpener = false;  // no program opens or shows anything
     std::optional<std::string> SavedDataHome;
 };
 
@@ -296,7 +304,7 @@ TEST_F(ItemActionsTest, DeleteAsksFirstAndActsOnTheNameAsStored) {
     EXPECT_EQ(clicked, "readme.txt");
 }
 
-TEST_F(ItemActionsTest, DeletingANonEmptyFolderRemovesNothingAndRescans) {
+TEST_F(ItemActionsTest, DeletingANonEmptyFolderRemovesNothingAndSaysWhy) {
     Open();
     ClickRow("/docs");
     Answer = true;
@@ -305,6 +313,9 @@ TEST_F(ItemActionsTest, DeletingANonEmptyFolderRemovesNothingAndRescans) {
     EXPECT_EQ(Questions[0], "Confirm folder delete: Delete folder: " +
                                 QString::fromStdString(Tree.Path("docs/")));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Tree.Path("docs/a.txt"))));
+    EXPECT_EQ(Errors,
+              std::vector<QString>{"Cannot delete " + QString::fromStdString(Tree.Path("docs/")) +
+                                   ": Directory not empty"});
     EXPECT_EQ(Form->ShownList, &Form->RootList);
     EXPECT_TRUE(Form->ListBox1->Items().Count() > 0);
 }
@@ -326,6 +337,16 @@ TEST_F(ItemActionsTest, PropertiesAndOpenActOnFilesThatStillExist) {
     Form->PopupOpenClick();
     EXPECT_EQ(Properties, std::vector<std::string>{Tree.Path("big.bin")});
     EXPECT_EQ(Opened, std::vector<std::string>{Tree.Path("big.bin")});
+    NoOpener = true;
+    Form->PopupOpenClick();
+    ClickRow("/docs");
+    Form->PopupExploreClick();
+    EXPECT_EQ(Errors,
+              (std::vector<QString>{"Cannot open " + QString::fromStdString(Tree.Path("big.bin")) +
+                                        ": No program is set to open it",
+                                    "Cannot show " + QString::fromStdString(Tree.Path("docs/")) +
+                                        ": No program is set to open it"}));
+    ClickRow("big.bin");
     QFile::remove(QString::fromStdString(Tree.Path("big.bin")));
     Form->PopupExploreClick();
     EXPECT_EQ(Properties.size(), 1u) << "a file deleted since the scan shows nothing";
