@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "scan/ShownName.h"
 #include "scan/SpecialEntries.h"
 
 namespace quillet {
@@ -67,7 +68,23 @@ double FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDispla
 std::string GrowthSuffix(double growth, TSizeUnit unit, const NumberPunctuation& punctuation,
                          std::string_view since) {
     return "  (" + std::string(growth > 0 ? "+" : "") +
-           SizeWithUnitText(growth, unit, punctuation) + " since " + std::string(since) + ")";
+           SizeWithUnitText(growth, unit, punctuation) +
+           (since.empty() ? std::string() : " since " + std::string(since)) + ")";
+}
+
+std::string ComparisonNote(const EarlierScan& earlier, const TFolderList& root) {
+    const std::string path = root.Path();
+    if (path == earlier.RootPath) return {};
+    const std::string tree = ShownName(path), before = ShownName(earlier.RootPath);
+    if (IsPathWithin(earlier.RootPath, path))
+        return "The earlier scan of " + before + " holds only part of " + tree +
+               ": the rest shows as new.";
+    if (!IsPathWithin(path, earlier.RootPath))
+        return "Comparing " + tree + " with the earlier scan of " + before + ".";
+    if (earlier.FolderAt(path) == EarlierScan::kNoFolder)
+        return "The earlier scan of " + before + " does not hold " + tree +
+               ": everything in it shows as new.";
+    return "Comparing " + tree + " with the same folder of the earlier scan of " + before + ".";
 }
 
 }  // namespace quillet
