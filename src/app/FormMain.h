@@ -25,6 +25,7 @@
 #include "app/MainSettings.h"
 #include "scan/EarlierScan.h"
 #include "scan/FileInfo.h"
+#include "scan/SwitchDependentFiles.h"
 #include "scan/VolumeData.h"
 #include "settings/RegistryVariables.h"
 
@@ -203,8 +204,20 @@ private:
     // Reads an export to compare the tree with, as the tree's scan counted; false when it
     // could not be read whole (said in an error box) or the reading was cancelled.
     bool ReadEarlierScanFile(const std::string& file);
+    // The reading of an export as the tree's scan counts, while the window is busy: the scan,
+    // or none with what went wrong (nothing when it was cancelled).
+    struct TEarlierReading {
+        std::unique_ptr<EarlierScan> Scan;
+        QString Error;
+    };
+    TEarlierReading ReadEarlier(const std::string& file);
     // The tree, kept before a timed scan replaces it, as what that scan is compared with.
     void KeepTreeForComparison();
+    // After a scan: the earlier scan counted as the new tree's scan counted. When its export
+    // cannot be read again, the comparison ends, and what went wrong is given.
+    std::optional<QString> CountEarlierScanAgain();
+    // Says once for each tree which folders are compared, when they are not the same.
+    void NoteComparedFolders();
     void ShowComparing(std::unique_ptr<EarlierScan> earlier, const QString& since);
 
     // The exported scan the tree in RootList was read from; empty for a disk's tree. Set by
@@ -215,8 +228,13 @@ private:
     // file's name). The view then shows each entry's change since.
     std::unique_ptr<EarlierScan> Earlier_;
     QString EarlierName_;
+    std::string EarlierFile_;       // the export it was read from; empty for a tree kept before
+    TScanOptions EarlierCounting_;  // how the earlier scan's files were counted
+    std::string EarlierExclusions_;
+    std::string NotedRoot_;      // the tree whose comparison was last said
     TScanOptions ScanCounting_;  // how the tree's scan counted files; no callbacks kept
     std::string ScanExclusions_;
+    SwitchDependentFiles ScanSwitchDependent_;     // of the tree's scan, for a later comparison
     std::int64_t ScanTime_ = 0;                    // when the tree's scan started, Unix seconds
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours

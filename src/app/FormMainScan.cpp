@@ -18,6 +18,7 @@ namespace quillet {
 
 void TMainForm::StartScan(const std::string& scanFile) {
     if (Scanning) return;  // dropped, not queued
+    std::optional<QString> earlierProblem;
     // From here the tree is this scan's, on the screen or gone: it is read-only if read from a
     // file, whatever is asked while the scan runs.
     ScanFile_ = scanFile;
@@ -79,9 +80,12 @@ void TMainForm::StartScan(const std::string& scanFile) {
         if (fromFile) {
             ReadScanFile(options);
         } else {
+            ScanSwitchDependent_.Take();
+            options.Sink = &ScanSwitchDependent_;
             RootList.Scan(*Services_.Folders, options);
         }
         ScanPartial_ = CancelRequested;
+        earlierProblem = CountEarlierScanAgain();
 
         ShowFolder(&RootList);
     } catch (const std::exception& error) {
@@ -92,6 +96,8 @@ void TMainForm::StartScan(const std::string& scanFile) {
         return;
     }
     SetIdleControls(true);
+    if (earlierProblem && !earlierProblem->isEmpty()) ReportError(*earlierProblem);
+    NoteComparedFolders();
 }
 
 void TMainForm::ShowNothing() {

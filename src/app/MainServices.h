@@ -32,6 +32,8 @@ struct TMainServices {
         ChooseScanFile;
     std::function<bool()> MouseButtonDown;  // left or right held at this moment
     std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowError;
+    // A message box with a note, not an error; none leaves notes unsaid.
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowNote;
     // Where the file managers' folder entry goes; none leaves every file manager alone.
     std::optional<TFolderMenuEnvironment> FolderMenu;
 

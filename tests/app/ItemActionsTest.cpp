@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -30,6 +31,7 @@
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
 #include "platform/linux/LinuxFolderSource.h"
+#include "settings/OptnDlg.h"
 #include "support/ExportedScan.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
@@ -100,6 +102,9 @@ protected:
         services.ChooseFolder = [this](QWidget*, const std::string&) { return Folder; };
         services.ShowError = [this](QWidget*, const QString&, const QString& text) {
             Errors.push_back(text);
+        };
+        services.ShowNote = [this](QWidget*, const QString&, const QString& text) {
+            Notes.push_back(text);
         };
         services.DefaultPrinter = [this]() -> std::unique_ptr<QPrinter> {
             if (PdfOutput.empty()) return nullptr;
@@ -191,7 +196,7 @@ protected:
 
     test::TempTree Tree;
     std::unique_ptr<TMainForm> Form;
-    std::vector<QString> Questions, Errors;
+    std::vector<QString> Questions, Errors, Notes;
     std::vector<std::string> Shown, Opened, Properties;
     std::optional<std::string> SaveAs, ScanFile, Folder;
     std::string PdfOutput;
@@ -623,6 +628,78 @@ TEST_F(ItemActionsTest, RefreshFromHereComparesWithTheSameFolderOfTheEarlierScan
     Form->RefreshFromHereClick();
     ASSERT_EQ(Form->RootList.Path(), Tree.Path("only-folders/inner/later") + "/");
     EXPECT_EQ(Rows(), std::vector<std::string>({"700   c.txt"}));
+}
+
+// A folder compared with an export of a folder above it is compared with its own folder there,
+// and the window says so, once for each folder scanned: after Open, and with the timer too. A
+// folder of other paths is compared from the roots, and the window says that too.
+TEST_F(ItemActionsTest, ComparingSaysWhatItComparesAndMatchesTheShownFolder) {
+    Open();
+    test::TempTree exports;
+    std::ofstream(exports.Path("before.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Root(), 1700000000);
+    Folder = Tree.Path("docs");
+    Form->FileOpen();
+    Tree.File("docs/b.txt", 5000);
+    RefreshAndCompareWith(exports.Path("before.json"));
+    const QString root = QString::fromStdString(Tree.Root() + "/");
+    const auto same = [&](const std::string& folder) {
+        return "Comparing " + QString::fromStdString(Tree.Path(folder)) +
+               "/ with the same folder of the earlier scan of " + root + ".";
+    };
+    EXPECT_EQ(Rows(), std::vector<std::string>({"5000   b.txt"}));
+    Form->Refresh1Click();
+    Form->TimerRepeatScanTimer();
+    EXPECT_EQ(Rows(), std::vector<std::string>({"5000   b.txt"}));
+    EXPECT_EQ(Notes, std::vector<QString>{same("docs")}) << "said once for the folder";
+
+    Folder = Tree.Path("only-folders");
+    Form->FileOpen();
+    EXPECT_TRUE(Rows().empty());
+    Tree.File("only-folders/new/c.txt", 700);
+    Folder = Tree.Path("only-folders/new");
+    Form->FileOpen();
+    EXPECT_EQ(Rows(), std::vector<std::string>({"700   c.txt"}));
+    Folder = exports.Root();
+    Form->FileOpen();
+    EXPECT_EQ(Notes,
+              (std::vector<QString>{same("docs"), same("only-folders"),
+                                    "The earlier scan of " + root + " does not hold " +
+                                        QString::fromStdString(Tree.Path("only-folders/new")) +
+                                        "/: everything in it shows as new.",
+                                    "Comparing " + QString::fromStdString(exports.Root()) +
+                                        "/ with the earlier scan of " + root + "."}));
+}
+
+// Counting files otherwise while comparing (Options > Compressed & sparse) counts the earlier
+// scan again the same way: an unchanged sparse file shows no change, compared with an export
+// or with the tree kept before a timed scan.
+TEST_F(ItemActionsTest, ComparingCountsTheEarlierScanAsTheNewOneCounts) {
+    Tree.SparseFile("sparse.img", 10485760);
+    Open();
+    test::TempTree exports;
+    std::ofstream(exports.Path("before.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Root(), 1700000000);
+    RefreshAndCompareWith(exports.Path("before.json"));
+    ASSERT_TRUE(Rows().empty());
+    bool sparseOnDisk = false;
+    Form->RunOptionsDialog = [&](TOptionsDialog& dialog) {
+        dialog.FormShow();
+        (sparseOnDisk ? dialog.btnSparse : dialog.btnUnsparse)->setChecked(true);
+        dialog.ButtonOKClick();
+        return static_cast<int>(QDialog::Accepted);
+    };
+    Form->Options1Click();
+    ASSERT_EQ(Form->Settings.DisplaySparse, 2);
+    EXPECT_TRUE(Rows().empty()) << Rows().front();
+
+    Form->Settings.CompareRepeatedScans = true;
+    Form->TimerRepeatScanTimer();
+    sparseOnDisk = true;
+    Form->Options1Click();
+    ASSERT_EQ(Form->Settings.DisplaySparse, 1);
+    EXPECT_TRUE(Rows().empty()) << Rows().front();
+    EXPECT_TRUE(Errors.empty());
 }
 
 // A pipe chosen to compare with is refused unread, as the window would wait on it, and says so.
