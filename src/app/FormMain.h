@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <cstdint>
@@ -186,6 +187,8 @@ private:
     void SetRepeatTimer();
     void SaveSettings();
     void LayOutStatusPanels();
+    // Shows forms in the total panel, as StatusTotalForms_ says; its tooltip holds the whole.
+    void SetStatusTotal(const QStringList& forms);
     void FormResize();
     void SetIdleControls(bool idle);
     // The empty view of a scan that failed: no tree, no totals, no path, no progress.
@@ -244,6 +247,9 @@ private:
     bool Shown_ = false;
     bool ScanPartial_ = false;  // the last scan was cancelled: its tree is not whole
     QString StatusPath_;        // the path panel's whole text, shortened when it must be
+    // The total panel's texts, the whole first and then shorter ones; the first that fits is
+    // shown, else the last shortened.
+    QStringList StatusTotalForms_;
     QWidget* StatusStrip_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;

@@ -46,8 +46,7 @@ void TMainForm::StartScan(const std::string& scanFile) {
         CancelRequested = false;
         SetIdleControls(false);
         SetApplicationTitle(QStringLiteral("Quillet - scanning..."));
-        StatusPanels[0]->setText(QStringLiteral("Scanning..."));
-        FitStatusPanel(0);
+        SetStatusTotal({QStringLiteral("Scanning...")});
         StatusPanels[1]->clear();
         StatusPanels[2]->clear();
         lblMaxFileNameLength->clear();
@@ -106,6 +105,8 @@ void TMainForm::ShowNothing() {
     RootList.Clear();
     ProgressText.clear();
     StatusPath_.clear();
+    StatusTotalForms_.clear();
+    StatusPanels[0]->setToolTip({});
     StatusPanels[3]->setToolTip({});
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
         StatusPanels[i]->clear();

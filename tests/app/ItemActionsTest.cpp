@@ -566,8 +566,8 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
               std::vector<std::string>({"100000   big.bin", "12288   /docs", "-8192   old.log"}));
     EXPECT_NE(PointOnEntry("big.bin"), QPoint(-1, -1));
     EXPECT_EQ(PointOnEntry("old.log"), QPoint(-1, -1)) << "a loss has no slice";
-    EXPECT_TRUE(Form->StatusPanels[0]->text().contains(QStringLiteral("(+104,096 bytes since ")))
-        << Form->StatusPanels[0]->text().toStdString();
+    EXPECT_TRUE(Form->StatusPanels[0]->toolTip().contains(QStringLiteral("(+104,096 bytes since ")))
+        << Form->StatusPanels[0]->toolTip().toStdString();
 
     ClickRow("big.bin");
     ClickRow("old.log");
