@@ -321,11 +321,19 @@ void TMainForm::LayOutStatusPanels() {
         return std::min(StatusPanelWidths_[3], width(QStringLiteral(" ") + QString(count, 'x')));
     };
     spaces[3] = {StatusPanelWidths_[3], characters(20), characters(10)};
-    const std::array<int, 4> widths =
-        StatusPanelWidths(spaces, StatusStrip_->width(), kStatusPanelGap);
-
+    std::array<int, 4> widths = StatusPanelWidths(spaces, StatusStrip_->width(), kStatusPanelGap);
     // The total in the first form that fits whole, else its shortest cut at the end; the
     // path shortened in the middle.
+    QString total = StatusTotalForms_.isEmpty() ? StatusPanels[0]->text() : QString();
+    for (const QString& form : StatusTotalForms_) {
+        total = form;
+        if (width(form) <= widths[0]) break;
+    }
+    // A shorter form leaves the rest of its room to the path.
+    if (total != StatusTotalForms_.value(0) && width(total) < widths[0]) {
+        spaces[0].Wanted = spaces[0].Readable = width(total);
+        widths = StatusPanelWidths(spaces, StatusStrip_->width(), kStatusPanelGap);
+    }
     const auto fitted = [&](const QString& text, Qt::TextElideMode mode, int room) {
         if (width(text) <= room) return text;
         // The leading blank is the panel's own margin: it stays whatever is cut.
@@ -333,11 +341,6 @@ void TMainForm::LayOutStatusPanels() {
         return lead + metrics.elidedText(text.mid(lead.size()), mode,
                                          room - margin - metrics.horizontalAdvance(lead));
     };
-    QString total = StatusTotalForms_.isEmpty() ? StatusPanels[0]->text() : QString();
-    for (const QString& form : StatusTotalForms_) {
-        total = form;
-        if (width(form) <= widths[0]) break;
-    }
     const std::array<std::pair<std::size_t, QString>, 2> shown = {
         std::pair{std::size_t{0}, fitted(total, Qt::ElideRight, widths[0])},
         std::pair{std::size_t{3}, fitted(StatusPath_, Qt::ElideMiddle, widths[3])}};

@@ -63,6 +63,7 @@ public:
     // matched by path: each of its folders stands for the earlier scan's folder of the same
     // path, or for none. Trees of other paths are still matched from the roots.
     void MatchByPath() { ByPath_ = true; }
+    bool MatchesByPath() const { return ByPath_; }
 
     // From now on folder (kNoFolder: one the earlier scan did not have) stands for the new
     // scan's root: for a scan of one of the tree's folders alone. StartFromRoot goes back.

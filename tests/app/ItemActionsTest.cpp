@@ -645,7 +645,7 @@ TEST_F(ItemActionsTest, ComparingSaysWhatItComparesAndMatchesTheShownFolder) {
     const QString root = QString::fromStdString(Tree.Root() + "/");
     const auto same = [&](const std::string& folder) {
         return "Comparing " + QString::fromStdString(Tree.Path(folder)) +
-               "/ with the same folder of the earlier scan of " + root + ".";
+               "/\nwith the same folder of the earlier scan of " + root + ".";
     };
     EXPECT_EQ(Rows(), std::vector<std::string>({"5000   b.txt"}));
     Form->Refresh1Click();
@@ -664,11 +664,29 @@ TEST_F(ItemActionsTest, ComparingSaysWhatItComparesAndMatchesTheShownFolder) {
     Form->FileOpen();
     EXPECT_EQ(Notes,
               (std::vector<QString>{same("docs"), same("only-folders"),
-                                    "The earlier scan of " + root + " does not hold " +
+                                    "The earlier scan of " + root + "\ndoes not hold " +
                                         QString::fromStdString(Tree.Path("only-folders/new")) +
-                                        "/: everything in it shows as new.",
+                                        "/:\neverything in it shows as new.",
                                     "Comparing " + QString::fromStdString(exports.Root()) +
-                                        "/ with the earlier scan of " + root + "."}));
+                                        "/\nwith the earlier scan of " + root + "."}));
+
+    // An earlier scan of a folder inside the shown one: that folder is compared with it, the
+    // rest is new.
+    std::ofstream(exports.Path("docs.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Path("docs"), 1700000000);
+    Folder = Tree.Root();
+    Form->FileOpen();
+    ScanFile = exports.Path("docs.json");
+    Form->CompareWithScanFile1Click();
+    EXPECT_EQ(Notes.back(), "The earlier scan of " + QString::fromStdString(Tree.Path("docs")) +
+                                "/\nholds only part of " + root + ":\nthe rest shows as new.");
+    const std::vector<std::string> rows = Rows();
+    EXPECT_TRUE(std::none_of(rows.begin(), rows.end(), [](const std::string& row) {
+        return row.ends_with("/docs");
+    })) << "unchanged";
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const std::string& row) {
+        return row.ends_with("big.bin");
+    })) << "new";
 }
 
 // Counting files otherwise while comparing (Options > Compressed & sparse) counts the earlier
