@@ -299,24 +299,54 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::LayOutStatusPanels() {
+    const QFontMetrics metrics(StatusPanels[0]->font());
+    const int margin = 2 * StatusPanels[0]->frameWidth() + metrics.horizontalAdvance(' ');
+    const auto width = [&](const QString& text) {
+        return metrics.horizontalAdvance(text) + margin;
+    };
+    const int ellipsis = width(QStringLiteral(" \u2026"));
     std::array<TStatusPanelSpace, 4> spaces;
-    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-        const QFontMetrics metrics(StatusPanels[i]->font());
-        const int margin = 2 * StatusPanels[i]->frameWidth() + metrics.horizontalAdvance(' ');
-        // The path can be shortened in the middle down to its ellipsis; the others' texts stay
-        // whole.
-        const QString least = i == 3 ? QStringLiteral(" \u2026") : StatusPanels[i]->text();
-        spaces[i] = {StatusPanelWidths_[i], metrics.horizontalAdvance(least) + margin};
+    // The counts read only whole. The total reads in its shortest form, with the marks of a
+    // tree that is not whole; the path, shortened in the middle, from a few characters on, and
+    // better from a score.
+    for (std::size_t i = 1; i <= 2; ++i) {
+        const int whole = width(StatusPanels[i]->text());
+        spaces[i] = {std::max(StatusPanelWidths_[i], whole), whole, whole};
     }
-    const std::array<int, 4> widths =
-        StatusPanelWidths(spaces, StatusStrip_->width(), kStatusPanelGap);
-    // A path longer than its panel is shortened in the middle; its tooltip holds it whole.
-    const QFontMetrics metrics(StatusPanels[3]->font());
-    const QString shown = spaces[3].Wanted <= widths[3]
-                              ? StatusPath_
-                              : metrics.elidedText(StatusPath_, Qt::ElideMiddle,
-                                                   widths[3] - metrics.horizontalAdvance("   "));
-    if (StatusPanels[3]->text() != shown) StatusPanels[3]->setText(shown);
+    const QString shortestTotal =
+        StatusTotalForms_.isEmpty() ? StatusPanels[0]->text() : StatusTotalForms_.back();
+    spaces[0] = {StatusPanelWidths_[0], std::min(StatusPanelWidths_[0], width(shortestTotal)),
+                 std::min(StatusPanelWidths_[0], ellipsis)};
+    const auto characters = [&](int count) {
+        return std::min(StatusPanelWidths_[3], width(QStringLiteral(" ") + QString(count, 'x')));
+    };
+    spaces[3] = {StatusPanelWidths_[3], characters(20), characters(10)};
+    std::array<int, 4> widths = StatusPanelWidths(spaces, StatusStrip_->width(), kStatusPanelGap);
+    // The total in the first form that fits whole, else its shortest cut at the end; the
+    // path shortened in the middle.
+    QString total = StatusTotalForms_.isEmpty() ? StatusPanels[0]->text() : QString();
+    for (const QString& form : StatusTotalForms_) {
+        total = form;
+        if (width(form) <= widths[0]) break;
+    }
+    // A shorter form leaves the rest of its room to the path.
+    if (total != StatusTotalForms_.value(0) && width(total) < widths[0]) {
+        spaces[0].Wanted = spaces[0].Readable = width(total);
+        widths = StatusPanelWidths(spaces, StatusStrip_->width(), kStatusPanelGap);
+    }
+    const auto fitted = [&](const QString& text, Qt::TextElideMode mode, int room) {
+        if (width(text) <= room) return text;
+        // The leading blank is the panel's own margin: it stays whatever is cut.
+        const QString lead = text.left(text.startsWith(' ') ? 1 : 0);
+        return lead + metrics.elidedText(text.mid(lead.size()), mode,
+                                         room - margin - metrics.horizontalAdvance(lead));
+    };
+    const std::array<std::pair<std::size_t, QString>, 2> shown = {
+        std::pair{std::size_t{0}, fitted(total, Qt::ElideRight, widths[0])},
+        std::pair{std::size_t{3}, fitted(StatusPath_, Qt::ElideMiddle, widths[3])}};
+    for (const auto& [i, text] : shown) {
+        if (StatusPanels[i]->text() != text) StatusPanels[i]->setText(text);
+    }
     int x = 0;
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
         StatusPanels[i]->setGeometry(x, 0, widths[i], StatusStrip_->height());

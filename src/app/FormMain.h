@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <cstdint>
@@ -25,6 +26,7 @@
 #include "app/MainSettings.h"
 #include "scan/EarlierScan.h"
 #include "scan/FileInfo.h"
+#include "scan/SwitchDependentFiles.h"
 #include "scan/VolumeData.h"
 #include "settings/RegistryVariables.h"
 
@@ -178,11 +180,15 @@ private:
     // Says so when the system refuses to look at the entry's path at all (one longer than it
     // takes, say): failure holds %1 for the path and %2 for the system's reason.
     bool ReportRefusedPath(const std::string& path, const QString& failure);
+    // What says that no program opens path: failure holds %1 for the path and %2 for why.
+    std::function<void()> NoProgramReport(const char* failure, const std::string& path);
     void LoadSettings();
     // Runs the repeat timer as RepeatedScan and RepeatInterval say.
     void SetRepeatTimer();
     void SaveSettings();
     void LayOutStatusPanels();
+    // Shows forms in the total panel, as StatusTotalForms_ says; its tooltip holds the whole.
+    void SetStatusTotal(const QStringList& forms);
     void FormResize();
     void SetIdleControls(bool idle);
     // The empty view of a scan that failed: no tree, no totals, no path, no progress.
@@ -201,8 +207,20 @@ private:
     // Reads an export to compare the tree with, as the tree's scan counted; false when it
     // could not be read whole (said in an error box) or the reading was cancelled.
     bool ReadEarlierScanFile(const std::string& file);
+    // The reading of an export as the tree's scan counts, while the window is busy: the scan,
+    // or none with what went wrong (nothing when it was cancelled).
+    struct TEarlierReading {
+        std::unique_ptr<EarlierScan> Scan;
+        QString Error;
+    };
+    TEarlierReading ReadEarlier(const std::string& file);
     // The tree, kept before a timed scan replaces it, as what that scan is compared with.
     void KeepTreeForComparison();
+    // After a scan: the earlier scan counted as the new tree's scan counted. When its export
+    // cannot be read again, the comparison ends, and what went wrong is given.
+    std::optional<QString> CountEarlierScanAgain();
+    // Says once for each tree which folders are compared, when they are not the same.
+    void NoteComparedFolders();
     void ShowComparing(std::unique_ptr<EarlierScan> earlier, const QString& since);
 
     // The exported scan the tree in RootList was read from; empty for a disk's tree. Set by
@@ -213,8 +231,13 @@ private:
     // file's name). The view then shows each entry's change since.
     std::unique_ptr<EarlierScan> Earlier_;
     QString EarlierName_;
+    std::string EarlierFile_;       // the export it was read from; empty for a tree kept before
+    TScanOptions EarlierCounting_;  // how the earlier scan's files were counted
+    std::string EarlierExclusions_;
+    std::string NotedRoot_;      // the tree whose comparison was last said
     TScanOptions ScanCounting_;  // how the tree's scan counted files; no callbacks kept
     std::string ScanExclusions_;
+    SwitchDependentFiles ScanSwitchDependent_;     // of the tree's scan, for a later comparison
     std::int64_t ScanTime_ = 0;                    // when the tree's scan started, Unix seconds
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
@@ -227,6 +250,9 @@ private:
     int FoldersNotRead_ = 0;
     QString FoldersNotReadText_;
     QString StatusPath_;  // the path panel's whole text, shortened when it must be
+    // The total panel's texts, the whole first and then shorter ones; the first that fits is
+    // shown, else the last shortened.
+    QStringList StatusTotalForms_;
     QWidget* StatusStrip_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;

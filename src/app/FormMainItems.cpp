@@ -17,6 +17,7 @@
 #include "app/LocalePunctuation.h"
 #include "app/WindowPrint.h"
 #include "chart/zebPieChart.h"
+#include "details/DesktopOpener.h"
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
 #include "platform/PathSeparator.h"
@@ -100,19 +101,21 @@ void TMainForm::PopupDeleteClick() {
     const auto path = SelectedPath();
     if (!path || ReportRefusedPath(*path, QStringLiteral("Cannot delete %1: %2"))) return;
     const QString shown = QString::fromUtf8(ShownName(*path));
-    bool yes;
-    if (SelectedIsFolder()) {
-        if (!IsExistingFolder(*path)) return;
-        yes = Services_.Ask(this, QStringLiteral("Confirm folder delete"),
-                            "Delete folder: " + shown, true);
-        if (yes) RemoveEmptyFolder(*path);
-    } else {
-        if (!IsExistingFile(*path)) return;
-        yes = Services_.Ask(this, QStringLiteral("Confirm file delete"), "Delete file: " + shown,
-                            true);
-        if (yes) DeleteFile(*path);
+    const bool folder = SelectedIsFolder();
+    if (folder ? !IsExistingFolder(*path) : !IsExistingFile(*path)) return;
+    if (!Services_.Ask(this,
+                       folder ? QStringLiteral("Confirm folder delete")
+                              : QStringLiteral("Confirm file delete"),
+                       (folder ? "Delete folder: " : "Delete file: ") + shown, true))
+        return;
+    // A folder goes only when it is empty; what it holds is never deleted with it. A refusal
+    // changed nothing, so nothing is scanned again.
+    const std::string problem = folder ? RemoveEmptyFolder(*path) : DeleteFile(*path);
+    if (!problem.empty()) {
+        ReportError("Cannot delete " + shown + ": " + QString::fromUtf8(problem));
+        return;
     }
-    if (yes) StartScan();
+    StartScan();
 }
 
 void TMainForm::PopupExploreClick() {
@@ -126,7 +129,8 @@ void TMainForm::PopupExploreClick() {
         const std::string first = FirstFileIn(*path);
         const std::string target =
             !first.empty() && IsExistingFile(*path + first) ? *path + first : *path;
-        if (Services_.ShowInFileManager) Services_.ShowInFileManager(target);
+        if (Services_.ShowInFileManager)
+            Services_.ShowInFileManager(target, NoProgramReport("Cannot show %1: %2", *path));
         return;
     }
     PropertiesDialog->FileName = *path;
@@ -136,7 +140,14 @@ void TMainForm::PopupExploreClick() {
 void TMainForm::PopupOpenClick() {
     const auto path = SelectedPath();
     if (!path || ReportRefusedPath(*path, QStringLiteral("Cannot open %1: %2"))) return;
-    if (Services_.OpenFile) Services_.OpenFile(*path);
+    if (Services_.OpenFile) Services_.OpenFile(*path, NoProgramReport("Cannot open %1: %2", *path));
+}
+
+std::function<void()> TMainForm::NoProgramReport(const char* failure, const std::string& path) {
+    return
+        [this, failure = QString::fromLatin1(failure), shown = QString::fromUtf8(ShownName(path))] {
+            ReportError(failure.arg(shown, NoOpenerReason()));
+        };
 }
 
 void TMainForm::PopupTrashClick() {

@@ -19,6 +19,7 @@ namespace quillet {
 
 void TMainForm::StartScan(const std::string& scanFile) {
     if (Scanning) return;  // dropped, not queued
+    std::optional<QString> earlierProblem;
     // From here the tree is this scan's, on the screen or gone: it is read-only if read from a
     // file, whatever is asked while the scan runs.
     ScanFile_ = scanFile;
@@ -46,8 +47,7 @@ void TMainForm::StartScan(const std::string& scanFile) {
         CancelRequested = false;
         SetIdleControls(false);
         SetApplicationTitle(QStringLiteral("Quillet - scanning..."));
-        StatusPanels[0]->setText(QStringLiteral("Scanning..."));
-        FitStatusPanel(0);
+        SetStatusTotal({QStringLiteral("Scanning...")});
         StatusPanels[1]->clear();
         StatusPanels[2]->clear();
         lblMaxFileNameLength->clear();
@@ -90,9 +90,12 @@ void TMainForm::StartScan(const std::string& scanFile) {
         if (fromFile) {
             ReadScanFile(options);
         } else {
+            ScanSwitchDependent_.Take();
+            options.Sink = &ScanSwitchDependent_;
             RootList.Scan(*Services_.Folders, options);
         }
         ScanPartial_ = CancelRequested;
+        earlierProblem = CountEarlierScanAgain();
 
         ShowFolder(&RootList);
     } catch (const std::exception& error) {
@@ -103,6 +106,8 @@ void TMainForm::StartScan(const std::string& scanFile) {
         return;
     }
     SetIdleControls(true);
+    if (earlierProblem && !earlierProblem->isEmpty()) ReportError(*earlierProblem);
+    NoteComparedFolders();
 }
 
 void TMainForm::ShowNothing() {
@@ -111,6 +116,8 @@ void TMainForm::ShowNothing() {
     RootList.Clear();
     ProgressText.clear();
     StatusPath_.clear();
+    StatusTotalForms_.clear();
+    StatusPanels[0]->setToolTip({});
     StatusPanels[3]->setToolTip({});
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
         StatusPanels[i]->clear();

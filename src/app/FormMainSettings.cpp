@@ -33,6 +33,9 @@ void TMainForm::LoadSettings() {
     PieChart1->SetColours(
         key.ReadText("PieChartColours", QString::fromStdString(PieChart1->Colours()))
             .toStdString());
+    // A list that does not read leaves the chart drawing in its default colours: those are
+    // then its colours, which the options show and the close saves.
+    if (PieChart1->NumColours() == 0) PieChart1->SetColours(ColourListText(TColourList{}));
     Settings.RightClickFolder = key.ReadBoolean("RightClickFolder", true);
     Settings.DisplayFreeDiskSpace = key.ReadBoolean("DisplayFreeDiskSpace", true);
     Settings.RepeatedScan = key.ReadBoolean("RepeatedScan", false);
@@ -68,10 +71,7 @@ void TMainForm::SaveSettings() {
     key.WriteInteger("Display sparse", Settings.DisplaySparse);
     key.WriteInteger("Display mode", static_cast<int>(Settings.DisplayMode));
     key.WriteInteger("Display units", static_cast<int>(Settings.DisplayUnits));
-    // A stored list that did not read leaves the chart without colours: the user's text
-    // then stays as it is rather than being replaced by an empty one.
-    if (PieChart1->NumColours() > 0)
-        key.WriteText("PieChartColours", QString::fromStdString(PieChart1->Colours()));
+    key.WriteText("PieChartColours", QString::fromStdString(PieChart1->Colours()));
     key.WriteBoolean("RightClickFolder", Settings.RightClickFolder);
     key.WriteBoolean("DisplayFreeDiskSpace", Settings.DisplayFreeDiskSpace);
     key.WriteBoolean("RepeatedScan", Settings.RepeatedScan);

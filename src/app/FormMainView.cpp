@@ -28,40 +28,40 @@ void TMainForm::ShowFolder(TFolderList* list) {
         PieChart1->SetEntries(FolderEntries(*list, Settings.DisplayMode, Settings.DisplayUnits));
     }
 
+    // The total with what is said of it: the free space, the change since the earlier scan
+    // and the marks of a tree that is not whole. Shorter forms follow for a narrow bar: first
+    // without the earlier scan's date, then without the free space, then without the change;
+    // the marks stay to the last.
     const NumberPunctuation punctuation = LocalePunctuation();
-    StatusPanels[0]->setText(QString::fromUtf8(
-        TotalSizeText(*list, Settings.DisplayMode, Settings.DisplayUnits, punctuation)));
-    FitStatusPanel(0);
-    UpdateStatusCounts(*list, list->Path());
-    const std::string freeSpace = FreeSpaceSuffix(FreeSpace, Settings.DisplayUnits, punctuation);
-    if (FreeSpace > 0 && !freeSpace.empty()) {
-        StatusPanels[0]->setText(StatusPanels[0]->text() + QString::fromUtf8(freeSpace));
-        FitStatusPanel(0);
-    }
+    const QString total = QString::fromUtf8(
+        TotalSizeText(*list, Settings.DisplayMode, Settings.DisplayUnits, punctuation));
+    const std::string freeSpaceText =
+        FreeSpaceSuffix(FreeSpace, Settings.DisplayUnits, punctuation);
+    const QString freeSpace = FreeSpace > 0 ? QString::fromUtf8(freeSpaceText) : QString();
+    QString growth, growthSince;
     if (Earlier_) {
-        const double growth =
+        const double change =
             FolderGrowth(*list, *Earlier_, Settings.DisplayMode, Settings.DisplayUnits);
-        StatusPanels[0]->setText(
-            StatusPanels[0]->text() +
-            QString::fromUtf8(GrowthSuffix(growth, Settings.DisplayUnits, punctuation,
-                                           EarlierName_.toStdString())));
-        FitStatusPanel(0);
+        growthSince = QString::fromUtf8(
+            GrowthSuffix(change, Settings.DisplayUnits, punctuation, EarlierName_.toStdString()));
+        growth = QString::fromUtf8(GrowthSuffix(change, Settings.DisplayUnits, punctuation, {}));
     }
+    QString marks;
     // A cancelled scan leaves a tree that looks whole: the totals say that they are not.
-    if (ScanPartial_) {
-        StatusPanels[0]->setText(StatusPanels[0]->text() + QStringLiteral("  (partial scan)"));
-        FitStatusPanel(0);
-    }
-    // So do folders that could not be read: their sizes are missing from every total above.
+    if (ScanPartial_) marks += QStringLiteral("  (partial scan)");
+    // So do folders that could not be read: their sizes are missing from every total.
+    if (FoldersNotRead_ > 0) marks += QStringLiteral("  (incomplete scan)");
+    QStringList forms = {total + freeSpace + growthSince + marks,
+                         total + freeSpace + growth + marks, total + growth + marks, total + marks};
+    forms.removeDuplicates();
+    SetStatusTotal(forms);
     if (FoldersNotRead_ > 0) {
-        StatusPanels[0]->setText(StatusPanels[0]->text() + QStringLiteral("  (incomplete scan)"));
         StatusPanels[0]->setToolTip(
-            QStringLiteral("Folders not read in full: %1").arg(FoldersNotRead_) +
-            FoldersNotReadText_);
-        FitStatusPanel(0);
-    } else {
-        StatusPanels[0]->setToolTip({});
+            ToolTipText(forms.front().trimmed() +
+                        QStringLiteral("\n\nFolders not read in full: %1").arg(FoldersNotRead_) +
+                        FoldersNotReadText_));
     }
+    UpdateStatusCounts(*list, list->Path());
     QString caption = QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path()));
     if (!ScanFile_.empty())
         caption += QStringLiteral(" (scan file ") + QString::fromUtf8(ShownName(ScanFile_)) + ')';
@@ -108,11 +108,22 @@ void TMainForm::UpdateStatusCounts(const TFolderList& list, const std::string& t
         FitStatusPanel(i);
 }
 
+void TMainForm::SetStatusTotal(const QStringList& forms) {
+    StatusTotalForms_ = forms;
+    const QString whole = forms.isEmpty() ? QString() : forms.front();
+    StatusPanels[0]->setText(whole);
+    StatusPanels[0]->setToolTip(whole.trimmed().isEmpty() ? QString()
+                                                          : ToolTipText(whole.trimmed()));
+    FitStatusPanel(0);
+}
+
 void TMainForm::FitStatusPanel(int index) {
     QLabel* panel = StatusPanels[static_cast<std::size_t>(index)];
     const QFontMetrics metrics(panel->font());
-    // The path panel may show its text shortened: it asks for the whole.
-    const QString text = index == 3 ? StatusPath_ : panel->text();
+    // The total and the path may show their texts shortened: they ask for the whole.
+    const QString text = index == 3                                   ? StatusPath_
+                         : index == 0 && !StatusTotalForms_.isEmpty() ? StatusTotalForms_.front()
+                                                                      : panel->text();
     StatusPanelWidths_[static_cast<std::size_t>(index)] =
         metrics.horizontalAdvance(text + QStringLiteral("     "));
     LayOutStatusPanels();

@@ -20,18 +20,21 @@ TMainLayout LayOutMainWindow(const TMainLayoutInput& in) {
 std::array<int, 4> StatusPanelWidths(const std::array<TStatusPanelSpace, 4>& panels, int barWidth,
                                      int gap) {
     std::array<int, 4> widths{};
-    int before = 0;  // the panels before the path, gaps included
-    for (std::size_t i = 0; i < 3; ++i) {
-        widths[i] = panels[i].Wanted;
-        before += widths[i] + gap;
+    int room = barWidth - 3 * gap;
+    for (std::size_t i = 0; i < 4; ++i) {
+        widths[i] = panels[i].Least;
+        room -= widths[i];
     }
-    int lack = before + panels[3].Least - barWidth;
-    for (std::size_t i = 0; i < 3 && lack > 0; ++i) {
-        const int given = std::clamp(widths[i] - panels[i].Least, 0, lack);
-        widths[i] -= given;
-        lack -= given;
-    }
-    widths[3] = panels[3].Wanted;
+    const auto raise = [&](const std::array<std::size_t, 4>& order,
+                           const int TStatusPanelSpace::*level) {
+        for (const std::size_t i : order) {
+            const int given = std::clamp(panels[i].*level - widths[i], 0, std::max(0, room));
+            widths[i] += given;
+            room -= given;
+        }
+    };
+    raise({1, 2, 0, 3}, &TStatusPanelSpace::Readable);
+    raise({1, 2, 0, 3}, &TStatusPanelSpace::Wanted);
     int x = 0;
     for (int& width : widths) {
         width = std::clamp(width, 0, std::max(0, barWidth - x));

@@ -25,16 +25,19 @@ struct TMainLayout {
 
 TMainLayout LayOutMainWindow(const TMainLayoutInput& input);
 
-// One panel of the status bar: the width it asks for (its text and a margin) and the least
-// that still shows its text whole; for the path panel, the least it can be shortened to.
+// One panel of the status bar: the width it asks for (its whole text and a margin), the
+// least that still shows a readable part of it (a shorter form, a shortened path; for the
+// counts their whole text), and the least it can be shortened to at all (an ellipsis).
 struct TStatusPanelSpace {
     int Wanted = 0;
+    int Readable = 0;
     int Least = 0;
 };
 
-// The panels' widths side by side in a bar of the given width, a gap after each. The path
-// panel, the last, takes the room left; when that is short of its least, the panels before it
-// give up their margins. No panel reaches past the bar's right edge.
+// The panels' widths side by side in a bar of the given width, a gap after each. Every panel
+// gets its least; then, as far as the room goes, its readable width, and then what it wants:
+// the counts first, then the total, then the path. When not even the least widths fit, the
+// panels are cut at the bar's right edge; none reaches past it.
 std::array<int, 4> StatusPanelWidths(const std::array<TStatusPanelSpace, 4>& panels, int barWidth,
                                      int gap);
 

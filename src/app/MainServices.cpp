@@ -46,6 +46,12 @@ TMainServices SystemMainServices() {
         return chosen;
     };
     services.ShowError = ShowErrorBox;
+    services.ShowNote = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox box(QMessageBox::Information, title, BrokenLines(text), QMessageBox::Ok,
+                        parent);
+        box.setTextFormat(Qt::PlainText);  // the text holds paths, never markup
+        box.exec();
+    };
     services.ChooseSaveFile = [](QWidget* parent,
                                  const std::string& name) -> std::optional<std::string> {
         QFileDialog dialog(parent, QStringLiteral("Save piechart listing"));

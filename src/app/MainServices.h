@@ -32,6 +32,8 @@ struct TMainServices {
         ChooseScanFile;
     std::function<bool()> MouseButtonDown;  // left or right held at this moment
     std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowError;
+    // A message box with a note, not an error; none leaves notes unsaid.
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> ShowNote;
     // Where the file managers' folder entry goes; none leaves every file manager alone.
     std::optional<TFolderMenuEnvironment> FolderMenu;
 
@@ -44,9 +46,10 @@ struct TMainServices {
                        bool destructive)>
         Ask;
     // Shows the item in the file manager (its folder opened, the item selected).
-    std::function<void(const std::string& path)> ShowInFileManager;
+    // noProgram is called, perhaps later, when nothing could show or open it.
+    std::function<void(const std::string& path, std::function<void()> noProgram)> ShowInFileManager;
     // Opens a file with the program the desktop associates with it.
-    std::function<void(const std::string& path)> OpenFile;
+    std::function<void(const std::string& path, std::function<void()> noProgram)> OpenFile;
     // The default printer; none when there is no default printer.
     std::function<std::unique_ptr<QPrinter>()> DefaultPrinter;
 };

@@ -1,13 +1,13 @@
 // The window's services that Linux answers: the scan's folders read ahead, the X server's word
-// on the mouse buttons, the freedesktop file manager and xdg-open.
+// on the mouse buttons, the freedesktop file manager and the desktop's opener.
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QUrl>
 
 #include "app/FileUrl.h"
 #include "app/MainServices.h"
+#include "details/DesktopOpener.h"
 #include "platform/linux/LinuxFolderSource.h"
 #include "platform/linux/LinuxVolumeQuery.h"
 #include "platform/linux/X11PointerButtons.h"
@@ -30,7 +30,7 @@ void AddSystemServices(TMainServices& services) {
         }
         return (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
     };
-    services.ShowInFileManager = [](const std::string& path) {
+    services.ShowInFileManager = [](const std::string& path, std::function<void()> noProgram) {
         QDBusMessage call = QDBusMessage::createMethodCall(
             "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
             "org.freedesktop.FileManager1", "ShowItems");
@@ -39,10 +39,12 @@ void AddSystemServices(TMainServices& services) {
         if (reply.type() == QDBusMessage::ErrorMessage) {
             // No file manager answers: open the item's folder (or the folder that is the item).
             const std::string folder = path.substr(0, path.rfind('/'));
-            QDesktopServices::openUrl(FileUrl(folder.empty() ? "/" : folder));
+            OpenWithDesktop(FileUrl(folder.empty() ? "/" : folder), qApp, std::move(noProgram));
         }
     };
-    services.OpenFile = [](const std::string& path) { QDesktopServices::openUrl(FileUrl(path)); };
+    services.OpenFile = [](const std::string& path, std::function<void()> noProgram) {
+        OpenWithDesktop(FileUrl(path), qApp, std::move(noProgram));
+    };
 }
 
 }  // namespace quillet

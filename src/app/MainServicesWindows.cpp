@@ -13,8 +13,12 @@ void AddSystemServices(TMainServices& services) {
     services.MouseButtonDown = LeftOrRightButtonHeld;
     // As on Linux, a shell that cannot do it is not reported on: the entry was there a moment
     // ago (the window checks), and the shell says itself when no program is associated.
-    services.ShowInFileManager = [](const std::string& path) { ShowInExplorer(path); };
-    services.OpenFile = [](const std::string& path) { OpenWithAssociatedProgram(path); };
+    services.ShowInFileManager = [](const std::string& path, std::function<void()>) {
+        ShowInExplorer(path);
+    };
+    services.OpenFile = [](const std::string& path, std::function<void()>) {
+        OpenWithAssociatedProgram(path);
+    };
 }
 
 }  // namespace quillet

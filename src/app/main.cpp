@@ -3,26 +3,11 @@
 #include <cstring>
 #include <iostream>
 
+#include "app/CommandLine.h"
 #include "app/FormMain.h"
 #include "formats/ProgramVersion.h"
 #include "platform/ProgramArguments.h"
 #include "platform/SharedHeaps.h"
-
-namespace {
-
-constexpr const char* kUsage =
-    "Usage: quillet [FOLDER]\n"
-    "       quillet --import FILE\n"
-    "\n"
-    "Shows where the space on a disk goes: scans FOLDER (default: the working directory)\n"
-    "and shows it as a pie chart beside a list of its entries, largest first.\n"
-    "\n"
-    "  --import FILE  show a scan exported by quillet-scan --export, ncdu -o or gdu -o\n"
-    "                 instead of scanning a folder\n"
-    "  --help         show this text\n"
-    "  --version      show the version\n";
-
-}  // namespace
 
 int main(int argc, char** argv) {
     quillet::ShareHeapsAcrossThreads();
@@ -32,7 +17,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::cout << kUsage;
+        std::cout << quillet::kWindowUsage;
         return 0;
     }
     QApplication application(argc, argv);
@@ -41,7 +26,18 @@ int main(int argc, char** argv) {
     // Qt has taken its own options out of argv by now; the rest are the system's own (bytes on
     // Linux, UTF-16 on Windows), which name a file exactly where QApplication::arguments()
     // would decode them.
-    quillet::TMainForm form(quillet::SystemMainServices(), quillet::ProgramArguments(argc, argv));
+    const quillet::TCommandLine line =
+        quillet::ReadCommandLine(quillet::ProgramArguments(argc, argv));
+    if (!line.Problem.empty()) {
+        std::cerr << quillet::CommandLineProblemText(line.Problem);
+        return 2;
+    }
+    if (line.Help || line.Version) {
+        std::cout << (line.Help ? std::string(quillet::kWindowUsage)
+                                : quillet::ProgramVersionText("quillet"));
+        return 0;
+    }
+    quillet::TMainForm form(quillet::SystemMainServices(), line.Arguments);
     form.show();
     return QApplication::exec();
 }

@@ -1,15 +1,16 @@
 #include "details/zebAboutBox.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QUrl>
 
+#include "details/DesktopOpener.h"
 #include "platform/ExecutableFolder.h"
 
 namespace quillet {
@@ -41,7 +42,16 @@ TAboutBoxZEB::TAboutBoxZEB(QWidget* parent) : TAboutBox(parent) {
     LabelUserName = PlainLabel(Panel1, 8, 128);
 
     OKButton->move(167, 180);
-    OpenAddress = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
+    OpenAddress = [this](const QString& address) {
+        OpenWithDesktop(QUrl(address), this, [this, address] {
+            // As the main window's error box says it.
+            QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                            "Cannot open " + address + ": " + NoOpenerReason() + '.',
+                            QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
+        });
+    };
 }
 
 void TAboutBoxZEB::showEvent(QShowEvent* event) {

@@ -1,9 +1,11 @@
 #include "listing/GrowthEntries.h"
 
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "scan/ShownName.h"
 #include "scan/SpecialEntries.h"
 
 namespace quillet {
@@ -12,6 +14,18 @@ namespace {
 // EntryValue of an earlier entry.
 double EarlierValue(const EarlierScan::Sizes& sizes, TDisplayMode mode, TSizeUnit unit) {
     return ValueOfKind(sizes.Nominal, sizes.Allocated, sizes.FileCount, mode, unit);
+}
+
+// The earlier sizes of all that list holds: its own folder's; or, matched by path, for a
+// folder the earlier scan did not have but that holds the earlier scan's folder, that
+// folder's. None when the earlier scan had nothing of it.
+std::optional<EarlierScan::Sizes> EarlierSizesOf(const TFolderList& list,
+                                                 const EarlierScan& earlier) {
+    const EarlierScan::FolderIndex folder = earlier.FolderOf(list);
+    if (folder != EarlierScan::kNoFolder) return earlier.FolderSizes(folder);
+    if (earlier.MatchesByPath() && IsPathWithin(earlier.RootPath, list.Path()))
+        return earlier.FolderSizes(earlier.FolderAt(earlier.RootPath));
+    return std::nullopt;
 }
 
 }  // namespace
@@ -42,6 +56,10 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
             found->second = nextOfName[static_cast<std::size_t>(before)];
             matched[static_cast<std::size_t>(before)] = true;
             change -= EarlierValue(earlier.EntrySizes(folder, before), mode, unit);
+        } else if (folder == EarlierScan::kNoFolder && node.Children()) {
+            // A folder above the earlier scan's may hold it.
+            if (const auto sizes = EarlierSizesOf(*node.Children(), earlier))
+                change -= EarlierValue(*sizes, mode, unit);
         }
         if (change != 0 || IsBackEntry(node))
             entries.push_back({EntryText(change, list.Name(i), unit), {&node, 0}});
@@ -57,17 +75,31 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
 double FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDisplayMode mode,
                     TSizeUnit unit) {
     const EarlierScan::Sizes now{list.TotalNominal, list.TotalAllocated, list.FileCount};
-    const EarlierScan::FolderIndex folder = earlier.FolderOf(list);
-    const double before = folder == EarlierScan::kNoFolder
-                              ? 0
-                              : EarlierValue(earlier.FolderSizes(folder), mode, unit);
-    return EarlierValue(now, mode, unit) - before;
+    const auto before = EarlierSizesOf(list, earlier);
+    return EarlierValue(now, mode, unit) - (before ? EarlierValue(*before, mode, unit) : 0);
 }
 
 std::string GrowthSuffix(double growth, TSizeUnit unit, const NumberPunctuation& punctuation,
                          std::string_view since) {
     return "  (" + std::string(growth > 0 ? "+" : "") +
-           SizeWithUnitText(growth, unit, punctuation) + " since " + std::string(since) + ")";
+           SizeWithUnitText(growth, unit, punctuation) +
+           (since.empty() ? std::string() : " since " + std::string(since)) + ")";
+}
+
+std::string ComparisonNote(const EarlierScan& earlier, const TFolderList& root) {
+    const std::string path = root.Path();
+    if (path == earlier.RootPath) return {};
+    const std::string tree = ShownName(path), before = ShownName(earlier.RootPath);
+    // A line for each path, so that a message box breaks no path.
+    if (IsPathWithin(earlier.RootPath, path))
+        return "The earlier scan of " + before + "\nholds only part of " + tree +
+               ":\nthe rest shows as new.";
+    if (!IsPathWithin(path, earlier.RootPath))
+        return "Comparing " + tree + "\nwith the earlier scan of " + before + ".";
+    if (earlier.FolderAt(path) == EarlierScan::kNoFolder)
+        return "The earlier scan of " + before + "\ndoes not hold " + tree +
+               ":\neverything in it shows as new.";
+    return "Comparing " + tree + "\nwith the same folder of the earlier scan of " + before + ".";
 }
 
 }  // namespace quillet

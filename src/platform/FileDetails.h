@@ -36,8 +36,9 @@ std::string PathRefusal(const std::string& path);
 // The name of the first entry of a folder's listing that is not a folder; empty when none.
 std::string FirstFileIn(const std::string& folder);
 
-// Both leave everything in place when they fail; the caller rescans to show the result.
-void DeleteFile(const std::string& path);
-void RemoveEmptyFolder(const std::string& path);
+// Both leave everything in place when they fail, and then give the system's reason; empty
+// when done. A folder is removed only when it is empty, never with what it holds.
+std::string DeleteFile(const std::string& path);
+std::string RemoveEmptyFolder(const std::string& path);
 
 }  // namespace quillet

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <functional>
 
+#include "base/AsciiCase.h"
+#include "scan/FileAccounting.h"
 #include "scan/SpecialEntries.h"
 
 namespace quillet {
@@ -80,7 +82,38 @@ int EarlierScan::Find(FolderIndex folder, std::string_view name, int occurrence)
     return -1;
 }
 
+bool IsPathWithin(std::string_view path, std::string_view base) {
+    if (base.empty() || path.size() < base.size()) return false;
+    // Windows ignores letter case in paths.
+    return kPathSeparator == '\\' ? SameIgnoringAsciiCase(path.substr(0, base.size()), base)
+                                  : path.substr(0, base.size()) == base;
+}
+
+EarlierScan::FolderIndex EarlierScan::FolderAt(std::string_view path) const {
+    if (Folders_.empty() || !IsPathWithin(path, RootPath)) return kNoFolder;
+    FolderIndex folder = RootIndex_;
+    std::string name;
+    for (std::string_view rest = path.substr(RootPath.size()); !rest.empty();) {
+        const std::size_t end = std::min(rest.find(kPathSeparator), rest.size());
+        name.assign(1, kFolderMark).append(rest.substr(0, end));
+        const int entry = Find(folder, name);
+        if (entry < 0) return kNoFolder;
+        folder = SubFolder(folder, entry);
+        if (folder == kNoFolder) return kNoFolder;
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    return folder;
+}
+
 EarlierScan::FolderIndex EarlierScan::FolderOf(const TFolderList& list) const {
+    if (ByPath_) {
+        const TFolderList* root = &list;
+        while (root->Parent)
+            root = root->Parent;
+        const std::string rootPath = root->Path();
+        if (IsPathWithin(rootPath, RootPath) || IsPathWithin(RootPath, rootPath))
+            return FolderAt(list.Path());
+    }
     // The way down from the root: each folder's name in its parent, and how many entries of
     // that name come before it there (any at all only in a hand-made export's import).
     struct Step {
@@ -238,6 +271,57 @@ EarlierScan EarlierScanOf(const TFolderList& root, std::int64_t timestamp) {
     scan.RootPath = root.Path();
     scan.Timestamp = timestamp;
     return scan;
+}
+
+EarlierScan EarlierScan::CountedAgain(const TScanOptions& counting) const {
+    Builder builder;
+    struct Level {
+        FolderIndex Folder;
+        int Next;
+    };
+    std::vector<Level> open;
+    if (!Folders_.empty()) {
+        builder.OpenFolder({});
+        open.push_back({RootIndex_, 0});
+    }
+    std::uint64_t ordinal = 0;
+    auto dependent = SwitchDependent.begin();
+    while (!open.empty()) {
+        Level& level = open.back();
+        if (level.Next == Count(level.Folder)) {
+            open.pop_back();
+            builder.CloseFolder();
+            continue;
+        }
+        const int i = level.Next++;
+        const std::string_view name = Name(level.Folder, i);
+        if (const FolderIndex sub = SubFolder(level.Folder, i); sub != kNoFolder) {
+            builder.OpenFolder(name.substr(1));
+            open.push_back({sub, 0});
+            continue;
+        }
+        Sizes sizes = EntrySizes(level.Folder, i);
+        if (dependent != SwitchDependent.end() && dependent->Ordinal == ordinal) {
+            FolderEntry entry;
+            entry.Size = dependent->Size;
+            entry.OnDiskSize = dependent->OnDiskSize;
+            entry.Attributes = dependent->Attributes;
+            const TCountedSizes counted = CountedSizes(entry, counting);
+            sizes.Nominal = counted.Nominal;
+            sizes.Allocated = counted.Allocated;
+            ++dependent;
+        }
+        builder.AddFile(name, sizes.Nominal, sizes.Allocated);
+        ++ordinal;
+    }
+    // Folders close in the same order as before, so they keep their indices.
+    EarlierScan again = Folders_.empty() ? EarlierScan() : builder.Finish();
+    again.RootPath = RootPath;
+    again.Timestamp = Timestamp;
+    again.SwitchDependent = SwitchDependent;
+    again.StartIndex_ = StartIndex_;
+    again.ByPath_ = ByPath_;
+    return again;
 }
 
 }  // namespace quillet

@@ -54,8 +54,16 @@ public:
     int Find(FolderIndex folder, std::string_view name, int occurrence = 0) const;
     // The folder that stands where list stands in its tree (the roots stand for each other,
     // whatever their paths; a folder of a name met twice in its parent stands for the earlier
-    // scan's folder met as often); kNoFolder when there was none.
+    // scan's folder met as often); kNoFolder when there was none. After MatchByPath, see there.
     FolderIndex FolderOf(const TFolderList& list) const;
+    // The earlier scan's folder of that path (ending in the separator); kNoFolder when it did
+    // not hold one.
+    FolderIndex FolderAt(std::string_view path) const;
+    // From now on a tree whose scanned folder holds the earlier one's, or lies inside it, is
+    // matched by path: each of its folders stands for the earlier scan's folder of the same
+    // path, or for none. Trees of other paths are still matched from the roots.
+    void MatchByPath() { ByPath_ = true; }
+    bool MatchesByPath() const { return ByPath_; }
 
     // From now on folder (kNoFolder: one the earlier scan did not have) stands for the new
     // scan's root: for a scan of one of the tree's folders alone. StartFromRoot goes back.
@@ -66,6 +74,21 @@ public:
     // (Unix seconds, 0 when not known).
     std::string RootPath;
     std::int64_t Timestamp = 0;
+
+    // A file whose counted sizes depend on the compressed and sparse switches, with the sizes
+    // the file system gave it; Ordinal is its place among all the scan's files, in scan order.
+    struct SwitchDependentFile {
+        std::uint64_t Ordinal = 0;
+        std::uint64_t Size = 0;
+        std::uint64_t OnDiskSize = 0;
+        std::uint32_t Attributes = 0;
+    };
+    // Those files of a tree taken before a new scan, in scan order (SwitchDependentFiles
+    // gathers them as the tree is scanned); empty for a scan read from an export.
+    std::vector<SwitchDependentFile> SwitchDependent;
+    // The same scan with its switch-dependent files counted as counting says (its switches
+    // and cluster size); every other file keeps its sizes.
+    EarlierScan CountedAgain(const TScanOptions& counting) const;
 
     class Builder;
 
@@ -79,7 +102,11 @@ private:
     std::vector<std::pair<const Entry*, double>> LargeAllocations_;
     FolderIndex RootIndex_ = 0;  // the scanned folder
     FolderIndex StartIndex_ = 0;
+    bool ByPath_ = false;
 };
+
+// Whether path is base or lies inside it; both end in the separator.
+bool IsPathWithin(std::string_view path, std::string_view base);
 
 // Builds an EarlierScan from folders and files met depth first, as a scan meets them: every
 // folder is opened, given its files and sub-folders, and closed.

@@ -279,15 +279,11 @@ void TOptionsDialog::FormShow() {
     ListBox1->setFont(ListFont);
     PieChart1->setFont(PieFont);
     PieChart1->SetColours(ChartColours);
+    // A list that does not read is drawn in the default colours: the preview shows those.
+    if (PieChart1->NumColours() == 0) PieChart1->SetColours(kDefaultColours);
+    ChartColours = PieChart1->Colours();
     PieFontChosen = ListFontChosen = false;
-
-    TStringListWithDouble previewItems;
-    for (int i = 0; i < PieChart1->NumColours() && i < MaxColours; ++i) {
-        previewItems.push_back(
-            {std::to_string(20 - i) + "   Colour" + std::to_string(i),
-             {reinterpret_cast<const void*>(static_cast<std::uintptr_t>(i)), 0}});
-    }
-    PieChart1->SetEntries(std::move(previewItems));
+    ShowPreviewSlices(PieChart1->NumColours());
 
     chkRightClick->setChecked(RightClickFolder);
     chkShowFreeDisk->setChecked(DisplayFreeDiskSpace);
@@ -334,8 +330,21 @@ void TOptionsDialog::PieChart1DblClick() {
 
 void TOptionsDialog::btnRevertClick() {
     PieChart1->SetColours(kDefaultColours);
+    // The slices shown stay; a preview with fewer than the defaults gets one for each.
+    if (PieChart1->Entries().size() < static_cast<std::size_t>(PieChart1->NumColours()))
+        ShowPreviewSlices(PieChart1->NumColours());
     PieChart1->update();
     ChartColours = PieChart1->Colours();
+}
+
+void TOptionsDialog::ShowPreviewSlices(int count) {
+    TStringListWithDouble previewItems;
+    for (int i = 0; i < count && i < MaxColours; ++i) {
+        previewItems.push_back(
+            {std::to_string(20 - i) + "   Colour" + std::to_string(i),
+             {reinterpret_cast<const void*>(static_cast<std::uintptr_t>(i)), 0}});
+    }
+    PieChart1->SetEntries(std::move(previewItems));
 }
 
 }  // namespace quillet

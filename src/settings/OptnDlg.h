@@ -80,6 +80,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // One preview slice for each of count colours, largest first.
+    void ShowPreviewSlices(int count);
 };
 
 }  // namespace quillet

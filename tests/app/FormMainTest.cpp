@@ -59,6 +59,7 @@ protected:
         services.ShowError = [this](QWidget*, const QString& title, const QString& text) {
             Errors.push_back(title + ": " + text);
         };
+        services.ChooseScanFile = [this](QWidget*, const QString&) { return ScanFile; };
         return services;
     }
 
@@ -70,8 +71,12 @@ protected:
             ++Asked;
             return true;
         };
-        services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
-        services.ShowInFileManager = [this](const std::string& path) { Opened.push_back(path); };
+        services.OpenFile = [this](const std::string& path, std::function<void()>) {
+            Opened.push_back(path);
+        };
+        services.ShowInFileManager = [this](const std::string& path, std::function<void()>) {
+            Opened.push_back(path);
+        };
         return services;
     }
 
@@ -131,7 +136,7 @@ protected:
     std::shared_ptr<test::FakeVolumeQuery> Volume;
     std::unique_ptr<TMainForm> Form;
     std::function<void(const std::string&)> OnOpen;
-    std::optional<std::string> Chosen;
+    std::optional<std::string> Chosen, ScanFile;
     bool ButtonHeld = false;
     int Scans = 0;
     std::vector<QString> Errors;
@@ -608,16 +613,70 @@ TEST(MainLayout, TheWorkedExample) {
 
 TEST(MainLayout, StatusPanelsStayInsideTheBar) {
     // Room for all: the path panel takes what is left, at most what it asks.
-    std::array<TStatusPanelSpace, 4> panels{{{120, 110}, {75, 66}, {90, 80}, {200, 20}}};
+    std::array<TStatusPanelSpace, 4> panels{
+        {{120, 110, 20}, {75, 66, 66}, {90, 80, 80}, {200, 140, 70}}};
     EXPECT_EQ(StatusPanelWidths(panels, 546, 2), (std::array<int, 4>{120, 75, 90, 200}));
-    EXPECT_EQ(StatusPanelWidths(panels, 400, 2), (std::array<int, 4>{120, 75, 90, 109}));
-    // A total with "(partial scan)": the others give up margins for the path to show at least
-    // its ellipsis.
-    panels[0] = {335, 326};
-    panels[2] = {122, 109};
-    EXPECT_EQ(StatusPanelWidths(panels, 546, 2), (std::array<int, 4>{326, 72, 122, 20}));
-    // Narrower than the texts: the panels are cut at the bar's edge, none past it.
-    EXPECT_EQ(StatusPanelWidths(panels, 400, 2), (std::array<int, 4>{326, 66, 4, 0}));
+    // Short of room: margins go first, then what is more than readable.
+    EXPECT_EQ(StatusPanelWidths(panels, 400, 2), (std::array<int, 4>{110, 66, 80, 138}));
+    // A total with a comparison and "(partial scan)": it keeps what it can of its shortest
+    // form, the path keeps its least.
+    panels[0] = {520, 300, 20};
+    panels[2] = {122, 109, 109};
+    EXPECT_EQ(StatusPanelWidths(panels, 546, 2), (std::array<int, 4>{295, 66, 109, 70}));
+    EXPECT_EQ(StatusPanelWidths(panels, 300, 2), (std::array<int, 4>{49, 66, 109, 70}));
+    // Narrower than the least: the panels are cut at the bar's edge, none past it.
+    EXPECT_EQ(StatusPanelWidths(panels, 200, 2), (std::array<int, 4>{20, 66, 109, 0}));
+}
+
+// At the window's first size the panels stay inside it with the longest texts: a comparison
+// and "(partial scan)" after the total and the free space, counts of millions, a deep path.
+// Each shows a readable part: the total with its marks, the counts whole, a part of the path.
+TEST_F(MainWindowTest, EveryStatusPanelKeepsAReadablePartAtTheFirstSize) {
+    TMainForm& form = Open();
+    test::TempTree exports;
+    std::ofstream(exports.Path("before.json"))
+        << R"([1,2,{"progname":"ncdu","progver":"1.18","timestamp":1765243479},)"
+        << R"([{"name":"/data"},{"name":"big.bin","asize":5,"dsize":4096}]])";
+    ScanFile = exports.Path("before.json");
+    OnOpen = [&](const std::string& path) {
+        if (path == "/data/sub/") QTest::keyClick(&form, Qt::Key_Escape);
+    };
+    form.Refresh1Click();
+    form.CompareWithScanFile1Click();
+    ASSERT_TRUE(Errors.empty()) << Errors.front().toStdString();
+
+    TFolderList big("/data/" + std::string(20, 'x') + "/" + std::string(30, 'y') + "/");
+    big.TotalAllocated = big.TotalNominal = 10995116277760.0;  // 10 TB
+    big.FileCount = 12345678;
+    big.FolderCount = 1234567;
+    form.FreeSpace = 2199023255552.0;
+    form.ShowFolder(&big);
+    form.TimerAferResizeTimer();
+    const QString whole = form.StatusPanels[0]->toolTip();
+    EXPECT_TRUE(whole.contains("free)") && whole.contains(" since ") &&
+                whole.contains("(partial scan)"))
+        << whole.toStdString();
+
+    const QWidget& strip = *form.StatusPanels[0]->parentWidget();
+    for (const QLabel* panel : form.StatusPanels) {
+        EXPECT_LE(panel->geometry().right(), strip.width() - 1) << panel->text().toStdString();
+        EXPECT_GT(panel->width(), 0);
+    }
+    const auto fits = [](const QLabel* panel) {
+        return QFontMetrics(panel->font()).horizontalAdvance(panel->text()) <= panel->width();
+    };
+    const QString total = form.StatusPanels[0]->text();
+    EXPECT_TRUE(total.startsWith("10,737,418,240.0 kB") && total.contains("(partial scan)") &&
+                fits(form.StatusPanels[0]))
+        << total.toStdString();
+    EXPECT_EQ(form.StatusPanels[1]->text(), " Files: 12,345,678");
+    EXPECT_EQ(form.StatusPanels[2]->text(), " Folders: 1,234,567");
+    EXPECT_TRUE(fits(form.StatusPanels[1]) && fits(form.StatusPanels[2]));
+    const QString path = form.StatusPanels[3]->text();
+    EXPECT_TRUE(path.startsWith(" /data") && path.contains(QChar(0x2026)) && path.endsWith("yy/") &&
+                fits(form.StatusPanels[3]))
+        << path.toStdString();
+    form.ShowFolder(&form.RootList);
 }
 
 }  // namespace

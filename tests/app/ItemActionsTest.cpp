@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -30,6 +31,7 @@
 #include "details/FilProps.h"
 #include "platform/FileDetails.h"
 #include "platform/linux/LinuxFolderSource.h"
+#include "settings/OptnDlg.h"
 #include "support/ExportedScan.h"
 #include "support/FakeVolumeQuery.h"
 #include "support/TempTree.h"
@@ -86,13 +88,23 @@ protected:
             Questions.push_back(caption + ": " + text);
             return Answer;
         };
-        services.ShowInFileManager = [this](const std::string& path) { Shown.push_back(path); };
-        services.OpenFile = [this](const std::string& path) { Opened.push_back(path); };
+        services.ShowInFileManager = [this](const std::string& path,
+                                            std::function<void()> noProgram) {
+            Shown.push_back(path);
+            if (NoOpener) noProgram();
+        };
+        services.OpenFile = [this](const std::string& path, std::function<void()> noProgram) {
+            Opened.push_back(path);
+            if (NoOpener) noProgram();
+        };
         services.ChooseSaveFile = [this](QWidget*, const std::string&) { return SaveAs; };
         services.ChooseScanFile = [this](QWidget*, const QString&) { return ScanFile; };
         services.ChooseFolder = [this](QWidget*, const std::string&) { return Folder; };
         services.ShowError = [this](QWidget*, const QString&, const QString& text) {
             Errors.push_back(text);
+        };
+        services.ShowNote = [this](QWidget*, const QString&, const QString& text) {
+            Notes.push_back(text);
         };
         services.DefaultPrinter = [this]() -> std::unique_ptr<QPrinter> {
             if (PdfOutput.empty()) return nullptr;
@@ -184,11 +196,12 @@ protected:
 
     test::TempTree Tree;
     std::unique_ptr<TMainForm> Form;
-    std::vector<QString> Questions, Errors;
+    std::vector<QString> Questions, Errors, Notes;
     std::vector<std::string> Shown, Opened, Properties;
     std::optional<std::string> SaveAs, ScanFile, Folder;
     std::string PdfOutput;
     bool Answer = false;
+    bool NoOpener = false;  // no program opens or shows anything
     std::optional<std::string> SavedDataHome;
 };
 
@@ -296,7 +309,7 @@ TEST_F(ItemActionsTest, DeleteAsksFirstAndActsOnTheNameAsStored) {
     EXPECT_EQ(clicked, "readme.txt");
 }
 
-TEST_F(ItemActionsTest, DeletingANonEmptyFolderRemovesNothingAndRescans) {
+TEST_F(ItemActionsTest, DeletingANonEmptyFolderRemovesNothingAndSaysWhy) {
     Open();
     ClickRow("/docs");
     Answer = true;
@@ -305,6 +318,9 @@ TEST_F(ItemActionsTest, DeletingANonEmptyFolderRemovesNothingAndRescans) {
     EXPECT_EQ(Questions[0], "Confirm folder delete: Delete folder: " +
                                 QString::fromStdString(Tree.Path("docs/")));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Tree.Path("docs/a.txt"))));
+    EXPECT_EQ(Errors,
+              std::vector<QString>{"Cannot delete " + QString::fromStdString(Tree.Path("docs/")) +
+                                   ": Directory not empty"});
     EXPECT_EQ(Form->ShownList, &Form->RootList);
     EXPECT_TRUE(Form->ListBox1->Items().Count() > 0);
 }
@@ -326,6 +342,16 @@ TEST_F(ItemActionsTest, PropertiesAndOpenActOnFilesThatStillExist) {
     Form->PopupOpenClick();
     EXPECT_EQ(Properties, std::vector<std::string>{Tree.Path("big.bin")});
     EXPECT_EQ(Opened, std::vector<std::string>{Tree.Path("big.bin")});
+    NoOpener = true;
+    Form->PopupOpenClick();
+    ClickRow("/docs");
+    Form->PopupExploreClick();
+    EXPECT_EQ(Errors,
+              (std::vector<QString>{"Cannot open " + QString::fromStdString(Tree.Path("big.bin")) +
+                                        ": No program is set to open it",
+                                    "Cannot show " + QString::fromStdString(Tree.Path("docs/")) +
+                                        ": No program is set to open it"}));
+    ClickRow("big.bin");
     QFile::remove(QString::fromStdString(Tree.Path("big.bin")));
     Form->PopupExploreClick();
     EXPECT_EQ(Properties.size(), 1u) << "a file deleted since the scan shows nothing";
@@ -540,8 +566,8 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
               std::vector<std::string>({"100000   big.bin", "12288   /docs", "-8192   old.log"}));
     EXPECT_NE(PointOnEntry("big.bin"), QPoint(-1, -1));
     EXPECT_EQ(PointOnEntry("old.log"), QPoint(-1, -1)) << "a loss has no slice";
-    EXPECT_TRUE(Form->StatusPanels[0]->text().contains(QStringLiteral("(+104,096 bytes since ")))
-        << Form->StatusPanels[0]->text().toStdString();
+    EXPECT_TRUE(Form->StatusPanels[0]->toolTip().contains(QStringLiteral("(+104,096 bytes since ")))
+        << Form->StatusPanels[0]->toolTip().toStdString();
 
     ClickRow("big.bin");
     ClickRow("old.log");
@@ -602,6 +628,96 @@ TEST_F(ItemActionsTest, RefreshFromHereComparesWithTheSameFolderOfTheEarlierScan
     Form->RefreshFromHereClick();
     ASSERT_EQ(Form->RootList.Path(), Tree.Path("only-folders/inner/later") + "/");
     EXPECT_EQ(Rows(), std::vector<std::string>({"700   c.txt"}));
+}
+
+// A folder compared with an export of a folder above it is compared with its own folder there,
+// and the window says so, once for each folder scanned: after Open, and with the timer too. A
+// folder of other paths is compared from the roots, and the window says that too.
+TEST_F(ItemActionsTest, ComparingSaysWhatItComparesAndMatchesTheShownFolder) {
+    Open();
+    test::TempTree exports;
+    std::ofstream(exports.Path("before.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Root(), 1700000000);
+    Folder = Tree.Path("docs");
+    Form->FileOpen();
+    Tree.File("docs/b.txt", 5000);
+    RefreshAndCompareWith(exports.Path("before.json"));
+    const QString root = QString::fromStdString(Tree.Root() + "/");
+    const auto same = [&](const std::string& folder) {
+        return "Comparing " + QString::fromStdString(Tree.Path(folder)) +
+               "/\nwith the same folder of the earlier scan of " + root + ".";
+    };
+    EXPECT_EQ(Rows(), std::vector<std::string>({"5000   b.txt"}));
+    Form->Refresh1Click();
+    Form->TimerRepeatScanTimer();
+    EXPECT_EQ(Rows(), std::vector<std::string>({"5000   b.txt"}));
+    EXPECT_EQ(Notes, std::vector<QString>{same("docs")}) << "said once for the folder";
+
+    Folder = Tree.Path("only-folders");
+    Form->FileOpen();
+    EXPECT_TRUE(Rows().empty());
+    Tree.File("only-folders/new/c.txt", 700);
+    Folder = Tree.Path("only-folders/new");
+    Form->FileOpen();
+    EXPECT_EQ(Rows(), std::vector<std::string>({"700   c.txt"}));
+    Folder = exports.Root();
+    Form->FileOpen();
+    EXPECT_EQ(Notes,
+              (std::vector<QString>{same("docs"), same("only-folders"),
+                                    "The earlier scan of " + root + "\ndoes not hold " +
+                                        QString::fromStdString(Tree.Path("only-folders/new")) +
+                                        "/:\neverything in it shows as new.",
+                                    "Comparing " + QString::fromStdString(exports.Root()) +
+                                        "/\nwith the earlier scan of " + root + "."}));
+
+    // An earlier scan of a folder inside the shown one: that folder is compared with it, the
+    // rest is new.
+    std::ofstream(exports.Path("docs.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Path("docs"), 1700000000);
+    Folder = Tree.Root();
+    Form->FileOpen();
+    ScanFile = exports.Path("docs.json");
+    Form->CompareWithScanFile1Click();
+    EXPECT_EQ(Notes.back(), "The earlier scan of " + QString::fromStdString(Tree.Path("docs")) +
+                                "/\nholds only part of " + root + ":\nthe rest shows as new.");
+    const std::vector<std::string> rows = Rows();
+    EXPECT_TRUE(std::none_of(rows.begin(), rows.end(), [](const std::string& row) {
+        return row.ends_with("/docs");
+    })) << "unchanged";
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const std::string& row) {
+        return row.ends_with("big.bin");
+    })) << "new";
+}
+
+// Counting files otherwise while comparing (Options > Compressed & sparse) counts the earlier
+// scan again the same way: an unchanged sparse file shows no change, compared with an export
+// or with the tree kept before a timed scan.
+TEST_F(ItemActionsTest, ComparingCountsTheEarlierScanAsTheNewOneCounts) {
+    Tree.SparseFile("sparse.img", 10485760);
+    Open();
+    test::TempTree exports;
+    std::ofstream(exports.Path("before.json"), std::ios::binary)
+        << test::ExportedScan(Tree.Root(), 1700000000);
+    RefreshAndCompareWith(exports.Path("before.json"));
+    ASSERT_TRUE(Rows().empty());
+    bool sparseOnDisk = false;
+    Form->RunOptionsDialog = [&](TOptionsDialog& dialog) {
+        dialog.FormShow();
+        (sparseOnDisk ? dialog.btnSparse : dialog.btnUnsparse)->setChecked(true);
+        dialog.ButtonOKClick();
+        return static_cast<int>(QDialog::Accepted);
+    };
+    Form->Options1Click();
+    ASSERT_EQ(Form->Settings.DisplaySparse, 2);
+    EXPECT_TRUE(Rows().empty()) << Rows().front();
+
+    Form->Settings.CompareRepeatedScans = true;
+    Form->TimerRepeatScanTimer();
+    sparseOnDisk = true;
+    Form->Options1Click();
+    ASSERT_EQ(Form->Settings.DisplaySparse, 1);
+    EXPECT_TRUE(Rows().empty()) << Rows().front();
+    EXPECT_TRUE(Errors.empty());
 }
 
 // A pipe chosen to compare with is refused unread, as the window would wait on it, and says so.

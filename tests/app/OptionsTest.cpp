@@ -200,7 +200,10 @@ TEST_F(OptionsTest, ACancelledFontChooserChangesNothing) {
 TEST_F(OptionsTest, RevertThenCancelKeepsTheColours) {
     Open();
     Form->PieChart1->SetColours("$010203,$040506");
-    Edit = [](TOptionsDialog& d) { QTest::mouseClick(d.btnRevert, Qt::LeftButton); };
+    Edit = [](TOptionsDialog& d) {
+        QTest::mouseClick(d.btnRevert, Qt::LeftButton);
+        EXPECT_EQ(d.PieChart1->Entries().size(), 6u) << "a slice for each default colour";
+    };
     Confirm = false;
     Form->Options1Click();
     EXPECT_EQ(Form->PieChart1->Colours(), "$00010203,$00040506");

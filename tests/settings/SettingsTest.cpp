@@ -16,6 +16,7 @@
 
 #include "app/FormMain.h"
 #include "chart/zebPieChart.h"
+#include "settings/OptnDlg.h"
 #include "settings/PlacementFit.h"
 #include "settings/RegistryVariables.h"
 #include "settings/SettingsKey.h"
@@ -113,7 +114,8 @@ TEST_F(SettingsTest, BadOrOutOfRangeValuesFallBackAndGoodOnesStay) {
     EXPECT_EQ(form->Settings.DisplayMode, TDisplayMode::dmAllocated);
     EXPECT_EQ(form->Settings.DisplayCompressed, 2);
     EXPECT_EQ(form->Settings.RepeatInterval, 1440);
-    EXPECT_EQ(form->PieChart1->NumColours(), 0) << "a colour list that does not read leaves none";
+    EXPECT_EQ(form->PieChart1->Colours(), ColourListText(TColourList{}))
+        << "a colour list that does not read leaves the defaults";
     EXPECT_FALSE(form->Settings.DisplayFreeDiskSpace);
     Store("Display units", "261");  // low 8 bits: 5, Count
     Store("RepeatInterval", "0");
@@ -257,10 +259,25 @@ TEST_F(SettingsTest, HandEditedValuesReadAsTheyAreAndComeBackUnchanged) {
     }
     EXPECT_EQ(Stored("PieChartColours"), "$000000FF,$0000FF00,$00FF0000");
     EXPECT_EQ(Stored("ListboxFont.Color"), "-2147483640");
-    write("PieChartColours=$FF,nonsense\n");
-    MakeForm()->close();
-    EXPECT_EQ(TSettingsKey().ReadText("PieChartColours", {}), "$FF,nonsense")
-        << "what did not read is not replaced";
+    // A list that does not read: the chart draws in its default colours, and those are what
+    // the options show and what the close saves.
+    write("PieChartColours=\"$E0E0FF,,$E0FFFF\"\n");
+    {
+        auto form = MakeForm();
+        std::size_t previewSlices = 0;
+        std::string previewColours;
+        form->RunOptionsDialog = [&](TOptionsDialog& dialog) {
+            dialog.FormShow();
+            previewSlices = dialog.PieChart1->Entries().size();
+            previewColours = dialog.PieChart1->Colours();
+            return static_cast<int>(QDialog::Rejected);
+        };
+        form->Options1Click();
+        EXPECT_EQ(previewSlices, 6u);
+        EXPECT_EQ(previewColours, ColourListText(TColourList{}));
+        form->close();
+    }
+    EXPECT_EQ(Stored("PieChartColours"), QString::fromStdString(ColourListText(TColourList{})));
 }
 
 TEST_F(SettingsTest, ATextLeftEdgeIsIgnoredAndANarrowClientIsHeldToTheMinimum) {

@@ -81,12 +81,12 @@ std::string FirstFileIn(const std::string& folder) {
     return {};
 }
 
-void DeleteFile(const std::string& path) {
-    unlink(path.c_str());
+std::string DeleteFile(const std::string& path) {
+    return unlink(path.c_str()) == 0 ? std::string() : std::strerror(errno);
 }
 
-void RemoveEmptyFolder(const std::string& path) {
-    rmdir(path.c_str());
+std::string RemoveEmptyFolder(const std::string& path) {
+    return rmdir(path.c_str()) == 0 ? std::string() : std::strerror(errno);
 }
 
 }  // namespace quillet

@@ -133,18 +133,23 @@ std::string FirstFileIn(const std::string& folder) {
     return first;
 }
 
-void DeleteFile(const std::string& path) {
+std::string DeleteFile(const std::string& path) {
     const std::wstring wide = Win32Path(WithoutFolderEnd(path));
-    if (::DeleteFileW(wide.c_str())) return;
+    if (::DeleteFileW(wide.c_str())) return {};
+    const DWORD error = GetLastError();
     // A symbolic link to a folder is a file here, but the system removes it as a folder.
     const auto found = FindEntry(path);
     if (found && !found->Entry.IsFolder &&
-        (found->Data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        RemoveDirectoryW(wide.c_str());
+        (found->Data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return RemoveDirectoryW(wide.c_str()) ? std::string() : SystemErrorText(GetLastError());
+    }
+    return SystemErrorText(error);
 }
 
-void RemoveEmptyFolder(const std::string& path) {
-    RemoveDirectoryW(Win32Path(WithoutFolderEnd(path)).c_str());
+std::string RemoveEmptyFolder(const std::string& path) {
+    return RemoveDirectoryW(Win32Path(WithoutFolderEnd(path)).c_str())
+               ? std::string()
+               : SystemErrorText(GetLastError());
 }
 
 }  // namespace quillet
