@@ -51,9 +51,6 @@ public:
         return true;
     }
 
-    // Nothing open, held or buffered: what a scan that has ended must come back to.
-    bool Settled() const { return Open_ == 0 && Reserved_ == 0 && Buffered_ == 0; }
-
 private:
     int OpenHandles_;
     const std::size_t BufferedBytes_;

@@ -181,11 +181,6 @@ void ReadAheadEngine::Stop() {
         thread.join();
 }
 
-bool ReadAheadEngine::Settled() {
-    std::lock_guard lock(Mutex_);
-    return Budget_.Settled();
-}
-
 // Reads task's next batch outside the lock and hands it over. The lock is held on entry and
 // again on return, also when reading throws; nobody else may be reading task.
 void ReadAheadEngine::ReadAndPublish(Task& task, std::unique_lock<std::mutex>& lock, Doomed& doomed,

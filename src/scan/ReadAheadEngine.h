@@ -53,9 +53,6 @@ public:
     // The last handle of the scan has closed: lets the workers go.
     void Stop();
 
-    // Nothing open, reserved or buffered: where every scan must end.
-    bool Settled();
-
 private:
     struct Worker {
         std::thread Thread;

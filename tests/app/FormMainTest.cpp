@@ -407,6 +407,23 @@ TEST_F(MainWindowTest, AFolderThatCannotBeScannedSaysWhyAndLeavesTheViewEmpty) {
         EXPECT_EQ(panel->text(), "");
 }
 
+// Folders that could not be read leave totals that look whole: the status bar says they are
+// not, and its tooltip names the folders and why.
+TEST_F(MainWindowTest, FoldersNotReadMarkTheScanIncomplete) {
+    test::FakeNode locked = FakeFolder("locked", {FakeFile("secret", 7)});
+    locked.Unreadable = true;
+    test::FakeNode cut = FakeFolder("cut", {FakeFile("a", 1), FakeFile("b", 2)});
+    cut.FailAfter = 1;
+    Source = std::make_shared<test::FakeFolderSource>(
+        FakeFolder("", {locked, cut, FakeFile("f", 3000)}));
+    TMainForm& form = Open();
+    EXPECT_TRUE(form.StatusPanels[0]->text().endsWith("(incomplete scan)"));
+    const QString hint = form.StatusPanels[0]->toolTip();
+    EXPECT_TRUE(hint.contains("Folders not read in full: 2")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains("/data/locked/: Permission denied")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains("/data/cut/ (in part): Input/output error")) << hint.toStdString();
+}
+
 // Every action a user may take on the selected entry and on the tree shown.
 void TryEveryAction(TMainForm& form) {
     form.PopupDeleteClick();

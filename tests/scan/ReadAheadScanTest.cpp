@@ -5,7 +5,9 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <random>
@@ -155,9 +157,22 @@ TEST(ReadAheadScan, AScarceDescriptorLimitChangesNothing) {
     Unlock(tree);
 }
 
+std::size_t OpenDescriptors() {
+    const auto listing = std::filesystem::directory_iterator("/proc/self/fd");
+    return static_cast<std::size_t>(std::distance(listing, {})) - 1;
+}
+
+// A worker let go mid-batch by a cancel closes what it holds soon after.
+std::size_t DescriptorsSettledAt(std::size_t expected) {
+    for (int i = 0; i < 500 && OpenDescriptors() != expected; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return OpenDescriptors();
+}
+
 TEST(ReadAheadScan, ACancelAtAnyFolderLeavesTheTreeOneThreadLeaves) {
     test::TempTree tree;
     MakeShapes(tree);
+    const std::size_t descriptors = OpenDescriptors();
     LinuxFolderSource oneThread(Threads::One);
     const int folders = Scan(oneThread, tree.Root() + "/")->FolderCount;
     auto sources = ReadAheadSources();
@@ -174,6 +189,7 @@ TEST(ReadAheadScan, ACancelAtAnyFolderLeavesTheTreeOneThreadLeaves) {
         test::ExpectConsistentTree(*actual);
         ExpectSameTree(*expected, *actual);
     }
+    EXPECT_EQ(DescriptorsSettledAt(descriptors), descriptors);
     Unlock(tree);
 }
 
