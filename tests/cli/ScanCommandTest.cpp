@@ -313,8 +313,8 @@ TEST(ScanCommand, ExportsAndImportsTheScansThatNcduAndGduShare) {
 }
 
 // An export onto a full disk fails and leaves the old export as it was; a mount point in the
-// scanned folder is written as ncdu -x writes it.
-TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksAMountPoint) {
+// scanned folder, also a bind mount of the same file system, is written as ncdu -x writes it.
+TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksMountPoints) {
     test::TempTree tree;
     MakeSampleTree(tree);
     const std::string disk = tree.Folder("disk");
@@ -341,6 +341,19 @@ TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksAMountPoint) {
     EXPECT_NE(streamed.Out.find(",\"excluded\":\"othfs\"}]"), std::string::npos) << streamed.Out;
     EXPECT_EQ(streamed.Out.find("read_error"), std::string::npos);
     umount2(disk.c_str(), MNT_DETACH);
+
+    const std::string again = tree.Folder("Again");
+    ASSERT_EQ(mount(tree.Path("Big").c_str(), again.c_str(), nullptr, MS_BIND, nullptr), 0);
+    const std::string bound = RunCommand({"--export", "-", tree.Root()}, volume).Out;
+    umount2(again.c_str(), MNT_DETACH);
+    struct stat root;
+    ASSERT_EQ(stat(tree.Root().c_str(), &root), 0);
+    EXPECT_NE(bound.find("[{\"name\":\"Again\",\"dev\":" + std::to_string(root.st_dev) +
+                         ",\"excluded\":\"othfs\"}]"),
+              std::string::npos)
+        << bound;
+    EXPECT_EQ(bound.find("\"name\":\"a.bin\""), bound.rfind("\"name\":\"a.bin\""))
+        << "Big's files once";
 }
 
 // The export as it was written beside a tree: everything after the header (the version and

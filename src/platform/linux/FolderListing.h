@@ -24,6 +24,7 @@ struct EntryStat {
     std::uint64_t Blocks = 0;  // 512-byte blocks allocated
     std::uint64_t Links = 0;
     std::uint64_t Inode = 0;
+    bool MountRoot = false;  // something is mounted here, whatever its device
 };
 
 class FolderListing {

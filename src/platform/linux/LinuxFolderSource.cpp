@@ -281,7 +281,10 @@ private:
         entry.Device = st.Device;
         entry.Inode = st.Inode;
         if (entry.IsFolder) {
-            LastEnterable_ = st.Device == Volume_->Device;
+            // A mount point is not entered whatever its device: a folder of the same file
+            // system bind-mounted inside the tree has the same one, and its files would count
+            // twice.
+            LastEnterable_ = st.Device == Volume_->Device && !st.MountRoot;
             if (!LastEnterable_) entry.Attributes |= kAttributeMountPoint;
         } else {
             LastEnterable_ = false;
