@@ -56,8 +56,9 @@ constexpr const char* kUsageOptions =
     "  --export FILE write the scan of FOLDER to FILE (\"-\": standard output) in the JSON\n"
     "                export format of ncdu and gdu, instead of printing its rows\n"
     "  --import FILE print the rows of a scan exported by --export, ncdu -o or gdu -o\n"
-    "                (FILE \"-\": standard input); nominal is the apparent size, allocated\n"
-    "                the disk usage written in the file, never below the apparent size\n"
+    "                (FILE \"-\": standard input); allocated is the disk usage written in\n"
+    "                the file, nominal the apparent size, or the disk usage of a file that\n"
+    "                takes less (a sparse file)\n"
     "  --since OLD   print what changed since the scan exported in OLD (by --export,\n"
     "                ncdu -o or gdu -o): one line for each entry of FOLDER whose size\n"
     "                changed, largest growth first; a new entry counts its whole size, a\n"
@@ -278,7 +279,7 @@ bool ScanInto(std::ostream& to, const std::string& scanPath, const ScanCommandSy
               TScanOptions options, std::ostream& err) {
     const TQXVersionInfo version;
     NcduExportWriter writer(to, "quillet-scan", version.ReadString("FileVersion"),
-                            std::time(nullptr));
+                            std::time(nullptr), options.ClusterSize);
     options.Sink = &writer;
     {
         ScanProgressLine progress(err, system.ErrColumns);

@@ -15,8 +15,10 @@ namespace quillet {
 class NcduExportWriter : public ScanSink {
 public:
     // Writes the header at once: program name, version and timestamp (Unix seconds).
+    // clusterSize is the scan's, in which a file's disk usage is counted.
     NcduExportWriter(std::ostream& out, std::string_view programName,
-                     std::string_view programVersion, std::int64_t timestamp);
+                     std::string_view programVersion, std::int64_t timestamp,
+                     std::int32_t clusterSize);
     NcduExportWriter(const NcduExportWriter&) = delete;
     NcduExportWriter& operator=(const NcduExportWriter&) = delete;
 
@@ -24,8 +26,9 @@ public:
     // it is the mount point of another file system.
     void FolderOpened(std::string_view name, const FolderEntry* entry,
                       const FolderHandle* handle) override;
-    // asize and dsize are the file's own sizes, nominal and on disk, as ncdu and gdu write
-    // them: what the scan counts under its sparse and compressed switches plays no part.
+    // asize is the file's size; dsize what it takes on disk in whole clusters, as the scan
+    // counts it with its sparse and compressed switches on (AllocatedBytes), whatever they
+    // are, so that an import counts every size as the scan did.
     void FileFound(const FolderEntry& entry) override;
     // Marked "excluded":"pattern", as ncdu marks what its exclude patterns leave out.
     void FolderExcluded(std::string_view name) override;
@@ -42,6 +45,7 @@ private:
 
     std::ostream& Out_;
     std::string Buffer_;
+    const std::int32_t ClusterSize_;
 };
 
 }  // namespace quillet

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/SparseFile.h"
 #include "platform/linux/FolderListing.h"
 #include "platform/linux/LinuxVolumeQuery.h"
 #include "platform/linux/ModeAttributes.h"
@@ -288,9 +289,8 @@ private:
             if (!LastEnterable_) entry.Attributes |= kAttributeMountPoint;
         } else {
             LastEnterable_ = false;
-            // Small files kept inline by btrfs or ext4 are not holes: a whole cluster must miss.
             if (Volume_->ReportsAllocation && S_ISREG(mode) &&
-                entry.OnDiskSize + Volume_->ClusterSize <= entry.Size) {
+                CountsAsSparse(entry.Size, entry.OnDiskSize, Volume_->ClusterSize)) {
                 entry.Attributes |= kAttributeSparse;
                 if (Volume_->CompressesInBlocks) entry.Attributes |= kAttributeCompressed;
             }
