@@ -51,6 +51,9 @@ void NcduExportWriter::FolderOpened(std::string_view name, const FolderEntry* en
 }
 
 void NcduExportWriter::FileFound(const FolderEntry& entry) {
+    for (const FileIdentity& file : LeftOut_) {
+        if (entry.Inode == file.Inode && entry.Device == file.Device) return;
+    }
     Buffer_ += ",\n";
     BeginItem(entry.Name);
     Number("asize", entry.Size);

@@ -7,7 +7,9 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/FileWriting.h"
 #include "scan/ScanSink.h"
 
 namespace quillet {
@@ -28,7 +30,8 @@ public:
                       const FolderHandle* handle) override;
     // asize is the file's size; dsize what it takes on disk in whole clusters, as the scan
     // counts it with its sparse and compressed switches on (AllocatedBytes), whatever they
-    // are, so that an import counts every size as the scan did.
+    // are, so that an import counts every size as the scan did. A file left out is not
+    // written.
     void FileFound(const FolderEntry& entry) override;
     // Marked "excluded":"pattern", as ncdu marks what its exclude patterns leave out.
     void FolderExcluded(std::string_view name) override;
@@ -36,6 +39,10 @@ public:
 
     // Closes the document and flushes; false when writing failed at any point.
     bool Finish();
+
+    // Leaves a file out of the export: the export's own file, written inside the scanned
+    // folder, so that the export never lists itself.
+    void LeaveOut(const FileIdentity& file) { LeftOut_.push_back(file); }
 
 private:
     void BeginItem(std::string_view name);
@@ -46,6 +53,7 @@ private:
     std::ostream& Out_;
     std::string Buffer_;
     const std::int32_t ClusterSize_;
+    std::vector<FileIdentity> LeftOut_;
 };
 
 }  // namespace quillet

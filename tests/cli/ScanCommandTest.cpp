@@ -329,9 +329,10 @@ TEST(ScanCommand, ExportsAndImportsTheScansThatNcduAndGduShare) {
     }
 }
 
-// An export onto a full disk fails and leaves the old export as it was; a mount point in the
-// scanned folder, also a bind mount of the same file system, is written as ncdu -x writes it.
-TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksMountPoints) {
+// An export onto a full disk fails and leaves the old export as it was; one inside the scanned
+// folder lists neither itself nor the file it replaces; a mount point in the scanned folder,
+// also a bind mount of the same file system, is written as ncdu -x writes it.
+TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeNeverListsItselfAndMarksMountPoints) {
     test::TempTree tree;
     MakeSampleTree(tree);
     const std::string disk = tree.Folder("disk");
@@ -371,6 +372,14 @@ TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksMountPoints) {
         << bound;
     EXPECT_EQ(bound.find("\"name\":\"a.bin\""), bound.rfind("\"name\":\"a.bin\""))
         << "Big's files once";
+
+    const std::string inside = tree.Path("scan.json");
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(RunCommand({"--export", inside, tree.Root()}, volume).Status, 0);
+        const std::string written = test::FileContent(inside);
+        EXPECT_EQ(written.find("scan.json"), std::string::npos) << written;
+        EXPECT_EQ(written.find(".quillet-save"), std::string::npos) << written;
+    }
 }
 
 // The export as it was written beside a tree: everything after the header (the version and
