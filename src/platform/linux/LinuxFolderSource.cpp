@@ -278,7 +278,7 @@ private:
         entry.Size = st.Size;
         entry.OnDiskSize = st.Blocks * 512;
         entry.Attributes = AttributesOf(name, mode);
-        entry.Links = static_cast<std::uint32_t>(std::min<std::uint64_t>(st.Links, UINT32_MAX));
+        entry.Links = st.Links;
         entry.Device = st.Device;
         entry.Inode = st.Inode;
         if (entry.IsFolder) {
