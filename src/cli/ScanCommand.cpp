@@ -55,10 +55,12 @@ constexpr const char* kUsageOptions =
     "  --mode MODE   nominal (file sizes), allocated (space taken on disk, in whole\n"
     "                clusters; the default) or slack (allocated minus nominal)\n"
     "  --export FILE write the scan of FOLDER to FILE (\"-\": standard output) in the JSON\n"
-    "                export format of ncdu and gdu, instead of printing its rows\n"
+    "                export format of ncdu and gdu, instead of printing its rows; FILE\n"
+    "                itself is left out of the scan\n"
     "  --import FILE print the rows of a scan exported by --export, ncdu -o or gdu -o\n"
-    "                (FILE \"-\": standard input); nominal is the apparent size, allocated\n"
-    "                the disk usage written in the file, never below the apparent size\n"
+    "                (FILE \"-\": standard input); allocated is the disk usage written in\n"
+    "                the file, nominal the apparent size, or the disk usage of a file that\n"
+    "                takes less (a sparse file)\n"
     "  --since OLD   print what changed since the scan exported in OLD (by --export,\n"
     "                ncdu -o or gdu -o): one line for each entry of FOLDER whose size\n"
     "                changed, largest growth first; a new entry counts its whole size, a\n"
@@ -281,12 +283,16 @@ private:
 };
 
 // Walks the folder at scanPath straight into an export writer, building no tree, so that memory
-// does not grow with the tree; false when writing failed.
+// does not grow with the tree, and leaving out the export's own files; false when writing
+// failed.
 bool ScanInto(std::ostream& to, const std::string& scanPath, const ScanCommandSystem& system,
-              TScanOptions options, std::ostream& err) {
+              TScanOptions options, std::ostream& err,
+              const std::vector<FileIdentity>& ownFiles = {}) {
     const TQXVersionInfo version;
     NcduExportWriter writer(to, "quillet-scan", version.ReadString("FileVersion"),
-                            std::time(nullptr));
+                            std::time(nullptr), options.ClusterSize);
+    for (const FileIdentity& file : ownFiles)
+        writer.LeaveOut(file);
     options.Sink = &writer;
     {
         ScanProgressLine progress(err, system.ErrColumns);
@@ -318,7 +324,7 @@ int Export(const std::string& file, const std::string& scanPath, const ScanComma
         }
         ReplacementBuffer buffer(replacement);
         std::ostream to(&buffer);
-        written = ScanInto(to, scanPath, system, options, err) &&
+        written = ScanInto(to, scanPath, system, options, err, replacement.OwnFiles()) &&
                   replacement.Commit().Outcome == WriteOutcome::Written;
     }
     if (!written) {

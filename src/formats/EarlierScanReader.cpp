@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "formats/ImportFolderSource.h"
-#include "platform/FileAttributes.h"
 #include "scan/ExclusionList.h"
 #include "scan/FileAccounting.h"
 
@@ -13,7 +12,7 @@ namespace quillet {
 TEarlierScanReading ReadEarlierScan(std::istream& in, const std::string& shownFileName,
                                     const TScanOptions& options) {
     const bool* cancel = options.CancelRequested;
-    ImportFolderSource source(in, shownFileName, cancel);
+    ImportFolderSource source(in, shownFileName, cancel, options.ClusterSize);
     if (!source.Start()) return {{}, source.Error()};
     const ExclusionList exclusions(options.ExclusionText);
     EarlierScan::Builder builder;
@@ -30,10 +29,6 @@ TEarlierScanReading ReadEarlierScan(std::istream& in, const std::string& shownFi
             continue;
         }
         if (!entry.IsFolder) {
-            // As the disk's folder source marks a file that takes a cluster or more less than
-            // its size, so that the two scans count it alike.
-            if (entry.OnDiskSize + static_cast<std::uint64_t>(options.ClusterSize) <= entry.Size)
-                entry.Attributes |= kAttributeSparse;
             TCountedSizes sizes = CountedSizes(entry, options);
             if (links.SeenBefore(entry)) sizes = {};
             builder.AddFile(entry.Name, sizes.Nominal, sizes.Allocated);

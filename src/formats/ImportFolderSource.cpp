@@ -2,6 +2,7 @@
 
 #include "base/PathText.h"
 #include "platform/FileAttributes.h"
+#include "platform/SparseFile.h"
 
 namespace quillet {
 
@@ -65,6 +66,16 @@ public:
                 entry.Attributes = (info.Name.front() == '.' ? kAttributeHidden : 0u) |
                                    (entry.IsFolder ? kAttributeDirectory : 0u) |
                                    (info.NotRegular ? kAttributeSystem | kAttributeNotRegular : 0u);
+                if (item == Item::File && !info.NotRegular &&
+                    CountsAsSparse(info.Size, info.OnDiskSize, s.ClusterSize_)) {
+                    entry.Attributes |= kAttributeSparse;
+                }
+                // A link gdu marked is one whose data its first link holds: it counts as a
+                // scan counts a later link, nothing.
+                if (s.MarksOnlyLaterLinks_ && info.LinkCounted) {
+                    entry.Size = entry.OnDiskSize = 0;
+                    entry.Links = 1;
+                }
                 return true;
             }
         } catch (const JsonError& error) {
@@ -86,8 +97,13 @@ private:
     bool Done_ = false;
 };
 
-ImportFolderSource::ImportFolderSource(std::istream& in, std::string fileName, const bool* cancel)
-    : Json_(in), FileName_(std::move(fileName)), Cancel_(cancel), Current_(new Info) {}
+ImportFolderSource::ImportFolderSource(std::istream& in, std::string fileName, const bool* cancel,
+                                       std::int32_t clusterSize)
+    : Json_(in),
+      FileName_(std::move(fileName)),
+      Cancel_(cancel),
+      ClusterSize_(static_cast<std::uint64_t>(clusterSize)),
+      Current_(new Info) {}
 
 ImportFolderSource::~ImportFolderSource() = default;
 
@@ -100,11 +116,11 @@ void ImportFolderSource::Record(const JsonError& error) {
 bool ImportFolderSource::Start() {
     try {
         Json_.Expect('[');
-        const std::uint64_t major = Json_.ReadUnsigned(10000);
+        const std::uint64_t major = Json_.ReadUnsigned(10000, "format version");
         if (major != 1)
             Json_.Fail("format version " + std::to_string(major) + " is not supported (only 1)");
         Json_.Expect(',');
-        Json_.ReadUnsigned(10000);
+        Json_.ReadUnsigned(10000, "format version");
         Json_.Expect(',');
         ReadHeader();
         Json_.Expect(',');
@@ -125,7 +141,8 @@ std::unique_ptr<FolderHandle> ImportFolderSource::OpenRoot(const std::string&) {
     return std::make_unique<Handle>(*this, 1);
 }
 
-// The header object: only its timestamp is kept, when it is a whole number of seconds.
+// The header object: only its timestamp is kept, when it is a whole number of seconds, and
+// whether gdu wrote the file.
 void ImportFolderSource::ReadHeader() {
     Json_.Expect('{');
     std::string key;
@@ -134,7 +151,11 @@ void ImportFolderSource::ReadHeader() {
         Json_.Expect(':');
         const char next = Json_.Peek();
         if (key == "timestamp" && next >= '0' && next <= '9') {
-            Timestamp_ = static_cast<std::int64_t>(Json_.ReadUnsigned(INT64_MAX));
+            Timestamp_ = static_cast<std::int64_t>(Json_.ReadUnsigned(INT64_MAX, "timestamp"));
+        } else if (key == "progname" && next == '"') {
+            std::string name;
+            Json_.ReadString(name);
+            MarksOnlyLaterLinks_ = name == "gdu";
         } else {
             Json_.SkipValue();
         }
@@ -196,16 +217,16 @@ void ImportFolderSource::ReadInfo(Info& info, bool isRoot) {
                 Json_.ReadString(info.Name);
                 info.HasName = true;
             } else if (key == "asize") {
-                info.Size = Json_.ReadUnsigned(kMaxSize);
+                info.Size = Json_.ReadUnsigned(kMaxSize, "asize");
             } else if (key == "dsize") {
-                info.OnDiskSize = Json_.ReadUnsigned(kMaxSize);
+                info.OnDiskSize = Json_.ReadUnsigned(kMaxSize, "dsize");
             } else if (key == "dev") {
-                info.Device = Json_.ReadUnsigned(UINT64_MAX);
+                info.Device = Json_.ReadUnsigned(UINT64_MAX, "dev");
                 info.HasDevice = true;
             } else if (key == "ino") {
-                info.Inode = Json_.ReadUnsigned(UINT64_MAX);
+                info.Inode = Json_.ReadUnsigned(UINT64_MAX, "ino");
             } else if (key == "nlink") {
-                info.Links = Json_.ReadUnsigned(UINT32_MAX);
+                info.Links = Json_.ReadUnsigned(UINT32_MAX, "nlink");
             } else if (key == "hlnkc") {
                 info.LinkCounted = Json_.ReadBool();
             } else if (key == "notreg") {

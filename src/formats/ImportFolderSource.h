@@ -31,8 +31,12 @@ public:
     static constexpr std::size_t kMaxDepth = 1 << 16;
 
     // fileName is only used in error texts. cancel, when given, is the scan's cancel flag: a
-    // cancelled import stops without reading the rest of the file.
-    ImportFolderSource(std::istream& in, std::string fileName, const bool* cancel = nullptr);
+    // cancelled import stops without reading the rest of the file. clusterSize is that of the
+    // scan the file is counted as: a file whose dsize falls a cluster or more below its asize
+    // is marked sparse, as the scan marks one (CountsAsSparse); an import of its own counts
+    // in single bytes.
+    ImportFolderSource(std::istream& in, std::string fileName, const bool* cancel = nullptr,
+                       std::int32_t clusterSize = 1);
     ~ImportFolderSource() override;
 
     // Reads the header and the scanned folder's own entry. False (with Error()) when the
@@ -64,6 +68,10 @@ private:
     JsonStream Json_;
     std::string FileName_;
     const bool* Cancel_;
+    const std::uint64_t ClusterSize_;
+    // gdu marks a hard link with hlnkc only after the first link it met, which alone carries
+    // the file's data.
+    bool MarksOnlyLaterLinks_ = false;
     std::string RootPath_;
     std::int64_t Timestamp_ = 0;
     std::string Error_;

@@ -139,7 +139,7 @@ void JsonStream::ReadString(std::string& out) {
     if (out.size() > kMaxStringBytes) throw JsonError(start, "string longer than 65536 bytes");
 }
 
-std::uint64_t JsonStream::ReadUnsigned(std::uint64_t max) {
+std::uint64_t JsonStream::ReadUnsigned(std::uint64_t max, std::string_view what) {
     const char first = Peek();
     if (first == 0) Fail("the file ends too early");
     if (first == '-') Fail("negative number where a size or count was expected");
@@ -161,7 +161,9 @@ std::uint64_t JsonStream::ReadUnsigned(std::uint64_t max) {
         next = -1;
     }
     if (next == '.' || next == 'e' || next == 'E') throw JsonError(start, "whole number expected");
-    if (tooBig || value > max) throw JsonError(start, "number out of range");
+    if (tooBig || value > max)
+        throw JsonError(start,
+                        std::string(what) + " out of range: larger than " + std::to_string(max));
     return value;
 }
 

@@ -7,6 +7,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillet {
@@ -33,8 +34,9 @@ public:
 
     // A string into out (bytes; \u escapes become UTF-8). A NUL character is refused.
     void ReadString(std::string& out);
-    // A whole number from 0 to max.
-    std::uint64_t ReadUnsigned(std::uint64_t max);
+    // A whole number from 0 to max, read digit by digit: exact up to 2^64 - 1. what names it
+    // in the error when it is larger.
+    std::uint64_t ReadUnsigned(std::uint64_t max, std::string_view what = "number");
     bool ReadBool();
     // Reads and drops any value, nested at most 64 levels.
     void SkipValue();

@@ -4,6 +4,7 @@
 
 #include "base/HexDigits.h"
 #include "platform/FileAttributes.h"
+#include "scan/FileAccounting.h"
 
 namespace quillet {
 namespace {
@@ -13,8 +14,9 @@ constexpr std::size_t kFlushBytes = 1 << 16;
 }  // namespace
 
 NcduExportWriter::NcduExportWriter(std::ostream& out, std::string_view programName,
-                                   std::string_view programVersion, std::int64_t timestamp)
-    : Out_(out) {
+                                   std::string_view programVersion, std::int64_t timestamp,
+                                   std::int32_t clusterSize)
+    : Out_(out), ClusterSize_(clusterSize) {
     Buffer_.reserve(kFlushBytes + 4096);
     Buffer_ += "[1,2,{\"progname\":";
     Text(programName);
@@ -49,10 +51,13 @@ void NcduExportWriter::FolderOpened(std::string_view name, const FolderEntry* en
 }
 
 void NcduExportWriter::FileFound(const FolderEntry& entry) {
+    for (const FileIdentity& file : LeftOut_) {
+        if (entry.Inode == file.Inode && entry.Device == file.Device) return;
+    }
     Buffer_ += ",\n";
     BeginItem(entry.Name);
     Number("asize", entry.Size);
-    Number("dsize", entry.OnDiskSize);
+    Number("dsize", AllocatedBytes(entry, ClusterSize_));
     if (entry.Links > 1) {
         // The scan root's own device is not known to the writer, so a linked file names its
         // device itself rather than inherit it.

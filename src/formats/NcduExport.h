@@ -7,7 +7,9 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/FileWriting.h"
 #include "scan/ScanSink.h"
 
 namespace quillet {
@@ -15,8 +17,10 @@ namespace quillet {
 class NcduExportWriter : public ScanSink {
 public:
     // Writes the header at once: program name, version and timestamp (Unix seconds).
+    // clusterSize is the scan's, in which a file's disk usage is counted.
     NcduExportWriter(std::ostream& out, std::string_view programName,
-                     std::string_view programVersion, std::int64_t timestamp);
+                     std::string_view programVersion, std::int64_t timestamp,
+                     std::int32_t clusterSize);
     NcduExportWriter(const NcduExportWriter&) = delete;
     NcduExportWriter& operator=(const NcduExportWriter&) = delete;
 
@@ -24,9 +28,10 @@ public:
     // "read_error", or "excluded":"othfs" when it is the mount point of another file system.
     void FolderOpened(std::string_view name, const FolderEntry* entry,
                       const FolderHandle* handle) override;
-    // asize and dsize are the file's own sizes, nominal and on disk, as ncdu and gdu write
-    // them: what the scan counts under its sparse and compressed switches plays no part. A file
-    // that could not be described is marked "read_error".
+    // asize is the file's size; dsize what it takes on disk in whole clusters, as the scan
+    // counts it with its sparse and compressed switches on (AllocatedBytes), whatever they
+    // are, so that an import counts every size as the scan did. A file left out is not
+    // written; one that could not be described is marked "read_error".
     void FileFound(const FolderEntry& entry) override;
     // Marked "excluded":"pattern", as ncdu marks what its exclude patterns leave out.
     void FolderExcluded(std::string_view name) override;
@@ -34,6 +39,10 @@ public:
 
     // Closes the document and flushes; false when writing failed at any point.
     bool Finish();
+
+    // Leaves a file out of the export: the export's own file, written inside the scanned
+    // folder, so that the export never lists itself.
+    void LeaveOut(const FileIdentity& file) { LeftOut_.push_back(file); }
 
 private:
     void BeginItem(std::string_view name);
@@ -43,6 +52,8 @@ private:
 
     std::ostream& Out_;
     std::string Buffer_;
+    const std::int32_t ClusterSize_;
+    std::vector<FileIdentity> LeftOut_;
 };
 
 }  // namespace quillet

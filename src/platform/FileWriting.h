@@ -7,11 +7,19 @@
 // regular file is never opened and cannot be created.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillet {
+
+// A file as a folder source names it (FolderEntry's Device and Inode).
+struct FileIdentity {
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+};
 
 struct WriteOutcome {
     enum Result { Written, CannotCreate, WriteFailed } Outcome = Written;
@@ -36,6 +44,11 @@ public:
     // written is on disk (Written), else removes it (WriteFailed, or CannotCreate when the
     // old file could not be replaced).
     WriteOutcome Commit();
+
+    // The temporary file, and the file it replaces unless that has other links, as a scan of
+    // their folder names them; none on a system whose scan names no file (Windows). A scan
+    // written into this file leaves them out, so that it never lists itself.
+    std::vector<FileIdentity> OwnFiles() const;
 
 private:
     struct Temporary;  // the file being written, as each system holds it

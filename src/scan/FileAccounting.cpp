@@ -9,15 +9,26 @@ namespace quillet {
 
 TCountedSizes CountedSizes(const FolderEntry& entry, const TScanOptions& options) {
     double size = static_cast<double>(entry.Size);
-    // A sparse or compressed file takes less on disk than its nominal size, and ncdu and gdu
-    // write what it takes. A scan never counts an allocation below the size it counts, so
-    // neither does an import: slack is never below 0.
-    if (options.AllocationFromSource)
-        return {size, std::max(static_cast<double>(entry.OnDiskSize), size)};
+    // An export holds what the scan that wrote it counted: a file that takes less than its
+    // size on disk (which the import marks sparse) counts what it takes. A scan never counts
+    // an allocation below the size it counts, so neither does an import: slack is never
+    // below 0.
+    if (options.AllocationFromSource) {
+        const double onDisk = static_cast<double>(entry.OnDiskSize);
+        if (entry.Attributes & (kAttributeSparse | kAttributeCompressed)) size = onDisk;
+        return {size, std::max(onDisk, size)};
+    }
     const bool onDisk = (options.CompressedSwitch && (entry.Attributes & kAttributeCompressed)) ||
                         (options.SparseSwitch && (entry.Attributes & kAttributeSparse));
     if (onDisk) size = static_cast<double>(entry.OnDiskSize);
     return {size, RoundToClusters(size, options.ClusterSize)};
+}
+
+std::uint64_t AllocatedBytes(const FolderEntry& entry, std::int32_t clusterSize) {
+    const bool onDisk = entry.Attributes & (kAttributeSparse | kAttributeCompressed);
+    const std::uint64_t size = onDisk ? entry.OnDiskSize : entry.Size;
+    const auto cluster = static_cast<std::uint64_t>(clusterSize);
+    return size % cluster == 0 ? size : size + (cluster - size % cluster);
 }
 
 bool LinkedFiles::SeenBefore(const FolderEntry& entry) {

@@ -21,6 +21,11 @@ struct TCountedSizes {
 // two sizes it reports.
 TCountedSizes CountedSizes(const FolderEntry& entry, const TScanOptions& options);
 
+// What a file takes on disk in whole clusters, as a scan with both switches on counts it: the
+// on-disk size of a file marked sparse or compressed, else its size. An export writes it as
+// the file's disk usage, so that an import counts what the scan counts.
+std::uint64_t AllocatedBytes(const FolderEntry& entry, std::int32_t clusterSize);
+
 // A file with several hard links takes up its space once: only its first link in a scan
 // counts, the later ones are files of size 0. Singly linked files are not remembered.
 class LinkedFiles {

@@ -268,8 +268,10 @@ bool OnPath(const std::string& program) {
     return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-// ncdu and gdu (Debian packages) are used where installed: their exports must import to the
-// rows of our own scan, with the same disk usage as ours, and ncdu must read ours.
+// Our export imports to the rows of our own scan in every size kind. ncdu and gdu (Debian
+// packages) are used where installed: their exports must import to the same rows, with the
+// same disk usage except where theirs is the file system's and ours the scan's (a link takes a
+// cluster to our scan, nothing to theirs), and ncdu must read ours.
 TEST(ScanCommand, ExportsAndImportsTheScansThatNcduAndGduShare) {
     test::TempTree tree;
     MakeSampleTree(tree);
@@ -284,10 +286,22 @@ TEST(ScanCommand, ExportsAndImportsTheScansThatNcduAndGduShare) {
     EXPECT_EQ(exported.Out, "");
     const std::string nominalRows =
         RunCommand({"--units=bytes", "--mode=nominal", tree.Root()}, volume).Out;
-    const Result imported =
-        RunCommand({"--units=bytes", "--mode=nominal", "--import", ours}, volume);
-    EXPECT_EQ(imported.Status, 0) << imported.Err;
-    EXPECT_EQ(imported.Out, nominalRows);
+    for (const char* mode : {"nominal", "allocated", "slack"}) {
+        const Result imported =
+            RunCommand({"--units=bytes", "--mode", mode, "--import", ours}, volume);
+        EXPECT_EQ(imported.Status, 0) << imported.Err;
+        EXPECT_EQ(imported.Out,
+                  RunCommand({"--units=bytes", "--mode", mode, tree.Root()}, volume).Out)
+            << mode;
+    }
+    const auto withoutLink = [](const std::string& rows) {
+        std::istringstream lines(rows);
+        std::string kept, line;
+        while (std::getline(lines, line)) {
+            if (!line.ends_with("   link")) kept += line + '\n';
+        }
+        return kept;
+    };
 
     const std::string quoted = "'" + tree.Root() + "'";
     if (OnPath("ncdu")) {
@@ -296,8 +310,11 @@ TEST(ScanCommand, ExportsAndImportsTheScansThatNcduAndGduShare) {
         EXPECT_EQ(RunCommand({"--units=bytes", "--mode=nominal", "--import", theirs}, volume).Out,
                   nominalRows);
         for (const char* mode : {"allocated", "slack"}) {
-            EXPECT_EQ(RunCommand({"--units=bytes", "--mode", mode, "--import", theirs}, volume).Out,
-                      RunCommand({"--units=bytes", "--mode", mode, "--import", ours}, volume).Out)
+            EXPECT_EQ(
+                withoutLink(
+                    RunCommand({"--units=bytes", "--mode", mode, "--import", theirs}, volume).Out),
+                withoutLink(
+                    RunCommand({"--units=bytes", "--mode", mode, "--import", ours}, volume).Out))
                 << mode;
         }
         EXPECT_EQ(std::system(("ncdu -f '" + ours + "' -o /dev/null").c_str()), 0)
@@ -312,9 +329,10 @@ TEST(ScanCommand, ExportsAndImportsTheScansThatNcduAndGduShare) {
     }
 }
 
-// An export onto a full disk fails and leaves the old export as it was; a mount point in the
-// scanned folder is written as ncdu -x writes it.
-TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksAMountPoint) {
+// An export onto a full disk fails and leaves the old export as it was; one inside the scanned
+// folder lists neither itself nor the file it replaces; a mount point in the scanned folder,
+// also a bind mount of the same file system, is written as ncdu -x writes it.
+TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeNeverListsItselfAndMarksMountPoints) {
     test::TempTree tree;
     MakeSampleTree(tree);
     const std::string disk = tree.Folder("disk");
@@ -341,6 +359,27 @@ TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksAMountPoint) {
     EXPECT_NE(streamed.Out.find(",\"excluded\":\"othfs\"}]"), std::string::npos) << streamed.Out;
     EXPECT_EQ(streamed.Out.find("read_error"), std::string::npos);
     umount2(disk.c_str(), MNT_DETACH);
+
+    const std::string again = tree.Folder("Again");
+    ASSERT_EQ(mount(tree.Path("Big").c_str(), again.c_str(), nullptr, MS_BIND, nullptr), 0);
+    const std::string bound = RunCommand({"--export", "-", tree.Root()}, volume).Out;
+    umount2(again.c_str(), MNT_DETACH);
+    struct stat root;
+    ASSERT_EQ(stat(tree.Root().c_str(), &root), 0);
+    EXPECT_NE(bound.find("[{\"name\":\"Again\",\"dev\":" + std::to_string(root.st_dev) +
+                         ",\"excluded\":\"othfs\"}]"),
+              std::string::npos)
+        << bound;
+    EXPECT_EQ(bound.find("\"name\":\"a.bin\""), bound.rfind("\"name\":\"a.bin\""))
+        << "Big's files once";
+
+    const std::string inside = tree.Path("scan.json");
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(RunCommand({"--export", inside, tree.Root()}, volume).Status, 0);
+        const std::string written = test::FileContent(inside);
+        EXPECT_EQ(written.find("scan.json"), std::string::npos) << written;
+        EXPECT_EQ(written.find(".quillet-save"), std::string::npos) << written;
+    }
 }
 
 // The export as it was written beside a tree: everything after the header (the version and
@@ -348,7 +387,7 @@ TEST(ScanCommand, AnExportReplacesItsFileOnlyWhenWholeAndMarksAMountPoint) {
 std::string ExportBesideATree(FolderSource& source, const std::string& folder,
                               const std::string& exclusions) {
     std::ostringstream out;
-    NcduExportWriter writer(out, "quillet-scan", "1.0", 0);
+    NcduExportWriter writer(out, "quillet-scan", "1.0", 0, 4096);
     TFolderList root(folder + "/");
     TScanOptions options;
     options.ExclusionText = exclusions;

@@ -4,7 +4,10 @@
 #include <unistd.h>
 
 #include <sstream>
+#include <tuple>
+#include <utility>
 
+#include "formats/EarlierScanReader.h"
 #include "formats/ImportFolderSource.h"
 #include "formats/NcduExport.h"
 #include "platform/linux/LinuxFolderSource.h"
@@ -15,11 +18,11 @@
 namespace quillet {
 namespace {
 
-// Every list, name, nominal size and count of the two trees alike, paths included. (An export
-// carries what a file takes on disk, not the clusters the scan counted.)
+// Every list, name, size and count of the two trees alike, paths included.
 void ExpectSameTree(const TFolderList& expected, const TFolderList& actual) {
     EXPECT_EQ(actual.Path(), expected.Path());
     EXPECT_EQ(actual.TotalNominal, expected.TotalNominal) << expected.Path();
+    EXPECT_EQ(actual.TotalAllocated, expected.TotalAllocated) << expected.Path();
     EXPECT_EQ(actual.FileCount, expected.FileCount) << expected.Path();
     EXPECT_EQ(actual.FolderCount, expected.FolderCount) << expected.Path();
     EXPECT_EQ(actual.LongestPath(), expected.LongestPath()) << expected.Path();
@@ -27,6 +30,7 @@ void ExpectSameTree(const TFolderList& expected, const TFolderList& actual) {
     for (int i = 0; i < expected.Count(); ++i) {
         EXPECT_EQ(actual.Name(i), expected.Name(i));
         EXPECT_EQ(actual.Node(i).Nominal, expected.Node(i).Nominal) << expected.Name(i);
+        EXPECT_EQ(actual.Node(i).Allocated, expected.Node(i).Allocated) << expected.Name(i);
         ASSERT_EQ(!actual.Node(i).Children(), !expected.Node(i).Children()) << expected.Name(i);
         if (expected.Node(i).Children())
             ExpectSameTree(*expected.Node(i).Children(), *actual.Node(i).Children());
@@ -51,9 +55,10 @@ TEST(ScanExport, AnExportedScanImportsAsTheSameTree) {
     TFolderList scanned(".");
     scanned.ResetTo(tree.Root() + "/");
     std::stringstream file;
-    NcduExportWriter writer(file, "quillet-scan", "1.0", 1700000000);
+    NcduExportWriter writer(file, "quillet-scan", "1.0", 1700000000, 4096);
     TScanOptions options;
     options.ClusterSize = 4096;
+    options.SparseSwitch = options.CompressedSwitch = true;  // as quillet-scan counts
     options.ExclusionText = "=empty";
     options.Sink = &writer;
     scanned.Scan(disk, options);
@@ -105,15 +110,13 @@ void ExpectNoNegativeSlack(const TFolderList& list) {
     }
 }
 
-// The sizes of an export are those that ncdu and gdu write (st_size and what is on disk),
-// whatever the scan's switches count; an import reads an excluded folder in both of ncdu's
-// forms and never shows slack below 0, not even for a file that takes less than its size.
+// The sizes of an export mean what they mean to ncdu and gdu (st_size and what the file takes
+// on disk, in the scan's clusters), whatever the scan's switches count; an import reads an
+// excluded folder in both of ncdu's forms and never shows slack below 0.
 TEST(ScanExport, SizesAndExcludedFoldersMeanWhatNcduAndGduMean) {
     test::TempTree tree;
     tree.SparseFile("sparse", 10 << 20);
     tree.File("plain", 5);
-    struct stat plain;
-    ASSERT_EQ(stat(tree.Path("plain").c_str(), &plain), 0);
 
     LinuxFolderSource disk;
     std::string exports[2];
@@ -121,7 +124,7 @@ TEST(ScanExport, SizesAndExcludedFoldersMeanWhatNcduAndGduMean) {
         TFolderList scanned(".");
         scanned.ResetTo(tree.Root() + "/");
         std::stringstream file;
-        NcduExportWriter writer(file, "quillet-scan", "1.0", 1700000000);
+        NcduExportWriter writer(file, "quillet-scan", "1.0", 1700000000, 4096);
         TScanOptions options;
         options.ClusterSize = 4096;
         options.SparseSwitch = options.CompressedSwitch = switches;
@@ -134,14 +137,12 @@ TEST(ScanExport, SizesAndExcludedFoldersMeanWhatNcduAndGduMean) {
     EXPECT_EQ(exports[1], text) << "the switches change what a scan counts, not what it exports";
     EXPECT_NE(text.find("{\"name\":\"sparse\",\"asize\":10485760,\"dsize\":0}"), std::string::npos)
         << text;
-    EXPECT_NE(text.find("{\"name\":\"plain\",\"asize\":5,\"dsize\":" +
-                        std::to_string(plain.st_blocks * 512) + "}"),
-              std::string::npos)
+    EXPECT_NE(text.find("{\"name\":\"plain\",\"asize\":5,\"dsize\":4096}"), std::string::npos)
         << text;
     std::stringstream ours(text);
     TFolderList imported(".");
     ASSERT_EQ(ImportScan(imported, ours, "ours.json", {}), "");
-    EXPECT_EQ(imported.TotalNominal, (10 << 20) + 5);
+    EXPECT_EQ(imported.TotalNominal, 5) << "a sparse file counts what it takes";
     ExpectNoNegativeSlack(imported);
 
     // ncdu -x writes a mount point as a folder array marked excluded, a folder on another
@@ -163,9 +164,97 @@ TEST(ScanExport, SizesAndExcludedFoldersMeanWhatNcduAndGduMean) {
     }
     EXPECT_EQ(imported.Name(2), std::string(1, kFolderMark) + "data");
     EXPECT_EQ(imported.FileCount, 2);
-    EXPECT_EQ(imported.TotalNominal, 10485760 + 10);
+    EXPECT_EQ(imported.TotalNominal, 1048576 + 10);
     EXPECT_EQ(imported.TotalSlack, 4096 - 10);
     ExpectNoNegativeSlack(imported);
+}
+
+// Each entry of the list's root has the sizes and count the earlier scan holds for it.
+void ExpectSameSizes(const TFolderList& list, const EarlierScan& earlier) {
+    const EarlierScan::FolderIndex root = earlier.Root();
+    EXPECT_EQ(earlier.Count(root), list.Count());
+    for (int i = 0; i < list.Count(); ++i) {
+        const int found = earlier.Find(root, list.Name(i));
+        ASSERT_GE(found, 0) << list.Name(i);
+        const EarlierScan::Sizes sizes = earlier.EntrySizes(root, found);
+        EXPECT_EQ(sizes.Nominal, list.Node(i).Nominal) << list.Name(i);
+        EXPECT_EQ(sizes.Allocated, list.Node(i).Allocated) << list.Name(i);
+        EXPECT_EQ(sizes.FileCount, list.Node(i).FileCount()) << list.Name(i);
+    }
+}
+
+// An export is counted as the scan that wrote it counted, imported or read as the earlier scan
+// of a comparison: a file that takes a cluster or more less than its size is sparse by the
+// scan's own rule (in the clusters of whoever counts it, single bytes for an import), sizes are
+// exact up to 2^63 - 1 and larger ones refused, and a file that gdu lists under several links
+// (gdu marks only the links after the first) counts once.
+TEST(ScanExport, AnExportCountsAsTheScanThatWroteIt) {
+    test::TempTree tree;
+    tree.SparseFile("sparse", 10 << 20);
+    tree.File("short hole", 8192);  // then 1808 bytes of hole: less than a cluster
+    ASSERT_EQ(truncate(tree.Path("short hole").c_str(), 10000), 0);
+    tree.Link("link", "sparse");
+    LinuxFolderSource disk;
+    TFolderList scanned(tree.Root() + "/");
+    std::stringstream file;
+    NcduExportWriter writer(file, "quillet-scan", "1.0", 0, 4096);
+    TScanOptions options;
+    options.ClusterSize = 4096;
+    options.SparseSwitch = options.CompressedSwitch = true;
+    options.Sink = &writer;
+    scanned.Scan(disk, options);
+    ASSERT_TRUE(writer.Finish());
+    const std::string text = file.str();
+    TFolderList imported(".");
+    ASSERT_EQ(ImportScan(imported, file, "ours.json", {}), "");
+    ExpectSameTree(scanned, imported);
+    options.Sink = nullptr;
+    TScanOptions importing;
+    importing.AllocationFromSource = true;
+    for (const auto& [counting, list] : {std::pair{options, &scanned}, {importing, &imported}}) {
+        std::istringstream in(text);
+        const TEarlierScanReading earlier = ReadEarlierScan(in, "ours.json", counting);
+        ASSERT_EQ(earlier.Error, "");
+        ExpectSameSizes(*list, earlier.Scan);
+    }
+
+    const std::string gdu =
+        "[1,2,{\"progname\":\"gdu\",\"progver\":\"5.22.0\"},\n[{\"name\":\"/t\"},\n"
+        "{\"name\":\"link2\",\"asize\":100000,\"dsize\":102400},\n"
+        "[{\"name\":\"d2\"},{\"name\":\"link\",\"asize\":100000,\"dsize\":102400,\"ino\":7,"
+        "\"hlnkc\":true}],\n"
+        "[{\"name\":\"d1\"},{\"name\":\"orig\",\"asize\":100000,\"dsize\":102400,\"ino\":7,"
+        "\"hlnkc\":true}],\n"
+        "{\"name\":\"holes\",\"asize\":10000,\"dsize\":8192}]]\n";
+    std::istringstream gduIn(gdu);
+    ASSERT_EQ(ImportScan(imported, gduIn, "gdu.json", {}), "");
+    EXPECT_EQ(imported.FileCount, 4);
+    EXPECT_EQ(imported.TotalNominal, 100000 + 8192) << "the links once, the holes not counted";
+    EXPECT_EQ(imported.TotalAllocated, 102400 + 8192);
+    for (const auto& [counting, nominal, allocated] :
+         {std::tuple{importing, 100000 + 8192, 102400 + 8192},
+          {options, 100000 + 10000, 102400 + 12288}}) {
+        std::istringstream in(gdu);
+        const TEarlierScanReading earlier = ReadEarlierScan(in, "gdu.json", counting);
+        ASSERT_EQ(earlier.Error, "");
+        const EarlierScan::Sizes total = earlier.Scan.FolderSizes(earlier.Scan.Root());
+        EXPECT_EQ(total.Nominal, nominal) << counting.ClusterSize;
+        EXPECT_EQ(total.Allocated, allocated) << counting.ClusterSize;
+    }
+
+    const std::string head = "[1,2,{},\n[{\"name\":\"/r\"},\n{\"name\":\"huge\",\"asize\":";
+    std::istringstream huge(head + "9223372036854775807,\"dsize\":9223372036854775806}]]");
+    ImportFolderSource source(huge, "huge.json");
+    ASSERT_TRUE(source.Start());
+    const std::unique_ptr<FolderHandle> root = source.OpenRoot(source.RootPath());
+    FolderEntry entry;
+    ASSERT_TRUE(root->Next(entry));
+    EXPECT_EQ(entry.Size, 9223372036854775807u);
+    EXPECT_EQ(entry.OnDiskSize, 9223372036854775806u);
+    std::istringstream tooHuge(head + "1,\"dsize\":18446744073709551616}]]");
+    EXPECT_NE(ImportScan(imported, tooHuge, "huge.json", {})
+                  .find("at byte 58: dsize out of range: larger than 9223372036854775807"),
+              std::string::npos);
 }
 
 TEST(ScanExport, ABadFileIsRefusedWithItsNameAndOffsetAndLeavesNothing) {
@@ -185,7 +274,8 @@ TEST(ScanExport, ABadFileIsRefusedWithItsNameAndOffsetAndLeavesNothing) {
         {head + "{\"name\":\"a\",\"asize\":1}", "at byte 60: the file ends too early"},
         {head + "{\"name\":\"a\" \"asize\":1}]]", "at byte 50: ',' expected"},
         {"[2,0,{},[{\"name\":\"/r\"}]]", "at byte 2: format version 2 is not supported"},
-        {head + "{\"name\":\"a\",\"asize\":9223372036854775808}]]", "at byte 58: number out"},
+        {head + "{\"name\":\"a\",\"asize\":9223372036854775808}]]",
+         "at byte 58: asize out of range: larger than 9223372036854775807"},
         {head + "{\"name\":\"a\",\"nlink\":-1}]]", "at byte 58: negative number"},
         {head + "{\"name\":\"a\",\"dsize\":1.5}]]", "at byte 58: whole number expected"},
         {head + "{\"name\":\"a\\u0000b\"}]]", "at byte 54: NUL character"},

@@ -95,7 +95,9 @@ TEST(Growth, AnEntryNamedTwiceIsMatchedWithTheEarlierOneMetAsOften) {
     TFolderList now("/");
     ASSERT_EQ(ImportScan(now, forTree, "hand.json", {}), "");
     std::istringstream forEarlier(exported);
-    const TEarlierScanReading earlier = ReadEarlierScan(forEarlier, "hand.json", {});
+    TScanOptions importing;  // as an import is compared: as the export counted
+    importing.AllocationFromSource = true;
+    const TEarlierScanReading earlier = ReadEarlierScan(forEarlier, "hand.json", importing);
     ASSERT_EQ(earlier.Error, "");
 
     EXPECT_EQ(Rows(now, earlier.Scan), Rows_{});

@@ -15,7 +15,7 @@ namespace quillet::test {
 
 inline std::string ExportedScan(const std::string& folder, std::int64_t timestamp) {
     std::ostringstream exported;
-    NcduExportWriter writer(exported, "quillet-scan", "1.0", timestamp);
+    NcduExportWriter writer(exported, "quillet-scan", "1.0", timestamp, 4096);
     LinuxFolderSource disk;
     TFolderList scanned(folder + "/");
     TScanOptions options;

@@ -62,6 +62,7 @@ struct FileReplacement::Temporary {
     std::string Name;
     int Fd = -1;
     bool Failed = false;
+    std::vector<FileIdentity> Files;  // the temporary file, and the old one
 
     ~Temporary() {
         if (Fd < 0) return;
@@ -103,6 +104,11 @@ FileReplacement::FileReplacement(const std::string& path) {
         return;
     }
     if (replacing) KeepOwnerAndMode(temporary->Fd, old);
+    struct stat created;
+    if (fstat(temporary->Fd, &created) == 0)
+        temporary->Files.push_back({created.st_dev, created.st_ino});
+    // Another link keeps the old file's data where it is.
+    if (replacing && old.st_nlink == 1) temporary->Files.push_back({old.st_dev, old.st_ino});
     Temporary_ = std::move(temporary);
 }
 
@@ -112,6 +118,10 @@ bool FileReplacement::Write(std::string_view bytes) {
     if (!Temporary_ || Temporary_->Failed) return false;
     Temporary_->Failed = !WriteAllTo(Temporary_->Fd, bytes);
     return !Temporary_->Failed;
+}
+
+std::vector<FileIdentity> FileReplacement::OwnFiles() const {
+    return Temporary_ ? Temporary_->Files : std::vector<FileIdentity>{};
 }
 
 WriteOutcome FileReplacement::Commit() {

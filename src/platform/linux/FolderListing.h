@@ -22,8 +22,9 @@ struct EntryStat {
     dev_t Device = 0;
     std::uint64_t Size = 0;
     std::uint64_t Blocks = 0;  // 512-byte blocks allocated
-    std::uint64_t Links = 0;
     std::uint64_t Inode = 0;
+    std::uint32_t Links = 0;
+    bool MountRoot = false;  // something is mounted here, whatever its device
 };
 
 class FolderListing {

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/SparseFile.h"
 #include "platform/linux/FolderListing.h"
 #include "platform/linux/LinuxVolumeQuery.h"
 #include "platform/linux/ModeAttributes.h"
@@ -339,17 +340,19 @@ private:
         entry.Size = st.Size;
         entry.OnDiskSize = st.Blocks * 512;
         entry.Attributes = AttributesOf(name, mode);
-        entry.Links = static_cast<std::uint32_t>(std::min<std::uint64_t>(st.Links, UINT32_MAX));
+        entry.Links = st.Links;
         entry.Device = st.Device;
         entry.Inode = st.Inode;
         if (entry.IsFolder) {
-            LastEnterable_ = st.Device == Volume_->Device;
+            // A mount point is not entered whatever its device: a folder of the same file
+            // system bind-mounted inside the tree has the same one, and its files would count
+            // twice.
+            LastEnterable_ = st.Device == Volume_->Device && !st.MountRoot;
             if (!LastEnterable_) entry.Attributes |= kAttributeMountPoint;
         } else {
             LastEnterable_ = false;
-            // Small files kept inline by btrfs or ext4 are not holes: a whole cluster must miss.
             if (Volume_->ReportsAllocation && S_ISREG(mode) &&
-                entry.OnDiskSize + Volume_->ClusterSize <= entry.Size) {
+                CountsAsSparse(entry.Size, entry.OnDiskSize, Volume_->ClusterSize)) {
                 entry.Attributes |= kAttributeSparse;
                 if (Volume_->CompressesInBlocks) entry.Attributes |= kAttributeCompressed;
             }

@@ -1,4 +1,4 @@
-// Folder enumeration on Linux: getdents64 on an open folder, then one fstatat per entry relative
+// Folder enumeration on Linux: getdents64 on an open folder, then one statx per entry relative
 // to that folder. Symbolic links are never followed, and a scan never leaves the file system
 // of its root: a folder that is a mount point (or another device, such as a btrfs subvolume)
 // cannot be opened, as with du -x. The device is checked on the open folder itself, since a

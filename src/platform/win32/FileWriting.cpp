@@ -97,6 +97,10 @@ bool FileReplacement::Write(std::string_view bytes) {
 
 // The temporary file replaces the target in one step, and the step itself is written through
 // before the call returns.
+std::vector<FileIdentity> FileReplacement::OwnFiles() const {
+    return {};
+}
+
 WriteOutcome FileReplacement::Commit() {
     if (!Temporary_) return Created_;
     const std::unique_ptr<Temporary> temporary = std::move(Temporary_);
