@@ -1,7 +1,9 @@
 #include "settings/FontSettings.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QSet>
 
 #include "chart/MultiColour.h"
 
@@ -58,6 +60,21 @@ QColor ColorFromColourRef(std::int32_t colour) {
 
 std::int32_t KeptColourRef(std::int32_t stored, const QColor& shown) {
     return ColorFromColourRef(stored) == shown ? stored : ColourRefFromColor(shown);
+}
+
+void DropFontFamiliesWithoutStyles() {
+    // A family is only read when asked for; once read without styles, it is no longer listed.
+    // Reading one may name others (a font's other names), which are read in turn.
+    QSet<QString> asked;
+    for (bool more = true; more;) {
+        more = false;
+        for (const QString& family : QFontDatabase::families()) {
+            if (asked.contains(family)) continue;
+            asked.insert(family);
+            QFontDatabase::styles(family);
+            more = true;
+        }
+    }
 }
 
 void LoadFont(const TSettingsKey& key, const QString& prefix, TStoredFont& font) {

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "chart/zebPieChart.h"
+#include "settings/FontSettings.h"
 
 namespace quillet {
 namespace {
@@ -235,6 +236,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
 
     ChooseFont = [](const QFont& initial, QWidget* owner) -> std::optional<QFont> {
         bool ok = false;
+        DropFontFamiliesWithoutStyles();
         const QFont font = QFontDialog::getFont(&ok, initial, owner);
         if (!ok) return std::nullopt;
         return font;
