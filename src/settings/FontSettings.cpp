@@ -3,7 +3,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QSet>
+#include <algorithm>
 
 #include "chart/MultiColour.h"
 
@@ -62,19 +62,11 @@ std::int32_t KeptColourRef(std::int32_t stored, const QColor& shown) {
     return ColorFromColourRef(stored) == shown ? stored : ColourRefFromColor(shown);
 }
 
-void DropFontFamiliesWithoutStyles() {
-    // A family is only read when asked for; once read without styles, it is no longer listed.
-    // Reading one may name others (a font's other names), which are read in turn.
-    QSet<QString> asked;
-    for (bool more = true; more;) {
-        more = false;
-        for (const QString& family : QFontDatabase::families()) {
-            if (asked.contains(family)) continue;
-            asked.insert(family);
-            QFontDatabase::styles(family);
-            more = true;
-        }
-    }
+bool EveryFontFamilyHasStyles() {
+    const QStringList families = QFontDatabase::families();
+    return std::all_of(families.begin(), families.end(), [](const QString& family) {
+        return !QFontDatabase::styles(family).isEmpty();
+    });
 }
 
 void LoadFont(const TSettingsKey& key, const QString& prefix, TStoredFont& font) {

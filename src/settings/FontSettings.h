@@ -28,10 +28,9 @@ QColor ColorFromColourRef(std::int32_t colour);
 // the desktop's theme.
 std::int32_t KeptColourRef(std::int32_t stored, const QColor& shown);
 
-// Asks the font database for the styles of every family it lists, so that it lists no family
-// that has none: one the system names without holding a font for it (Wine without Tahoma
-// names "MS Shell Dlg" all the same). Qt's font dialog picks a style of the family it shows
-// first, and for a family without any that ends the program.
-void DropFontFamiliesWithoutStyles();
+// Whether every font family the system lists holds a font. One that holds none (a name the
+// system keeps without its font, as Wine without its fonts does) ends the program inside Qt's
+// font dialog as soon as the dialog shows it, so the dialog is not opened then.
+bool EveryFontFamilyHasStyles();
 
 }  // namespace quillet

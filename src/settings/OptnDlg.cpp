@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -235,8 +236,15 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
     ChooseFont = [](const QFont& initial, QWidget* owner) -> std::optional<QFont> {
+        if (!EveryFontFamilyHasStyles()) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillet"),
+                            QStringLiteral("No font can be chosen: the system lists font "
+                                           "families that hold no font."),
+                            QMessageBox::Ok, owner);
+            box.exec();
+            return std::nullopt;
+        }
         bool ok = false;
-        DropFontFamiliesWithoutStyles();
         const QFont font = QFontDialog::getFont(&ok, initial, owner);
         if (!ok) return std::nullopt;
         return font;
