@@ -196,6 +196,7 @@ private:
     void SetApplicationTitle(const QString& title);
     void ShowSizeAccountingIndicator(const TSizeIndicator& indicator);
     void ReportError(const QString& text);
+    QStringList ErrorsShown_;  // the texts of the error boxes on screen
     // What the chart's tooltip says of one of its slices.
     QString PieChart1Hint(const TChartEntry& entry) const;
     // Shows the chosen mode and units in the toolbar boxes.

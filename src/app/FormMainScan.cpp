@@ -83,9 +83,10 @@ void TMainForm::StartScan(const std::string& scanFile) {
             // The status bar says the totals are short; its tooltip names the first folders.
             constexpr int kNamed = 10;
             if (++FoldersNotRead_ > kNamed) return;
-            FoldersNotReadText_ += QStringLiteral("\n") + QString::fromUtf8(ShownName(path)) +
-                                   (inPart ? QStringLiteral(" (in part): ") : QStringLiteral(": ")) +
-                                   QString::fromStdString(ReadFailureText(why.Code));
+            FoldersNotReadText_ +=
+                QStringLiteral("\n") + QString::fromUtf8(ShownName(path)) +
+                (inPart ? QStringLiteral(" (in part): ") : QStringLiteral(": ")) +
+                QString::fromStdString(ReadFailureText(why.Code));
         };
         if (fromFile) {
             ReadScanFile(options);
@@ -148,7 +149,12 @@ void TMainForm::SetIdleControls(bool idle) {
 }
 
 void TMainForm::ReportError(const QString& text) {
-    if (Services_.ShowError) Services_.ShowError(this, ApplicationTitle, text);
+    // While a box waits for OK the repeat timer goes on, and a scan that fails each time would
+    // stack one box on another: a box that says the same is on screen already.
+    if (!Services_.ShowError || ErrorsShown_.contains(text)) return;
+    ErrorsShown_.append(text);
+    Services_.ShowError(this, ApplicationTitle, text);
+    ErrorsShown_.removeOne(text);
 }
 
 void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {

@@ -1,7 +1,9 @@
 #include "app/MainServices.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
@@ -65,6 +67,10 @@ TMainServices SystemMainServices() {
         dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setDefaultSuffix(QStringLiteral("txt"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks itself
+        // Opened in the folder of the file saved last: a native dialog (Windows) takes only
+        // the name from the file it is given to select, and would open in the working folder.
+        const QFileInfo last(QDir::fromNativeSeparators(QString::fromStdString(name)));
+        if (last.isAbsolute()) dialog.setDirectory(last.absolutePath());
         dialog.selectFile(QString::fromStdString(name));
         FitToScreen(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -7,7 +7,8 @@
 // Windows: the Recycle Bin of the entry's drive, through the shell, which shows nothing unless
 // the bin cannot take the entry: then it asks before deleting it for good, where it would
 // otherwise delete it without a word. A drive other than a fixed one has no Recycle Bin, and
-// the shell takes no path longer than MAX_PATH: both are refused. Under Wine the Recycle Bin
+// the shell takes no path longer than MAX_PATH nor a name that ends in a dot or a blank (it
+// would reach another entry): all are refused. Under Wine the Recycle Bin
 // is the host's freedesktop.org home trash ($XDG_DATA_HOME/Trash).
 #pragma once
 

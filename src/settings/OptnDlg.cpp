@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "chart/zebPieChart.h"
+#include "settings/FontSettings.h"
 
 namespace quillet {
 namespace {
@@ -234,6 +236,14 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
     ChooseFont = [](const QFont& initial, QWidget* owner) -> std::optional<QFont> {
+        if (!EveryFontFamilyHasStyles()) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillet"),
+                            QStringLiteral("No font can be chosen: the system lists font "
+                                           "families that hold no font."),
+                            QMessageBox::Ok, owner);
+            box.exec();
+            return std::nullopt;
+        }
         bool ok = false;
         const QFont font = QFontDialog::getFont(&ok, initial, owner);
         if (!ok) return std::nullopt;

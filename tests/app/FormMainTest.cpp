@@ -355,6 +355,26 @@ TEST_F(MainWindowTest, TheRepeatTimerSkipsATickWhileAButtonIsHeld) {
     EXPECT_EQ(Scans, 2);
 }
 
+TEST_F(MainWindowTest, ATimedScanThatFailsAgainWhileItsBoxWaitsShowsNoSecondBox) {
+    TMainServices services = Services();
+    services.ShowError = [this](QWidget*, const QString& title, const QString& text) {
+        Errors.push_back(title + ": " + text);
+        // The box's own event loop runs the repeat timer while it waits for OK.
+        if (Errors.size() < 3) Form->TimerRepeatScanTimer();
+    };
+    Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"/data"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->ShownList != nullptr; }, 5000));
+    OnOpen = [](const std::string& path) {
+        if (path == "/data/") throw std::runtime_error("the folder is gone");
+    };
+    Form->TimerRepeatScanTimer();
+    ASSERT_EQ(Errors.size(), 1u) << "no second box over the first";
+    EXPECT_EQ(Errors[0], "Quillet: the folder is gone");
+    EXPECT_EQ(Scans, 3) << "the timer went on scanning";
+    Form->TimerRepeatScanTimer();
+    EXPECT_EQ(Errors.size(), 2u) << "once that box is closed, the next failure is said again";
+}
+
 TEST_F(MainWindowTest, OpenScansTheChosenFolderAndCancelChangesNothing) {
     TMainForm& form = Open();
     form.FileOpen();

@@ -50,7 +50,10 @@ TEST(Win32Names, Utf16AndWtf8RoundTripEveryName) {
                            "a\xC0\xAF"),
               (std::wstring{0xFFFD, L'a', 0xFFFD, 0xFFFD}))
         << "bytes that begin no sequence, and overlong forms, are no name";
-    EXPECT_EQ(Win32Path("C:\\short"), L"C:\\short");
+    EXPECT_EQ(Win32Path("C:\\short"), L"\\\\?\\C:\\short");
+    EXPECT_EQ(Win32Path("C:/a/dirdot./"), L"\\\\?\\C:\\a\\dirdot.\\") << "names kept as they are";
+    EXPECT_EQ(Win32Path("C:\\a\\..\\b"), L"\\\\?\\C:\\b") << "made full as the system reads it";
+    EXPECT_EQ(Win32Path("\\\\?\\C:\\x."), L"\\\\?\\C:\\x.");
     EXPECT_EQ(Win32Path("C:\\" + std::string(300, 'n')), L"\\\\?\\C:\\" + std::wstring(300, L'n'));
     EXPECT_EQ(Win32Path("\\\\server\\share\\" + std::string(300, 'n')),
               L"\\\\?\\UNC\\server\\share\\" + std::wstring(300, L'n'));

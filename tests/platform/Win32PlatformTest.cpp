@@ -11,6 +11,7 @@
 #include "platform/FolderNames.h"
 #include "platform/PathNames.h"
 #include "platform/Trash.h"
+#include "platform/win32/Win32FolderSource.h"
 #include "platform/win32/Win32Names.h"
 #include "platform/win32/Win32VolumeQuery.h"
 #include "platform/win32/WindowsShell.h"
@@ -183,6 +184,82 @@ TEST(Win32FolderNames, ListNamesBeyondTheBasicPlaneAsWtf8) {
                      [&](const NamedEntry& entry) { return entry.Name == lone; }))
         GTEST_SKIP() << "this system does not keep an unpaired surrogate in a name (Wine)";
     EXPECT_EQ(again->size(), 3u);
+}
+
+// Names another system makes (WSL, Samba, a backup) that Windows programs cannot: a name that
+// ends in a dot or a blank is an entry of its own, never the one without them, and one that
+// holds a character no Windows name may hold is refused with that reason.
+TEST(Win32Names, NamesOtherSystemsMakeAreReachedAsStoredOrRefusedWithTheReason) {
+    test::TempTree tree;
+    const std::string folder = tree.Folder("dirdot.");
+    const std::string inside = tree.File("dirdot./inside.txt", 7);
+    const std::string dot = tree.File("trail.", 3);
+    const std::string blank = tree.File("trail ", 4);
+    const std::string plain = tree.File("trail", 5);
+
+    FolderEntry entry;
+    {
+        const auto listed = Win32FolderSource().OpenRoot(folder + "\\");
+        ASSERT_NE(listed, nullptr);
+        ASSERT_TRUE(listed->Next(entry)) << "the folder itself is read, not one named \"dirdot\"";
+        EXPECT_EQ(entry.Name, "inside.txt");
+    }
+    ASSERT_TRUE(ReadFileDetails(dot));
+    EXPECT_EQ(ReadFileDetails(dot)->Name, "trail.");
+    EXPECT_EQ(ReadFileDetails(dot)->Size, 3u);
+    ASSERT_TRUE(ReadFileDetails(blank));
+    EXPECT_EQ(ReadFileDetails(blank)->Size, 4u);
+    EXPECT_TRUE(IsExistingFolder(folder + "\\"));
+    EXPECT_EQ(PathRefusal(dot), "");
+    const std::string unreachable =
+        "the Windows shell cannot reach a name that ends in a dot or a blank";
+    EXPECT_EQ(MoveToTrash(dot), unreachable);
+    EXPECT_EQ(OpenWithAssociatedProgram(blank), unreachable);
+    EXPECT_EQ(ShowInExplorer(inside), unreachable);
+    DeleteFile(dot);
+    DeleteFile(blank);
+    EXPECT_FALSE(IsExistingFile(dot) || IsExistingFile(blank));
+    ASSERT_TRUE(ReadFileDetails(plain)) << "the name without the dot is left alone";
+    EXPECT_EQ(ReadFileDetails(plain)->Size, 5u);
+    DeleteFile(inside);
+    RemoveEmptyFolder(folder + "\\");
+    EXPECT_FALSE(IsExistingFolder(folder));
+
+    // Wine makes a name with "?" through its own path to the host's files.
+    using UnixName = char*(__cdecl*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName) GTEST_SKIP() << "not under Wine: no way to make a name with \"?\"";
+    char* unixRoot = unixName(WideFromWtf8(tree.Root()).c_str());
+    ASSERT_NE(unixRoot, nullptr);
+    std::wstring host = L"\\\\?\\unix" + WideFromWtf8(unixRoot);
+    HeapFree(GetProcessHeap(), 0, unixRoot);
+    std::replace(host.begin(), host.end(), L'/', L'\\');
+    const HANDLE made =
+        CreateFileW((host + L"\\what?").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(made, INVALID_HANDLE_VALUE);
+    CloseHandle(made);
+    ASSERT_TRUE(CreateDirectoryW((host + L"\\dir?").c_str(), nullptr));
+
+    const std::string wild = tree.Path("what?");
+    const std::string forbidden =
+        "a name in its path holds one of < > : \" | ? *, which no Windows name may hold";
+    EXPECT_EQ(PathRefusal(wild), forbidden);
+    EXPECT_EQ(MoveToTrash(wild), forbidden);
+    EXPECT_EQ(OpenWithAssociatedProgram(wild), forbidden);
+    const auto top = Win32FolderSource().OpenRoot(tree.Root() + "\\");
+    ASSERT_NE(top, nullptr);
+    std::vector<std::string> names;
+    while (top->Next(entry)) {
+        names.emplace_back(entry.Name);
+        if (entry.Name != "dir?") continue;
+        EXPECT_EQ(top->OpenChild(tree.Path("dir?") + "\\"), nullptr);
+        EXPECT_EQ(top->OpenFailure().Code, ERROR_INVALID_NAME) << "the scan says why";
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"dir?", "trail", "what?"}));
+    DeleteFileW((host + L"\\what?").c_str());
+    RemoveDirectoryW((host + L"\\dir?").c_str());
 }
 
 TEST(Win32Trash, MovesAFileAndAFolderToTheRecycleBin) {

@@ -22,6 +22,11 @@ struct Found {
     FoundEntry Entry;
 };
 
+bool SameName(const wchar_t* found, std::wstring_view asked) {
+    return CompareStringOrdinal(found, -1, asked.data(), static_cast<int>(asked.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
 // The entry that path names, the entry itself when it is a link. A search for the path finds
 // the name as stored and the short name; a drive root, or a file in a folder that may be
 // passed through but not listed, is asked for its attributes instead.
@@ -31,12 +36,21 @@ std::optional<Found> FindEntry(const std::string& path) {
     if (wide.empty() ||
         wide.find_first_of(L"*?", wide.starts_with(L"\\\\?\\") ? 4 : 0) != std::wstring::npos)
         return std::nullopt;
+    const std::wstring_view name = std::wstring_view(wide).substr(wide.find_last_of(L'\\') + 1);
     Found found{};
+    bool named = false;
     const HANDLE search = FindFirstFileExW(wide.c_str(), FindExInfoStandard, &found.Data,
                                            FindExSearchNameMatch, nullptr, 0);
     if (search != INVALID_HANDLE_VALUE) {
+        // To the search the name is a pattern, which may match other names too ("trail."
+        // matches "trail"): only the entry of that very name is taken.
+        do {
+            named = SameName(found.Data.cFileName, name) ||
+                    SameName(found.Data.cAlternateFileName, name);
+        } while (!named && FindNextFileW(search, &found.Data));
         FindClose(search);
-    } else {
+    }
+    if (!named) {
         WIN32_FILE_ATTRIBUTE_DATA data;
         if (!GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
         found.Data = {};
@@ -58,13 +72,14 @@ std::optional<std::int64_t> SecondsSince1970(const FILETIME& time) {
     return steps / kStepsPerSecond - kSecondsFrom1601To1970;
 }
 
-// The shell's words for the kind of entry; a path too long for the shell is asked by its name
-// and attributes alone, which the shell answers from the name's extension.
+// The shell's words for the kind of entry; a path the shell cannot take (too long, or with a
+// name it would read as another) is asked by its name and attributes alone, which the shell
+// answers from the name's extension.
 std::string ShellTypeName(const std::string& path, const std::string& name, DWORD attributes) {
     const ComScope com;
     std::wstring asked = WideFromWtf8(path);
     UINT flags = SHGFI_TYPENAME;
-    if (asked.size() >= MAX_PATH) {
+    if (asked.size() >= MAX_PATH || !ShellNameProblem(path).empty()) {
         asked = WideFromWtf8(name);
         flags |= SHGFI_USEFILEATTRIBUTES;
     }
@@ -115,7 +130,7 @@ std::string PathRefusal(const std::string& path) {
         return {};
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
-    return SystemErrorText(error);
+    return PathErrorText(path, error);
 }
 
 std::string FirstFileIn(const std::string& folder) {

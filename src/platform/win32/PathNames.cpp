@@ -6,18 +6,8 @@
 namespace quillet {
 
 std::string AbsoluteFolderPath(const std::string& path) {
-    const std::wstring wide = WideFromWtf8(path);
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length == 0) return path;
-        if (length < full.size()) {
-            full.resize(length);
-            break;
-        }
-        full.resize(length);
-    }
+    std::wstring full = FullPathName(WideFromWtf8(path));
+    if (full.empty()) return path;
     // A drive root keeps its backslash ("C:\"); any other folder loses it.
     while (full.size() > 3 && full.back() == L'\\')
         full.pop_back();
@@ -27,7 +17,7 @@ std::string AbsoluteFolderPath(const std::string& path) {
 std::string FolderAccessError(const std::string& path) {
     const std::wstring wide = Win32Path(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return SystemErrorText(GetLastError());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathErrorText(path, GetLastError());
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return "Not a folder";
     const std::wstring pattern = wide + (wide.empty() || wide.back() != L'\\' ? L"\\*" : L"*");
     WIN32_FIND_DATAW data;

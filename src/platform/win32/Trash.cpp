@@ -50,8 +50,10 @@ std::string ShellOperationText(int result) {
 std::string MoveToTrash(const std::string& given) {
     const std::string path = WithoutFolderEnd(given);
     if (GetFileAttributesW(Win32Path(path).c_str()) == INVALID_FILE_ATTRIBUTES)
-        return SystemErrorText(GetLastError());
-    // The shell's file operations take no \\?\ path, so none longer than MAX_PATH.
+        return PathErrorText(path, GetLastError());
+    // The shell's file operations take no \\?\ path, so none longer than MAX_PATH, and none
+    // with a name they would read as another entry's.
+    if (std::string problem = ShellNameProblem(path); !problem.empty()) return problem;
     const std::wstring wide = WideFromWtf8(path);
     if (wide.size() >= MAX_PATH) return "its path is too long for the Recycle Bin";
     // Only fixed drives have a Recycle Bin; elsewhere the shell would delete it for good.

@@ -41,19 +41,32 @@ public:
     }
 
     std::unique_ptr<FolderHandle> OpenChild(const std::string& childPath) override {
+        OpenFailure_ = {};
         if (!LastEnterable_) return nullptr;
-        return OpenFolder(childPath);
+        return OpenFolder(childPath, &OpenFailure_);
     }
 
-    static std::unique_ptr<FolderHandle> OpenFolder(const std::string& path) {
+    ReadFailure OpenFailure() const override { return OpenFailure_; }
+
+    // failure, when given, says why there is no handle; nothing for a folder that is gone.
+    static std::unique_ptr<FolderHandle> OpenFolder(const std::string& path, ReadFailure* failure) {
         const std::wstring pattern = Win32Path(path) + L"*";
-        if (pattern.size() > kLongestPath) return nullptr;
+        if (pattern.size() > kLongestPath) {
+            if (failure) *failure = {ERROR_FILENAME_EXCED_RANGE, false};
+            return nullptr;
+        }
         WIN32_FIND_DATAW data;
         const HANDLE search =
             FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                              nullptr, FIND_FIRST_EX_LARGE_FETCH);
-        if (search == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND)
-            return nullptr;
+        if (search == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_NOT_FOUND) {
+                if (failure && error != ERROR_PATH_NOT_FOUND)
+                    *failure = {static_cast<int>(error), error == ERROR_TOO_MANY_OPEN_FILES};
+                return nullptr;
+            }
+        }
         return std::make_unique<Win32FolderHandle>(path, search, data);
     }
 
@@ -77,12 +90,13 @@ private:
     bool Pending_;  // Data_ holds an entry that Next() has not handed out yet
     std::string Name_;
     bool LastEnterable_ = false;
+    ReadFailure OpenFailure_;
 };
 
 }  // namespace
 
 std::unique_ptr<FolderHandle> Win32FolderSource::OpenRoot(const std::string& path) {
-    return Win32FolderHandle::OpenFolder(path);
+    return Win32FolderHandle::OpenFolder(path, nullptr);
 }
 
 }  // namespace quillet

@@ -2,8 +2,9 @@
 // level and large fetches, one open search per open level of the scan. Names come back as
 // WTF-8 (Win32Names.h), so unpaired surrogates survive. Links are never followed: a symbolic
 // link is a file of its own size, and a junction or volume mount point is a folder that is
-// counted but not entered, as a mount point is on Linux. Paths past MAX_PATH are passed with
-// the \\?\ prefix; a folder whose search pattern would pass 32767 units cannot be enumerated.
+// counted but not entered, as a mount point is on Linux. Every path is passed with the prefix
+// \\?\, so a name that ends in a dot or a blank is read as it is stored (Win32Names.h); a
+// folder whose search pattern would pass 32767 units cannot be enumerated, and says so.
 // On-disk sizes come from GetCompressedFileSizeW, asked only for compressed or sparse files.
 #pragma once
 

@@ -2,13 +2,53 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "base/Utf8.h"
 
 namespace quillet {
 namespace {
 
-// The longest path the calls take without the \\?\ prefix, less room for "\*" or a name.
-constexpr std::size_t kPlainPathLimit = MAX_PATH - 14;
+bool IsDriveLetter(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+// Whether path names its entry from a drive's root (C:\) or a share (\\server\share) with
+// names alone: no "." or "..", no empty name but after a final separator.
+bool IsPlainFullPath(std::wstring_view path) {
+    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && path[2] == L'\\')
+        path.remove_prefix(3);
+    else if (path.starts_with(L"\\\\"))
+        path.remove_prefix(2);
+    else
+        return false;
+    while (!path.empty()) {
+        const std::size_t end = std::min(path.find(L'\\'), path.size());
+        const std::wstring_view name = path.substr(0, end);
+        if (name.empty() || name == L"." || name == L"..") return false;
+        path.remove_prefix(std::min(end + 1, path.size()));
+    }
+    return true;
+}
+
+// The path's names, after its drive or its prefix.
+std::string_view NamesOf(std::string_view path) {
+    if (path.starts_with("\\\\?\\")) path.remove_prefix(4);
+    if (path.size() >= 2 && path[1] == ':') path.remove_prefix(2);
+    return path;
+}
+
+bool HoldsForbiddenCharacter(std::string_view path) {
+    for (const char c : NamesOf(path)) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("<>:\"|?*").find(c) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+constexpr const char* kForbiddenCharacterText =
+    "a name in its path holds one of < > : \" | ? *, which no Windows name may hold";
 
 }  // namespace
 
@@ -66,9 +106,45 @@ std::wstring WideFromWtf8(std::string_view wtf8) {
 
 std::wstring Win32Path(std::string_view wtf8Path) {
     std::wstring path = WideFromWtf8(wtf8Path);
-    if (path.size() < kPlainPathLimit || path.starts_with(L"\\\\?\\")) return path;
+    if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) return path;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    if (!IsPlainFullPath(path)) path = FullPathName(path);
+    if (!IsPlainFullPath(path)) return path;
     if (path.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + path.substr(2);
     return L"\\\\?\\" + path;
+}
+
+std::wstring FullPathName(const std::wstring& path) {
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) return path;
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.resize(length);
+    }
+}
+
+std::string ShellNameProblem(std::string_view wtf8Path) {
+    if (HoldsForbiddenCharacter(wtf8Path)) return kForbiddenCharacterText;
+    std::string_view names = NamesOf(wtf8Path);
+    while (!names.empty()) {
+        const std::size_t end = std::min(names.find_first_of("\\/"), names.size());
+        const std::string_view name = names.substr(0, end);
+        if (name != "." && name != ".." && (name.ends_with('.') || name.ends_with(' ')))
+            return "the Windows shell cannot reach a name that ends in a dot or a blank";
+        names.remove_prefix(std::min(end + 1, names.size()));
+    }
+    return {};
+}
+
+std::string PathErrorText(std::string_view wtf8Path, unsigned long error) {
+    if (error == ERROR_INVALID_NAME && HoldsForbiddenCharacter(wtf8Path))
+        return kForbiddenCharacterText;
+    return SystemErrorText(error);
 }
 
 std::string WithoutFolderEnd(std::string_view path) {

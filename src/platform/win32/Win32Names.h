@@ -16,9 +16,25 @@ std::string Wtf8FromWide(std::wstring_view wide);
 // from Wtf8FromWide) becomes U+FFFD.
 std::wstring WideFromWtf8(std::string_view wtf8);
 
-// A full path ready for the Win32 calls: beyond the old MAX_PATH limit it gets the long-path
-// prefix \\?\ (\\?\UNC\ for a network path), which lifts the limit to 32767 units.
+// A path ready for the Win32 calls: always with the prefix \\?\ (\\?\UNC\ for a network
+// path), so the system takes every name as it is stored, one that ends in a dot or a blank or
+// names a device too (without it, "dirdot." is read as "dirdot"), and a path up to 32767 units
+// long. A relative path, or one with "." or ".." in it, is first made full as the system
+// reads it; a path that has the prefix already is left as it is.
 std::wstring Win32Path(std::string_view wtf8Path);
+
+// The full path the system makes of path, as GetFullPathNameW; path itself when it cannot.
+std::wstring FullPathName(const std::wstring& path);
+
+// Why the shell (and any program given the path) would not reach the entry the path names,
+// since it takes no \\?\ prefix: a name in it that ends in a dot or a blank, which it drops,
+// so that it would reach another entry or none, or a name that holds a character that no
+// Windows name may hold. Words without the path; empty when every name is one it keeps.
+std::string ShellNameProblem(std::string_view wtf8Path);
+
+// Why the system refused path with error, in words: for a name that holds a character no
+// Windows name may hold (made by another system), those characters; else the system's words.
+std::string PathErrorText(std::string_view wtf8Path, unsigned long error);
 
 // The path without the separators that end a folder's path ("C:\a\" is "C:\a"); a drive root
 // keeps its own ("C:\"). The calls that name an entry itself want it so.

@@ -10,10 +10,13 @@
 namespace quillet {
 
 // Each answers why it failed, in words that hold no path; empty when the shell took it.
+// Opening a file leaves its failures to the shell's own boxes (for a file that no program is
+// associated with, the shell asks which should open it), and answers only why the file was
+// not handed to the shell: it is not there, or has a name the shell cannot reach.
 std::string OpenWithAssociatedProgram(const std::string& path);
 std::string OpenWebAddress(const std::string& address);
 // Opens the folder that holds path in Explorer with the entry selected; when Explorer cannot
-// select it, opens that folder alone.
+// select it (or cannot reach its name), opens that folder alone.
 std::string ShowInExplorer(const std::string& path);
 
 // Whether the left or the right button is held now, over any window of any program.
