@@ -12,10 +12,6 @@
 namespace quillet {
 namespace {
 
-// Entries per hand-over: one lock per batch, not per entry. Each sub-folder is opened as soon
-// as it is listed, and a batch ends after a few of them (the budget's kBatchFolders), so that a
-// small folder is handed over whole while the folders below it are read on other threads.
-constexpr std::size_t kBatchEntries = 128;
 // A batch that has taken as long as a few trips to the disk ends at its next sub-folder: on a
 // cold disk, the folders below are then read side by side as soon as they are found.
 constexpr auto kSlowBatch = std::chrono::microseconds(100);
@@ -187,7 +183,6 @@ void ReadAheadEngine::ReadAndPublish(Task& task, std::unique_lock<std::mutex>& l
                                      bool onScan) {
     task.Busy = true;
     const int folders = Budget_.Reserve();
-    if (!onScan) ++BusyWorkers_;
     const bool mayOpen = onScan || !ShortOfHandles_;
     lock.unlock();
     Batch batch;
@@ -199,11 +194,9 @@ void ReadAheadEngine::ReadAndPublish(Task& task, std::unique_lock<std::mutex>& l
         lock.lock();
         task.Busy = false;
         Budget_.Unreserve(folders);
-        if (!onScan) --BusyWorkers_;
         throw;
     }
     lock.lock();
-    if (!onScan) --BusyWorkers_;
     Publish(task, std::move(batch), result, folders, doomed);
 }
 
@@ -296,7 +289,9 @@ bool ReadAheadEngine::WaitForHandles() {
     Budget_.LimitToOpen();
     ShortOfHandles_ = true;
     WorkReady_.notify_all();
-    if (BusyWorkers_ == 0 && !PickLocked()) return false;
+    const bool reading = std::any_of(Workers_.begin(), Workers_.end(),
+                                     [](const Worker& worker) { return worker.Reading; });
+    if (!reading && !PickLocked()) return false;
     return WaitForPublish(lock, Published_.load(std::memory_order_relaxed));
 }
 

@@ -86,7 +86,6 @@ private:
     ReadAheadAgenda Agenda_;
     ReadAheadBudget Budget_;
     Task* Wanted_ = nullptr;       // the folder the scan's thread waits for, first for the workers
-    int BusyWorkers_ = 0;          // workers inside the inner source
     bool ShortOfHandles_ = false;  // the scan's thread waits for a descriptor
     std::exception_ptr Failure_;
     Task* Root_ = nullptr;

@@ -98,7 +98,7 @@ private:
     // much as a full batch's items, so that long names do not crowd the cache.
     static void Prefetch(const void* data, std::size_t bytes) {
         constexpr std::size_t kLine = 64;
-        constexpr std::size_t kMost = 128 * sizeof(Item);
+        constexpr std::size_t kMost = kBatchEntries * sizeof(Item);
         const auto* bytesAt = static_cast<const char*>(data);
         for (std::size_t at = 0; at < std::min(bytes, kMost); at += kLine)
             __builtin_prefetch(bytesAt + at);

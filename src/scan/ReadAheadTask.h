@@ -18,6 +18,11 @@ namespace quillet {
 
 struct Task;
 
+// Entries per hand-over: one lock per batch, not per entry. Each sub-folder is opened as soon
+// as it is listed, and a batch ends after a few of them (the budget's kBatchFolders), so that a
+// small folder is handed over whole while the folders below it are read on other threads.
+constexpr std::size_t kBatchEntries = 128;
+
 // A FolderEntry without its name, which is in the batch's Names: half the size, so that the
 // budget holds as many entries in less memory.
 struct Item {

@@ -48,6 +48,10 @@ bool OutOfDescriptors(int error) {
     return error == EMFILE || error == ENFILE;
 }
 
+ReadFailure FailureOf(int error) {
+    return {error, OutOfDescriptors(error)};
+}
+
 // Held by the thread that reads a folder, for every entry: a flag costs a fraction of a mutex,
 // and the only other thread that ever wants it (one giving descriptors up when the system has
 // none left) merely tries it.
@@ -117,7 +121,7 @@ public:
                 Listing_ = Volume_->TakeListingLocked();
             }
             Listing_->Read(fd);
-            if (Listing_->Error()) ReadError_ = {Listing_->Error(), false};
+            if (Listing_->Error()) ReadError_ = FailureOf(Listing_->Error());
             if (Listing_->Count() >= kShareFrom) ShareStats();
         } catch (...) {
             close(fd);
@@ -164,7 +168,7 @@ public:
         // A folder that could not be opened again is still listed: the rest of its entries
         // are handed out without sizes, each with the reason.
         EntryStat lost;
-        if (!HasDescriptor()) lost.Error = Lost_ ? Lost_ : EBADF;
+        if (!HasDescriptor()) lost.Error = LostReason();
         std::size_t filled = 0;
         while (filled < count && Index_ < Listing_->Count()) {
             const std::size_t i = Index_++;
@@ -178,12 +182,12 @@ public:
     std::unique_ptr<FolderHandle> OpenChild(const std::string&) override {
         OpenFailure_ = {};
         if (!LastEnterable_) {
-            OpenFailure_ = {LastError_, false};
+            OpenFailure_ = FailureOf(LastError_);
             return nullptr;
         }
         std::lock_guard use(InUse_);
         if (!HasDescriptor()) {
-            OpenFailure_ = {Lost_ ? Lost_ : EBADF, false};
+            OpenFailure_ = {LostReason(), false};
             return nullptr;
         }
         int fd = openat(Fd_, LastName_, kFolderFlags);
@@ -196,8 +200,7 @@ public:
         }
         if (fd < 0) {
             // A folder removed since it was listed is simply gone.
-            if (const int error = errno; error != ENOENT)
-                OpenFailure_ = {error, OutOfDescriptors(error)};
+            if (const int error = errno; error != ENOENT) OpenFailure_ = FailureOf(error);
             return nullptr;
         }
         // The name was stat'ed a moment ago, but something may have been mounted on it since.
@@ -220,6 +223,9 @@ public:
     ReadFailure ReadError() const override { return ReadError_; }
 
 private:
+    // Why the descriptor, once given up, is not to be had again.
+    int LostReason() const { return Lost_ ? Lost_ : EBADF; }
+
     // Hands a long listing to the stat helper, started by the first one. Without a thread to
     // be had, the reader stats every name alone, for the rest of the scan.
     void ShareStats() {
@@ -329,7 +335,7 @@ private:
             entry.Error = st.Error;
             LastEnterable_ = false;
             LastError_ = st.Error;
-            if (!entry.IsFolder && !ReadError_) ReadError_ = {st.Error, OutOfDescriptors(st.Error)};
+            if (!entry.IsFolder && !ReadError_) ReadError_ = FailureOf(st.Error);
             return true;
         }
         entry.Error = 0;
