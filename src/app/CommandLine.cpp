@@ -15,6 +15,11 @@ const char* const kWindowUsage =
     "  --version      show the version\n";
 
 TCommandLine ReadCommandLine(const std::vector<std::string>& args) {
+    const auto wrong = [](std::string problem) {
+        TCommandLine wrongLine;
+        wrongLine.Problem = std::move(problem);
+        return wrongLine;
+    };
     TCommandLine line;
     bool folderGiven = false;
     bool importGiven = false;
@@ -27,29 +32,28 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--import" || arg.rfind("--import=", 0) == 0) {
             std::string file;
             if (arg == "--import") {
-                if (i + 1 == args.size()) return {{}, false, false, "option --import needs a FILE"};
+                if (i + 1 == args.size()) return wrong("option --import needs a FILE");
                 file = args[++i];
             } else {
                 file = arg.substr(arg.find('=') + 1);
             }
-            if (file.empty()) return {{}, false, false, "the --import FILE is empty"};
-            if (importGiven) return {{}, false, false, "only one FILE can be imported at a time"};
+            if (file.empty()) return wrong("the --import FILE is empty");
+            if (importGiven) return wrong("only one FILE can be imported at a time");
             importGiven = true;
             line.Arguments = {"--import", file};
         } else if (arg == "--" && i + 1 < args.size() && !folderGiven) {
             folderGiven = true;
             line.Arguments = {args[++i]};
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return {{}, false, false, "unknown option '" + arg + "'"};
+            return wrong("unknown option '" + arg + "'");
         } else if (folderGiven) {
-            return {{}, false, false, "only one FOLDER can be scanned at a time"};
+            return wrong("only one FOLDER can be scanned at a time");
         } else {
             folderGiven = true;
             line.Arguments = {arg};
         }
     }
-    if (importGiven && folderGiven)
-        return {{}, false, false, "--import reads a FILE, not a FOLDER"};
+    if (importGiven && folderGiven) return wrong("--import reads a FILE, not a FOLDER");
     return line;
 }
 
