@@ -61,7 +61,7 @@ public:
     std::string ScanPath;       // where the next disk scan starts; ends in "/" once a scan ran
     TFolderList RootList{"."};  // the tree; ScanFile_ says where it was read from
     TFolderList* ShownList = nullptr;  // null while nothing is shown, or while a scan runs
-    double FreeSpace = 0;
+    ByteCount FreeSpace = 0;
     bool Scanning = false;
     bool CancelRequested = false;
     std::string ProgressText;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <cmath>
 
 #include "app/FormMain.h"
 #include "app/LocalePunctuation.h"
@@ -40,7 +41,7 @@ void TMainForm::ShowFolder(TFolderList* list) {
     const QString freeSpace = FreeSpace > 0 ? QString::fromUtf8(freeSpaceText) : QString();
     QString growth, growthSince;
     if (Earlier_) {
-        const double change =
+        const ByteCount change =
             FolderGrowth(*list, *Earlier_, Settings.DisplayMode, Settings.DisplayUnits);
         growthSince = QString::fromUtf8(
             GrowthSuffix(change, Settings.DisplayUnits, punctuation, EarlierName_.toStdString()));
@@ -79,7 +80,8 @@ QString TMainForm::PieChart1Hint(const TChartEntry& entry) const {
     // A slice of a comparison is the entry's growth, which the hint then says too.
     if (Earlier_ && !hint.empty()) {
         const std::string growth =
-            GrowthSuffix(entry.Record.Value * UnitDivisor(Settings.DisplayUnits),
+            GrowthSuffix(std::llround(entry.Record.Value *
+                                      static_cast<double>(UnitDivisor(Settings.DisplayUnits))),
                          Settings.DisplayUnits, punctuation, EarlierName_.toStdString());
         hint += "\n" + growth.substr(growth.find_first_not_of(' '));
     }

@@ -26,7 +26,8 @@ double FolderTotal(const TFolderList& list, TDisplayMode mode, TSizeUnit unit) {
     double total = 0;
     for (int i = 0; i < list.Count(); ++i) {
         const TFolderData& node = list.Node(i);
-        if (!IsFreeSpaceEntry(node)) total += std::fabs(EntryValue(node, mode, unit));
+        if (!IsFreeSpaceEntry(node))
+            total += std::fabs(static_cast<double>(EntryValue(node, mode, unit)));
     }
     return total;
 }
@@ -49,13 +50,13 @@ std::string SliceHint(const TFolderData& node, TDisplayMode mode, TSizeUnit unit
         return hint + "Free space on the volume: " +
                SizeWithUnitText(-node.Allocated, shownUnit, punctuation);
     }
-    const double value = EntryValue(node, mode, unit);
+    const ByteCount value = EntryValue(node, mode, unit);
     hint += SizeWithUnitText(value, unit, punctuation);
     if (unit != TSizeUnit::suCount) hint += ModeName(mode);
     const double total = FolderTotal(*list, mode, unit);
     if (total > 0) {
-        hint += "\n" + GroupedNumberText(std::fabs(value) / total * 100, 1, punctuation) +
-                "% of this folder";
+        const double share = std::fabs(static_cast<double>(value)) / total * 100;
+        hint += "\n" + GroupedNumberText(share, 1, punctuation) + "% of this folder";
     }
     if (node.Children()) {
         hint += "\n" + WithoutLeadingBlank(FilesText(node.FileCount(), punctuation)) + "\n" +

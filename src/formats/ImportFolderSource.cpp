@@ -1,5 +1,7 @@
 #include "formats/ImportFolderSource.h"
 
+#include <algorithm>
+
 #include "base/PathText.h"
 #include "platform/FileAttributes.h"
 #include "platform/SparseFile.h"
@@ -76,6 +78,7 @@ public:
                     entry.Size = entry.OnDiskSize = 0;
                     entry.Links = 1;
                 }
+                if (!entry.IsFolder) s.AddToTotal(std::max(entry.Size, entry.OnDiskSize));
                 return true;
             }
         } catch (const JsonError& error) {
@@ -106,6 +109,15 @@ ImportFolderSource::ImportFolderSource(std::istream& in, std::string fileName, c
       Current_(new Info) {}
 
 ImportFolderSource::~ImportFolderSource() = default;
+
+void ImportFolderSource::AddToTotal(std::uint64_t size) {
+    // The tree adds sizes up exactly, and no total of it can pass this one.
+    if (size > kMaxSize - SizeTotal_) {
+        throw JsonError(Json_.Offset(), "sizes add up to more than " + std::to_string(kMaxSize) +
+                                            " bytes");
+    }
+    SizeTotal_ += size;
+}
 
 void ImportFolderSource::Record(const JsonError& error) {
     if (Error_.empty())

@@ -62,6 +62,8 @@ private:
     Item ReadItem(Info& info);
     void ReadInfo(Info& info, bool isRoot);
     void ReadTrailer();
+    // Adds a file's larger size to SizeTotal_; a JsonError when the sum passes a size's range.
+    void AddToTotal(std::uint64_t size);
     void Record(const JsonError& error);
     bool Stopped() const { return !Error_.empty() || (Cancel_ && *Cancel_); }
 
@@ -75,6 +77,7 @@ private:
     std::string RootPath_;
     std::int64_t Timestamp_ = 0;
     std::string Error_;
+    std::uint64_t SizeTotal_ = 0;  // of the files read so far
     std::size_t Depth_ = 0;               // folders open in the file
     std::size_t OpenableDepth_ = 0;       // depth of the folder last reported, while unopened
     std::vector<std::uint64_t> Devices_;  // device of each open folder, inherited by entries

@@ -12,7 +12,7 @@ namespace quillet {
 namespace {
 
 // EntryValue of an earlier entry.
-double EarlierValue(const EarlierScan::Sizes& sizes, TDisplayMode mode, TSizeUnit unit) {
+ByteCount EarlierValue(const EarlierScan::Sizes& sizes, TDisplayMode mode, TSizeUnit unit) {
     return ValueOfKind(sizes.Nominal, sizes.Allocated, sizes.FileCount, mode, unit);
 }
 
@@ -49,7 +49,7 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
     for (int i = 0; i < list.Count(); ++i) {
         const TFolderData& node = list.Node(i);
         if (IsFreeSpaceEntry(node)) continue;
-        double change = EntryValue(node, mode, unit);
+        ByteCount change = EntryValue(node, mode, unit);
         const auto found = earlierIndex.find(list.Name(i));
         const int before = found == earlierIndex.end() ? -1 : found->second;
         if (before >= 0) {
@@ -66,20 +66,20 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
     }
     for (int i = 0; i < earlierCount; ++i) {
         if (matched[static_cast<std::size_t>(i)]) continue;
-        const double change = -EarlierValue(earlier.EntrySizes(folder, i), mode, unit);
+        const ByteCount change = -EarlierValue(earlier.EntrySizes(folder, i), mode, unit);
         if (change != 0) entries.push_back({EntryText(change, earlier.Name(folder, i), unit), {}});
     }
     return entries;
 }
 
-double FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDisplayMode mode,
-                    TSizeUnit unit) {
+ByteCount FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDisplayMode mode,
+                       TSizeUnit unit) {
     const EarlierScan::Sizes now{list.TotalNominal, list.TotalAllocated, list.FileCount};
     const auto before = EarlierSizesOf(list, earlier);
     return EarlierValue(now, mode, unit) - (before ? EarlierValue(*before, mode, unit) : 0);
 }
 
-std::string GrowthSuffix(double growth, TSizeUnit unit, const NumberPunctuation& punctuation,
+std::string GrowthSuffix(ByteCount growth, TSizeUnit unit, const NumberPunctuation& punctuation,
                          std::string_view since) {
     return "  (" + std::string(growth > 0 ? "+" : "") +
            SizeWithUnitText(growth, unit, punctuation) +

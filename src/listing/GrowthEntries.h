@@ -22,12 +22,12 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
                                     TDisplayMode mode, TSizeUnit unit);
 
 // How much the whole folder changed: bytes of the chosen kind, or files in Count.
-double FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDisplayMode mode,
-                    TSizeUnit unit);
+ByteCount FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDisplayMode mode,
+                       TSizeUnit unit);
 
 // What the status bar adds to a folder's total: "  (+1,234.5 kB since 8 Dec 2026 10:00)";
 // Count gives files. since names the earlier scan; empty, it is left out: "  (+1,234.5 kB)".
-std::string GrowthSuffix(double growth, TSizeUnit unit, const NumberPunctuation& punctuation,
+std::string GrowthSuffix(ByteCount growth, TSizeUnit unit, const NumberPunctuation& punctuation,
                          std::string_view since);
 
 // What a comparison of the tree under root with earlier, matched by path, says about the

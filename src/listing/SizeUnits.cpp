@@ -8,7 +8,7 @@ namespace quillet {
 namespace {
 
 struct UnitFacts {
-    double Divisor;
+    ByteCount Divisor;
     int EntryDecimals;
     int TotalDecimals;
     const char* TotalName;
@@ -16,8 +16,12 @@ struct UnitFacts {
 
 const UnitFacts& Facts(TSizeUnit unit) {
     static constexpr UnitFacts kFacts[] = {
-        {1.0, 0, 0, "bytes"},       {1024.0, 1, 1, "kB"},          {1048576.0, 2, 2, "MB"},
-        {1073741824.0, 3, 3, "GB"}, {1099511627776.0, 5, 3, "TB"}, {1.0, 0, 0, "bytes"},
+        {1, 0, 0, "bytes"},
+        {ByteCount{1} << 10, 1, 1, "kB"},
+        {ByteCount{1} << 20, 2, 2, "MB"},
+        {ByteCount{1} << 30, 3, 3, "GB"},
+        {ByteCount{1} << 40, 5, 3, "TB"},
+        {1, 0, 0, "bytes"},
     };
     const auto code = static_cast<std::size_t>(unit);
     return kFacts[code < std::size(kFacts) ? code : 0];
@@ -28,20 +32,20 @@ bool IsDividedUnit(TSizeUnit unit) {
     return unit != TSizeUnit::suBytes && unit != TSizeUnit::suCount;
 }
 
-std::string TotalText(double bytes, TSizeUnit unit, const NumberPunctuation& punctuation) {
+std::string TotalText(ByteCount bytes, TSizeUnit unit, const NumberPunctuation& punctuation) {
     const UnitFacts& facts = Facts(unit);
-    return GroupedNumberText(bytes / facts.Divisor, facts.TotalDecimals, punctuation) + " " +
+    return GroupedQuotientText(bytes, facts.Divisor, facts.TotalDecimals, punctuation) + " " +
            facts.TotalName;
 }
 
 }  // namespace
 
-double UnitDivisor(TSizeUnit unit) {
+ByteCount UnitDivisor(TSizeUnit unit) {
     return Facts(unit).Divisor;
 }
 
-double ValueOfKind(double nominal, double allocated, double files, TDisplayMode mode,
-                   TSizeUnit unit) {
+ByteCount ValueOfKind(ByteCount nominal, ByteCount allocated, ByteCount files, TDisplayMode mode,
+                      TSizeUnit unit) {
     if (unit == TSizeUnit::suCount) return files;
     switch (mode) {
         case TDisplayMode::dmNominal:
@@ -54,19 +58,18 @@ double ValueOfKind(double nominal, double allocated, double files, TDisplayMode 
     return allocated;
 }
 
-double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
-    return ValueOfKind(node.Nominal, node.Allocated, static_cast<double>(node.FileCount()), mode,
-                       unit);
+ByteCount EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
+    return ValueOfKind(node.Nominal, node.Allocated, node.FileCount(), mode, unit);
 }
 
-std::string EntrySizeText(double value, TSizeUnit unit) {
+std::string EntrySizeText(ByteCount value, TSizeUnit unit) {
     const UnitFacts& facts = Facts(unit);
-    std::string text = PlainNumberText(value / facts.Divisor, facts.EntryDecimals);
+    std::string text = PlainQuotientText(value, facts.Divisor, facts.EntryDecimals);
     if (text.size() < 3) text.insert(0, 3 - text.size(), ' ');
     return text;
 }
 
-std::string EntryText(double value, std::string_view name, TSizeUnit unit) {
+std::string EntryText(ByteCount value, std::string_view name, TSizeUnit unit) {
     return EntrySizeText(value, unit) + "   " + ShownName(LowerAsciiLetters(name));
 }
 
@@ -87,19 +90,20 @@ TStringListWithDouble FolderEntries(const TFolderList& list, TDisplayMode mode, 
 
 std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,
                           const NumberPunctuation& punctuation) {
-    double total = list.TotalAllocated;
+    ByteCount total = list.TotalAllocated;
     if (mode == TDisplayMode::dmNominal) total = list.TotalNominal;
     if (mode == TDisplayMode::dmSlackOnly) total = list.TotalSlack;
     return TotalText(total, IsDividedUnit(unit) ? unit : TSizeUnit::suBytes, punctuation);
 }
 
-std::string SizeWithUnitText(double value, TSizeUnit unit, const NumberPunctuation& punctuation) {
+std::string SizeWithUnitText(ByteCount value, TSizeUnit unit,
+                             const NumberPunctuation& punctuation) {
     if (unit == TSizeUnit::suCount)
-        return GroupedNumberText(value, 0, punctuation) + (value == 1 ? " file" : " files");
+        return GroupedQuotientText(value, 1, 0, punctuation) + (value == 1 ? " file" : " files");
     return TotalText(value, unit, punctuation);
 }
 
-std::string FreeSpaceSuffix(double freeBytes, TSizeUnit unit,
+std::string FreeSpaceSuffix(ByteCount freeBytes, TSizeUnit unit,
                             const NumberPunctuation& punctuation) {
     if (!IsDividedUnit(unit)) return {};
     return "  (" + TotalText(freeBytes, unit, punctuation) + " free)";

@@ -26,19 +26,19 @@ enum class TSizeUnit : std::uint8_t {
 enum class TDisplayMode : std::uint8_t { dmNominal = 0, dmAllocated = 1, dmSlackOnly = 2 };
 
 // 1024-based: a kB is 1024 bytes. 1 for bytes and Count.
-double UnitDivisor(TSizeUnit unit);
+ByteCount UnitDivisor(TSizeUnit unit);
 
 // The file count in Count, else the size of the chosen kind; not yet divided.
-double ValueOfKind(double nominal, double allocated, double files, TDisplayMode mode,
-                   TSizeUnit unit);
-double EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit);
+ByteCount ValueOfKind(ByteCount nominal, ByteCount allocated, ByteCount files, TDisplayMode mode,
+                      TSizeUnit unit);
+ByteCount EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit);
 
 // The value divided by the unit, with the unit's decimals (TB has five), padded to 3 places.
-std::string EntrySizeText(double value, TSizeUnit unit);
+std::string EntrySizeText(ByteCount value, TSizeUnit unit);
 
 // Size text, three blanks, then the name with A to Z lower-cased and shown as ShownName
 // says: "  1.5   readme.txt".
-std::string EntryText(double value, std::string_view name, TSizeUnit unit);
+std::string EntryText(ByteCount value, std::string_view name, TSizeUnit unit);
 std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMode mode,
                       TSizeUnit unit);
 
@@ -51,10 +51,11 @@ std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit 
 
 // A figure in the unit, grouped, with the unit's name: "1,234.5 kB"; in Count a number of
 // files, "1,234 files".
-std::string SizeWithUnitText(double value, TSizeUnit unit, const NumberPunctuation& punctuation);
+std::string SizeWithUnitText(ByteCount value, TSizeUnit unit, const NumberPunctuation& punctuation);
 
 // "  (45,678.9 kB free)"; empty in bytes and Count.
-std::string FreeSpaceSuffix(double freeBytes, TSizeUnit unit, const NumberPunctuation& punctuation);
+std::string FreeSpaceSuffix(ByteCount freeBytes, TSizeUnit unit,
+                            const NumberPunctuation& punctuation);
 
 // " Files: 1,234" and " Folders: 56", as the status bar shows them.
 std::string FilesText(std::int32_t count, const NumberPunctuation& punctuation);

@@ -1,13 +1,10 @@
 #include "scan/ClusterRounding.h"
 
-#include <cmath>
-
 namespace quillet {
 
-double RoundToClusters(double size, std::int32_t clusterSize) {
-    if (clusterSize == 1) return size;
-    const double k = clusterSize;
-    return k * std::trunc((size + (k - 1)) / k);
+ByteCount RoundToClusters(ByteCount size, std::int32_t clusterSize) {
+    const ByteCount rest = size % clusterSize;
+    return rest == 0 ? size : AddBytes(size, clusterSize - rest);
 }
 
 }  // namespace quillet

@@ -3,10 +3,12 @@
 
 #include <cstdint>
 
+#include "scan/ByteCount.h"
+
 namespace quillet {
 
 // The smallest multiple of clusterSize that is not less than size; size itself when the
-// cluster size is 1 (unknown volume).
-double RoundToClusters(double size, std::int32_t clusterSize);
+// cluster size is 1 (unknown volume). Held at the largest ByteCount should it pass it.
+ByteCount RoundToClusters(ByteCount size, std::int32_t clusterSize);
 
 }  // namespace quillet

@@ -1,7 +1,6 @@
 #include "scan/EarlierScan.h"
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 #include "base/AsciiCase.h"
@@ -15,7 +14,7 @@ namespace quillet {
 struct EarlierScan::Entry {
     std::uint32_t NameEnd;        // in the folder's names
     std::uint32_t SlackOrFolder;  // a folder's index; a file's slack, kLargeSlack if it is not
-    double Nominal;               // a file's
+    ByteCount Nominal;            // a file's
 };
 
 struct EarlierScan::Folder {
@@ -23,8 +22,8 @@ struct EarlierScan::Folder {
     const char* Names;
     std::uint32_t Count;
     std::int32_t FileCount;
-    double Nominal;
-    double Allocated;
+    ByteCount Nominal;
+    ByteCount Allocated;
 };
 
 namespace {
@@ -64,7 +63,7 @@ EarlierScan::Sizes EarlierScan::EntrySizes(FolderIndex folder, int entry) const 
     if (e.SlackOrFolder != kLargeSlack) return {e.Nominal, e.Nominal + e.SlackOrFolder, 1};
     const auto large =
         std::lower_bound(LargeAllocations_.begin(), LargeAllocations_.end(), &e,
-                         [](const std::pair<const Entry*, double>& a, const Entry* b) {
+                         [](const std::pair<const Entry*, ByteCount>& a, const Entry* b) {
                              return std::less<const Entry*>()(a.first, b);
                          });
     return {e.Nominal, large->second, 1};
@@ -144,16 +143,16 @@ struct EarlierScan::Builder::Pending {
     std::uint32_t NameStart;
     std::uint32_t NameEnd;
     std::uint32_t Folder;  // kNoFolder for a file
-    double Nominal;
-    double Allocated;
+    ByteCount Nominal;
+    ByteCount Allocated;
 };
 
 struct EarlierScan::Builder::Frame {
     std::string Name;
     std::string Names;
     std::vector<Pending> Entries;
-    double Nominal = 0;
-    double Allocated = 0;
+    ByteCount Nominal = 0;
+    ByteCount Allocated = 0;
     std::int32_t FileCount = 0;
 };
 
@@ -170,14 +169,14 @@ void EarlierScan::Builder::OpenFolder(std::string_view name) {
     frame.FileCount = 0;
 }
 
-void EarlierScan::Builder::AddFile(std::string_view name, double nominal, double allocated) {
+void EarlierScan::Builder::AddFile(std::string_view name, ByteCount nominal, ByteCount allocated) {
     Frame& frame = Frames_[Depth_ - 1];
     const auto start = static_cast<std::uint32_t>(frame.Names.size());
     frame.Names.append(name);
     frame.Entries.push_back(Pending{start, static_cast<std::uint32_t>(frame.Names.size()),
                                     kNoFolder, nominal, allocated});
-    frame.Nominal += nominal;
-    frame.Allocated += allocated;
+    frame.Nominal = AddBytes(frame.Nominal, nominal);
+    frame.Allocated = AddBytes(frame.Allocated, allocated);
     frame.FileCount += 1;
 }
 
@@ -206,8 +205,8 @@ void EarlierScan::Builder::CloseFolder() {
         e.Nominal = p.Nominal;
         e.SlackOrFolder = p.Folder;
         if (p.Folder != kNoFolder) continue;
-        const double slack = p.Allocated - p.Nominal;
-        if (slack >= 0 && slack < kLargeSlack && slack == std::floor(slack)) {
+        const ByteCount slack = p.Allocated - p.Nominal;
+        if (slack >= 0 && slack < kLargeSlack) {
             e.SlackOrFolder = static_cast<std::uint32_t>(slack);
         } else {
             e.SlackOrFolder = kLargeSlack;
@@ -227,17 +226,17 @@ void EarlierScan::Builder::CloseFolder() {
     parent.Names.append(frame.Name);
     parent.Entries.push_back(Pending{start, static_cast<std::uint32_t>(parent.Names.size()), index,
                                      frame.Nominal, frame.Allocated});
-    parent.Nominal += frame.Nominal;
-    parent.Allocated += frame.Allocated;
+    parent.Nominal = AddBytes(parent.Nominal, frame.Nominal);
+    parent.Allocated = AddBytes(parent.Allocated, frame.Allocated);
     parent.FileCount += frame.FileCount;
 }
 
 EarlierScan EarlierScan::Builder::Finish() {
-    std::sort(
-        Scan_.LargeAllocations_.begin(), Scan_.LargeAllocations_.end(),
-        [](const std::pair<const Entry*, double>& a, const std::pair<const Entry*, double>& b) {
-            return std::less<const Entry*>()(a.first, b.first);
-        });
+    std::sort(Scan_.LargeAllocations_.begin(), Scan_.LargeAllocations_.end(),
+              [](const std::pair<const Entry*, ByteCount>& a,
+                 const std::pair<const Entry*, ByteCount>& b) {
+                  return std::less<const Entry*>()(a.first, b.first);
+              });
     Frames_.clear();
     return std::move(Scan_);
 }

@@ -26,8 +26,8 @@ public:
     static constexpr FolderIndex kNoFolder = UINT32_MAX;
 
     struct Sizes {
-        double Nominal = 0;
-        double Allocated = 0;
+        ByteCount Nominal = 0;
+        ByteCount Allocated = 0;
         std::int32_t FileCount = 0;
     };
 
@@ -99,7 +99,7 @@ private:
     std::deque<Folder> Folders_;
     std::vector<std::unique_ptr<char[]>> Blocks_;  // where entries and names are kept
     // Allocated sizes that do not fit an entry's slack field, by entry address.
-    std::vector<std::pair<const Entry*, double>> LargeAllocations_;
+    std::vector<std::pair<const Entry*, ByteCount>> LargeAllocations_;
     FolderIndex RootIndex_ = 0;  // the scanned folder
     FolderIndex StartIndex_ = 0;
     bool ByPath_ = false;
@@ -117,7 +117,7 @@ public:
 
     // name is the folder's name in its parent, ignored for the scanned folder itself.
     void OpenFolder(std::string_view name);
-    void AddFile(std::string_view name, double nominal, double allocated);
+    void AddFile(std::string_view name, ByteCount nominal, ByteCount allocated);
     void CloseFolder();
     // Everything opened must have been closed.
     EarlierScan Finish();

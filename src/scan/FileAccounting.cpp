@@ -8,19 +8,19 @@
 namespace quillet {
 
 TCountedSizes CountedSizes(const FolderEntry& entry, const TScanOptions& options) {
-    double size = static_cast<double>(entry.Size);
+    ByteCount size = ToByteCount(entry.Size);
     // An export holds what the scan that wrote it counted: a file that takes less than its
     // size on disk (which the import marks sparse) counts what it takes. A scan never counts
     // an allocation below the size it counts, so neither does an import: slack is never
     // below 0.
     if (options.AllocationFromSource) {
-        const double onDisk = static_cast<double>(entry.OnDiskSize);
+        const ByteCount onDisk = ToByteCount(entry.OnDiskSize);
         if (entry.Attributes & (kAttributeSparse | kAttributeCompressed)) size = onDisk;
         return {size, std::max(onDisk, size)};
     }
     const bool onDisk = (options.CompressedSwitch && (entry.Attributes & kAttributeCompressed)) ||
                         (options.SparseSwitch && (entry.Attributes & kAttributeSparse));
-    if (onDisk) size = static_cast<double>(entry.OnDiskSize);
+    if (onDisk) size = ToByteCount(entry.OnDiskSize);
     return {size, RoundToClusters(size, options.ClusterSize)};
 }
 

@@ -12,8 +12,8 @@
 namespace quillet {
 
 struct TCountedSizes {
-    double Nominal = 0;
-    double Allocated = 0;
+    ByteCount Nominal = 0;
+    ByteCount Allocated = 0;
 };
 
 // The size the scan counts (the on-disk size of a sparse or compressed file when its switch

@@ -10,7 +10,7 @@ namespace quillet {
 static_assert(sizeof(TFolderData) == 24 && sizeof(TFolderList) <= 88,
               "the tree's memory is mostly these: mind their size");
 
-TFolderData::TFolderData(double nominal, double allocated, TFolderList* ownerList,
+TFolderData::TFolderData(ByteCount nominal, ByteCount allocated, TFolderList* ownerList,
                          std::unique_ptr<TFolderList> children)
     : Nominal(nominal), Allocated(allocated), List_(reinterpret_cast<std::uintptr_t>(ownerList)) {
     static_assert(alignof(TFolderList) > kOwnsChildren);
@@ -75,11 +75,11 @@ int TFolderList::IndexOf(const TFolderData* node) const {
     return static_cast<int>(node - nodes);
 }
 
-void TFolderList::AddFile(std::string_view name, double nominal, double allocated) {
+void TFolderList::AddFile(std::string_view name, ByteCount nominal, ByteCount allocated) {
     Entries_.Append({}, name, TFolderData(nominal, allocated, this, nullptr));
-    TotalNominal += nominal;
-    TotalAllocated += allocated;
-    TotalSlack += allocated - nominal;
+    TotalNominal = AddBytes(TotalNominal, nominal);
+    TotalAllocated = AddBytes(TotalAllocated, allocated);
+    TotalSlack = AddBytes(TotalSlack, allocated - nominal);
     FileCount += 1;
 }
 
@@ -101,9 +101,9 @@ void TFolderList::EndFolder(const TFolderList& k) {
     TFolderData& node = Node(static_cast<int>(k.IndexInParent_));
     node.Nominal = k.TotalNominal;
     node.Allocated = k.TotalAllocated;
-    TotalNominal += k.TotalNominal;
-    TotalAllocated += k.TotalAllocated;
-    TotalSlack += k.TotalSlack;
+    TotalNominal = AddBytes(TotalNominal, k.TotalNominal);
+    TotalAllocated = AddBytes(TotalAllocated, k.TotalAllocated);
+    TotalSlack = AddBytes(TotalSlack, k.TotalSlack);
     FolderCount += k.FolderCount;
     FileCount += k.FileCount;
     LongestPathLength = std::max(LongestPathLength, k.LongestPathLength);

@@ -24,6 +24,7 @@
 
 #include "platform/FolderSource.h"
 #include "platform/PathSeparator.h"
+#include "scan/ByteCount.h"
 #include "scan/ListEntries.h"
 #include "scan/ScanSink.h"
 
@@ -33,15 +34,15 @@ class TFolderList;
 
 class TFolderData {
 public:
-    TFolderData(double nominal, double allocated, TFolderList* ownerList,
+    TFolderData(ByteCount nominal, ByteCount allocated, TFolderList* ownerList,
                 std::unique_ptr<TFolderList> children);
     TFolderData(TFolderData&&) noexcept;
     TFolderData& operator=(TFolderData&&) = delete;
     ~TFolderData();
 
-    // Allocated minus nominal. Kept as a difference rather than a field: sizes are whole
-    // byte counts, exact as doubles, so a folder's difference equals the sum of its files'.
-    double Slack() const { return Allocated - Nominal; }
+    // Allocated minus nominal. Kept as a difference rather than a field: sizes are exact
+    // byte counts, so a folder's difference equals the sum of its files'.
+    ByteCount Slack() const { return Allocated - Nominal; }
     // 1 for a file and for the free-space entry, 0 for the back entry, and for a folder the
     // FileCount of its Children. Derived too: without it a node takes 24 bytes, not 32.
     std::int32_t FileCount() const;
@@ -52,8 +53,8 @@ public:
     // entry.
     TFolderList* Children() const;
 
-    double Nominal;
-    double Allocated;
+    ByteCount Nominal;
+    ByteCount Allocated;
 
 private:
     friend class TFolderList;
@@ -117,7 +118,7 @@ public:
     }
 
     // Appends a file (or the free-space entry) and adds it to the totals.
-    void AddFile(std::string_view name, double nominal, double allocated);
+    void AddFile(std::string_view name, ByteCount nominal, ByteCount allocated);
     // Frees every node, and through folder nodes the lists beneath. Totals, counts, Path and
     // Parent stay; the longest path is forgotten, since it named a freed node.
     void Clear();
@@ -130,9 +131,9 @@ public:
     // Longest full file path beneath this folder; empty when no file was found.
     std::string LongestPath() const;
 
-    double TotalNominal = 0;
-    double TotalAllocated = 0;
-    double TotalSlack = 0;
+    ByteCount TotalNominal = 0;
+    ByteCount TotalAllocated = 0;
+    ByteCount TotalSlack = 0;
     std::int32_t FileCount = 0;
     std::int32_t FolderCount = 0;
     TFolderList* Parent;

@@ -21,6 +21,18 @@ std::string UnsignedText(unsigned __int128 n) {
     return text;
 }
 
+// digits with the figure `scaled`, which counts units of 1 / scale.
+DecimalDigits WithDigits(DecimalDigits digits, unsigned __int128 scaled, unsigned __int128 scale,
+                         int decimals) {
+    digits.Integer = UnsignedText(scaled / scale);
+    if (decimals > 0) {
+        std::string fraction = UnsignedText(scaled % scale);
+        digits.Fraction =
+            std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0') + fraction;
+    }
+    return digits;
+}
+
 // |x| rounded to `decimals` digits, an exact half away from zero. Below 2^63 the rounding is
 // done in 128-bit integers on the double's exact value; larger numbers are whole anyway.
 DecimalDigits Round(double x, int decimals) {
@@ -56,35 +68,59 @@ DecimalDigits Round(double x, int decimals) {
         scaled = product >> shift;
         if ((product & (one - 1)) >= one / 2) ++scaled;
     }
-    digits.Integer = UnsignedText(scaled / scale);
-    if (decimals > 0) {
-        std::string fraction = UnsignedText(scaled % scale);
-        digits.Fraction =
-            std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0') + fraction;
-    }
-    return digits;
+    return WithDigits(digits, scaled, scale, decimals);
 }
 
-}  // namespace
+// |value| / divisor rounded to `decimals` digits, an exact half away from zero.
+DecimalDigits RoundQuotient(std::int64_t value, std::int64_t divisor, int decimals) {
+    DecimalDigits digits;
+    digits.Negative = value < 0;
+    unsigned __int128 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    const unsigned __int128 magnitude = value < 0 ? 0 - static_cast<unsigned __int128>(value)
+                                                  : static_cast<unsigned __int128>(value);
+    const auto d = static_cast<unsigned __int128>(divisor);
+    unsigned __int128 scaled = magnitude * scale / d;
+    if ((magnitude * scale % d) * 2 >= d) ++scaled;
+    return WithDigits(digits, scaled, scale, decimals);
+}
 
-std::string PlainNumberText(double x, int decimals) {
-    const DecimalDigits digits = Round(x, decimals);
+std::string PlainText(const DecimalDigits& digits) {
     std::string text = digits.Negative ? "-" : "";
     text += digits.Integer;
-    if (decimals > 0) text += "." + digits.Fraction;
+    if (!digits.Fraction.empty()) text += "." + digits.Fraction;
     return text;
 }
 
-std::string GroupedNumberText(double x, int decimals, const NumberPunctuation& punctuation) {
-    const DecimalDigits digits = Round(x, decimals);
+std::string GroupedText(const DecimalDigits& digits, const NumberPunctuation& punctuation) {
     std::string text = digits.Negative ? punctuation.MinusSign : "";
     const std::size_t n = digits.Integer.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0) text += punctuation.GroupSeparator;
         text += digits.Integer[i];
     }
-    if (decimals > 0) text += punctuation.DecimalSeparator + digits.Fraction;
+    if (!digits.Fraction.empty()) text += punctuation.DecimalSeparator + digits.Fraction;
     return text;
+}
+
+}  // namespace
+
+std::string PlainNumberText(double x, int decimals) {
+    return PlainText(Round(x, decimals));
+}
+
+std::string GroupedNumberText(double x, int decimals, const NumberPunctuation& punctuation) {
+    return GroupedText(Round(x, decimals), punctuation);
+}
+
+std::string PlainQuotientText(std::int64_t value, std::int64_t divisor, int decimals) {
+    return PlainText(RoundQuotient(value, divisor, decimals));
+}
+
+std::string GroupedQuotientText(std::int64_t value, std::int64_t divisor, int decimals,
+                                const NumberPunctuation& punctuation) {
+    return GroupedText(RoundQuotient(value, divisor, decimals), punctuation);
 }
 
 }  // namespace quillet

@@ -4,6 +4,7 @@
 // 1.25 becomes 1.3 and a figure reads the same in both forms.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace quillet {
@@ -19,5 +20,11 @@ std::string PlainNumberText(double x, int decimals);
 
 // x with its integer digits grouped by three and `decimals` digits after the decimal separator.
 std::string GroupedNumberText(double x, int decimals, const NumberPunctuation& punctuation);
+
+// The same for value / divisor (divisor above 0), worked out in integers, so that a whole
+// number of bytes or files is written exactly however large it is.
+std::string PlainQuotientText(std::int64_t value, std::int64_t divisor, int decimals);
+std::string GroupedQuotientText(std::int64_t value, std::int64_t divisor, int decimals,
+                                const NumberPunctuation& punctuation);
 
 }  // namespace quillet

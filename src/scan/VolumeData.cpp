@@ -9,7 +9,7 @@ TVolumeData ReadVolumeData(const VolumeQuery& query, const std::string& scanPath
     if (const auto space = query.Space(scanPath)) {
         volume.ClusterSize = static_cast<std::int32_t>(space->ClusterSize);
         if (volume.ClusterSize < 1) volume.ClusterSize = 1;
-        volume.FreeSpace = static_cast<double>(space->FreeBytes);
+        volume.FreeSpace = ToByteCount(space->FreeBytes);
     }
     if (const auto caps = query.Capabilities(scanPath)) {
         volume.CompressionSupported = caps->Compression;

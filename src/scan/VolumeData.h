@@ -14,7 +14,7 @@ namespace quillet {
 
 struct TVolumeData {
     std::int32_t ClusterSize = 1;  // 1 when the volume cannot be asked
-    double FreeSpace = 0;          // 0 when the volume cannot be asked
+    ByteCount FreeSpace = 0;       // 0 when the volume cannot be asked
     bool CompressionSupported = false;
     bool SparseSupported = false;
     std::string MountPoint;  // without trailing "/" (but "/"); empty when unknown

@@ -251,9 +251,18 @@ TEST(ScanExport, AnExportCountsAsTheScanThatWroteIt) {
     ASSERT_TRUE(root->Next(entry));
     EXPECT_EQ(entry.Size, 9223372036854775807u);
     EXPECT_EQ(entry.OnDiskSize, 9223372036854775806u);
+    huge.clear();
+    huge.seekg(0);
+    ASSERT_EQ(ImportScan(imported, huge, "huge.json", {}), "");
+    EXPECT_EQ(std::to_string(imported.TotalNominal), "9223372036854775806")
+        << "sparse, never rounded";
     std::istringstream tooHuge(head + "1,\"dsize\":18446744073709551616}]]");
     EXPECT_NE(ImportScan(imported, tooHuge, "huge.json", {})
                   .find("at byte 58: dsize out of range: larger than 9223372036854775807"),
+              std::string::npos);
+    std::istringstream sumTooHuge(head + "9223372036854775807},{\"name\":\"b\",\"asize\":1}]]");
+    EXPECT_NE(ImportScan(imported, sumTooHuge, "huge.json", {})
+                  .find("sizes add up to more than 9223372036854775807 bytes"),
               std::string::npos);
 }
 

@@ -30,5 +30,15 @@ TEST(NumberText, GroupsIntegerDigitsWithTheGivenPunctuation) {
     EXPECT_EQ(GroupedNumberText(1234567.125, 2, german), "1.234.567,13");
 }
 
+TEST(NumberText, WritesWholeNumbersAndTheirQuotientsExactly) {
+    EXPECT_EQ(PlainQuotientText(9223372036854775807, 1, 0), "9223372036854775807");
+    EXPECT_EQ(PlainQuotientText(9223372036854775807, 1024, 1), "9007199254740992.0");
+    EXPECT_EQ(PlainQuotientText(9223372036854774783, 1024, 1), "9007199254740991.0");
+    EXPECT_EQ(PlainQuotientText(-1536, 1024, 1), "-1.5");
+    EXPECT_EQ(PlainQuotientText(1075, 1024 * 1024, 5), "0.00103") << "1.0252 thousandths";
+    EXPECT_EQ(GroupedQuotientText(-9223372036854775807 - 1, 1, 0, NumberPunctuation()),
+              "-9,223,372,036,854,775,808");
+}
+
 }  // namespace
 }  // namespace quillet
