@@ -1,5 +1,6 @@
 #include "cli/ScanCommand.h"
 
+#include <charconv>
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -15,7 +16,10 @@
 #include "formats/ProgramVersion.h"
 #include "formats/QXVersionInfo.h"
 #include "listing/ChartEntries.h"
+#include "listing/FileTypeTotals.h"
 #include "listing/GrowthEntries.h"
+#include "listing/LargestFiles.h"
+#include "listing/NameSearch.h"
 #include "listing/SizeUnits.h"
 #include "platform/FileWriting.h"
 #include "platform/PathNames.h"
@@ -38,6 +42,7 @@ constexpr const char* kUsageStart =
     "       quillet-scan --export FILE FOLDER\n"
     "       quillet-scan [--units UNIT] [--mode MODE] --import FILE\n"
     "       quillet-scan [--units UNIT] [--mode MODE] --since OLD FOLDER|--import FILE\n"
+    "       quillet-scan [OPTIONS] --largest N|--types|--find PATTERN FOLDER|--import FILE\n"
     "\n"
     "Scans FOLDER and everything beneath it, then prints one line for each entry of FOLDER,\n"
     "largest first: its size, three blanks and its name in lower case. Sub-folders begin\n";
@@ -66,6 +71,19 @@ constexpr const char* kUsageOptions =
     "                changed, largest growth first; a new entry counts its whole size, a\n"
     "                gone one its old size, negative. Entries are matched by name; the two\n"
     "                scanned folders are matched whatever their paths\n"
+    "  --largest N   print the N largest files anywhere beneath FOLDER instead: size, three\n"
+    "                blanks, path from FOLDER; files of one size by path. With count,\n"
+    "                files are ranked and shown by nominal size in bytes; with --since,\n"
+    "                the files that grew most (a new file by its whole size)\n"
+    "  --types       print the files beneath FOLDER by type instead: size, three blanks,\n"
+    "                number of files, three blanks, the text after the last dot of the\n"
+    "                name in lower case, or (no extension); with --since, each type's\n"
+    "                change\n"
+    "  --find PATTERN print the files and folders beneath FOLDER whose names match\n"
+    "                PATTERN instead, largest first: size, three blanks, path from FOLDER.\n"
+    "                Text without * or ? matches anywhere in a name, with them the whole\n"
+    "                name (* any characters, ? one); A to Z match either case; a character\n"
+    "                shown as an escape (\\n, \\xHH) is typed as it is shown\n"
     "  --help        show this text\n"
     "  --version     show the version\n"
     "\n";
@@ -92,6 +110,9 @@ constexpr const char* kUsageEnd =
     "cannot be imported, 3 when the scan was done but some folders beneath FOLDER could not\n"
     "be read in full.\n";
 
+// More files than --largest lists would take more memory than a scan.
+constexpr std::size_t kMaxLargest = 10'000'000;
+
 // The scan was done, but some folders beneath the one asked for could not be read in full.
 constexpr int kSomeFoldersNotRead = 3;
 
@@ -102,6 +123,9 @@ struct Arguments {
     std::optional<std::string> ExportFile;
     std::optional<std::string> ImportFile;
     std::optional<std::string> SinceFile;
+    std::optional<std::size_t> Largest;
+    bool Types = false;
+    std::optional<std::string> Find;
     bool Help = false;
     bool Version = false;
 };
@@ -135,8 +159,9 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
         if (isOption && arg.find('=') != std::string::npos) {
             value = arg.substr(arg.find('=') + 1);
             arg = arg.substr(0, arg.find('='));
-        } else if (isOption && (arg == "--units" || arg == "--mode" || arg == "--export" ||
-                                arg == "--import" || arg == "--since")) {
+        } else if (isOption &&
+                   (arg == "--units" || arg == "--mode" || arg == "--export" || arg == "--import" ||
+                    arg == "--since" || arg == "--largest" || arg == "--find")) {
             if (i + 1 == args.size()) return "option " + arg + " needs a value";
             value = args[++i];
         }
@@ -161,6 +186,20 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
         } else if (arg == "--since") {
             if (value.empty()) return "the --since FILE is empty";
             parsed.SinceFile = value;
+        } else if (arg == "--largest") {
+            std::size_t n = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), n);
+            if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
+                n == 0 || n > kMaxLargest) {
+                return "--largest needs a number of files from 1 to " +
+                       std::to_string(kMaxLargest) + ", not '" + ShownName(value) + "'";
+            }
+            parsed.Largest = n;
+        } else if (arg == "--types") {
+            parsed.Types = true;
+        } else if (arg == "--find") {
+            if (value.empty()) return "the --find PATTERN is empty";
+            parsed.Find = value;
         } else if (arg == "--" && i + 1 < args.size() && !folderGiven) {
             parsed.Folder = args[++i];
             folderGiven = true;
@@ -177,6 +216,9 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
     if (parsed.ImportFile && (folderGiven || parsed.ExportFile))
         return "--import reads a FILE, not a FOLDER";
     if (parsed.SinceFile && parsed.ExportFile) return "--since prints changes, it cannot --export";
+    const int views = (parsed.Largest ? 1 : 0) + (parsed.Types ? 1 : 0) + (parsed.Find ? 1 : 0);
+    if (views > 1) return "only one of --largest, --types and --find can be given";
+    if (views > 0 && parsed.ExportFile) return "--export writes the scan, it prints no rows";
     if (parsed.SinceFile && parsed.SinceFile == parsed.ImportFile && *parsed.SinceFile == "-")
         return "only one of --since and --import can read standard input";
     if (scans && !folderGiven) return "no FOLDER given";
@@ -184,12 +226,44 @@ std::string Parse(const std::vector<std::string>& args, Arguments& parsed) {
     return {};
 }
 
+// The rows of --largest, --types or --find, as the window's views show them.
+std::vector<std::string> ViewRows(const TFolderList& root, const EarlierScan* earlier,
+                                  const Arguments& parsed) {
+    std::vector<std::string> rows;
+    SubtreeWalk walk(root, earlier);
+    if (parsed.Largest) {
+        LargestFiles largest(*parsed.Largest, parsed.Mode, parsed.Unit, earlier != nullptr);
+        walk.All([&](const SubtreeWalk::Visit& visit) { largest.Add(visit); });
+        for (const TRankedFile& file : largest.Take())
+            rows.push_back(RankedFileText(file.Value, file.Path, parsed.Unit));
+    } else if (parsed.Types) {
+        FileTypeTotals totals;
+        walk.All([&](const SubtreeWalk::Visit& visit) { totals.Add(visit); });
+        if (earlier) totals.Subtract(*earlier, root);
+        std::vector<TTypeTotal> types = totals.Take();
+        SortTypes(types, parsed.Mode, parsed.Unit);
+        for (const TTypeTotal& type : types)
+            rows.push_back(TypeText(type, parsed.Mode, parsed.Unit));
+    } else {
+        NameSearch search{NamePattern(*parsed.Find)};
+        walk.All([&](const SubtreeWalk::Visit& visit) { search.Add(visit); });
+        for (const TFolderData* node : search.Take(parsed.Mode, parsed.Unit)) {
+            rows.push_back(EntrySizeText(EntryValue(*node, parsed.Mode, parsed.Unit), parsed.Unit) +
+                           "   " + ShownName(RelativePath(*node, root)));
+        }
+    }
+    return rows;
+}
+
 // Prints the root rows largest first, as the window lists them; or, compared with an earlier
-// scan, the rows of what changed, largest growth first.
+// scan, the rows of what changed, largest growth first; or the rows of a view of the tree.
 int PrintRows(const TFolderList& root, const EarlierScan* earlier, const Arguments& parsed,
               std::ostream& out, std::ostream& err) {
     TStringListWithDouble entries;
-    if (earlier) {
+    if (parsed.Largest || parsed.Types || parsed.Find) {
+        for (const std::string& row : ViewRows(root, earlier, parsed))
+            entries.push_back({row, {}});
+    } else if (earlier) {
         entries = GrowthEntries(root, *earlier, parsed.Mode, parsed.Unit);
         PrepareGrowthEntries(entries);
     } else {

@@ -1,10 +1,8 @@
 #include "listing/GrowthEntries.h"
 
 #include <optional>
-#include <unordered_map>
-#include <utility>
-#include <vector>
 
+#include "listing/EarlierFolderNames.h"
 #include "scan/ShownName.h"
 #include "scan/SpecialEntries.h"
 
@@ -33,28 +31,13 @@ std::optional<EarlierScan::Sizes> EarlierSizesOf(const TFolderList& list,
 TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& earlier,
                                     TDisplayMode mode, TSizeUnit unit) {
     const EarlierScan::FolderIndex folder = earlier.FolderOf(list);
-    const int earlierCount = folder == EarlierScan::kNoFolder ? 0 : earlier.Count(folder);
-    std::vector<bool> matched(static_cast<std::size_t>(earlierCount));
-    // A hand-made export may name an entry twice in one folder, and its import then lists both:
-    // the n-th entry of a name is matched with the n-th earlier one, so that a scan compared
-    // with itself shows no change. Each name leads to its first entry not yet matched, each
-    // entry to the next of its name.
-    std::unordered_map<std::string_view, int> earlierIndex(static_cast<std::size_t>(earlierCount));
-    std::vector<int> nextOfName(static_cast<std::size_t>(earlierCount), -1);
-    for (int i = earlierCount - 1; i >= 0; --i) {
-        const auto [first, added] = earlierIndex.emplace(earlier.Name(folder, i), i);
-        if (!added) nextOfName[static_cast<std::size_t>(i)] = std::exchange(first->second, i);
-    }
+    EarlierFolderNames names(earlier, folder);
     TStringListWithDouble entries;
     for (int i = 0; i < list.Count(); ++i) {
         const TFolderData& node = list.Node(i);
         if (IsFreeSpaceEntry(node)) continue;
         ByteCount change = EntryValue(node, mode, unit);
-        const auto found = earlierIndex.find(list.Name(i));
-        const int before = found == earlierIndex.end() ? -1 : found->second;
-        if (before >= 0) {
-            found->second = nextOfName[static_cast<std::size_t>(before)];
-            matched[static_cast<std::size_t>(before)] = true;
+        if (const int before = names.Match(list.Name(i)); before >= 0) {
             change -= EarlierValue(earlier.EntrySizes(folder, before), mode, unit);
         } else if (folder == EarlierScan::kNoFolder && node.Children()) {
             // A folder above the earlier scan's may hold it.
@@ -64,8 +47,8 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
         if (change != 0 || IsBackEntry(node))
             entries.push_back({EntryText(change, list.Name(i), unit), {&node, 0}});
     }
-    for (int i = 0; i < earlierCount; ++i) {
-        if (matched[static_cast<std::size_t>(i)]) continue;
+    for (int i = 0; i < names.Count(); ++i) {
+        if (names.Matched(i)) continue;
         const ByteCount change = -EarlierValue(earlier.EntrySizes(folder, i), mode, unit);
         if (change != 0) entries.push_back({EntryText(change, earlier.Name(folder, i), unit), {}});
     }

@@ -1,0 +1,78 @@
+#include "listing/FileTypeTotals.h"
+
+#include <algorithm>
+
+#include "listing/FileExtension.h"
+#include "scan/ShownName.h"
+
+namespace quillet {
+
+void FileTypeTotals::Count(std::string_view name, ByteCount nominal, ByteCount allocated,
+                           int files) {
+    std::string extension = FileExtension(name);
+    auto found = Types_.find(extension);
+    if (found == Types_.end()) {
+        found = Types_.emplace(extension, TTypeTotal{}).first;
+        found->second.Extension = std::move(extension);
+    }
+    TTypeTotal& type = found->second;
+    type.Nominal = AddBytes(type.Nominal, nominal);
+    type.Allocated = AddBytes(type.Allocated, allocated);
+    type.Files += files;
+}
+
+void FileTypeTotals::Add(const SubtreeWalk::Visit& visit) {
+    if (!visit.Node->Children()) Count(visit.Name, visit.Node->Nominal, visit.Node->Allocated, 1);
+}
+
+void FileTypeTotals::Subtract(const EarlierScan& earlier, const TFolderList& top) {
+    const EarlierScan::FolderIndex start = earlier.FolderOf(top);
+    if (start == EarlierScan::kNoFolder) return;
+    std::vector<std::pair<EarlierScan::FolderIndex, int>> open{{start, 0}};
+    while (!open.empty()) {
+        auto& [folder, next] = open.back();
+        if (next == earlier.Count(folder)) {
+            open.pop_back();
+            continue;
+        }
+        const int i = next++;
+        if (const EarlierScan::FolderIndex sub = earlier.SubFolder(folder, i);
+            sub != EarlierScan::kNoFolder) {
+            open.emplace_back(sub, 0);
+            continue;
+        }
+        const EarlierScan::Sizes sizes = earlier.EntrySizes(folder, i);
+        Count(earlier.Name(folder, i), -sizes.Nominal, -sizes.Allocated, -1);
+    }
+}
+
+std::vector<TTypeTotal> FileTypeTotals::Take() {
+    std::vector<TTypeTotal> types;
+    types.reserve(Types_.size());
+    for (auto& [extension, type] : Types_) {
+        if (type.Files != 0 || type.Nominal != 0 || type.Allocated != 0)
+            types.push_back(std::move(type));
+    }
+    Types_.clear();
+    return types;
+}
+
+ByteCount TypeValue(const TTypeTotal& type, TDisplayMode mode, TSizeUnit unit) {
+    return ValueOfKind(type.Nominal, type.Allocated, type.Files, mode, unit);
+}
+
+void SortTypes(std::vector<TTypeTotal>& types, TDisplayMode mode, TSizeUnit unit) {
+    std::sort(types.begin(), types.end(), [&](const TTypeTotal& a, const TTypeTotal& b) {
+        const ByteCount x = TypeValue(a, mode, unit), y = TypeValue(b, mode, unit);
+        return x != y ? x > y : a.Extension < b.Extension;
+    });
+}
+
+std::string TypeText(const TTypeTotal& type, TDisplayMode mode, TSizeUnit unit) {
+    const std::string name =
+        type.Extension.empty() ? std::string(kNoExtensionText) : ShownName(type.Extension);
+    return EntrySizeText(TypeValue(type, mode, unit), unit) + "   " + std::to_string(type.Files) +
+           "   " + name;
+}
+
+}  // namespace quillet
