@@ -329,6 +329,43 @@ TEST(ScanCommand, ExportsAndImportsTheScansThatNcduAndGduShare) {
     }
 }
 
+TEST(ScanCommand, TheViewsOfTheWholeTreeListAnImportAsTheScanAndWhatChangedSince) {
+    test::TempTree tree;
+    MakeSampleTree(tree);
+    tree.File("Big/Deeper/c.BIN", 4096);
+    test::TempTree files;
+    const std::string before = files.Path("before.json");
+    const test::FakeVolumeQuery volume = test::UsbVolume(false);
+    ASSERT_EQ(RunCommand({"--export", before, tree.Root()}, volume).Status, 0);
+    const std::vector<std::vector<std::string>> views = {
+        {"--largest", "3"}, {"--types"}, {"--find", "*.bin"}, {"--find=E"}};
+    for (std::vector<std::string> args : views) {
+        args.insert(args.begin(), "--units=bytes");
+        std::vector<std::string> imported = args;
+        imported.insert(imported.end(), {"--import", before});
+        args.push_back(tree.Root());
+        const Result direct = RunCommand(args, volume);
+        EXPECT_EQ(direct.Status, 0) << direct.Err;
+        EXPECT_EQ(RunCommand(imported, volume).Out, direct.Out) << args[1];
+    }
+    EXPECT_EQ(RunCommand({"--units=kB", "--largest=2", tree.Root()}, volume).Out,
+              "1536.0   Big/a.bin\n512.0   Big/b.bin\n");
+    EXPECT_EQ(RunCommand({"--units=kB", "--types", tree.Root()}, volume).Out,
+              "2052.0   3   bin\n192.0   1   odt\n128.0   1   md\n64.0   1   txt\n");
+    EXPECT_EQ(RunCommand({"--units=kB", "--find", "b", tree.Root()}, volume).Out,
+              "2052.0   Big\n1536.0   Big/a.bin\n512.0   Big/b.bin\n4.0   Big/Deeper/c.BIN\n");
+
+    tree.File("Big/b.bin", 1048576);
+    tree.File("notes.txt", 4096);
+    tree.File("new.txt", 8192);
+    EXPECT_EQ(RunCommand({"--units=kB", "--largest=5", "--since", before, tree.Root()}, volume).Out,
+              "512.0   Big/b.bin\n8.0   new.txt\n")
+        << "only what grew, a new file by its whole size";
+    EXPECT_EQ(RunCommand({"--units=kB", "--types", "--since", before, tree.Root()}, volume).Out,
+              "512.0   0   bin\n-52.0   1   txt\n")
+        << "the change of each type, in size and files; unchanged types are left out";
+}
+
 // An export onto a full disk fails and leaves the old export as it was; one inside the scanned
 // folder lists neither itself nor the file it replaces; a mount point in the scanned folder,
 // also a bind mount of the same file system, is written as ncdu -x writes it.
