@@ -55,7 +55,9 @@ bool NamePattern::MatchesShown(std::string_view shown) const {
         return std::search(shown.begin(), shown.end(), Pattern_.begin(), Pattern_.end(),
                            [](char a, char b) { return LowerAscii(a) == b; }) != shown.end();
     }
-    if (FixedCharacters_ > CharacterCount(shown)) return false;
+    // A character takes at most 4 bytes: most names need no count.
+    if (FixedCharacters_ > shown.size() / 4 && FixedCharacters_ > CharacterCount(shown))
+        return false;
     // The shell's match with one star to go back to: each star is tried with the shortest run
     // first, and a mismatch lengthens the last star's run by one character.
     std::size_t p = 0, s = 0;

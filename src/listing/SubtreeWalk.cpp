@@ -28,7 +28,8 @@ bool SubtreeWalk::Step(std::size_t budget, const std::function<void(const Visit&
         }
         const int i = level.Next++;
         const TFolderData& node = level.List->Node(i);
-        if (IsBackEntry(node) || IsFreeSpaceEntry(node)) continue;
+        // Both are the first entry of their list, when there is one.
+        if (i == 0 && (IsBackEntry(node) || IsFreeSpaceEntry(node))) continue;
         --budget;
         std::string_view name = level.List->Name(i);
         if (node.Children()) name.remove_prefix(1);
