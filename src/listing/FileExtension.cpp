@@ -5,9 +5,13 @@
 namespace quillet {
 
 std::string FileExtension(std::string_view name) {
+    return LowerAsciiLetters(FileExtensionAsStored(name));
+}
+
+std::string_view FileExtensionAsStored(std::string_view name) {
     const std::size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size()) return {};
-    return LowerAsciiLetters(name.substr(dot + 1));
+    return name.substr(dot + 1);
 }
 
 }  // namespace quillet

@@ -15,5 +15,7 @@ inline constexpr std::string_view kNoExtensionText = "(no extension)";
 
 // Empty when the name has none.
 std::string FileExtension(std::string_view name);
+// The same text with its letters as the name has them.
+std::string_view FileExtensionAsStored(std::string_view name);
 
 }  // namespace quillet

@@ -2,20 +2,26 @@
 
 #include <algorithm>
 
+#include "base/AsciiCase.h"
 #include "listing/FileExtension.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
 
+std::size_t FileTypeTotals::CaseHash::operator()(std::string_view text) const {
+    std::size_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211ull;
+    return hash;
+}
+
+bool FileTypeTotals::CaseEqual::operator()(std::string_view a, std::string_view b) const {
+    return SameIgnoringAsciiCase(a, b);
+}
+
 void FileTypeTotals::Count(std::string_view name, ByteCount nominal, ByteCount allocated,
                            int files) {
-    std::string extension = FileExtension(name);
-    auto found = Types_.find(extension);
-    if (found == Types_.end()) {
-        found = Types_.emplace(extension, TTypeTotal{}).first;
-        found->second.Extension = std::move(extension);
-    }
-    TTypeTotal& type = found->second;
+    Sizes& type = Types_[FileExtensionAsStored(name)];
     type.Nominal = AddBytes(type.Nominal, nominal);
     type.Allocated = AddBytes(type.Allocated, allocated);
     type.Files += files;
@@ -49,9 +55,10 @@ void FileTypeTotals::Subtract(const EarlierScan& earlier, const TFolderList& top
 std::vector<TTypeTotal> FileTypeTotals::Take() {
     std::vector<TTypeTotal> types;
     types.reserve(Types_.size());
-    for (auto& [extension, type] : Types_) {
+    for (const auto& [extension, type] : Types_) {
         if (type.Files != 0 || type.Nominal != 0 || type.Allocated != 0)
-            types.push_back(std::move(type));
+            types.push_back(
+                {LowerAsciiLetters(extension), type.Nominal, type.Allocated, type.Files});
     }
     Types_.clear();
     return types;

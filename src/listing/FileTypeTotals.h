@@ -23,6 +23,8 @@ struct TTypeTotal {
     std::int64_t Files = 0;
 };
 
+// The tree's names (and the earlier scan's) must stay as they are while the totals are kept:
+// the types are kept as views of them.
 class FileTypeTotals {
 public:
     void Add(const SubtreeWalk::Visit& visit);
@@ -35,7 +37,19 @@ public:
 private:
     void Count(std::string_view name, ByteCount nominal, ByteCount allocated, int files);
 
-    std::unordered_map<std::string, TTypeTotal> Types_;
+    struct Sizes {
+        ByteCount Nominal = 0;
+        ByteCount Allocated = 0;
+        std::int64_t Files = 0;
+    };
+    // Extensions that differ only in the case of A to Z are one type.
+    struct CaseHash {
+        std::size_t operator()(std::string_view text) const;
+    };
+    struct CaseEqual {
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    std::unordered_map<std::string_view, Sizes, CaseHash, CaseEqual> Types_;
 };
 
 // The type's figure of the chosen kind, or its files in Count.
