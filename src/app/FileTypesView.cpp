@@ -1,8 +1,9 @@
 #include "app/FileTypesView.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QSplitter>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -12,35 +13,12 @@
 #include "chart/zebPieChart.h"
 
 namespace quillet {
-namespace {
-
-// Keeps the chart round: a square as large as the room, in its middle.
-class TSquareBox final : public QWidget {
-public:
-    TSquareBox(QWidget* child, QWidget* parent) : QWidget(parent), Child_(child) {
-        child->setParent(this);
-        setMinimumSize(60, 60);
-    }
-    QSize sizeHint() const override { return {200, 200}; }
-
-protected:
-    void resizeEvent(QResizeEvent*) override {
-        const int side = std::min(width(), height());
-        Child_->setGeometry((width() - side) / 2, (height() - side) / 2, side, side);
-    }
-
-private:
-    QWidget* Child_;
-};
-
-}  // namespace
-
 TFileTypesView::TFileTypesView(QWidget* parent)
     : TSubtreeView(parent),
-      Chart_(new TPieChart),
+      Chart_(new TPieChart(this)),
       Model_(new TTypeRowsModel(this)),
-      Table_(new QTreeView),
-      Files_(new TLargestFilesView) {
+      Table_(new QTreeView(this)),
+      Files_(new TLargestFilesView(this)) {
     Table_->setModel(Model_);
     Table_->setRootIsDecorated(false);
     Table_->setUniformRowHeights(true);
@@ -48,6 +26,7 @@ TFileTypesView::TFileTypesView(QWidget* parent)
     Table_->setSelectionMode(QAbstractItemView::SingleSelection);
     Table_->setAllColumnsShowFocus(true);
     Table_->header()->setStretchLastSection(true);
+    Table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // every column fits
     const QFontMetrics metrics = Table_->fontMetrics();
     Table_->setColumnWidth(TTypeRowsModel::kSizeColumn,
                            metrics.horizontalAdvance(QStringLiteral("Allocated (GB) 0")));
@@ -73,21 +52,35 @@ TFileTypesView::TFileTypesView(QWidget* parent)
     };
 
     Files_->SetIdleText(QStringLiteral("Choose a type to list its largest files"));
-    Splitter_ = new QSplitter(Qt::Horizontal, this);
-    Splitter_->addWidget(new TSquareBox(Chart_, Splitter_));
-    Splitter_->addWidget(Table_);
-    Splitter_->addWidget(Files_);
-    Splitter_->setStretchFactor(0, 0);
-    Splitter_->setStretchFactor(1, 2);
-    Splitter_->setStretchFactor(2, 3);
+    // The pie as high as the room (resizeEvent), the types as wide as their columns, the
+    // files the rest.
+    int types = Table_->verticalScrollBar()->sizeHint().width() + 2 * Table_->frameWidth() + 8;
+    for (int column = 0; column < TTypeRowsModel::kColumns; ++column)
+        types += column == TTypeRowsModel::kTypeColumn
+                     ? metrics.horizontalAdvance(QStringLiteral("(no extension)  "))
+                     : Table_->columnWidth(column);
+    Table_->setFixedWidth(types);
+    auto* parts = new QHBoxLayout;
+    parts->setContentsMargins(0, 0, 0, 0);
+    parts->addWidget(Chart_, 0, Qt::AlignTop);
+    parts->addWidget(Table_);
+    parts->addWidget(Files_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(Status_);
-    layout->addWidget(Splitter_, 1);
+    layout->addLayout(parts, 1);
 }
 
 TFileTypesView::~TFileTypesView() = default;
+
+void TFileTypesView::resizeEvent(QResizeEvent* event) {
+    TSubtreeView::resizeEvent(event);
+    // Round: as high as the room below the status line, and never more than a quarter across.
+    const int side =
+        std::max(40, std::min(height() - Status_->sizeHint().height() - 2, width() / 4));
+    Chart_->setFixedSize(side, side);
+}
 
 void TFileTypesView::CopyChartLook(const TPieChart& chart) {
     Chart_->SetColours(chart.Colours());

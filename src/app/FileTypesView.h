@@ -12,8 +12,6 @@
 #include "listing/FileTypeTotals.h"
 #include "listing/SubtreeWalk.h"
 
-class QSplitter;
-
 namespace quillet {
 
 class TLargestFilesView;
@@ -35,6 +33,9 @@ public:
     QTreeView* Table() const { return Table_; }
     TLargestFilesView* Files() const { return Files_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void Compute(const TViewSubject& previous) override;
     void Drop() override;
@@ -46,7 +47,6 @@ private:
     TTypeRowsModel* Model_;
     QTreeView* Table_;
     TLargestFilesView* Files_;
-    QSplitter* Splitter_;
     std::unique_ptr<SubtreeWalk> Walk_;
     std::unique_ptr<FileTypeTotals> Totals_;
     std::int64_t Visited_ = 0;

@@ -17,7 +17,8 @@
 namespace quillet {
 namespace {
 
-// A window lower than this grows when a view opens, as far as the screen lets it.
+// A window smaller than this grows when the first view opens, as far as the screen lets it.
+constexpr int kWidthWithViews = 820;
 constexpr int kHeightWithViews = 720;
 
 }  // namespace
@@ -64,10 +65,14 @@ void TMainForm::ViewsToggled() {
     // Room for the panel: a low window grows once, when the first view opens.
     if (open && !ViewsGrown_) {
         ViewsGrown_ = true;
-        if (!isMaximized() && !isFullScreen() && height() < kHeightWithViews && screen()) {
-            const int frame = frameGeometry().height() - height();
-            const int room = screen()->availableGeometry().bottom() - frameGeometry().top() - frame;
-            if (room > height()) resize(width(), std::min(kHeightWithViews, room));
+        if (!isMaximized() && !isFullScreen() && screen()) {
+            const QRect room = screen()->availableGeometry();
+            const QRect outer = frameGeometry();
+            const int wanted = std::min(kHeightWithViews,
+                                        room.bottom() - outer.top() - (outer.height() - height()));
+            const int wide =
+                std::min(kWidthWithViews, room.right() - outer.left() - (outer.width() - width()));
+            resize(std::max(width(), wide), std::max(height(), wanted));
         }
     }
     FormResize();

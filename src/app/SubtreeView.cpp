@@ -16,6 +16,9 @@ TSubtreeView::TSubtreeView(QWidget* parent) : QWidget(parent) {
     Status_ = new QLabel(this);
     Status_->setTextFormat(Qt::PlainText);  // paths are shown, never read as markup
     Status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path is cut at the view's edge (the tooltip holds it whole) rather than widening
+    // the window.
+    Status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 void TSubtreeView::Show(const TViewSubject& subject) {
@@ -55,6 +58,7 @@ QTreeView* TSubtreeView::EntryTable(TEntryRowsModel* model) {
     table->setAlternatingRowColors(true);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setAllColumnsShowFocus(true);
+    table->setTextElideMode(Qt::ElideMiddle);  // a long path keeps its file's name
     table->header()->setStretchLastSection(true);
     table->header()->setSectionsMovable(false);
     table->setColumnWidth(TEntryRowsModel::kSizeColumn, table->fontMetrics().horizontalAdvance(
