@@ -61,10 +61,12 @@ void TFindView::Drop() {
     Model_->Clear();
 }
 
-void TFindView::Compute(const TViewSubject&) {
+void TFindView::Compute(const TViewSubject& previous) {
     Work_.Stop();
-    Drop();
+    // Another unit or kind of the same folder: its rows stay until the new ones are in.
+    if (!SameFolder(previous)) Drop();
     if (Searched_.isEmpty()) {
+        Drop();
         SetStatus(QStringLiteral("Type a name or a pattern, then Enter, to search below %1")
                       .arg(TopName()));
         return;

@@ -82,9 +82,10 @@ void TMainForm::ViewsToggled() {
 void TMainForm::ShowViews() {
     if (!KeepViewsTop_) ViewsTop_ = ShownList;
     if (Views->IsOpen(TTreeViews::kFileTypes)) Views->FileTypes()->CopyChartLook(*PieChart1);
-    // While a scan runs the tree is being rebuilt: nothing of it is shown.
-    Views->Show({Scanning ? nullptr : ViewsTop_, Earlier_.get(), Settings.DisplayMode,
-                 Settings.DisplayUnits, ViewsGeneration_});
+    // While a scan rebuilds the tree nothing is shown (AbandonViews, and ShownList is null
+    // until the new tree is in).
+    Views->Show(
+        {ViewsTop_, Earlier_.get(), Settings.DisplayMode, Settings.DisplayUnits, ViewsGeneration_});
 }
 
 void TMainForm::AbandonViews() {

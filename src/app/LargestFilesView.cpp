@@ -34,8 +34,9 @@ void TLargestFilesView::Drop() {
     Model_->Clear();
 }
 
-void TLargestFilesView::Compute(const TViewSubject&) {
-    Drop();
+void TLargestFilesView::Compute(const TViewSubject& previous) {
+    // Another unit or kind of the same folder: its rows stay until the new ones are in.
+    if (!SameFolder(previous)) Drop();
     Walk_ = std::make_unique<SubtreeWalk>(*Subject_.Top, Subject_.Earlier);
     Largest_ = std::make_unique<LargestFiles>(kLargestFilesListed, Subject_.Mode, Subject_.Unit,
                                               Subject_.Earlier != nullptr, Extension_);

@@ -61,6 +61,10 @@ protected:
     // Drops this view's own work and rows.
     virtual void Drop() = 0;
 
+    // Whether previous was of the folder Subject_ is of, in the same tree and earlier scan.
+    bool SameFolder(const TViewSubject& previous) const {
+        return previous.Top == Subject_.Top && previous.Generation == Subject_.Generation;
+    }
     // A table of entry rows whose rows offer the entry menu and open with a double-click.
     QTreeView* EntryTable(TEntryRowsModel* model);
     void SetStatus(const QString& text);
