@@ -13,6 +13,12 @@
 #include "chart/zebPieChart.h"
 
 namespace quillet {
+namespace {
+
+// The types the pie draws a slice for at most; the rest share one.
+constexpr std::size_t kTypesCharted = 1000;
+
+}  // namespace
 TFileTypesView::TFileTypesView(QWidget* parent)
     : TSubtreeView(parent),
       Chart_(new TPieChart(this)),
@@ -92,7 +98,6 @@ void TFileTypesView::CopyChartLook(const TPieChart& chart) {
 void TFileTypesView::Drop() {
     Walk_.reset();
     Totals_.reset();
-    Found_ = {};
     HaveTypes_ = false;
     Chart_->ClearEntries();
     Model_->Clear();
@@ -103,7 +108,7 @@ void TFileTypesView::Compute(const TViewSubject& previous) {
     // The totals hold every kind of size: another unit or kind only shows them otherwise.
     if (HaveTypes_ && previous.Top == Subject_.Top && previous.Earlier == Subject_.Earlier &&
         previous.Generation == Subject_.Generation) {
-        ShowTypes();
+        ShowTypes(Model_->TakeRows());
         return;
     }
     Drop();
@@ -130,38 +135,52 @@ void TFileTypesView::Compute(const TViewSubject& previous) {
 }
 
 void TFileTypesView::Finish() {
-    Found_ = Totals_->Take();
+    std::vector<TTypeTotal> types = Totals_->Take();
     Totals_.reset();
     HaveTypes_ = true;
-    ShowTypes();
+    ShowTypes(std::move(types));
 }
 
-void TFileTypesView::ShowTypes() {
-    std::vector<TTypeTotal> types = Found_;
+void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
+    Chart_->ClearEntries();  // its slices point at the rows about to go
     SortTypes(types, Subject_.Mode, Subject_.Unit);
     std::int64_t files = 0;
     for (const TTypeTotal& type : types)
         files += type.Files;
+    const auto count = static_cast<std::int64_t>(types.size());
     if (Subject_.Earlier) {
         SetStatus(QStringLiteral("How each file type below %1 changed: %2 types changed")
-                      .arg(TopName(), Grouped(static_cast<std::int64_t>(types.size()))));
+                      .arg(TopName(), Grouped(count)));
     } else {
-        SetStatus(
-            QStringLiteral("%1 files of %2 types below %3")
-                .arg(Grouped(files), Grouped(static_cast<std::int64_t>(types.size())), TopName()));
+        SetStatus(QStringLiteral("%1 files of %2 types below %3")
+                      .arg(Grouped(files), Grouped(count), TopName()));
     }
+    // A share of changes, some of them losses, says nothing.
+    Table_->setColumnHidden(TTypeRowsModel::kShareColumn, Subject_.Earlier != nullptr);
     Model_->SetRows(std::move(types), Subject_.Mode, Subject_.Unit, Subject_.Earlier != nullptr,
                     SizeHeader(Subject_.Mode, Subject_.Unit, Subject_.Earlier != nullptr),
                     LocalePunctuation());
-    // The slices point at the model's rows, which stay until the next SetRows.
+    // The slices point at the model's rows, which stay until the next SetRows. Past the
+    // largest types the slices could not be told apart: the rest share one.
     TStringListWithDouble entries;
-    entries.reserve(types.size());
+    ByteCount rest = 0;
+    std::int64_t restTypes = 0;
     for (int i = 0; i < Model_->Count(); ++i) {
         const TTypeTotal& type = Model_->Type(i);
-        entries.push_back(
-            {EntrySizeText(TypeValue(type, Subject_.Mode, Subject_.Unit), Subject_.Unit) + "   " +
-                 TypeName(type).toStdString(),
-             {&type, 0}});
+        const ByteCount value = TypeValue(type, Subject_.Mode, Subject_.Unit);
+        if (static_cast<std::size_t>(i) < kTypesCharted) {
+            entries.push_back(
+                {EntrySizeText(value, Subject_.Unit) + "   " + TypeName(type).toStdString(),
+                 {&type, 0}});
+        } else if (value > 0) {
+            rest = AddBytes(rest, value);
+            ++restTypes;
+        }
+    }
+    if (restTypes > 0) {
+        entries.push_back({EntrySizeText(rest, Subject_.Unit) + "   (" +
+                               Grouped(restTypes).toStdString() + " more types)",
+                           {}});
     }
     if (Subject_.Earlier) {
         Chart_->SetGrowthEntries(std::move(entries));

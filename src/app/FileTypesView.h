@@ -40,8 +40,8 @@ private:
     void Compute(const TViewSubject& previous) override;
     void Drop() override;
     void Finish();
-    // Shows the types found in the unit and kind of Subject_.
-    void ShowTypes();
+    // Shows the types found (in any order) in the unit and kind of Subject_.
+    void ShowTypes(std::vector<TTypeTotal> types);
 
     TPieChart* Chart_;
     TTypeRowsModel* Model_;
@@ -50,8 +50,7 @@ private:
     std::unique_ptr<SubtreeWalk> Walk_;
     std::unique_ptr<FileTypeTotals> Totals_;
     std::int64_t Visited_ = 0;
-    std::vector<TTypeTotal> Found_;      // of the last walk, in no order
-    bool HaveTypes_ = false;             // Found_ is of Subject_'s folder and earlier scan
+    bool HaveTypes_ = false;             // the rows are of Subject_'s folder and earlier scan
     std::optional<std::string> Chosen_;  // the extension whose files are listed
 };
 

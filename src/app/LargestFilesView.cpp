@@ -66,11 +66,19 @@ void TLargestFilesView::Finish() {
                     SizeHeader(mode, unit, Subject_.Earlier != nullptr));
     QString status;
     if (Subject_.Earlier) {
-        status = listed == 0 ? QStringLiteral("No %1 below %2 grew").arg(FilesName(), TopName())
-                             : QStringLiteral(
-                                   "The %1 %2 below %3 that grew most, new ones at "
-                                   "their whole size")
-                                   .arg(Grouped(listed), FilesName(), TopName());
+        if (listed == 0) {
+            status = QStringLiteral("No %1 below %2 grew").arg(FilesName(), TopName());
+        } else if (static_cast<std::size_t>(listed) < kLargestFilesListed) {
+            status = QStringLiteral(
+                         "%1 %2 below %3 grew, the most first (a new one by its "
+                         "whole size)")
+                         .arg(Grouped(listed), FilesName(), TopName());
+        } else {
+            status = QStringLiteral(
+                         "The %1 %2 below %3 that grew most (a new one by its "
+                         "whole size)")
+                         .arg(Grouped(listed), FilesName(), TopName());
+        }
     } else if (Files_ > listed) {
         status = QStringLiteral("The %1 largest of %2 %3 below %4")
                      .arg(Grouped(listed), Grouped(Files_), FilesName(), TopName());

@@ -32,6 +32,14 @@ void TTypeRowsModel::Clear() {
     endResetModel();
 }
 
+std::vector<TTypeTotal> TTypeRowsModel::TakeRows() {
+    beginResetModel();
+    std::vector<TTypeTotal> types = std::move(Types_);
+    Types_ = {};
+    endResetModel();
+    return types;
+}
+
 int TTypeRowsModel::RowOf(const std::string& extension) const {
     for (int row = 0; row < Count(); ++row) {
         if (Type(row).Extension == extension) return row;
@@ -58,7 +66,6 @@ QVariant TTypeRowsModel::data(const QModelIndex& index, int role) const {
         case kSizeColumn:
             return QString::fromStdString(EntrySizeText(value, Unit_)).trimmed();
         case kShareColumn:
-            // A share of changes, some of them losses, says nothing.
             if (Comparing_ || Total_ <= 0) return {};
             return QString::fromUtf8(GroupedNumberText(
                        100.0 * static_cast<double>(value) / static_cast<double>(Total_), 1,

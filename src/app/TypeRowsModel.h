@@ -20,6 +20,8 @@ public:
     void SetRows(std::vector<TTypeTotal> types, TDisplayMode mode, TSizeUnit unit, bool comparing,
                  const QString& sizeHeader, const NumberPunctuation& punctuation);
     void Clear();
+    // The rows, to be shown again otherwise; the model is empty afterwards.
+    std::vector<TTypeTotal> TakeRows();
     int Count() const { return static_cast<int>(Types_.size()); }
     const TTypeTotal& Type(int row) const { return Types_[static_cast<std::size_t>(row)]; }
     // The row of the type with that extension; -1 when there is none.
