@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -25,6 +26,7 @@
 #include "app/ErrorBox.h"
 #include "app/FileTypesView.h"
 #include "app/FileUrl.h"
+#include "app/FindView.h"
 #include "app/FormMain.h"
 #include "app/LargestFilesView.h"
 #include "app/ListingFile.h"
@@ -263,29 +265,42 @@ TEST_F(ItemActionsTest, TheMenuFitsTheEntry) {
 // list's entry menu, acting on the row's entry and leaving the list's own choice alone, and a
 // double-click shows the entry in its folder.
 TEST_F(ItemActionsTest, ViewsFollowTheShownFolderAndTheirRowsActAsTheListsDo) {
+    Tree.File("logs/app.log", 5000);
     Open();
     Form->cbxUnits->setCurrentIndex(0);
     Form->cbxDisplay->setCurrentIndex(0);
     Form->LargestFiles1->trigger();
     EXPECT_TRUE(Form->Views->isVisible());
     EXPECT_EQ(LargestRows(), std::vector<std::string>({"200000   big.bin", "6000   Readme.TXT",
-                                                       "3000   readme.txt", "100   docs/a.txt"}));
+                                                       "5000   logs/app.log", "3000   readme.txt",
+                                                       "100   docs/a.txt"}));
     ClickRow("/docs");
     Form->ListBox1DblClick();
     EXPECT_EQ(LargestRows(), std::vector<std::string>{"100   a.txt"});
     Form->BitBtnUpClick();
     Form->cbxUnits->setCurrentIndex(1);
-    ASSERT_EQ(LargestRows().size(), 4u);
+    ASSERT_EQ(LargestRows().size(), 5u);
     EXPECT_EQ(LargestRows()[0], "195.3   big.bin");
     Form->cbxUnits->setCurrentIndex(0);
-    ASSERT_EQ(LargestRows().size(), 4u);
+    ASSERT_EQ(LargestRows().size(), 5u);
+
+    // A folder that matches holds a file that matches: both are listed, their bytes counted
+    // once.
+    Form->Find1Click();
+    TFindView& find = *Form->Views->Find();
+    find.Pattern()->setText(QStringLiteral("LOG"));
+    find.FindNow();
+    EXPECT_EQ(ViewRows(find, find.Rows()),
+              std::vector<std::string>({"5000   logs", "5000   logs/app.log"}));
+    EXPECT_EQ(find.Status().toStdString(),
+              "2 entries match LOG below " + Tree.Root() + "/, 5,000 bytes in all");
 
     const TEntryRowsModel& rows = Form->Views->LargestFiles()->Rows();
-    Form->ViewRowOpen(rows.Node(3));
+    Form->ViewRowOpen(rows.Node(4));
     EXPECT_EQ(Form->ShownList->Path(), Tree.Path("docs/"));
     EXPECT_EQ(Form->SelectedName, "a.txt");
-    EXPECT_EQ(Form->ListBox1->Items().Row(Form->ListBox1->currentIndex().row()).Obj, rows.Node(3));
-    EXPECT_EQ(LargestRows().size(), 4u) << "the view stays on its folder";
+    EXPECT_EQ(Form->ListBox1->Items().Row(Form->ListBox1->currentIndex().row()).Obj, rows.Node(4));
+    EXPECT_EQ(LargestRows().size(), 5u) << "the view stays on its folder";
 
     Form->BitBtnUpClick();
     ClickRow("/docs");
@@ -300,8 +315,8 @@ TEST_F(ItemActionsTest, ViewsFollowTheShownFolderAndTheirRowsActAsTheListsDo) {
     EXPECT_EQ(Questions, std::vector<QString>{"Confirm file delete: Delete file: " +
                                               QString::fromStdString(Tree.Path("Readme.TXT"))});
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Tree.Path("Readme.TXT"))));
-    EXPECT_EQ(LargestRows(), std::vector<std::string>(
-                                 {"200000   big.bin", "3000   readme.txt", "100   docs/a.txt"}))
+    EXPECT_EQ(LargestRows(), std::vector<std::string>({"200000   big.bin", "5000   logs/app.log",
+                                                       "3000   readme.txt", "100   docs/a.txt"}))
         << "the rescan shows what is left";
 }
 
