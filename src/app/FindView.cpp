@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "app/EntryRowsModel.h"
 #include "app/LocalePunctuation.h"
@@ -23,6 +24,7 @@ TFindView::TFindView(QWidget* parent)
                        "name must match (* any characters, ? one).\nA to Z match either case. "
                        "A character shown as an escape is typed as it is shown."));
     Pattern_->setClearButtonEnabled(true);
+    Pattern_->setMaxLength(std::numeric_limits<int>::max());  // a pasted pattern is never cut
     auto* find = new QPushButton(QStringLiteral("Find"), this);
     connect(Pattern_, &QLineEdit::returnPressed, this, [this] { FindNow(); });
     connect(find, &QPushButton::clicked, this, [this] { FindNow(); });
@@ -51,6 +53,12 @@ void TFindView::FocusPattern() {
     Pattern_->selectAll();
 }
 
+QString TFindView::ShownPattern() const {
+    // A pattern may be as long as any name: the status line says how it begins.
+    constexpr int kShown = 60;
+    return Searched_.size() <= kShown ? Searched_ : Searched_.left(kShown) + QChar(0x2026);
+}
+
 QString TFindView::Status() const {
     return Status_->text();
 }
@@ -75,7 +83,7 @@ void TFindView::Compute(const TViewSubject& previous) {
     Search_ = std::make_unique<NameSearch>(NamePattern(Searched_.toStdString()), Subject_.Mode,
                                            Subject_.Unit, kMatchesListed);
     Visited_ = 0;
-    SetStatus(QStringLiteral("Looking for %1 below %2...").arg(Searched_, TopName()));
+    SetStatus(QStringLiteral("Looking for %1 below %2...").arg(ShownPattern(), TopName()));
     const auto visit = [this](const SubtreeWalk::Visit& visit) {
         Search_->Add(visit);
         ShowProgress(++Visited_);
@@ -98,7 +106,7 @@ void TFindView::Finish() {
                     SizeHeader(Subject_.Mode, Subject_.Unit, false));
     QString status;
     if (matches == 0) {
-        status = QStringLiteral("No name below %1 matches %2").arg(TopName(), Searched_);
+        status = QStringLiteral("No name below %1 matches %2").arg(TopName(), ShownPattern());
     } else {
         status =
             QStringLiteral("%1 %2 %3 below %4, %5 in all")
@@ -106,7 +114,7 @@ void TFindView::Finish() {
                     Grouped(matches),
                     matches == 1 ? QStringLiteral("entry matches")
                                  : QStringLiteral("entries match"),
-                    Searched_, TopName(),
+                    ShownPattern(), TopName(),
                     QString::fromUtf8(SizeWithUnitText(total, Subject_.Unit, LocalePunctuation())));
         if (matches > listed)
             status += QStringLiteral(" (the %1 largest listed)").arg(Grouped(listed));

@@ -35,6 +35,7 @@ private:
     void Compute(const TViewSubject& previous) override;
     void Drop() override;
     void Finish();
+    QString ShownPattern() const;
 
     QLineEdit* Pattern_;
     TEntryRowsModel* Model_;

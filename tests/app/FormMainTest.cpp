@@ -555,6 +555,15 @@ TEST_F(MainWindowTest, ViewsOfAnImportAreReadOnlyAndANewTreeDropsTheirWork) {
     EXPECT_EQ(EntryRows(find, find.Rows()), std::vector<std::string>{"100.0   Logo.PNG"});
     EXPECT_TRUE(find.Status().startsWith("1 entry matches logo below /srv/"))
         << find.Status().toStdString();
+    const QString longest(100000, 'x');
+    find.Pattern()->setText(longest);
+    find.FindNow();
+    EXPECT_TRUE(EntryRows(find, find.Rows()).empty());
+    EXPECT_EQ(find.Pattern()->text(), longest) << "a long pattern is searched for whole";
+    EXPECT_TRUE(find.Status().startsWith("No name below /srv/ matches xxx"));
+    find.Pattern()->setText(QStringLiteral("logo"));
+    find.FindNow();
+    ASSERT_EQ(EntryRows(find, find.Rows()).size(), 1u);
     bool shown = false;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
