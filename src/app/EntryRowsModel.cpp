@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "app/ToolTipText.h"
 #include "listing/NameSearch.h"
 #include "platform/PathSeparator.h"
 #include "scan/ShownName.h"
@@ -63,7 +64,7 @@ QVariant TEntryRowsModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole: {
             std::string path = Top_->Path() + RelativePath(*row.Node, *Top_);
             if (folder) path += kPathSeparator;
-            return QString::fromUtf8(ShownName(path));
+            return ToolTipText(QString::fromUtf8(ShownName(path)));
         }
         case Qt::DecorationRole:
             if (Icons_) return folder ? FolderIcon_ : FileIcon_;

@@ -8,6 +8,7 @@
 
 #include "app/EntryRowsModel.h"
 #include "app/LocalePunctuation.h"
+#include "app/ToolTipText.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
@@ -90,7 +91,7 @@ QTreeView* TSubtreeView::EntryTable(TEntryRowsModel* model) {
 
 void TSubtreeView::SetStatus(const QString& text) {
     Status_->setText(text);
-    Status_->setToolTip(text);
+    Status_->setToolTip(text.isEmpty() ? QString() : ToolTipText(text));
 }
 
 QString TSubtreeView::SizeHeader(TDisplayMode mode, TSizeUnit unit, bool change) const {
