@@ -18,6 +18,7 @@
 
 #include "app/ListRow.h"
 #include "app/MainLayout.h"
+#include "app/TreeViews.h"
 #include "chart/zebPieChart.h"
 #include "details/AboutBx.h"
 #include "platform/PathNames.h"
@@ -73,8 +74,9 @@ TMainForm::TMainForm(TMainServices services, std::vector<std::string> arguments,
 
 TMainForm::~TMainForm() {
     FormInfo_.reset();  // saves the placement while the window can still report it
-    // The chart and list point into the tree: empty them before the tree goes.
+    // The chart, list and views point into the tree: empty them before the tree goes.
     PieChart1->ClearEntries();
+    AbandonViews();
 }
 
 void TMainForm::setVisible(bool visible) {
@@ -235,6 +237,8 @@ void TMainForm::CreateMenus() {
         view->addAction(QStringLiteral("&Stop Comparing"), this, [this] { StopComparing1Click(); });
     StopComparing1->setEnabled(false);
     view->addSeparator();
+    CreateViews(view);
+    view->addSeparator();
     Options1 = view->addAction(QStringLiteral("&Options..."), this, [this] { Options1Click(); });
     ShowFreeSpace1 = view->addAction(QStringLiteral("Show &Free Space"), this,
                                      [this] { ShowFreeSpace1Click(); });
@@ -279,13 +283,14 @@ void TMainForm::FormResize() {
     input.StatusBarHeight = statusBar()->height();
     input.LabelHeight = lblMaxFileNameLength->sizeHint().height();
     input.ButtonHeight = BitBtnExit->sizeHint().height();
+    input.ViewsShown = Views->AnyOpen();
     const TMainLayout layout = LayOutMainWindow(input);
 
     SpeedPanel->resize(width(), kSpeedPanelHeight);
     PieChart1->setGeometry(layout.ChartLeft, layout.ChartTop, layout.ChartSize, layout.ChartSize);
-    ListBox1->setGeometry(layout.ListLeft, 40, layout.ListWidth,
-                          std::max(0, layout.ButtonTop - 6 - 40));
+    ListBox1->setGeometry(layout.ListLeft, layout.ListTop, layout.ListWidth, layout.ListHeight);
     ListBox1->viewport()->update();
+    Views->setGeometry(layout.ViewsLeft, layout.ViewsTop, layout.ViewsWidth, layout.ViewsHeight);
     lblMaxFileNameLength->setGeometry(4, layout.LabelTop, layout.ListLeft - 8, input.LabelHeight);
     // Cancel, Up and Exit stay at the bottom right.
     int right = width() - 8;

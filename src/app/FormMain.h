@@ -4,7 +4,8 @@
 //
 // Split by concern: FormMain.cpp builds the window and lays it out, FormMainScan.cpp runs
 // scans and their timers, FormMainView.cpp shows folders and handles navigation,
-// FormMainCompare.cpp compares the tree with an earlier scan.
+// FormMainCompare.cpp compares the tree with an earlier scan, FormMainViews.cpp runs the
+// views of the shown folder's whole subtree (largest files, file types, find).
 //
 // Ownership: the window owns the root list and through it the whole tree; the chart and the
 // list only point into it. GUI thread only; a scan runs inside the handler that started it
@@ -45,6 +46,7 @@ class TfrmFileProperties1;
 class TOptionsDialog;
 class TChartListBox;
 class TPieChart;
+class TTreeViews;
 struct TChartEntry;
 
 // Where the repeat-stop button stands unless the size-accounting caption needs the room.
@@ -110,6 +112,11 @@ public:
     QAction* StopComparing1 = nullptr;
     QAction* Options1 = nullptr;
     QAction* ShowFreeSpace1 = nullptr;
+    QAction* LargestFiles1 = nullptr;
+    QAction* FileTypes1 = nullptr;
+    QAction* Find1 = nullptr;
+    // The views of the shown folder's whole subtree, below the chart and list.
+    TTreeViews* Views = nullptr;
     QAction* AboutItem = nullptr;
     TAboutBoxZEB1* AboutBox = nullptr;                // made once, shown by Help > About
     TOptionsDialog* OptionsDialog = nullptr;          // made once, shown by View > Options
@@ -159,6 +166,16 @@ public:
     void PopupTrashClick();
     void PopupCopyPathClick();
     void ShowFreeSpace1Click();
+    void LargestFiles1Click();
+    void FileTypes1Click();
+    void Find1Click();
+    // A row of a view: its entry menu, the main list's, acts on node; the entry chosen in the
+    // list stays chosen for the list's own menu.
+    void ViewRowMenu(const TFolderData* node, const QPoint& at);
+    // A row of a view opened: its folder is shown, the entry chosen in it.
+    void ViewRowOpen(const TFolderData* node);
+    // Makes node the entry the menu's actions act on, as a click on its row does.
+    void ChooseEntry(const TFolderData* node);
     void FileSaveMenuClick();
     void FilePrint();
 
@@ -172,6 +189,14 @@ private:
     void CreateControls();
     void CreateMenus();
     void CreatePopupMenu();
+    void CreateViews(QMenu* view);
+    // Shows the views of the shown folder (or of the one they were left at), as the window
+    // now shows sizes.
+    void ShowViews();
+    // Drops the views' work and rows before the tree or the earlier scan they point into goes.
+    void AbandonViews();
+    // A view was opened or closed from the menu.
+    void ViewsToggled();
     bool SelectedIsFolder() const;
     // Whether the selected entry may be changed on disk (moved to the trash).
     bool SelectedIsChangeable() const;
@@ -258,6 +283,13 @@ private:
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;
     std::vector<std::string> Arguments_;  // as the system gave them: bytes
+    // The folder the views show: the shown one, unless the user went to a row of a view.
+    const TFolderList* ViewsTop_ = nullptr;
+    bool KeepViewsTop_ = false;
+    bool ViewsGrown_ = false;  // the window grew for the views once
+    // Counts the trees and earlier scans replaced, so the views never take a new one for the
+    // old; a rescan also makes the menu of a view's row forget the entry it kept.
+    std::uint64_t ViewsGeneration_ = 0;
 };
 
 }  // namespace quillet

@@ -103,6 +103,7 @@ bool TMainForm::ReadEarlierScanFile(const std::string& file) {
 
 void TMainForm::KeepTreeForComparison() {
     // Shown once the new scan is in.
+    AbandonViews();
     Earlier_ = std::make_unique<EarlierScan>(EarlierScanOf(RootList, ScanTime_));
     Earlier_->SwitchDependent = ScanSwitchDependent_.Take();
     Earlier_->MatchByPath();
@@ -145,6 +146,7 @@ void TMainForm::NoteComparedFolders() {
 }
 
 void TMainForm::ShowComparing(std::unique_ptr<EarlierScan> earlier, const QString& since) {
+    AbandonViews();  // they may point into the earlier scan about to go
     Earlier_ = std::move(earlier);
     EarlierName_ = since;
     StopComparing1->setEnabled(Earlier_ != nullptr);

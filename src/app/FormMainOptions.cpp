@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QToolButton>
 
+#include "app/FileTypesView.h"
 #include "app/FormMain.h"
+#include "app/TreeViews.h"
 #include "chart/zebPieChart.h"
 #include "settings/OptnDlg.h"
 
@@ -58,6 +60,7 @@ void TMainForm::Options1Click() {
     if (dialog.PieFontChosen) PieChart1->setFont(dialog.PieFont);
     // 6. Colours.
     if (PieChart1->Colours() != dialog.ChartColours) PieChart1->SetColours(dialog.ChartColours);
+    Views->FileTypes()->CopyChartLook(*PieChart1);  // its pie looks like the window's
 
     // 7. Compressed or sparse sizes change what a scan finds; mode and units only the display.
     if (dialog.DisplayCompressed != Settings.DisplayCompressed ||

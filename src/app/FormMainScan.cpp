@@ -24,7 +24,9 @@ void TMainForm::StartScan(const std::string& scanFile) {
     // file, whatever is asked while the scan runs.
     ScanFile_ = scanFile;
     try {
-        PieChart1->ClearEntries();  // no row or slice may point into the tree about to go
+        // No row, slice or view may point into the tree about to go, nor walk it.
+        PieChart1->ClearEntries();
+        AbandonViews();
         setWindowTitle(QStringLiteral("Quillet"));
         const bool fromFile = !ScanFile_.empty();
         std::string exclusionText;
@@ -112,6 +114,7 @@ void TMainForm::StartScan(const std::string& scanFile) {
 }
 
 void TMainForm::ShowNothing() {
+    AbandonViews();
     ShownList = nullptr;
     SelectedNode_ = nullptr;
     RootList.Clear();

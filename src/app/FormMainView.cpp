@@ -68,6 +68,7 @@ void TMainForm::ShowFolder(TFolderList* list) {
         caption += QStringLiteral(" (scan file ") + QString::fromUtf8(ShownName(ScanFile_)) + ')';
     setWindowTitle(caption);
     BitBtnUp->setEnabled(list->Parent != nullptr);
+    ShowViews();
 }
 
 QString TMainForm::PieChart1Hint(const TChartEntry& entry) const {

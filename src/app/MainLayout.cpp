@@ -6,14 +6,25 @@ namespace quillet {
 
 TMainLayout LayOutMainWindow(const TMainLayoutInput& in) {
     TMainLayout layout;
-    layout.ChartSize =
-        std::max(0, std::min(in.WindowWidth - 235,
-                             in.ClientHeight - in.SpeedPanelHeight - in.StatusBarHeight - 12));
-    layout.ListLeft = layout.ChartLeft + layout.ChartSize + 8;
-    layout.ListWidth = std::max(0, in.WindowWidth - layout.ListLeft - 16);
     const int y = in.ClientHeight - in.StatusBarHeight;
     layout.LabelTop = y - in.LabelHeight - 4;
     layout.ButtonTop = y - in.ButtonHeight - 4;
+    layout.ListHeight = std::max(0, layout.ButtonTop - 6 - layout.ListTop);
+    int chartRoom = in.ClientHeight - in.SpeedPanelHeight - in.StatusBarHeight - 12;
+    if (in.ViewsShown) {
+        // The views get the lower part, a little less than half, and the chart stays beside
+        // the list above them.
+        constexpr int kLeast = 120, kGap = 6;
+        layout.ViewsHeight =
+            std::min(layout.ListHeight, std::max(kLeast, layout.ListHeight * 45 / 100));
+        layout.ListHeight = std::max(0, layout.ListHeight - layout.ViewsHeight - kGap);
+        layout.ViewsTop = layout.ListTop + layout.ListHeight + kGap;
+        chartRoom = layout.ListTop - layout.ChartTop + layout.ListHeight;
+    }
+    layout.ChartSize = std::max(0, std::min(in.WindowWidth - 235, chartRoom));
+    layout.ListLeft = layout.ChartLeft + layout.ChartSize + 8;
+    layout.ListWidth = std::max(0, in.WindowWidth - layout.ListLeft - 16);
+    layout.ViewsWidth = std::max(0, layout.ListLeft + layout.ListWidth - layout.ViewsLeft);
     return layout;
 }
 

@@ -12,13 +12,16 @@ struct TMainLayoutInput {
     int ClientHeight = 0;  // height inside the frame, below the menu bar
     int SpeedPanelHeight = 34;
     int StatusBarHeight = 24;
-    int LabelHeight = 0;   // the "Max path: " label
-    int ButtonHeight = 0;  // Cancel, Up and Exit share one row
+    int LabelHeight = 0;      // the "Max path: " label
+    int ButtonHeight = 0;     // Cancel, Up and Exit share one row
+    bool ViewsShown = false;  // the views' panel takes the lower part of the chart's room
 };
 
 struct TMainLayout {
     int ChartLeft = 5, ChartTop = 37, ChartSize = 0;
     int ListLeft = 0, ListWidth = 0;
+    int ListTop = 40, ListHeight = 0;
+    int ViewsLeft = 5, ViewsTop = 0, ViewsWidth = 0, ViewsHeight = 0;  // 0 high when not shown
     int LabelTop = 0;
     int ButtonTop = 0;
 };

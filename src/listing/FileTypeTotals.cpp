@@ -31,25 +31,32 @@ void FileTypeTotals::Add(const SubtreeWalk::Visit& visit) {
     if (!visit.Node->Children()) Count(visit.Name, visit.Node->Nominal, visit.Node->Allocated, 1);
 }
 
-void FileTypeTotals::Subtract(const EarlierScan& earlier, const TFolderList& top) {
-    const EarlierScan::FolderIndex start = earlier.FolderOf(top);
-    if (start == EarlierScan::kNoFolder) return;
-    std::vector<std::pair<EarlierScan::FolderIndex, int>> open{{start, 0}};
-    while (!open.empty()) {
-        auto& [folder, next] = open.back();
-        if (next == earlier.Count(folder)) {
-            open.pop_back();
+void FileTypeTotals::BeginSubtract(const EarlierScan& earlier, const TFolderList& top) {
+    Earlier_ = &earlier;
+    Open_.clear();
+    if (const EarlierScan::FolderIndex start = earlier.FolderOf(top);
+        start != EarlierScan::kNoFolder)
+        Open_.emplace_back(start, 0);
+}
+
+bool FileTypeTotals::SubtractStep(std::size_t budget) {
+    while (!Open_.empty() && budget > 0) {
+        auto& [folder, next] = Open_.back();
+        if (next == Earlier_->Count(folder)) {
+            Open_.pop_back();
             continue;
         }
+        --budget;
         const int i = next++;
-        if (const EarlierScan::FolderIndex sub = earlier.SubFolder(folder, i);
+        if (const EarlierScan::FolderIndex sub = Earlier_->SubFolder(folder, i);
             sub != EarlierScan::kNoFolder) {
-            open.emplace_back(sub, 0);
+            Open_.emplace_back(sub, 0);
             continue;
         }
-        const EarlierScan::Sizes sizes = earlier.EntrySizes(folder, i);
-        Count(earlier.Name(folder, i), -sizes.Nominal, -sizes.Allocated, -1);
+        const EarlierScan::Sizes sizes = Earlier_->EntrySizes(folder, i);
+        Count(Earlier_->Name(folder, i), -sizes.Nominal, -sizes.Allocated, -1);
     }
+    return !Open_.empty();
 }
 
 std::vector<TTypeTotal> FileTypeTotals::Take() {

@@ -4,6 +4,7 @@
 // it changed, a shrinking one below 0.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,7 +30,15 @@ class FileTypeTotals {
 public:
     void Add(const SubtreeWalk::Visit& visit);
     // Takes off every file of the earlier scan below its folder that stands for top.
-    void Subtract(const EarlierScan& earlier, const TFolderList& top);
+    void Subtract(const EarlierScan& earlier, const TFolderList& top) {
+        BeginSubtract(earlier, top);
+        while (SubtractStep(SIZE_MAX)) {
+        }
+    }
+    // The same a slice at a time, for the window: up to budget earlier entries per step; false
+    // once all are taken off. The earlier scan must stay as it is until then.
+    void BeginSubtract(const EarlierScan& earlier, const TFolderList& top);
+    bool SubtractStep(std::size_t budget);
     // In no particular order, without the types that did not change since the earlier scan;
     // the collector is empty afterwards.
     std::vector<TTypeTotal> Take();
@@ -50,6 +59,9 @@ private:
         bool operator()(std::string_view a, std::string_view b) const;
     };
     std::unordered_map<std::string_view, Sizes, CaseHash, CaseEqual> Types_;
+    const EarlierScan* Earlier_ = nullptr;
+    // The earlier folders being taken off, each with its next entry.
+    std::vector<std::pair<EarlierScan::FolderIndex, int>> Open_;
 };
 
 // The type's figure of the chosen kind, or its files in Count.

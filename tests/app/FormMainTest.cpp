@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -17,8 +19,12 @@
 #include <fstream>
 
 #include "app/DialogPath.h"
+#include "app/EntryRowsModel.h"
+#include "app/FindView.h"
 #include "app/FormMain.h"
+#include "app/LargestFilesView.h"
 #include "app/MainLayout.h"
+#include "app/TreeViews.h"
 #include "chart/PieGeometry.h"
 #include "chart/zebPieChart.h"
 #include "platform/PathNames.h"
@@ -508,6 +514,87 @@ TEST_F(MainWindowTest, AScanFileIsShownReadOnlyAndABadOneShowsNothing) {
     EXPECT_EQ(Rows(), (std::vector<std::string>{"4.0   x"}));
     EXPECT_EQ(Scans, 0);
     EXPECT_FALSE(form.Refresh1->isEnabled());
+}
+
+// The rows of a view of entries once it is computed: size, three blanks, path.
+std::vector<std::string> EntryRows(const TSubtreeView& view, const TEntryRowsModel& rows) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !view.Computing(); }, 20000));
+    std::vector<std::string> texts;
+    for (int row = 0; row < rows.Count(); ++row) {
+        texts.push_back((rows.index(row, TEntryRowsModel::kSizeColumn).data().toString() +
+                         QStringLiteral("   ") +
+                         rows.index(row, TEntryRowsModel::kPathColumn).data().toString())
+                            .toStdString());
+    }
+    return texts;
+}
+
+// The views work on an import as on a disk's tree, and their rows' menu touches nothing on
+// this disk; a new tree drops a view's walk of the old one before that goes.
+TEST_F(MainWindowTest, ViewsOfAnImportAreReadOnlyAndANewTreeDropsTheirWork) {
+    test::TempTree tree;
+    const std::string file = tree.File("far.json", 0);
+    {
+        std::ofstream out(file);
+        out << "[1,2,{},[{\"name\":\"/srv\"},[{\"name\":\"www\"}";
+        for (int i = 0; i < 50000; ++i)
+            out << ",{\"name\":\"p" << i << ".png\",\"asize\":" << i << ",\"dsize\":4096}";
+        out << "],{\"name\":\"Logo.PNG\",\"asize\":99999,\"dsize\":102400}]]\n";
+    }
+    TMainServices services = RecordingServices();
+    services.ChooseScanFile = [&file](QWidget*, const QString&) { return file; };
+    Form = std::make_unique<TMainForm>(services, std::vector<std::string>{"--import", file});
+    TMainForm& form = *Form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.ShownList != nullptr; }, 20000));
+
+    form.Find1Click();
+    TFindView& find = *form.Views->Find();
+    QTest::keyClicks(find.Pattern(), "logo");
+    QTest::keyClick(find.Pattern(), Qt::Key_Return);
+    EXPECT_EQ(EntryRows(find, find.Rows()), std::vector<std::string>{"100.0   Logo.PNG"});
+    EXPECT_TRUE(find.Status().startsWith("1 entry matches logo below /srv/"))
+        << find.Status().toStdString();
+    const QString longest(100000, 'x');
+    find.Pattern()->setText(longest);
+    find.FindNow();
+    EXPECT_TRUE(EntryRows(find, find.Rows()).empty());
+    EXPECT_EQ(find.Pattern()->text(), longest) << "a long pattern is searched for whole";
+    EXPECT_TRUE(find.Status().startsWith("No name below /srv/ matches xxx"));
+    find.Pattern()->setText(QStringLiteral("logo"));
+    find.FindNow();
+    ASSERT_EQ(EntryRows(find, find.Rows()).size(), 1u);
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        shown = true;
+        for (QAction* action : menu->actions())
+            EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        form.PopupDeleteClick();
+        form.PopupTrashClick();
+        form.PopupOpenClick();
+        form.PopupExploreClick();
+        form.PopupCopyPathClick();
+        menu->hide();
+    });
+    form.ViewRowMenu(find.Rows().Node(0), QPoint(20, 20));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(Asked, 0);
+    EXPECT_TRUE(Opened.empty());
+
+    form.LargestFiles1->trigger();
+    TLargestFilesView& largest = *form.Views->LargestFiles();
+    EXPECT_TRUE(largest.Computing());
+    QCoreApplication::processEvents();  // a slice of the walk, or all of it
+    form.OpenScanFile1Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.ShownList != nullptr; }, 20000));
+    const std::vector<std::string> rows = EntryRows(largest, largest.Rows());
+    ASSERT_EQ(rows.size(), 1000u);
+    EXPECT_EQ(rows[0], "100.0   Logo.PNG");
+    EXPECT_EQ(rows[1], "4.0   www/p0.png") << "files of one size by path";
+    EXPECT_EQ(rows[2], "4.0   www/p1.png");
+    EXPECT_EQ(rows[3], "4.0   www/p10.png");
 }
 
 TEST_F(MainWindowTest, AnImportStaysReadOnlyWhateverIsAskedWhileItRuns) {

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -21,10 +22,16 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "app/EntryRowsModel.h"
 #include "app/ErrorBox.h"
+#include "app/FileTypesView.h"
 #include "app/FileUrl.h"
+#include "app/FindView.h"
 #include "app/FormMain.h"
+#include "app/LargestFilesView.h"
 #include "app/ListingFile.h"
+#include "app/TreeViews.h"
+#include "app/TypeRowsModel.h"
 #include "app/WindowPrint.h"
 #include "chart/PieGeometry.h"
 #include "chart/zebPieChart.h"
@@ -189,6 +196,37 @@ protected:
         if (SavedDataHome) setenv("XDG_DATA_HOME", SavedDataHome->c_str(), 1);
     }
 
+    // The rows of a view once it is computed, each as its cells read, three blanks between.
+    static std::vector<std::string> ViewRows(const TSubtreeView& view,
+                                             const QAbstractItemModel& model) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !view.Computing(); }, 20000));
+        std::vector<std::string> rows;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model.columnCount(); ++column)
+                cells << model.index(row, column).data().toString();
+            rows.push_back(cells.join(QStringLiteral("   ")).toStdString());
+        }
+        return rows;
+    }
+    std::vector<std::string> LargestRows() const {
+        return ViewRows(*Form->Views->LargestFiles(), Form->Views->LargestFiles()->Rows());
+    }
+
+    // Opens the entry menu of a view's row and hands it to act, which closes it.
+    void ViewRowMenu(const TFolderData* node, const std::function<void(QMenu&)>& act) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            shown = true;
+            act(*menu);
+            menu->hide();
+        });
+        Form->ViewRowMenu(node, QPoint(20, 20));
+        EXPECT_TRUE(shown);
+    }
+
     std::pair<QString, bool> Menu() {
         Form->PopupMenu1Popup();
         return {Form->PopupExplore->text(), Form->PopupOpen->isEnabled()};
@@ -221,6 +259,65 @@ TEST_F(ItemActionsTest, TheMenuFitsTheEntry) {
     Answer = true;
     Form->PopupDeleteClick();
     EXPECT_TRUE(Questions.empty()) << "the back entry is no file: nothing to delete";
+}
+
+// The views of the whole subtree follow the folder shown and the unit; their rows offer the
+// list's entry menu, acting on the row's entry and leaving the list's own choice alone, and a
+// double-click shows the entry in its folder.
+TEST_F(ItemActionsTest, ViewsFollowTheShownFolderAndTheirRowsActAsTheListsDo) {
+    Tree.File("logs/app.log", 5000);
+    Open();
+    Form->cbxUnits->setCurrentIndex(0);
+    Form->cbxDisplay->setCurrentIndex(0);
+    Form->LargestFiles1->trigger();
+    EXPECT_TRUE(Form->Views->isVisible());
+    EXPECT_EQ(LargestRows(), std::vector<std::string>({"200000   big.bin", "6000   Readme.TXT",
+                                                       "5000   logs/app.log", "3000   readme.txt",
+                                                       "100   docs/a.txt"}));
+    ClickRow("/docs");
+    Form->ListBox1DblClick();
+    EXPECT_EQ(LargestRows(), std::vector<std::string>{"100   a.txt"});
+    Form->BitBtnUpClick();
+    Form->cbxUnits->setCurrentIndex(1);
+    ASSERT_EQ(LargestRows().size(), 5u);
+    EXPECT_EQ(LargestRows()[0], "195.3   big.bin");
+    Form->cbxUnits->setCurrentIndex(0);
+    ASSERT_EQ(LargestRows().size(), 5u);
+
+    // A folder that matches holds a file that matches: both are listed, their bytes counted
+    // once.
+    Form->Find1Click();
+    TFindView& find = *Form->Views->Find();
+    find.Pattern()->setText(QStringLiteral("LOG"));
+    find.FindNow();
+    EXPECT_EQ(ViewRows(find, find.Rows()),
+              std::vector<std::string>({"5000   logs", "5000   logs/app.log"}));
+    EXPECT_EQ(find.Status().toStdString(),
+              "2 entries match LOG below " + Tree.Root() + "/, 5,000 bytes in all");
+
+    const TEntryRowsModel& rows = Form->Views->LargestFiles()->Rows();
+    Form->ViewRowOpen(rows.Node(4));
+    EXPECT_EQ(Form->ShownList->Path(), Tree.Path("docs/"));
+    EXPECT_EQ(Form->SelectedName, "a.txt");
+    EXPECT_EQ(Form->ListBox1->Items().Row(Form->ListBox1->currentIndex().row()).Obj, rows.Node(4));
+    EXPECT_EQ(LargestRows().size(), 5u) << "the view stays on its folder";
+
+    Form->BitBtnUpClick();
+    ClickRow("/docs");
+    ViewRowMenu(rows.Node(0), [&](QMenu&) {
+        EXPECT_EQ(Form->PopupExplore->text(), "Properties");
+        EXPECT_TRUE(Form->PopupOpen->isEnabled());
+        EXPECT_TRUE(Form->PopupDelete->isEnabled());
+    });
+    EXPECT_EQ(Form->SelectedName, "/docs") << "the list's menu acts on the list's entry again";
+    Answer = true;
+    ViewRowMenu(rows.Node(1), [&](QMenu&) { Form->PopupDelete->trigger(); });
+    EXPECT_EQ(Questions, std::vector<QString>{"Confirm file delete: Delete file: " +
+                                              QString::fromStdString(Tree.Path("Readme.TXT"))});
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Tree.Path("Readme.TXT"))));
+    EXPECT_EQ(LargestRows(), std::vector<std::string>({"200000   big.bin", "5000   logs/app.log",
+                                                       "3000   readme.txt", "100   docs/a.txt"}))
+        << "the rescan shows what is left";
 }
 
 // The free-space entry's name is also a path below a folder "(", and a name may hold markup:
@@ -568,6 +665,14 @@ TEST_F(ItemActionsTest, ComparingShowsWhatChangedAndNeverActsOnAGoneEntry) {
     EXPECT_EQ(PointOnEntry("old.log"), QPoint(-1, -1)) << "a loss has no slice";
     EXPECT_TRUE(Form->StatusPanels[0]->toolTip().contains(QStringLiteral("(+104,096 bytes since ")))
         << Form->StatusPanels[0]->toolTip().toStdString();
+    // The views: the files that grew, and how each type changed.
+    Form->LargestFiles1->trigger();
+    Form->FileTypes1->trigger();
+    EXPECT_EQ(LargestRows(),
+              std::vector<std::string>({"100000   big.bin", "12288   docs/new.txt"}));
+    EXPECT_EQ(ViewRows(*Form->Views->FileTypes(), Form->Views->FileTypes()->Types()),
+              std::vector<std::string>(
+                  {"100000      0   bin", "12288      +1   txt", "-8192      -1   log"}));
 
     ClickRow("big.bin");
     ClickRow("old.log");

@@ -1,0 +1,206 @@
+#include "app/FileTypesView.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/LargestFilesView.h"
+#include "app/LocalePunctuation.h"
+#include "app/TypeRowsModel.h"
+#include "chart/zebPieChart.h"
+
+namespace quillet {
+namespace {
+
+// The types the pie draws a slice for at most; the rest share one.
+constexpr std::size_t kTypesCharted = 1000;
+
+}  // namespace
+TFileTypesView::TFileTypesView(QWidget* parent)
+    : TSubtreeView(parent),
+      Chart_(new TPieChart(this)),
+      Model_(new TTypeRowsModel(this)),
+      Table_(new QTreeView(this)),
+      Files_(new TLargestFilesView(this)) {
+    Table_->setModel(Model_);
+    Table_->setRootIsDecorated(false);
+    Table_->setUniformRowHeights(true);
+    Table_->setAlternatingRowColors(true);
+    Table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table_->setAllColumnsShowFocus(true);
+    Table_->header()->setStretchLastSection(true);
+    Table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // every column fits
+    const QFontMetrics metrics = Table_->fontMetrics();
+    Table_->setColumnWidth(TTypeRowsModel::kSizeColumn,
+                           metrics.horizontalAdvance(QStringLiteral("Allocated (GB) 0")));
+    Table_->setColumnWidth(TTypeRowsModel::kShareColumn,
+                           metrics.horizontalAdvance(QStringLiteral("100.0 % 0")));
+    Table_->setColumnWidth(TTypeRowsModel::kFilesColumn,
+                           metrics.horizontalAdvance(QStringLiteral("1,000,000 0")));
+    connect(Table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) ChooseType(current.row());
+            });
+
+    Chart_->EntryHint = [](const TChartEntry& entry) {
+        const TEntryParts parts = SplitEntryText(entry.Text);
+        return QString::fromUtf8(parts.Name) + QStringLiteral(": ") +
+               QString::fromUtf8(parts.Value);
+    };
+    Chart_->OnDblClick = [this](TPieChart& chart) {
+        const auto* chosen = static_cast<const TTypeTotal*>(chart.HitObject());
+        if (!chosen) return;
+        const int row = Model_->RowOf(chosen->Extension);
+        if (row >= 0) Table_->setCurrentIndex(Model_->index(row, 0));
+    };
+
+    Files_->SetIdleText(QStringLiteral("Choose a type to list its largest files"));
+    // The pie as high as the room (resizeEvent), the types as wide as their columns, the
+    // files the rest.
+    int types = Table_->verticalScrollBar()->sizeHint().width() + 2 * Table_->frameWidth() + 8;
+    for (int column = 0; column < TTypeRowsModel::kColumns; ++column)
+        types += column == TTypeRowsModel::kTypeColumn
+                     ? metrics.horizontalAdvance(QStringLiteral("(no extension)  "))
+                     : Table_->columnWidth(column);
+    Table_->setFixedWidth(types);
+    auto* parts = new QHBoxLayout;
+    parts->setContentsMargins(0, 0, 0, 0);
+    parts->addWidget(Chart_, 0, Qt::AlignTop);
+    parts->addWidget(Table_);
+    parts->addWidget(Files_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(Status_);
+    layout->addLayout(parts, 1);
+}
+
+TFileTypesView::~TFileTypesView() = default;
+
+void TFileTypesView::resizeEvent(QResizeEvent* event) {
+    TSubtreeView::resizeEvent(event);
+    // Round: as high as the room below the status line, and never more than a quarter across.
+    const int side =
+        std::max(40, std::min(height() - Status_->sizeHint().height() - 2, width() / 4));
+    Chart_->setFixedSize(side, side);
+}
+
+void TFileTypesView::CopyChartLook(const TPieChart& chart) {
+    Chart_->SetColours(chart.Colours());
+    Chart_->setFont(chart.font());
+    Chart_->SetFontColour(chart.FontColour());
+    Chart_->SetGhostColour(chart.GhostColour());
+}
+
+void TFileTypesView::Drop() {
+    Walk_.reset();
+    Totals_.reset();
+    HaveTypes_ = false;
+    Chart_->ClearEntries();
+    Model_->Clear();
+    Files_->Abandon();
+}
+
+void TFileTypesView::Compute(const TViewSubject& previous) {
+    // The totals hold every kind of size: another unit or kind only shows them otherwise.
+    if (HaveTypes_ && previous.Top == Subject_.Top && previous.Earlier == Subject_.Earlier &&
+        previous.Generation == Subject_.Generation) {
+        ShowTypes(Model_->TakeRows());
+        return;
+    }
+    Drop();
+    Walk_ = std::make_unique<SubtreeWalk>(*Subject_.Top);
+    Totals_ = std::make_unique<FileTypeTotals>();
+    Visited_ = 0;
+    SetStatus(QStringLiteral("Looking for the file types below %1...").arg(TopName()));
+    const auto visit = [this](const SubtreeWalk::Visit& visit) {
+        Totals_->Add(visit);
+        ShowProgress(++Visited_);
+    };
+    Work_.Start([this, visit] { return Walk_->Step(kEntriesPerStep, visit); },
+                [this] {
+                    Walk_.reset();
+                    if (!Subject_.Earlier) {
+                        Finish();
+                        return;
+                    }
+                    // Then the earlier scan's files of the same folder are taken off.
+                    Totals_->BeginSubtract(*Subject_.Earlier, *Subject_.Top);
+                    Work_.Start([this] { return Totals_->SubtractStep(kEntriesPerStep); },
+                                [this] { Finish(); });
+                });
+}
+
+void TFileTypesView::Finish() {
+    std::vector<TTypeTotal> types = Totals_->Take();
+    Totals_.reset();
+    HaveTypes_ = true;
+    ShowTypes(std::move(types));
+}
+
+void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
+    Chart_->ClearEntries();  // its slices point at the rows about to go
+    SortTypes(types, Subject_.Mode, Subject_.Unit);
+    std::int64_t files = 0;
+    for (const TTypeTotal& type : types)
+        files += type.Files;
+    const auto count = static_cast<std::int64_t>(types.size());
+    if (Subject_.Earlier) {
+        SetStatus(QStringLiteral("How each file type below %1 changed: %2 types changed")
+                      .arg(TopName(), Grouped(count)));
+    } else {
+        SetStatus(QStringLiteral("%1 files of %2 types below %3")
+                      .arg(Grouped(files), Grouped(count), TopName()));
+    }
+    // A share of changes, some of them losses, says nothing.
+    Table_->setColumnHidden(TTypeRowsModel::kShareColumn, Subject_.Earlier != nullptr);
+    Model_->SetRows(std::move(types), Subject_.Mode, Subject_.Unit, Subject_.Earlier != nullptr,
+                    SizeHeader(Subject_.Mode, Subject_.Unit, Subject_.Earlier != nullptr),
+                    LocalePunctuation());
+    // The slices point at the model's rows, which stay until the next SetRows. Past the
+    // largest types the slices could not be told apart: the rest share one.
+    TStringListWithDouble entries;
+    ByteCount rest = 0;
+    std::int64_t restTypes = 0;
+    for (int i = 0; i < Model_->Count(); ++i) {
+        const TTypeTotal& type = Model_->Type(i);
+        const ByteCount value = TypeValue(type, Subject_.Mode, Subject_.Unit);
+        if (static_cast<std::size_t>(i) < kTypesCharted) {
+            entries.push_back(
+                {EntrySizeText(value, Subject_.Unit) + "   " + TypeName(type).toStdString(),
+                 {&type, 0}});
+        } else if (value > 0) {
+            rest = AddBytes(rest, value);
+            ++restTypes;
+        }
+    }
+    if (restTypes > 0) {
+        entries.push_back({EntrySizeText(rest, Subject_.Unit) + "   (" +
+                               Grouped(restTypes).toStdString() + " more types)",
+                           {}});
+    }
+    if (Subject_.Earlier) {
+        Chart_->SetGrowthEntries(std::move(entries));
+    } else {
+        Chart_->SetEntries(std::move(entries));
+    }
+    // The type chosen before stays chosen, its files listed in the new unit.
+    const int row = Chosen_ ? Model_->RowOf(*Chosen_) : -1;
+    if (row >= 0) {
+        Table_->setCurrentIndex(Model_->index(row, 0));  // which lists its files
+    } else {
+        Files_->Abandon();
+    }
+}
+
+void TFileTypesView::ChooseType(int row) {
+    if (row < 0 || row >= Model_->Count()) return;
+    Chosen_ = Model_->Type(row).Extension;
+    Files_->SetExtension(Chosen_);
+    Files_->Show(Subject_);
+}
+
+}  // namespace quillet

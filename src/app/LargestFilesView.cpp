@@ -1,0 +1,98 @@
+#include "app/LargestFilesView.h"
+
+#include <QLabel>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/EntryRowsModel.h"
+#include "listing/FileExtension.h"
+#include "scan/ShownName.h"
+
+namespace quillet {
+
+TLargestFilesView::TLargestFilesView(QWidget* parent)
+    : TSubtreeView(parent), Model_(new TEntryRowsModel(this)), Table_(EntryTable(Model_)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(Status_);
+    layout->addWidget(Table_, 1);
+}
+
+void TLargestFilesView::SetExtension(std::optional<std::string> extension) {
+    Extension_ = std::move(extension);
+    Abandon();
+}
+
+QString TLargestFilesView::Status() const {
+    return Status_->text();
+}
+
+void TLargestFilesView::Drop() {
+    Walk_.reset();
+    Largest_.reset();
+    Model_->Clear();
+}
+
+void TLargestFilesView::Compute(const TViewSubject& previous) {
+    // Another unit or kind of the same folder: its rows stay until the new ones are in.
+    if (!SameFolder(previous)) Drop();
+    Walk_ = std::make_unique<SubtreeWalk>(*Subject_.Top, Subject_.Earlier);
+    Largest_ = std::make_unique<LargestFiles>(kLargestFilesListed, Subject_.Mode, Subject_.Unit,
+                                              Subject_.Earlier != nullptr, Extension_);
+    Visited_ = Files_ = 0;
+    SetStatus(QStringLiteral("Looking for the largest %1 below %2...").arg(FilesName(), TopName()));
+    const auto visit = [this](const SubtreeWalk::Visit& visit) {
+        Largest_->Add(visit);
+        if (!visit.Node->Children() && (!Extension_ || FileExtension(visit.Name) == *Extension_))
+            ++Files_;
+        ShowProgress(++Visited_);
+    };
+    Work_.Start([this, visit] { return Walk_->Step(kEntriesPerStep, visit); },
+                [this] { Finish(); });
+}
+
+void TLargestFilesView::Finish() {
+    std::vector<TEntryRow> rows;
+    for (const TRankedFile& file : Largest_->Take())
+        rows.push_back({file.Node, file.Value});
+    Walk_.reset();
+    Largest_.reset();
+    const int listed = static_cast<int>(rows.size());
+    const TSizeUnit unit = RankedUnit(Subject_.Unit);
+    const TDisplayMode mode =
+        Subject_.Unit == TSizeUnit::suCount ? TDisplayMode::dmNominal : Subject_.Mode;
+    Model_->SetRows(Subject_.Top, std::move(rows), unit,
+                    SizeHeader(mode, unit, Subject_.Earlier != nullptr));
+    QString status;
+    if (Subject_.Earlier) {
+        if (listed == 0) {
+            status = QStringLiteral("No %1 below %2 grew").arg(FilesName(), TopName());
+        } else if (static_cast<std::size_t>(listed) < kLargestFilesListed) {
+            status = QStringLiteral(
+                         "%1 %2 below %3 grew, the most first (a new one by its "
+                         "whole size)")
+                         .arg(Grouped(listed), FilesName(), TopName());
+        } else {
+            status = QStringLiteral(
+                         "The %1 %2 below %3 that grew most (a new one by its "
+                         "whole size)")
+                         .arg(Grouped(listed), FilesName(), TopName());
+        }
+    } else if (Files_ > listed) {
+        status = QStringLiteral("The %1 largest of %2 %3 below %4")
+                     .arg(Grouped(listed), Grouped(Files_), FilesName(), TopName());
+    } else {
+        status = QStringLiteral("%1 %2 below %3, largest first")
+                     .arg(Grouped(listed), FilesName(), TopName());
+    }
+    SetStatus(status);
+}
+
+QString TLargestFilesView::FilesName() const {
+    if (!Extension_) return QStringLiteral("files");
+    if (Extension_->empty()) return QStringLiteral("files without an extension");
+    return '.' + QString::fromUtf8(ShownName(*Extension_)) + QStringLiteral(" files");
+}
+
+}  // namespace quillet

@@ -1,0 +1,47 @@
+// The Largest Files view: the largest files anywhere below the shown folder, largest first,
+// with their paths from it; while comparing, the files that grew most. The File Types view
+// lists the largest files of one type through it too.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/SubtreeView.h"
+#include "listing/LargestFiles.h"
+#include "listing/SubtreeWalk.h"
+
+namespace quillet {
+
+class TEntryRowsModel;
+
+// How many files the view lists.
+inline constexpr std::size_t kLargestFilesListed = 1000;
+
+class TLargestFilesView final : public TSubtreeView {
+public:
+    explicit TLargestFilesView(QWidget* parent = nullptr);
+
+    // Lists only the files of one type (FileExtension's text) from the next Show on.
+    void SetExtension(std::optional<std::string> extension);
+    const TEntryRowsModel& Rows() const { return *Model_; }
+    QTreeView* Table() const { return Table_; }
+    QString Status() const;
+
+private:
+    void Compute(const TViewSubject& previous) override;
+    void Drop() override;
+    void Finish();
+    // "files", ".png files" or "files without an extension".
+    QString FilesName() const;
+
+    TEntryRowsModel* Model_;
+    QTreeView* Table_;
+    std::optional<std::string> Extension_;
+    std::unique_ptr<SubtreeWalk> Walk_;
+    std::unique_ptr<LargestFiles> Largest_;
+    std::int64_t Visited_ = 0;
+    std::int64_t Files_ = 0;  // of the type, when one is chosen
+};
+
+}  // namespace quillet
