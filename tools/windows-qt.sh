@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Qt that the Windows window links with, once per machine: Debian's own source of
 # qt6-base (the host's Qt version), cross-built with mingw-w64 against the host's Qt tools, and
-# installed into a cache folder outside the checkout, named after the version and the options,
-# so later runs reuse it. Prints that folder, and only that, on standard output; what the
-# build says goes to standard error.
+# installed into a cache folder outside the checkout, named after the version, the options and
+# the fixes applied to its source (tools/windows-qt/*.patch), so later runs reuse it. Prints
+# that folder, and only that, on standard output; what the build says goes to standard error.
 # Usage: tools/windows-qt.sh   (QUILLET_QT_CACHE overrides the cache's parent folder)
 set -u
 QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -23,7 +23,12 @@ qt_options=(
     -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=ON
 )
-key=$(printf '%s\n' "$qt_version" "${qt_options[@]}" | sha256sum | cut -c1-12)
+# Fixes to Qt's source, applied in name order (tools/windows-qt/*.patch, each says what it mends).
+patches=("$QUILLET_ROOT"/tools/windows-qt/*.patch)
+key=$({
+    printf '%s\n' "$qt_version" "${qt_options[@]}"
+    cat "${patches[@]}"
+} | sha256sum | cut -c1-12)
 cache_parent=${QUILLET_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quillet}
 prefix="$cache_parent/qt-$qt_version-mingw-$key"
 if [ -f "$prefix/.complete" ]; then
@@ -32,7 +37,7 @@ if [ -f "$prefix/.complete" ]; then
 fi
 
 quillet_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
-    dpkg-dev xz-utils)
+    dpkg-dev xz-utils patch)
 quillet_install_packages >&2
 
 # Debian's source packages come from the same mirrors as its binaries: a deb-src entry is added
@@ -63,6 +68,12 @@ if [ ! -f "$tarball" ]; then
 fi
 tar -C "$work" -xf "$tarball" || exit 1
 source_dir=$(echo "$work"/qtbase-everywhere-src-*)
+for patch_file in "${patches[@]}"; do
+    patch -d "$source_dir" -p1 --forward --quiet <"$patch_file" >&2 || {
+        echo "Qt's source does not take $patch_file" >&2
+        exit 1
+    }
+done
 
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$QUILLET_ROOT/cmake/mingw-w64-x86_64.cmake" \

@@ -4,6 +4,7 @@
 
 #include "base/HexDigits.h"
 #include "platform/FileAttributes.h"
+#include "platform/PathSeparator.h"
 #include "scan/FileAccounting.h"
 
 namespace quillet {
@@ -30,6 +31,11 @@ NcduExportWriter::NcduExportWriter(std::ostream& out, std::string_view programNa
 
 void NcduExportWriter::FolderOpened(std::string_view name, const FolderEntry* entry,
                                     const FolderHandle* handle) {
+    if (!LeftOut_.empty()) {
+        FolderEnds_.push_back(Folder_.size());
+        Folder_.append(name);  // the scan root's name is its full path
+        if (Folder_.empty() || Folder_.back() != kPathSeparator) Folder_ += kPathSeparator;
+    }
     const bool readable = handle != nullptr;
     // A folder the scan could not enter because another file system is mounted on it is no
     // read error: it is written as ncdu -x writes it, without the other file system's sizes.
@@ -52,7 +58,7 @@ void NcduExportWriter::FolderOpened(std::string_view name, const FolderEntry* en
 
 void NcduExportWriter::FileFound(const FolderEntry& entry) {
     for (const FileIdentity& file : LeftOut_) {
-        if (entry.Inode == file.Inode && entry.Device == file.Device) return;
+        if (IsFile(entry, Folder_, file)) return;
     }
     Buffer_ += ",\n";
     BeginItem(entry.Name);
@@ -81,6 +87,10 @@ void NcduExportWriter::FolderExcluded(std::string_view name) {
 
 void NcduExportWriter::FolderClosed() {
     Buffer_ += ']';
+    if (!LeftOut_.empty()) {
+        Folder_.resize(FolderEnds_.back());
+        FolderEnds_.pop_back();
+    }
 }
 
 bool NcduExportWriter::Finish() {

@@ -41,7 +41,7 @@ public:
     bool Finish();
 
     // Leaves a file out of the export: the export's own file, written inside the scanned
-    // folder, so that the export never lists itself.
+    // folder, so that the export never lists itself. Called before the scan begins.
     void LeaveOut(const FileIdentity& file) { LeftOut_.push_back(file); }
 
 private:
@@ -54,6 +54,10 @@ private:
     std::string Buffer_;
     const std::int32_t ClusterSize_;
     std::vector<FileIdentity> LeftOut_;
+    // The full path of the open folder, ending in the separator, and where each enclosing
+    // folder's ends; kept only while files are left out, which may be looked up by path.
+    std::string Folder_;
+    std::vector<std::size_t> FolderEnds_;
 };
 
 }  // namespace quillet

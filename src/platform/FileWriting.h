@@ -13,13 +13,22 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FolderSource.h"
+
 namespace quillet {
 
-// A file as a folder source names it (FolderEntry's Device and Inode).
+// A file as a scan meets it. Where a folder's listing names each file (Linux: FolderEntry's
+// Device and Inode), by those; where it does not (Windows), by its name in its folder and the
+// volume and file index the system gives the file of that name.
 struct FileIdentity {
     std::uint64_t Device = 0;
     std::uint64_t Inode = 0;
+    std::string Name;  // only where the listing names no file
 };
+
+// Whether entry, as listed in folder (its full path ending in the separator), is file. Where
+// the listing names no file, the system is asked only for an entry of file's name.
+bool IsFile(const FolderEntry& entry, std::string_view folder, const FileIdentity& file);
 
 struct WriteOutcome {
     enum Result { Written, CannotCreate, WriteFailed } Outcome = Written;
@@ -45,9 +54,8 @@ public:
     // old file could not be replaced).
     WriteOutcome Commit();
 
-    // The temporary file, and the file it replaces unless that has other links, as a scan of
-    // their folder names them; none on a system whose scan names no file (Windows). A scan
-    // written into this file leaves them out, so that it never lists itself.
+    // The temporary file, and the file it replaces unless that has other links. A scan written
+    // into this file leaves them out, so that it never lists itself.
     std::vector<FileIdentity> OwnFiles() const;
 
 private:

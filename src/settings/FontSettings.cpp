@@ -1,9 +1,7 @@
 #include "settings/FontSettings.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
-#include <algorithm>
 
 #include "chart/MultiColour.h"
 
@@ -60,13 +58,6 @@ QColor ColorFromColourRef(std::int32_t colour) {
 
 std::int32_t KeptColourRef(std::int32_t stored, const QColor& shown) {
     return ColorFromColourRef(stored) == shown ? stored : ColourRefFromColor(shown);
-}
-
-bool EveryFontFamilyHasStyles() {
-    const QStringList families = QFontDatabase::families();
-    return std::all_of(families.begin(), families.end(), [](const QString& family) {
-        return !QFontDatabase::styles(family).isEmpty();
-    });
 }
 
 void LoadFont(const TSettingsKey& key, const QString& prefix, TStoredFont& font) {

@@ -28,9 +28,4 @@ QColor ColorFromColourRef(std::int32_t colour);
 // the desktop's theme.
 std::int32_t KeptColourRef(std::int32_t stored, const QColor& shown);
 
-// Whether every font family the system lists holds a font. One that holds none (a name the
-// system keeps without its font, as Wine without its fonts does) ends the program inside Qt's
-// font dialog as soon as the dialog shows it, so the dialog is not opened then.
-bool EveryFontFamilyHasStyles();
-
 }  // namespace quillet

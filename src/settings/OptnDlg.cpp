@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -235,15 +234,9 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Windows lists font families that hold no font; the Qt that the Windows build ships
+    // (tools/windows-qt/) shows them in its font dialog without ending the program.
     ChooseFont = [](const QFont& initial, QWidget* owner) -> std::optional<QFont> {
-        if (!EveryFontFamilyHasStyles()) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillet"),
-                            QStringLiteral("No font can be chosen: the system lists font "
-                                           "families that hold no font."),
-                            QMessageBox::Ok, owner);
-            box.exec();
-            return std::nullopt;
-        }
         bool ok = false;
         const QFont font = QFontDialog::getFont(&ok, initial, owner);
         if (!ok) return std::nullopt;

@@ -46,8 +46,9 @@ ProgramRun RunProgram(const std::string& program, const std::wstring& arguments)
 }
 
 // A copy of quillet-scan.exe with an Excludes.ini beside it scans a generated tree whose
-// names need UTF-16 (one is outside the BMP): the rows are exact, in UTF-8.
-TEST(Win32ScanCommand, PrintsTheRowsOfATreeExactlyWithTheExclusionsBesideTheProgram) {
+// names need UTF-16 (one is outside the BMP): the rows are exact, in UTF-8. An export written
+// into the tree lists neither itself nor the file it replaces.
+TEST(Win32ScanCommand, PrintsTheRowsOfATreeExactlyAndExportsItWithoutItsOwnFile) {
     const std::string built = ExecutableFolder() + "\\quillet-scan.exe";  // built beside it
     test::TempTree program;
     const std::string copy = program.Path("quillet-scan.exe");
@@ -82,6 +83,17 @@ TEST(Win32ScanCommand, PrintsTheRowsOfATreeExactlyWithTheExclusionsBesideTheProg
     EXPECT_EQ(run.Status, 2u);
     EXPECT_EQ(run.Out, "quillet-scan: cannot scan '" + tree.Root() +
                            "\\Caf\xC3\xA9 \xF0\x9F\x98\x80.txt': Not a folder\r\n");
+
+    const std::string inside = tree.Path("scan.json");
+    for (int round = 0; round < 2; ++round) {
+        run = RunProgram(copy, L"--export \"" + WideFromWtf8(inside) + L"\" \"" +
+                                   WideFromWtf8(tree.Root()) + L"\"");
+        EXPECT_EQ(run.Status, 0u) << run.Out;
+        const std::string written = test::FileContent(inside);
+        EXPECT_NE(written.find("\"name\":\"notes.txt\""), std::string::npos) << written;
+        EXPECT_EQ(written.find("scan.json"), std::string::npos) << written;
+        EXPECT_EQ(written.find(".quillet-save"), std::string::npos) << written;
+    }
 }
 
 }  // namespace

@@ -106,9 +106,9 @@ FileReplacement::FileReplacement(const std::string& path) {
     if (replacing) KeepOwnerAndMode(temporary->Fd, old);
     struct stat created;
     if (fstat(temporary->Fd, &created) == 0)
-        temporary->Files.push_back({created.st_dev, created.st_ino});
+        temporary->Files.push_back({created.st_dev, created.st_ino, {}});
     // Another link keeps the old file's data where it is.
-    if (replacing && old.st_nlink == 1) temporary->Files.push_back({old.st_dev, old.st_ino});
+    if (replacing && old.st_nlink == 1) temporary->Files.push_back({old.st_dev, old.st_ino, {}});
     Temporary_ = std::move(temporary);
 }
 
@@ -122,6 +122,10 @@ bool FileReplacement::Write(std::string_view bytes) {
 
 std::vector<FileIdentity> FileReplacement::OwnFiles() const {
     return Temporary_ ? Temporary_->Files : std::vector<FileIdentity>{};
+}
+
+bool IsFile(const FolderEntry& entry, std::string_view, const FileIdentity& file) {
+    return entry.Device == file.Device && entry.Inode == file.Inode;
 }
 
 WriteOutcome FileReplacement::Commit() {

@@ -1,6 +1,8 @@
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "base/PathText.h"
@@ -27,6 +29,28 @@ HANDLE CreateTemporaryFile(const std::string& folder, std::string& name) {
     return INVALID_HANDLE_VALUE;
 }
 
+// The file open as file, as a scan that meets it under name knows it; links is how many
+// names it has.
+std::optional<FileIdentity> IdentityOf(HANDLE file, std::string name, DWORD* links = nullptr) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(file, &info)) return std::nullopt;
+    if (links) *links = info.nNumberOfLinks;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow,
+                        std::move(name)};
+}
+
+// The name of the entry path reaches as its folder lists it: the case it was created in, and
+// the long name where path gave a short one.
+std::string ListedName(const std::string& path) {
+    WIN32_FIND_DATAW data;
+    const HANDLE search = FindFirstFileExW(Win32Path(path).c_str(), FindExInfoBasic, &data,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return {};
+    FindClose(search);
+    return Wtf8FromWide(data.cFileName);
+}
+
 bool WriteAllTo(HANDLE file, std::string_view bytes) {
     return WriteAll(bytes, [file](std::string_view rest) {
         const DWORD wanted = rest.size() > 0x40000000 ? 0x40000000 : DWORD(rest.size());
@@ -42,6 +66,7 @@ struct FileReplacement::Temporary {
     std::string Name;
     HANDLE File = INVALID_HANDLE_VALUE;
     bool Failed = false;
+    std::vector<FileIdentity> Files;  // the temporary file, and the old one
 
     ~Temporary() {
         if (File == INVALID_HANDLE_VALUE) return;
@@ -51,6 +76,7 @@ struct FileReplacement::Temporary {
 };
 
 FileReplacement::FileReplacement(const std::string& path) {
+    std::optional<FileIdentity> old;
     const DWORD attributes = GetFileAttributesW(Win32Path(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -66,6 +92,10 @@ FileReplacement::FileReplacement(const std::string& path) {
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                          nullptr, OPEN_EXISTING, 0, nullptr);
         const bool onDisk = probe != INVALID_HANDLE_VALUE && GetFileType(probe) == FILE_TYPE_DISK;
+        DWORD links = 0;
+        if (onDisk) old = IdentityOf(probe, ListedName(path), &links);
+        // Another link keeps the old file's data where it is.
+        if (links != 1) old.reset();
         if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
         if (!onDisk) {
             Created_ = {WriteOutcome::CannotCreate, "Not a regular file"};
@@ -84,6 +114,9 @@ FileReplacement::FileReplacement(const std::string& path) {
         Created_ = CannotCreate(GetLastError());
         return;
     }
+    const std::string name = temporary->Name.substr(temporary->Name.rfind('\\') + 1);
+    if (auto created = IdentityOf(temporary->File, name)) temporary->Files.push_back(*created);
+    if (old) temporary->Files.push_back(*old);
     Temporary_ = std::move(temporary);
 }
 
@@ -95,12 +128,26 @@ bool FileReplacement::Write(std::string_view bytes) {
     return !Temporary_->Failed;
 }
 
-// The temporary file replaces the target in one step, and the step itself is written through
-// before the call returns.
 std::vector<FileIdentity> FileReplacement::OwnFiles() const {
-    return {};
+    return Temporary_ ? Temporary_->Files : std::vector<FileIdentity>{};
 }
 
+// Opened without access to its data, the file is reached even while it is open for writing
+// and shared with nobody (the temporary file).
+bool IsFile(const FolderEntry& entry, std::string_view folder, const FileIdentity& file) {
+    if (entry.Name != file.Name) return false;
+    const std::string path = std::string(folder).append(entry.Name);
+    const HANDLE opened = CreateFileW(Win32Path(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return false;
+    const std::optional<FileIdentity> identity = IdentityOf(opened, {});
+    CloseHandle(opened);
+    return identity && identity->Device == file.Device && identity->Inode == file.Inode;
+}
+
+// The temporary file replaces the target in one step, and the step itself is written through
+// before the call returns.
 WriteOutcome FileReplacement::Commit() {
     if (!Temporary_) return Created_;
     const std::unique_ptr<Temporary> temporary = std::move(Temporary_);
