@@ -48,9 +48,9 @@ void TimeViews(const TFolderList& top, const char* where) {
         return groups.size();
     };
     const auto find = [&] {
-        NameSearch search{NamePattern("*a?b*")};
+        NameSearch search(NamePattern("*a?b*"), TDisplayMode::dmAllocated, TSizeUnit::suKB);
         SubtreeWalk(top).All([&](const SubtreeWalk::Visit& visit) { search.Add(visit); });
-        return search.Take(TDisplayMode::dmAllocated, TSizeUnit::suKB).size();
+        return search.Take().size();
     };
     std::size_t rows = 0;
     for (const auto& [name, run] :

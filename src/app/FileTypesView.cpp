@@ -96,7 +96,6 @@ void TFileTypesView::CopyChartLook(const TPieChart& chart) {
 }
 
 void TFileTypesView::Drop() {
-    Walk_.reset();
     Totals_.reset();
     HaveTypes_ = false;
     Chart_->ClearEntries();
@@ -112,26 +111,20 @@ void TFileTypesView::Compute(const TViewSubject& previous) {
         return;
     }
     Drop();
-    Walk_ = std::make_unique<SubtreeWalk>(*Subject_.Top);
     Totals_ = std::make_unique<FileTypeTotals>();
-    Visited_ = 0;
     SetStatus(QStringLiteral("Looking for the file types below %1...").arg(TopName()));
-    const auto visit = [this](const SubtreeWalk::Visit& visit) {
-        Totals_->Add(visit);
-        ShowProgress(++Visited_);
-    };
-    Work_.Start([this, visit] { return Walk_->Step(kEntriesPerStep, visit); },
-                [this] {
-                    Walk_.reset();
-                    if (!Subject_.Earlier) {
-                        Finish();
-                        return;
-                    }
-                    // Then the earlier scan's files of the same folder are taken off.
-                    Totals_->BeginSubtract(*Subject_.Earlier, *Subject_.Top);
-                    Work_.Start([this] { return Totals_->SubtractStep(kEntriesPerStep); },
-                                [this] { Finish(); });
-                });
+    WalkSubtree(
+        nullptr, [this](const SubtreeWalk::Visit& visit) { Totals_->Add(visit); },
+        [this] {
+            if (!Subject_.Earlier) {
+                Finish();
+                return;
+            }
+            // Then the earlier scan's files of the same folder are taken off.
+            Totals_->BeginSubtract(*Subject_.Earlier, *Subject_.Top);
+            Work_.Start([this] { return Totals_->SubtractStep(kEntriesPerStep); },
+                        [this] { Finish(); });
+        });
 }
 
 void TFileTypesView::Finish() {

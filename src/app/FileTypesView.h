@@ -47,9 +47,7 @@ private:
     TTypeRowsModel* Model_;
     QTreeView* Table_;
     TLargestFilesView* Files_;
-    std::unique_ptr<SubtreeWalk> Walk_;
     std::unique_ptr<FileTypeTotals> Totals_;
-    std::int64_t Visited_ = 0;
     bool HaveTypes_ = false;             // the rows are of Subject_'s folder and earlier scan
     std::optional<std::string> Chosen_;  // the extension whose files are listed
 };

@@ -59,12 +59,7 @@ QString TFindView::ShownPattern() const {
     return Searched_.size() <= kShown ? Searched_ : Searched_.left(kShown) + QChar(0x2026);
 }
 
-QString TFindView::Status() const {
-    return Status_->text();
-}
-
 void TFindView::Drop() {
-    Walk_.reset();
     Search_.reset();
     Model_->Clear();
 }
@@ -79,26 +74,20 @@ void TFindView::Compute(const TViewSubject& previous) {
                       .arg(TopName()));
         return;
     }
-    Walk_ = std::make_unique<SubtreeWalk>(*Subject_.Top);
     Search_ = std::make_unique<NameSearch>(NamePattern(Searched_.toStdString()), Subject_.Mode,
                                            Subject_.Unit, kMatchesListed);
-    Visited_ = 0;
     SetStatus(QStringLiteral("Looking for %1 below %2...").arg(ShownPattern(), TopName()));
-    const auto visit = [this](const SubtreeWalk::Visit& visit) {
-        Search_->Add(visit);
-        ShowProgress(++Visited_);
-    };
-    Work_.Start([this, visit] { return Walk_->Step(kEntriesPerStep, visit); },
-                [this] { Finish(); });
+    WalkSubtree(
+        nullptr, [this](const SubtreeWalk::Visit& visit) { Search_->Add(visit); },
+        [this] { Finish(); });
 }
 
 void TFindView::Finish() {
     const std::int64_t matches = Search_->Matches();
     const ByteCount total = Search_->Total();
     std::vector<TEntryRow> rows;
-    for (const TFolderData* node : Search_->Take(Subject_.Mode, Subject_.Unit))
+    for (const TFolderData* node : Search_->Take())
         rows.push_back({node, EntryValue(*node, Subject_.Mode, Subject_.Unit)});
-    Walk_.reset();
     Search_.reset();
     const auto listed = static_cast<std::int64_t>(rows.size());
     // A search shows sizes, never changes, even while comparing.

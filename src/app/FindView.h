@@ -29,7 +29,6 @@ public:
     QLineEdit* Pattern() const { return Pattern_; }
     const TEntryRowsModel& Rows() const { return *Model_; }
     QTreeView* Table() const { return Table_; }
-    QString Status() const;
 
 private:
     void Compute(const TViewSubject& previous) override;
@@ -41,9 +40,7 @@ private:
     TEntryRowsModel* Model_;
     QTreeView* Table_;
     QString Searched_;  // the pattern being searched for, or whose matches are listed
-    std::unique_ptr<SubtreeWalk> Walk_;
     std::unique_ptr<NameSearch> Search_;
-    std::int64_t Visited_ = 0;
 };
 
 }  // namespace quillet

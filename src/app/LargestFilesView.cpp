@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 
 #include "app/EntryRowsModel.h"
-#include "listing/FileExtension.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
@@ -24,12 +23,7 @@ void TLargestFilesView::SetExtension(std::optional<std::string> extension) {
     Abandon();
 }
 
-QString TLargestFilesView::Status() const {
-    return Status_->text();
-}
-
 void TLargestFilesView::Drop() {
-    Walk_.reset();
     Largest_.reset();
     Model_->Clear();
 }
@@ -37,26 +31,19 @@ void TLargestFilesView::Drop() {
 void TLargestFilesView::Compute(const TViewSubject& previous) {
     // Another unit or kind of the same folder: its rows stay until the new ones are in.
     if (!SameFolder(previous)) Drop();
-    Walk_ = std::make_unique<SubtreeWalk>(*Subject_.Top, Subject_.Earlier);
     Largest_ = std::make_unique<LargestFiles>(kLargestFilesListed, Subject_.Mode, Subject_.Unit,
                                               Subject_.Earlier != nullptr, Extension_);
-    Visited_ = Files_ = 0;
     SetStatus(QStringLiteral("Looking for the largest %1 below %2...").arg(FilesName(), TopName()));
-    const auto visit = [this](const SubtreeWalk::Visit& visit) {
-        Largest_->Add(visit);
-        if (!visit.Node->Children() && (!Extension_ || FileExtension(visit.Name) == *Extension_))
-            ++Files_;
-        ShowProgress(++Visited_);
-    };
-    Work_.Start([this, visit] { return Walk_->Step(kEntriesPerStep, visit); },
-                [this] { Finish(); });
+    WalkSubtree(
+        Subject_.Earlier, [this](const SubtreeWalk::Visit& visit) { Largest_->Add(visit); },
+        [this] { Finish(); });
 }
 
 void TLargestFilesView::Finish() {
+    const std::int64_t files = Largest_->Files();
     std::vector<TEntryRow> rows;
     for (const TRankedFile& file : Largest_->Take())
         rows.push_back({file.Node, file.Value});
-    Walk_.reset();
     Largest_.reset();
     const int listed = static_cast<int>(rows.size());
     const TSizeUnit unit = RankedUnit(Subject_.Unit);
@@ -79,9 +66,9 @@ void TLargestFilesView::Finish() {
                          "whole size)")
                          .arg(Grouped(listed), FilesName(), TopName());
         }
-    } else if (Files_ > listed) {
+    } else if (files > listed) {
         status = QStringLiteral("The %1 largest of %2 %3 below %4")
-                     .arg(Grouped(listed), Grouped(Files_), FilesName(), TopName());
+                     .arg(Grouped(listed), Grouped(files), FilesName(), TopName());
     } else {
         status = QStringLiteral("%1 %2 below %3, largest first")
                      .arg(Grouped(listed), FilesName(), TopName());

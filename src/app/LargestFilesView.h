@@ -26,7 +26,6 @@ public:
     void SetExtension(std::optional<std::string> extension);
     const TEntryRowsModel& Rows() const { return *Model_; }
     QTreeView* Table() const { return Table_; }
-    QString Status() const;
 
 private:
     void Compute(const TViewSubject& previous) override;
@@ -38,10 +37,7 @@ private:
     TEntryRowsModel* Model_;
     QTreeView* Table_;
     std::optional<std::string> Extension_;
-    std::unique_ptr<SubtreeWalk> Walk_;
     std::unique_ptr<LargestFiles> Largest_;
-    std::int64_t Visited_ = 0;
-    std::int64_t Files_ = 0;  // of the type, when one is chosen
 };
 
 }  // namespace quillet

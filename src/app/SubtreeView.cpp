@@ -27,7 +27,7 @@ void TSubtreeView::Show(const TViewSubject& subject) {
     const TViewSubject previous = Subject_;
     Subject_ = subject;
     if (!subject.Top) {
-        Work_.Stop();
+        StopWork();
         Drop();
         SetStatus(IdleText_);
         return;
@@ -36,7 +36,7 @@ void TSubtreeView::Show(const TViewSubject& subject) {
 }
 
 void TSubtreeView::Abandon() {
-    Work_.Stop();
+    StopWork();
     Drop();
     Subject_ = {};
     SetStatus(IdleText_);
@@ -49,6 +49,15 @@ void TSubtreeView::SetIdleText(const QString& text) {
 
 bool TSubtreeView::Computing() const {
     return Work_.Running();
+}
+
+QString TSubtreeView::Status() const {
+    return Status_->text();
+}
+
+void TSubtreeView::StopWork() {
+    Work_.Stop();
+    Walk_.reset();
 }
 
 QTreeView* TSubtreeView::EntryTable(TEntryRowsModel* model) {
@@ -109,12 +118,25 @@ QString TSubtreeView::Grouped(std::int64_t count) {
     return QString::fromUtf8(GroupedQuotientText(count, 1, 0, LocalePunctuation()));
 }
 
-void TSubtreeView::ShowProgress(std::int64_t visited) {
-    // Every so many entries: a label is not set for each.
-    constexpr std::int64_t kEvery = 1 << 18;
-    if (visited % kEvery == 0)
-        SetStatus(QStringLiteral("Looking through %1 entries below %2...")
-                      .arg(Grouped(visited), TopName()));
+void TSubtreeView::WalkSubtree(const EarlierScan* earlier,
+                               std::function<void(const SubtreeWalk::Visit&)> add,
+                               std::function<void()> done) {
+    StopWork();
+    Walk_ = std::make_unique<SubtreeWalk>(*Subject_.Top, earlier);
+    Visited_ = 0;
+    const auto visit = [this, add = std::move(add)](const SubtreeWalk::Visit& visit) {
+        add(visit);
+        // Every so many entries: a label is not set for each.
+        constexpr std::int64_t kEvery = 1 << 18;
+        if (++Visited_ % kEvery == 0)
+            SetStatus(QStringLiteral("Looking through %1 entries below %2...")
+                          .arg(Grouped(Visited_), TopName()));
+    };
+    Work_.Start([this, visit] { return Walk_->Step(kEntriesPerStep, visit); },
+                [this, done = std::move(done)] {
+                    Walk_.reset();
+                    done();
+                });
 }
 
 QString TSubtreeView::TopName() const {

@@ -11,9 +11,11 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "app/SlicedWork.h"
 #include "listing/SizeUnits.h"
+#include "listing/SubtreeWalk.h"
 #include "scan/EarlierScan.h"
 #include "scan/FileInfo.h"
 
@@ -46,6 +48,8 @@ public:
     // Drops the work and every row, and forgets the subject.
     void Abandon();
     bool Computing() const;
+    // What the status line says.
+    QString Status() const;
     // What the status line says while the view shows nothing.
     void SetIdleText(const QString& text);
 
@@ -74,13 +78,21 @@ protected:
     QString TopName() const;
     // A count with the user's separators.
     static QString Grouped(std::int64_t count);
-    // Says how far the walk has come, now and then: visited entries so far.
-    void ShowProgress(std::int64_t visited);
+    // Walks the subtree of Subject_ in slices, giving add each entry, then calls done; the
+    // status line says now and then how far the walk has come.
+    void WalkSubtree(const EarlierScan* earlier, std::function<void(const SubtreeWalk::Visit&)> add,
+                     std::function<void()> done);
 
     TViewSubject Subject_;
     TSlicedWork Work_;
     QLabel* Status_ = nullptr;
     QString IdleText_;
+
+private:
+    void StopWork();
+
+    std::unique_ptr<SubtreeWalk> Walk_;
+    std::int64_t Visited_ = 0;
 };
 
 // How many entries a view walks in one step of its work.

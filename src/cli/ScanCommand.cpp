@@ -245,9 +245,9 @@ std::vector<std::string> ViewRows(const TFolderList& root, const EarlierScan* ea
         for (const TTypeTotal& type : types)
             rows.push_back(TypeText(type, parsed.Mode, parsed.Unit));
     } else {
-        NameSearch search{NamePattern(*parsed.Find)};
+        NameSearch search(NamePattern(*parsed.Find), parsed.Mode, parsed.Unit);
         walk.All([&](const SubtreeWalk::Visit& visit) { search.Add(visit); });
-        for (const TFolderData* node : search.Take(parsed.Mode, parsed.Unit)) {
+        for (const TFolderData* node : search.Take()) {
             rows.push_back(EntrySizeText(EntryValue(*node, parsed.Mode, parsed.Unit), parsed.Unit) +
                            "   " + ShownName(RelativePath(*node, root)));
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/AsciiCase.h"
 #include "listing/FileExtension.h"
 #include "scan/ShownName.h"
 
@@ -45,7 +46,11 @@ bool LargestFiles::Ranks(const SubtreeWalk::Visit& visit, ByteCount value) const
 
 void LargestFiles::Add(const SubtreeWalk::Visit& visit) {
     const TFolderData& node = *visit.Node;
-    if (node.Children() || Limit_ == 0) return;
+    if (node.Children()) return;
+    if (Extension_ && !SameIgnoringAsciiCase(FileExtensionAsStored(visit.Name), *Extension_))
+        return;
+    ++Files_;
+    if (Limit_ == 0) return;
     ByteCount value = ValueOfKind(node.Nominal, node.Allocated, 1, Mode_, TSizeUnit::suBytes);
     if (Comparing_) {
         if (visit.Before)
@@ -54,7 +59,6 @@ void LargestFiles::Add(const SubtreeWalk::Visit& visit) {
         if (value <= 0) return;
     }
     if (!Ranks(visit, value)) return;
-    if (Extension_ && FileExtension(visit.Name) != *Extension_) return;
     std::string path;
     path.reserve(visit.FolderPath.size() + visit.Name.size());
     path.append(visit.FolderPath).append(visit.Name);

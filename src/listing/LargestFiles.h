@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,8 @@ public:
     void Add(const SubtreeWalk::Visit& visit);
     // Largest first; the collector is empty afterwards.
     std::vector<TRankedFile> Take();
+    // The files met so far, of the type when one is given, ranked or not.
+    std::int64_t Files() const { return Files_; }
 
 private:
     bool Ranks(const SubtreeWalk::Visit& visit, ByteCount value) const;
@@ -43,6 +46,7 @@ private:
     TDisplayMode Mode_;
     bool Comparing_;
     std::optional<std::string> Extension_;
+    std::int64_t Files_ = 0;
     std::vector<TRankedFile> Heap_;  // the smallest kept file on top
 };
 

@@ -11,18 +11,14 @@ bool NameSearch::Before(const Kept& a, const Kept& b) {
 }
 
 NameSearch::NameSearch(NamePattern pattern, TDisplayMode mode, TSizeUnit unit, std::size_t limit)
-    : Pattern_(std::move(pattern)), Bounded_(true), Limit_(limit), Mode_(mode), Unit_(unit) {
+    : Pattern_(std::move(pattern)), Limit_(limit), Mode_(mode), Unit_(unit) {
     Heap_.reserve(std::min<std::size_t>(limit, 1 << 16) + 1);
 }
 
 void NameSearch::Add(const SubtreeWalk::Visit& visit) {
     if (!Pattern_.Matches(visit.Name)) return;
     ++Matches_;
-    if (Bounded_) {
-        Keep(visit);
-    } else {
-        Found_.push_back(visit.Node);
-    }
+    Keep(visit);
 }
 
 void NameSearch::Keep(const SubtreeWalk::Visit& visit) {
@@ -46,20 +42,14 @@ void NameSearch::Keep(const SubtreeWalk::Visit& visit) {
     std::push_heap(Heap_.begin(), Heap_.end(), Before);
 }
 
-std::vector<const TFolderData*> NameSearch::Take(TDisplayMode mode, TSizeUnit unit) {
-    if (Bounded_) {
-        std::sort_heap(Heap_.begin(), Heap_.end(), Before);
-        std::vector<const TFolderData*> nodes;
-        nodes.reserve(Heap_.size());
-        for (const Kept& kept : Heap_)
-            nodes.push_back(kept.Node);
-        Heap_.clear();
-        return nodes;
-    }
-    std::stable_sort(Found_.begin(), Found_.end(), [&](const TFolderData* a, const TFolderData* b) {
-        return EntryValue(*a, mode, unit) > EntryValue(*b, mode, unit);
-    });
-    return std::move(Found_);
+std::vector<const TFolderData*> NameSearch::Take() {
+    std::sort_heap(Heap_.begin(), Heap_.end(), Before);
+    std::vector<const TFolderData*> nodes;
+    nodes.reserve(Heap_.size());
+    for (const Kept& kept : Heap_)
+        nodes.push_back(kept.Node);
+    Heap_.clear();
+    return nodes;
 }
 
 std::string RelativePath(const TFolderData& node, const TFolderList& top) {

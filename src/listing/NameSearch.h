@@ -16,21 +16,20 @@ namespace quillet {
 
 class NameSearch {
 public:
-    explicit NameSearch(NamePattern pattern) : Pattern_(std::move(pattern)) {}
-    // Keeps only the limit largest matches by the chosen kind, for the window: a pattern that
-    // matches millions of entries lists a readable number of them, and Total says how much
-    // they all take.
-    NameSearch(NamePattern pattern, TDisplayMode mode, TSizeUnit unit, std::size_t limit);
+    // Matches are ranked by the chosen kind and unit. Only the limit largest are kept: the
+    // window lists a readable number of a pattern that matches millions of entries, and
+    // Total says how much they all take.
+    NameSearch(NamePattern pattern, TDisplayMode mode, TSizeUnit unit,
+               std::size_t limit = SIZE_MAX);
 
     void Add(const SubtreeWalk::Visit& visit);
-    // Largest first; the search is empty afterwards. A search that keeps a limit ranks by its
-    // own kind and unit.
-    std::vector<const TFolderData*> Take(TDisplayMode mode, TSizeUnit unit);
+    // The kept matches, largest first; the search is empty afterwards.
+    std::vector<const TFolderData*> Take();
 
     // Every match so far, kept or not.
     std::int64_t Matches() const { return Matches_; }
-    // Of a search that keeps a limit: what every match so far takes, each byte once (a match
-    // inside a matched folder adds nothing more).
+    // What every match so far takes, each byte once (a match inside a matched folder adds
+    // nothing more).
     ByteCount Total() const { return Total_; }
 
 private:
@@ -44,12 +43,10 @@ private:
     void Keep(const SubtreeWalk::Visit& visit);
 
     NamePattern Pattern_;
-    std::vector<const TFolderData*> Found_;  // every match, when no limit is kept
     std::int64_t Matches_ = 0;
-    bool Bounded_ = false;
-    std::size_t Limit_ = 0;
-    TDisplayMode Mode_ = TDisplayMode::dmAllocated;
-    TSizeUnit Unit_ = TSizeUnit::suBytes;
+    std::size_t Limit_;
+    TDisplayMode Mode_;
+    TSizeUnit Unit_;
     std::vector<Kept> Heap_;  // the smallest kept match on top
     ByteCount Total_ = 0;
     // The outermost matched folder the walk is in, as its entries' FolderPath begins.

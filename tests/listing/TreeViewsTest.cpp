@@ -69,13 +69,13 @@ TEST(TreeViews, LargestFilesAreRankedBySizeThenPathTheSameOnEveryRun) {
     EXPECT_EQ(ranked(9, TSizeUnit::suBytes, "iso"), Rows({"900   b/big.iso", " 50   a/c/w.ISO"}));
     EXPECT_EQ(ranked(0, TSizeUnit::suBytes, {}), Rows());
 
-    NameSearch search{NamePattern("?")};
+    NameSearch search(NamePattern("?"), TDisplayMode::dmNominal, TSizeUnit::suBytes);
     const TFolderData& folderA = root.Node(2);
     ASSERT_EQ(RelativePath(folderA, root), "a");
     const TFolderList& a = *folderA.Children();
     SubtreeWalk(a).All([&](const SubtreeWalk::Visit& visit) { search.Add(visit); });
     Rows found;
-    for (const TFolderData* node : search.Take(TDisplayMode::dmNominal, TSizeUnit::suBytes))
+    for (const TFolderData* node : search.Take())
         found.push_back(RelativePath(*node, a));
     EXPECT_EQ(found, Rows({"x", "c"})) << "files and folders below the folder only";
 }
