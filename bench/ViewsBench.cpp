@@ -41,8 +41,9 @@ void TimeViews(const TFolderList& top, const char* where) {
         return files.Take().size();
     };
     const auto types = [&] {
-        FileTypeTotals totals;
+        FileTypeTotals totals(TDisplayMode::dmAllocated, TSizeUnit::suKB);
         SubtreeWalk(top).All([&](const SubtreeWalk::Visit& visit) { totals.Add(visit); });
+        totals.EndPass();
         std::vector<TTypeTotal> groups = totals.Take();
         SortTypes(groups, TDisplayMode::dmAllocated, TSizeUnit::suKB);
         return groups.size();

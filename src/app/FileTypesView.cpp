@@ -17,6 +17,8 @@ namespace {
 
 // The types the pie draws a slice for at most; the rest share one.
 constexpr std::size_t kTypesCharted = 1000;
+// The types listed at most, the largest; the rest are summed.
+constexpr std::size_t kTypesListed = 10000;
 
 }  // namespace
 TFileTypesView::TFileTypesView(QWidget* parent)
@@ -98,37 +100,59 @@ void TFileTypesView::CopyChartLook(const TPieChart& chart) {
 void TFileTypesView::Drop() {
     Totals_.reset();
     HaveTypes_ = false;
+    TypeCount_ = 0;
+    Others_ = {};
     Chart_->ClearEntries();
     Model_->Clear();
     Files_->Abandon();
 }
 
 void TFileTypesView::Compute(const TViewSubject& previous) {
-    // The totals hold every kind of size: another unit or kind only shows them otherwise.
+    // The totals hold every kind of size: another unit or kind only shows them otherwise,
+    // unless some types were left out by the ranking of the kind shown before.
     if (HaveTypes_ && previous.Top == Subject_.Top && previous.Earlier == Subject_.Earlier &&
-        previous.Generation == Subject_.Generation) {
+        previous.Generation == Subject_.Generation && TypeCount_ == Model_->Count()) {
         ShowTypes(Model_->TakeRows());
         return;
     }
     Drop();
-    Totals_ = std::make_unique<FileTypeTotals>();
+    // A view may keep 8 bytes a file while it is open, or a megabyte below a small folder;
+    // the rows listed take their part of it first.
+    const std::size_t budget =
+        std::max<std::size_t>(8 * static_cast<std::size_t>(Subject_.Top->FileCount), 1 << 20);
+    const std::size_t rows = kTypesListed * sizeof(TTypeTotal);
+    Totals_ = std::make_unique<FileTypeTotals>(
+        Subject_.Mode, Subject_.Unit,
+        TTypeLimits{kTypesListed, budget > 2 * rows ? budget - rows : budget / 2});
     SetStatus(QStringLiteral("Looking for the file types below %1...").arg(TopName()));
+    CountPass();
+}
+
+void TFileTypesView::CountPass() {
+    const auto passDone = [this] {
+        if (Totals_->EndPass()) {
+            CountPass();
+        } else {
+            Finish();
+        }
+    };
     WalkSubtree(
         nullptr, [this](const SubtreeWalk::Visit& visit) { Totals_->Add(visit); },
-        [this] {
+        [this, passDone] {
             if (!Subject_.Earlier) {
-                Finish();
+                passDone();
                 return;
             }
             // Then the earlier scan's files of the same folder are taken off.
             Totals_->BeginSubtract(*Subject_.Earlier, *Subject_.Top);
-            Work_.Start([this] { return Totals_->SubtractStep(kEntriesPerStep); },
-                        [this] { Finish(); });
+            Work_.Start([this] { return Totals_->SubtractStep(kEntriesPerStep); }, passDone);
         });
 }
 
 void TFileTypesView::Finish() {
     std::vector<TTypeTotal> types = Totals_->Take();
+    TypeCount_ = Totals_->TypeCount();
+    Others_ = Totals_->Others();
     Totals_.reset();
     HaveTypes_ = true;
     ShowTypes(std::move(types));
@@ -137,22 +161,22 @@ void TFileTypesView::Finish() {
 void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
     Chart_->ClearEntries();  // its slices point at the rows about to go
     SortTypes(types, Subject_.Mode, Subject_.Unit);
-    std::int64_t files = 0;
+    std::int64_t files = Others_.Files;
     for (const TTypeTotal& type : types)
         files += type.Files;
-    const auto count = static_cast<std::int64_t>(types.size());
-    if (Subject_.Earlier) {
-        SetStatus(QStringLiteral("How each file type below %1 changed: %2 types changed")
-                      .arg(TopName(), Grouped(count)));
-    } else {
-        SetStatus(QStringLiteral("%1 files of %2 types below %3")
-                      .arg(Grouped(files), Grouped(count), TopName()));
-    }
+    QString status = Subject_.Earlier
+                         ? QStringLiteral("How each file type below %1 changed: %2 types changed")
+                               .arg(TopName(), Grouped(TypeCount_))
+                         : QStringLiteral("%1 files of %2 types below %3")
+                               .arg(Grouped(files), Grouped(TypeCount_), TopName());
+    if (static_cast<std::size_t>(TypeCount_) > types.size())
+        status += QStringLiteral(" (the %1 largest listed)").arg(Grouped(std::ssize(types)));
+    SetStatus(status);
     // A share of changes, some of them losses, says nothing.
     Table_->setColumnHidden(TTypeRowsModel::kShareColumn, Subject_.Earlier != nullptr);
-    Model_->SetRows(std::move(types), Subject_.Mode, Subject_.Unit, Subject_.Earlier != nullptr,
-                    SizeHeader(Subject_.Mode, Subject_.Unit, Subject_.Earlier != nullptr),
-                    LocalePunctuation());
+    Model_->SetRows(
+        std::move(types), Others_, Subject_.Mode, Subject_.Unit, Subject_.Earlier != nullptr,
+        SizeHeader(Subject_.Mode, Subject_.Unit, Subject_.Earlier != nullptr), LocalePunctuation());
     // The slices point at the model's rows, which stay until the next SetRows. Past the
     // largest types the slices could not be told apart: the rest share one.
     TStringListWithDouble entries;
@@ -169,6 +193,10 @@ void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
             rest = AddBytes(rest, value);
             ++restTypes;
         }
+    }
+    if (const ByteCount others = TypeValue(Others_, Subject_.Mode, Subject_.Unit); others > 0) {
+        rest = AddBytes(rest, others);
+        restTypes += TypeCount_ - Model_->Count();
     }
     if (restTypes > 0) {
         entries.push_back({EntrySizeText(rest, Subject_.Unit) + "   (" +

@@ -39,6 +39,8 @@ protected:
 private:
     void Compute(const TViewSubject& previous) override;
     void Drop() override;
+    // Counts the types of one pass (FileTypeTotals), then another or Finish.
+    void CountPass();
     void Finish();
     // Shows the types found (in any order) in the unit and kind of Subject_.
     void ShowTypes(std::vector<TTypeTotal> types);
@@ -49,6 +51,8 @@ private:
     TLargestFilesView* Files_;
     std::unique_ptr<FileTypeTotals> Totals_;
     bool HaveTypes_ = false;             // the rows are of Subject_'s folder and earlier scan
+    std::int64_t TypeCount_ = 0;         // listed or not
+    TTypeTotal Others_;                  // the types not listed, summed
     std::optional<std::string> Chosen_;  // the extension whose files are listed
 };
 

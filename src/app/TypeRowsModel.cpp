@@ -10,9 +10,9 @@ QString TypeName(const TTypeTotal& type) {
                                                     : ShownName(type.Extension));
 }
 
-void TTypeRowsModel::SetRows(std::vector<TTypeTotal> types, TDisplayMode mode, TSizeUnit unit,
-                             bool comparing, const QString& sizeHeader,
-                             const NumberPunctuation& punctuation) {
+void TTypeRowsModel::SetRows(std::vector<TTypeTotal> types, const TTypeTotal& others,
+                             TDisplayMode mode, TSizeUnit unit, bool comparing,
+                             const QString& sizeHeader, const NumberPunctuation& punctuation) {
     beginResetModel();
     Types_ = std::move(types);
     Mode_ = mode;
@@ -20,7 +20,7 @@ void TTypeRowsModel::SetRows(std::vector<TTypeTotal> types, TDisplayMode mode, T
     Comparing_ = comparing;
     SizeHeader_ = sizeHeader;
     Punctuation_ = punctuation;
-    Total_ = 0;
+    Total_ = TypeValue(others, Mode_, Unit_);
     for (const TTypeTotal& type : Types_)
         Total_ = AddBytes(Total_, TypeValue(type, Mode_, Unit_));
     endResetModel();

@@ -16,9 +16,11 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // types in the order shown (SortTypes).
-    void SetRows(std::vector<TTypeTotal> types, TDisplayMode mode, TSizeUnit unit, bool comparing,
-                 const QString& sizeHeader, const NumberPunctuation& punctuation);
+    // types in the order shown (SortTypes); others, the sums of the types not listed, count
+    // in the shares.
+    void SetRows(std::vector<TTypeTotal> types, const TTypeTotal& others, TDisplayMode mode,
+                 TSizeUnit unit, bool comparing, const QString& sizeHeader,
+                 const NumberPunctuation& punctuation);
     void Clear();
     // The rows, to be shown again otherwise; the model is empty afterwards.
     std::vector<TTypeTotal> TakeRows();

@@ -237,9 +237,11 @@ std::vector<std::string> ViewRows(const TFolderList& root, const EarlierScan* ea
         for (const TRankedFile& file : largest.Take())
             rows.push_back(RankedFileText(file.Value, file.Path, parsed.Unit));
     } else if (parsed.Types) {
-        FileTypeTotals totals;
-        walk.All([&](const SubtreeWalk::Visit& visit) { totals.Add(visit); });
-        if (earlier) totals.Subtract(*earlier, root);
+        FileTypeTotals totals(parsed.Mode, parsed.Unit);
+        do {
+            SubtreeWalk(root).All([&](const SubtreeWalk::Visit& visit) { totals.Add(visit); });
+            if (earlier) totals.Subtract(*earlier, root);
+        } while (totals.EndPass());
         std::vector<TTypeTotal> types = totals.Take();
         SortTypes(types, parsed.Mode, parsed.Unit);
         for (const TTypeTotal& type : types)

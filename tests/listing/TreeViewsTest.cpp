@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "listing/FileExtension.h"
+#include "listing/FileTypeTotals.h"
 #include "listing/LargestFiles.h"
 #include "listing/NameSearch.h"
 #include "support/FakeFolderSource.h"
@@ -78,6 +79,54 @@ TEST(TreeViews, LargestFilesAreRankedBySizeThenPathTheSameOnEveryRun) {
     for (const TFolderData* node : search.Take())
         found.push_back(RelativePath(*node, a));
     EXPECT_EQ(found, Rows({"x", "c"})) << "files and folders below the folder only";
+}
+
+TEST(TreeViews, TypesCountedInBoundedPassesAreTheTypesOfOneCount) {
+    // 120 types in two folders, of sizes that tie and that differ, each in either case.
+    std::vector<test::FakeNode> first, second;
+    for (int i = 0; i < 300; ++i) {
+        const std::string name =
+            "f" + std::to_string(i) + "." + (i / 120 % 2 ? "T" : "t") + std::to_string(i % 120);
+        (i % 3 ? first : second).push_back(FakeFile(name, 10 + (i % 120) % 7 * 1000));
+    }
+    test::FakeFolderSource source(
+        FakeFolder("", {FakeFolder("a", std::move(first)), FakeFolder("b", std::move(second))}));
+    TFolderList root("/r/");
+    root.Scan(source, {});
+    struct Counted {
+        std::vector<std::string> Rows;
+        std::int64_t Types;
+        TTypeTotal Others;
+        int Passes = 1;
+    };
+    const auto count = [&](TTypeLimits limits) {
+        FileTypeTotals totals(TDisplayMode::dmNominal, TSizeUnit::suBytes, limits);
+        Counted counted;
+        for (;; ++counted.Passes) {
+            SubtreeWalk(root).All([&](const SubtreeWalk::Visit& visit) { totals.Add(visit); });
+            if (!totals.EndPass()) break;
+        }
+        std::vector<TTypeTotal> types = totals.Take();
+        SortTypes(types, TDisplayMode::dmNominal, TSizeUnit::suBytes);
+        for (const TTypeTotal& type : types)
+            counted.Rows.push_back(TypeText(type, TDisplayMode::dmNominal, TSizeUnit::suBytes));
+        counted.Types = totals.TypeCount();
+        counted.Others = totals.Others();
+        return counted;
+    };
+    const Counted all = count({});
+    ASSERT_EQ(all.Rows.size(), 120u);
+    EXPECT_EQ(all.Passes, 1);
+    EXPECT_EQ(all.Rows.front(), "18030   3   t13") << "t13, t20 ... t55 and t6 tie";
+    // A table of room for a few types at a time counts the same in more passes.
+    const Counted bounded = count({SIZE_MAX, 800});
+    EXPECT_GT(bounded.Passes, 10);
+    EXPECT_EQ(bounded.Rows, all.Rows);
+    // Only the largest kept, ties by extension; the others summed.
+    const Counted kept = count({7, 800});
+    EXPECT_EQ(kept.Rows, std::vector<std::string>(all.Rows.begin(), all.Rows.begin() + 7));
+    EXPECT_EQ(kept.Types, 120);
+    EXPECT_EQ(kept.Others.Files, 300 - 7 * 3);
 }
 
 }  // namespace
