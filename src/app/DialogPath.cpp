@@ -1,5 +1,6 @@
 #include "app/DialogPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -63,12 +64,21 @@ TDialogPath FindDialogPath(const QString& answer, bool newName) {
 }
 
 QString DialogPathProblem(const QString& answer, TDialogPath::TProblem problem, bool newName) {
-    const QString start =
-        newName ? QStringLiteral("Cannot save \"") : QStringLiteral("Cannot open \"");
+    // The file dialogs are the main window's.
+    const auto text = [](const char* source) {
+        return QCoreApplication::translate("TMainForm", source);
+    };
     const QString shown = QString::fromUtf8(ShownName(Bytes(answer.toUtf8())));
-    if (problem == TDialogPath::Ambiguous)
-        return start + shown + "\": more than one file has this name when shown as text";
-    return start + shown + "\": No such file or directory";
+    if (problem == TDialogPath::Ambiguous) {
+        return (newName ? text("Cannot save \"%1\": more than one file has this name when shown "
+                               "as text")
+                        : text("Cannot open \"%1\": more than one file has this name when shown "
+                               "as text"))
+            .arg(shown);
+    }
+    return (newName ? text("Cannot save \"%1\": No such file or directory")
+                    : text("Cannot open \"%1\": No such file or directory"))
+        .arg(shown);
 }
 
 }  // namespace quillet

@@ -35,7 +35,7 @@ TFileTypesView::TFileTypesView(QWidget* parent)
     Table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // every column fits
     const QFontMetrics metrics = Table_->fontMetrics();
     Table_->setColumnWidth(TTypeRowsModel::kSizeColumn,
-                           metrics.horizontalAdvance(QStringLiteral("Allocated (GB) 0")));
+                           metrics.horizontalAdvance(tr("Allocated (GB) 0")));
     Table_->setColumnWidth(TTypeRowsModel::kShareColumn,
                            metrics.horizontalAdvance(QStringLiteral("100.0 % 0")));
     Table_->setColumnWidth(TTypeRowsModel::kFilesColumn,
@@ -57,13 +57,13 @@ TFileTypesView::TFileTypesView(QWidget* parent)
         if (row >= 0) Table_->setCurrentIndex(Model_->index(row, 0));
     };
 
-    Files_->SetIdleText(QStringLiteral("Choose a type to list its largest files"));
+    Files_->SetIdleText(tr("Choose a type to list its largest files"));
     // The pie as high as the room (resizeEvent), the types as wide as their columns, the
     // files the rest.
     int types = Table_->verticalScrollBar()->sizeHint().width() + 2 * Table_->frameWidth() + 8;
     for (int column = 0; column < TTypeRowsModel::kColumns; ++column)
         types += column == TTypeRowsModel::kTypeColumn
-                     ? metrics.horizontalAdvance(QStringLiteral("(no extension)  "))
+                     ? metrics.horizontalAdvance(tr("(no extension)  "))
                      : Table_->columnWidth(column);
     Table_->setFixedWidth(types);
     auto* parts = new QHBoxLayout;
@@ -112,7 +112,7 @@ void TFileTypesView::Compute(const TViewSubject& previous) {
     }
     Drop();
     Totals_ = std::make_unique<FileTypeTotals>();
-    SetStatus(QStringLiteral("Looking for the file types below %1...").arg(TopName()));
+    SetStatus(tr("Looking for the file types below %1...").arg(TopName()));
     WalkSubtree(
         nullptr, [this](const SubtreeWalk::Visit& visit) { Totals_->Add(visit); },
         [this] {
@@ -142,11 +142,11 @@ void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
         files += type.Files;
     const auto count = static_cast<std::int64_t>(types.size());
     if (Subject_.Earlier) {
-        SetStatus(QStringLiteral("How each file type below %1 changed: %2 types changed")
+        SetStatus(tr("How each file type below %1 changed: %2 types changed")
                       .arg(TopName(), Grouped(count)));
     } else {
-        SetStatus(QStringLiteral("%1 files of %2 types below %3")
-                      .arg(Grouped(files), Grouped(count), TopName()));
+        SetStatus(
+            tr("%1 files of %2 types below %3").arg(Grouped(files), Grouped(count), TopName()));
     }
     // A share of changes, some of them losses, says nothing.
     Table_->setColumnHidden(TTypeRowsModel::kShareColumn, Subject_.Earlier != nullptr);
@@ -172,7 +172,7 @@ void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
     }
     if (restTypes > 0) {
         entries.push_back({EntrySizeText(rest, Subject_.Unit) + "   (" +
-                               Grouped(restTypes).toStdString() + " more types)",
+                               tr("%1 more types").arg(Grouped(restTypes)).toStdString() + ")",
                            {}});
     }
     if (Subject_.Earlier) {

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -33,6 +34,11 @@
 
 namespace quillet {
 namespace {
+
+// The chooser's texts, its own catalogue's.
+QString Text(const char* source) {
+    return QCoreApplication::translate("TFolderChooser", source);
+}
 
 constexpr int kPathRole = Qt::UserRole;        // the entry's full path: its bytes
 constexpr int kListedRole = Qt::UserRole + 1;  // its sub-folders have been read (a file: none)
@@ -280,7 +286,8 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
         const bool onTheWay = choosingFile && !path.empty() && LeadsToFolder(path);
         problem.setText(path.empty()
                             ? QString()
-                            : (choosingFile ? "Not a file: " : "Not a folder: ") + ShownText(path));
+                            : (choosingFile ? Text("Not a file: %1") : Text("Not a folder: %1"))
+                                  .arg(ShownText(path)));
         problem.setVisible(!chosen && !onTheWay && !path.empty());
         buttons.button(QDialogButtonBox::Ok)->setEnabled(chosen);
         // The tree's own choice is already in sight: it is not scrolled away under the mouse.
@@ -317,7 +324,7 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
         const QModelIndex index = tree.indexAt(at);
         if (!index.isValid() || FolderTreeModel::IsFile(index)) return;
         QMenu menu;
-        menu.addAction(QStringLiteral("Open in File Manager"),
+        menu.addAction(Text("Open in File Manager"),
                        [&] { QDesktopServices::openUrl(FileUrl(FolderTreeModel::PathOf(index))); });
         menu.exec(tree.viewport()->mapToGlobal(at));
     });
@@ -346,7 +353,7 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
 }  // namespace
 
 std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& start) {
-    return Choose(parent, QStringLiteral("Choose a folder to scan"), start, {});
+    return Choose(parent, Text("Choose a folder to scan"), start, {});
 }
 
 std::optional<std::string> ChooseFile(QWidget* parent, const QString& caption,
