@@ -64,20 +64,22 @@ TDialogPath FindDialogPath(const QString& answer, bool newName) {
 }
 
 QString DialogPathProblem(const QString& answer, TDialogPath::TProblem problem, bool newName) {
-    // The file dialogs are the main window's.
-    const auto text = [](const char* source) {
-        return QCoreApplication::translate("TMainForm", source);
-    };
     const QString shown = QString::fromUtf8(ShownName(Bytes(answer.toUtf8())));
     if (problem == TDialogPath::Ambiguous) {
-        return (newName ? text("Cannot save \"%1\": more than one file has this name when shown "
-                               "as text")
-                        : text("Cannot open \"%1\": more than one file has this name when shown "
-                               "as text"))
+        return (newName ? QCoreApplication::translate(
+                              "TMainForm",
+                              "Cannot save \"%1\": more than one file has this name when shown "
+                              "as text")
+                        : QCoreApplication::translate(
+                              "TMainForm",
+                              "Cannot open \"%1\": more than one file has this name when shown "
+                              "as text"))
             .arg(shown);
     }
-    return (newName ? text("Cannot save \"%1\": No such file or directory")
-                    : text("Cannot open \"%1\": No such file or directory"))
+    return (newName ? QCoreApplication::translate("TMainForm",
+                                                  "Cannot save \"%1\": No such file or directory")
+                    : QCoreApplication::translate("TMainForm",
+                                                  "Cannot open \"%1\": No such file or directory"))
         .arg(shown);
 }
 

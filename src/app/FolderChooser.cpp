@@ -35,11 +35,6 @@
 namespace quillet {
 namespace {
 
-// The chooser's texts, its own catalogue's.
-QString Text(const char* source) {
-    return QCoreApplication::translate("TFolderChooser", source);
-}
-
 constexpr int kPathRole = Qt::UserRole;        // the entry's full path: its bytes
 constexpr int kListedRole = Qt::UserRole + 1;  // its sub-folders have been read (a file: none)
 constexpr int kFileRole = Qt::UserRole + 2;    // a file, not a folder
@@ -284,10 +279,12 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
         const bool chosen = isChoice(path);
         // While choosing a file, a folder is a place on the way, not a mistake.
         const bool onTheWay = choosingFile && !path.empty() && LeadsToFolder(path);
-        problem.setText(path.empty()
-                            ? QString()
-                            : (choosingFile ? Text("Not a file: %1") : Text("Not a folder: %1"))
-                                  .arg(ShownText(path)));
+        problem.setText(
+            path.empty()
+                ? QString()
+                : (choosingFile ? QCoreApplication::translate("TFolderChooser", "Not a file: %1")
+                                : QCoreApplication::translate("TFolderChooser", "Not a folder: %1"))
+                      .arg(ShownText(path)));
         problem.setVisible(!chosen && !onTheWay && !path.empty());
         buttons.button(QDialogButtonBox::Ok)->setEnabled(chosen);
         // The tree's own choice is already in sight: it is not scrolled away under the mouse.
@@ -324,7 +321,7 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
         const QModelIndex index = tree.indexAt(at);
         if (!index.isValid() || FolderTreeModel::IsFile(index)) return;
         QMenu menu;
-        menu.addAction(Text("Open in File Manager"),
+        menu.addAction(QCoreApplication::translate("TFolderChooser", "Open in File Manager"),
                        [&] { QDesktopServices::openUrl(FileUrl(FolderTreeModel::PathOf(index))); });
         menu.exec(tree.viewport()->mapToGlobal(at));
     });
@@ -353,7 +350,8 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
 }  // namespace
 
 std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& start) {
-    return Choose(parent, Text("Choose a folder to scan"), start, {});
+    return Choose(parent, QCoreApplication::translate("TFolderChooser", "Choose a folder to scan"),
+                  start, {});
 }
 
 std::optional<std::string> ChooseFile(QWidget* parent, const QString& caption,

@@ -41,11 +41,20 @@ QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint,
     return button;
 }
 
+// Where a control of the toolbar stands: at its place by design, or further right when the
+// label before it needs the room (a translated one may be longer).
+int LeftAfter(int designLeft, const QLabel* label) {
+    const int needed =
+        label->x() + label->fontMetrics().horizontalAdvance(label->text().trimmed()) + 4;
+    return std::max(designLeft, needed);
+}
+
 }  // namespace
 
 TMainForm::TMainForm(TMainServices services, std::vector<std::string> arguments, QWidget* parent)
     : QMainWindow(parent), Services_(std::move(services)), Arguments_(std::move(arguments)) {
     ScanPath = AbsoluteFolderPath(".");  // the working directory, as its bytes
+    SaveFileName_ = tr("Usage").toStdString();
     setWindowTitle(QStringLiteral("Quillet"));
     CreateControls();
     CreateMenus();
@@ -116,20 +125,20 @@ void TMainForm::CreateControls() {
     cbxUnits->addItems({tr("bytes"), tr("kB"), tr("MB"), tr("GB"), tr("TB"), tr("Count")});
     cbxUnits->setToolTip(tr(" Show size in bytes, KB, MB, GB, TB or a count of files "));
     cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
-    cbxUnits->setGeometry(136, 5, 72, 24);
+    cbxUnits->setGeometry(LeftAfter(136, unitsLabel), 5, 72, 24);
     connect(cbxUnits, &QComboBox::currentIndexChanged, this, [this] { cbxUnitsChange(); });
 
     auto* displayLabel = new QLabel(tr("Disk space: "), SpeedPanel);
-    displayLabel->move(218, 9);
+    displayLabel->move(cbxUnits->x() + 82, 9);
     cbxDisplay = new QComboBox(SpeedPanel);
     cbxDisplay->addItems({tr("Nominal"), tr("Allocated"), tr("Slack only")});
     cbxDisplay->setToolTip(tr(" Choose how to include the slack space "));
     cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
-    cbxDisplay->setGeometry(290, 5, 96, 24);
+    cbxDisplay->setGeometry(LeftAfter(290, displayLabel), 5, 96, 24);
     connect(cbxDisplay, &QComboBox::currentIndexChanged, this, [this] { cbxDisplayChange(); });
 
     lblCompressed = new QLabel(QStringLiteral(" "), SpeedPanel);
-    lblCompressed->setGeometry(392, 9, 120, 18);
+    lblCompressed->setGeometry(cbxDisplay->x() + 102, 9, 120, 18);
     lblCompressed->hide();
     SpeedButtonStopRefresh = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_MediaStop),
                                         tr("Stop timer refresh"), kStopButtonLeft);

@@ -266,13 +266,12 @@ private:
     std::string NotedRoot_;      // the tree whose comparison was last said
     TScanOptions ScanCounting_;  // how the tree's scan counted files; no callbacks kept
     std::string ScanExclusions_;
-    SwitchDependentFiles ScanSwitchDependent_;   // of the tree's scan, for a later comparison
-    std::int64_t ScanTime_ = 0;                  // when the tree's scan started, Unix seconds
-    const TFolderData* SelectedNode_ = nullptr;  // the entry SelectedName names
-    std::int32_t PieChartFontColour_ = 0;        // the font colours as stored, system colours
-    std::int32_t ListboxFontColour_ = 0;         // (negative) included
-    // The save dialog starts from the last name.
-    std::string SaveFileName_ = tr("Usage").toStdString();
+    SwitchDependentFiles ScanSwitchDependent_;     // of the tree's scan, for a later comparison
+    std::int64_t ScanTime_ = 0;                    // when the tree's scan started, Unix seconds
+    const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
+    std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
+    std::int32_t ListboxFontColour_ = 0;           // (negative) included
+    std::string SaveFileName_;                     // the save dialog starts from the last name
     std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
     bool Shown_ = false;
     bool ScanPartial_ = false;  // the last scan was cancelled: its tree is not whole

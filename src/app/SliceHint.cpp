@@ -10,23 +10,18 @@
 namespace quillet {
 namespace {
 
-// The chart's hints belong to the main window's catalogue.
-QString Text(const char* source) {
-    return QCoreApplication::translate("TMainForm", source);
-}
-
 // size with the kind of size shown: "1.5 kB allocated".
 std::string WithModeName(const std::string& size, TDisplayMode mode) {
     const QString shown = QString::fromUtf8(size);
     switch (mode) {
         case TDisplayMode::dmNominal:
-            return Text("%1 nominal").arg(shown).toStdString();
+            return QCoreApplication::translate("TMainForm", "%1 nominal").arg(shown).toStdString();
         case TDisplayMode::dmSlackOnly:
-            return Text("%1 slack").arg(shown).toStdString();
+            return QCoreApplication::translate("TMainForm", "%1 slack").arg(shown).toStdString();
         case TDisplayMode::dmAllocated:
             break;
     }
-    return Text("%1 allocated").arg(shown).toStdString();
+    return QCoreApplication::translate("TMainForm", "%1 allocated").arg(shown).toStdString();
 }
 
 // The folder's entries of the chosen kind, added up as the pie adds its slices; the free
@@ -57,7 +52,7 @@ std::string SliceHint(const TFolderData& node, TDisplayMode mode, TSizeUnit unit
         // Free bytes have no count: Count shows them in bytes, as the status bar does.
         const TSizeUnit shownUnit = unit == TSizeUnit::suCount ? TSizeUnit::suBytes : unit;
         return hint +
-               Text("Free space on the volume: %1")
+               QCoreApplication::translate("TMainForm", "Free space on the volume: %1")
                    .arg(QString::fromUtf8(SizeShownText(-node.Allocated, shownUnit, punctuation)))
                    .toStdString();
     }
@@ -67,7 +62,7 @@ std::string SliceHint(const TFolderData& node, TDisplayMode mode, TSizeUnit unit
     const double total = FolderTotal(*list, mode, unit);
     if (total > 0) {
         const double share = std::fabs(static_cast<double>(value)) / total * 100;
-        hint += "\n" + Text("%1% of this folder")
+        hint += "\n" + QCoreApplication::translate("TMainForm", "%1% of this folder")
                            .arg(QString::fromUtf8(GroupedNumberText(share, 1, punctuation)))
                            .toStdString();
     }

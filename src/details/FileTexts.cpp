@@ -7,18 +7,14 @@
 namespace quillet {
 namespace {
 
-// The texts of the properties dialog.
-QString Text(const char* source) {
-    return QCoreApplication::translate("TfrmFileProperties", source);
-}
-
 QString Grouped(double value, int decimals, const NumberPunctuation& punctuation) {
     return QString::fromStdString(GroupedNumberText(value, decimals, punctuation));
 }
 
 // text, then the size in bytes: "1.50 KB (1,536 bytes)".
 QString WithBytes(const QString& text, double size, const NumberPunctuation& punctuation) {
-    return Text("%1 (%2 bytes)").arg(text, Grouped(size, 0, punctuation));
+    return QCoreApplication::translate("TfrmFileProperties", "%1 (%2 bytes)")
+        .arg(text, Grouped(size, 0, punctuation));
 }
 
 }  // namespace
@@ -26,7 +22,8 @@ QString WithBytes(const QString& text, double size, const NumberPunctuation& pun
 QString FileSizeText(double s, const NumberPunctuation& punctuation) {
     QString text;
     if (s < 1024) {
-        text = Text("%1 bytes").arg(Grouped(s, 0, punctuation));
+        text = QCoreApplication::translate("TfrmFileProperties", "%1 bytes")
+                   .arg(Grouped(s, 0, punctuation));
     } else if (s < 1048576) {
         text = Grouped(s / 1024, 2, punctuation) + " KB";
     } else if (s < 1073741824) {
@@ -40,7 +37,7 @@ QString FileSizeText(double s, const NumberPunctuation& punctuation) {
 QString CompressedSizeText(std::uint32_t k, const NumberPunctuation& punctuation) {
     QString text;
     if (k < 1024) {
-        text = Text("%1 bytes").arg(k);
+        text = QCoreApplication::translate("TfrmFileProperties", "%1 bytes").arg(k);
     } else if (k < 1048576) {
         text = Grouped(k / 1024.0, 2, punctuation) + " KB";
     } else {
@@ -50,7 +47,7 @@ QString CompressedSizeText(std::uint32_t k, const NumberPunctuation& punctuation
 }
 
 QString FileDateText(std::optional<std::int64_t> seconds, const QLocale& locale) {
-    if (!seconds) return Text("(unknown)");
+    if (!seconds) return QCoreApplication::translate("TfrmFileProperties", "(unknown)");
     const QDate date = QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC).date();
     return QStringLiteral("%1-%2-%3")
         .arg(date.year(), 4, 10, QChar('0'))
@@ -59,7 +56,7 @@ QString FileDateText(std::optional<std::int64_t> seconds, const QLocale& locale)
 }
 
 QString FileTimeText(std::optional<std::int64_t> seconds, const QLocale& locale) {
-    if (!seconds) return Text("(unknown)");
+    if (!seconds) return QCoreApplication::translate("TfrmFileProperties", "(unknown)");
     const QTime time = QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC).time();
     return FileDateText(seconds, locale) + ' ' + time.toString(QStringLiteral("hh:mm:ss"));
 }
@@ -70,7 +67,7 @@ QString TypeFromExtension(const QString& name) {
     for (QChar& c : extension) {
         if (c >= 'a' && c <= 'z') c = QChar(c.unicode() - 'a' + 'A');
     }
-    return Text("%1 file").arg(extension);
+    return QCoreApplication::translate("TfrmFileProperties", "%1 file").arg(extension);
 }
 
 }  // namespace quillet
