@@ -2,7 +2,8 @@
 # (Debian's qt6-l10n-tools) into translations/ beside the window's program, where it looks
 # first, and installed in share/quillet/translations. A message not finished in a catalogue is
 # left out of it, so the catalogue test finds it missing.
-set(QUILLET_LANGUAGES de fr es)
+# Cached, so that the tests see them too.
+set(QUILLET_LANGUAGES de fr es CACHE INTERNAL "The languages of the window's catalogues")
 find_program(QUILLET_LRELEASE lrelease
              HINTS ${QT_HOST_PATH}/lib/qt6/bin /usr/lib/qt6/bin "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}"
              NO_CMAKE_FIND_ROOT_PATH REQUIRED)
@@ -10,10 +11,11 @@ find_program(QUILLET_LUPDATE lupdate
              HINTS ${QT_HOST_PATH}/lib/qt6/bin /usr/lib/qt6/bin "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}"
              NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 if(CMAKE_RUNTIME_OUTPUT_DIRECTORY)
-    set(QUILLET_CATALOGUES_DIR ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)
+    set(catalogues ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)
 else()
-    set(QUILLET_CATALOGUES_DIR ${CMAKE_CURRENT_BINARY_DIR}/translations)
+    set(catalogues ${CMAKE_CURRENT_BINARY_DIR}/translations)
 endif()
+set(QUILLET_CATALOGUES_DIR ${catalogues} CACHE INTERNAL "Where the catalogues are compiled to")
 set(QUILLET_CATALOGUES)
 foreach(language ${QUILLET_LANGUAGES})
     set(ts ${PROJECT_SOURCE_DIR}/translations/quillet_${language}.ts)
