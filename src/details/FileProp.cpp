@@ -117,6 +117,13 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     chkArchive = ShowingBox(tabGeneral, tr("Archive"), boxes, 284, IsArchive);
     chkSystem = ShowingBox(tabGeneral, tr("System"), boxes + 96, 284, IsSystem);
     chkCompressed = ShowingBox(tabGeneral, tr("Compressed"), boxes, 306, IsCompressed);
+    // The second column moves on where a box beside it needs the room (a translated name may
+    // be longer).
+    for (QCheckBox* first : {chkReadOnly, chkArchive}) {
+        const int second = boxes + first->sizeHint().width() + 4;
+        for (QCheckBox* box : {chkHidden, chkSystem})
+            box->move(std::max(box->x(), second), box->y());
+    }
     PageControl1->addTab(tabGeneral, tr("General"));
 
     tabVersion = new QWidget;
