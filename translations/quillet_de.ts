@@ -354,10 +354,6 @@
         <translation>Scanne %1...</translation>
     </message>
     <message>
-        <source> (in part): </source>
-        <translation> (teilweise): </translation>
-    </message>
-    <message>
         <source>Compressed, sparse </source>
         <translation>Komprimiert, Sparse </translation>
     </message>
@@ -550,6 +546,50 @@ mit demselben Ordner des früheren Scans von %2.</translation>
     <message>
         <source>No program is set to open it</source>
         <translation>Kein Programm ist zum Öffnen eingerichtet</translation>
+    </message>
+    <message>
+        <source>%1 (in part): %2</source>
+        <translation>%1 (teilweise): %2</translation>
+    </message>
+    <message>
+        <source>Not a folder</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <source>the operation was cancelled</source>
+        <translation>der Vorgang wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>access is denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>its path is too long for the Recycle Bin</source>
+        <translation>sein Pfad ist zu lang für den Papierkorb</translation>
+    </message>
+    <message>
+        <source>the path is not valid</source>
+        <translation>der Pfad ist ungültig</translation>
+    </message>
+    <message>
+        <source>it is on a disc that cannot be written</source>
+        <translation>es liegt auf einem nicht beschreibbaren Datenträger</translation>
+    </message>
+    <message>
+        <source>there is no Recycle Bin on its drive</source>
+        <translation>auf seinem Laufwerk gibt es keinen Papierkorb</translation>
+    </message>
+    <message>
+        <source>the Recycle Bin cannot take it</source>
+        <translation>der Papierkorb kann es nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>the Windows shell cannot reach a name that ends in a dot or a blank</source>
+        <translation>die Windows-Shell erreicht keinen Namen, der auf einen Punkt oder ein Leerzeichen endet</translation>
+    </message>
+    <message>
+        <source>a name in its path holds one of &lt; &gt; : &quot; | ? *, which no Windows name may hold</source>
+        <translation>ein Name in seinem Pfad enthält eines der Zeichen &lt; &gt; : &quot; | ? *, die kein Windows-Name enthalten darf</translation>
     </message>
 </context>
 <context>

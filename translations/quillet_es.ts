@@ -354,10 +354,6 @@
         <translation>Analizando %1...</translation>
     </message>
     <message>
-        <source> (in part): </source>
-        <translation> (en parte): </translation>
-    </message>
-    <message>
         <source>Compressed, sparse </source>
         <translation>Comprimido, disperso </translation>
     </message>
@@ -550,6 +546,50 @@ con la misma carpeta del análisis anterior de %2.</translation>
     <message>
         <source>No program is set to open it</source>
         <translation>No hay ningún programa configurado para abrirlo</translation>
+    </message>
+    <message>
+        <source>%1 (in part): %2</source>
+        <translation>%1 (en parte): %2</translation>
+    </message>
+    <message>
+        <source>Not a folder</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>the operation was cancelled</source>
+        <translation>la operación se canceló</translation>
+    </message>
+    <message>
+        <source>access is denied</source>
+        <translation>acceso denegado</translation>
+    </message>
+    <message>
+        <source>its path is too long for the Recycle Bin</source>
+        <translation>su ruta es demasiado larga para la Papelera de reciclaje</translation>
+    </message>
+    <message>
+        <source>the path is not valid</source>
+        <translation>la ruta no es válida</translation>
+    </message>
+    <message>
+        <source>it is on a disc that cannot be written</source>
+        <translation>está en un disco que no se puede escribir</translation>
+    </message>
+    <message>
+        <source>there is no Recycle Bin on its drive</source>
+        <translation>no hay Papelera de reciclaje en su unidad</translation>
+    </message>
+    <message>
+        <source>the Recycle Bin cannot take it</source>
+        <translation>la Papelera de reciclaje no puede aceptarlo</translation>
+    </message>
+    <message>
+        <source>the Windows shell cannot reach a name that ends in a dot or a blank</source>
+        <translation>el shell de Windows no puede acceder a un nombre que termina en punto o en espacio</translation>
+    </message>
+    <message>
+        <source>a name in its path holds one of &lt; &gt; : &quot; | ? *, which no Windows name may hold</source>
+        <translation>un nombre de su ruta contiene uno de los caracteres &lt; &gt; : &quot; | ? *, que ningún nombre de Windows puede contener</translation>
     </message>
 </context>
 <context>

@@ -354,10 +354,6 @@
         <translation>Analyse de %1...</translation>
     </message>
     <message>
-        <source> (in part): </source>
-        <translation> (en partie) : </translation>
-    </message>
-    <message>
         <source>Compressed, sparse </source>
         <translation>Compressé, creux </translation>
     </message>
@@ -550,6 +546,50 @@ avec le même dossier de l&apos;analyse précédente de %2.</translation>
     <message>
         <source>No program is set to open it</source>
         <translation>Aucun programme n&apos;est défini pour l&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>%1 (in part): %2</source>
+        <translation>%1 (en partie) : %2</translation>
+    </message>
+    <message>
+        <source>Not a folder</source>
+        <translation>Pas un dossier</translation>
+    </message>
+    <message>
+        <source>the operation was cancelled</source>
+        <translation>l&apos;opération a été annulée</translation>
+    </message>
+    <message>
+        <source>access is denied</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>its path is too long for the Recycle Bin</source>
+        <translation>son chemin est trop long pour la Corbeille</translation>
+    </message>
+    <message>
+        <source>the path is not valid</source>
+        <translation>le chemin n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>it is on a disc that cannot be written</source>
+        <translation>il se trouve sur un disque non inscriptible</translation>
+    </message>
+    <message>
+        <source>there is no Recycle Bin on its drive</source>
+        <translation>il n&apos;y a pas de Corbeille sur son lecteur</translation>
+    </message>
+    <message>
+        <source>the Recycle Bin cannot take it</source>
+        <translation>la Corbeille ne peut pas le recevoir</translation>
+    </message>
+    <message>
+        <source>the Windows shell cannot reach a name that ends in a dot or a blank</source>
+        <translation>le shell de Windows ne peut pas atteindre un nom qui se termine par un point ou une espace</translation>
+    </message>
+    <message>
+        <source>a name in its path holds one of &lt; &gt; : &quot; | ? *, which no Windows name may hold</source>
+        <translation>un nom de son chemin contient l&apos;un des caractères &lt; &gt; : &quot; | ? *, interdits dans un nom Windows</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include "app/KnownText.h"
 #include "app/ListingFile.h"
 #include "app/LocalePunctuation.h"
+#include "app/SystemReasons.h"
 #include "app/WindowPrint.h"
 #include "chart/zebPieChart.h"
 #include "details/DesktopOpener.h"
@@ -103,7 +104,7 @@ std::optional<std::string> TMainForm::SelectedPath() const {
 bool TMainForm::ReportRefusedPath(const std::string& path, const QString& failure) {
     const std::string refusal = PathRefusal(path);
     if (refusal.empty()) return false;
-    ReportError(failure.arg(QString::fromUtf8(ShownName(path)), QString::fromUtf8(refusal)));
+    ReportError(failure.arg(QString::fromUtf8(ShownName(path)), SystemReasonText(refusal)));
     return true;
 }
 
@@ -120,7 +121,7 @@ void TMainForm::PopupDeleteClick() {
     // changed nothing, so nothing is scanned again.
     const std::string problem = folder ? RemoveEmptyFolder(*path) : DeleteFile(*path);
     if (!problem.empty()) {
-        ReportError(tr("Cannot delete %1: %2").arg(shown, QString::fromUtf8(problem)));
+        ReportError(tr("Cannot delete %1: %2").arg(shown, SystemReasonText(problem)));
         return;
     }
     StartScan();
@@ -173,7 +174,7 @@ void TMainForm::PopupTrashClick() {
     }
     const std::string problem = MoveToTrash(path);
     if (!problem.empty()) {
-        ReportError(cannotMove.arg(shown, trash, QString::fromUtf8(problem)));
+        ReportError(cannotMove.arg(shown, trash, SystemReasonText(problem)));
         return;
     }
     StartScan();

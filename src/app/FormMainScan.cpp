@@ -10,6 +10,7 @@
 #include "app/BytesInText.h"
 #include "app/FormMain.h"
 #include "app/KnownText.h"
+#include "app/SystemReasons.h"
 #include "chart/zebPieChart.h"
 #include "platform/PathNames.h"
 #include "platform/PathSeparator.h"
@@ -43,7 +44,7 @@ void TMainForm::StartScan(const std::string& scanFile) {
                     !problem.empty())
                     throw std::runtime_error(
                         tr("Cannot scan \"%1\": %2")
-                            .arg(QString::fromUtf8(ShownName(ScanPath)), QString::fromUtf8(problem))
+                            .arg(QString::fromUtf8(ShownName(ScanPath)), SystemReasonText(problem))
                             .toStdString());
             }
             volume = ReadVolumeData(*Services_.Volumes, ScanPath);
@@ -89,9 +90,10 @@ void TMainForm::StartScan(const std::string& scanFile) {
             // The status bar says the totals are short; its tooltip names the first folders.
             constexpr int kNamed = 10;
             if (++FoldersNotRead_ > kNamed) return;
-            FoldersNotReadText_ += QStringLiteral("\n") + QString::fromUtf8(ShownName(path)) +
-                                   (inPart ? tr(" (in part): ") : QStringLiteral(": ")) +
-                                   QString::fromStdString(ReadFailureText(why.Code));
+            FoldersNotReadText_ +=
+                QStringLiteral("\n") + (inPart ? tr("%1 (in part): %2") : QStringLiteral("%1: %2"))
+                                           .arg(QString::fromUtf8(ShownName(path)),
+                                                QString::fromStdString(ReadFailureText(why.Code)));
         };
         if (fromFile) {
             ReadScanFile(options);

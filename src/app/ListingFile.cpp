@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/SystemReasons.h"
 #include "chart/ChartListBox.h"
 #include "platform/FileWriting.h"
 #include "scan/ShownName.h"
@@ -20,8 +21,7 @@ std::optional<QString> WriteListing(const std::string& path, const std::string& 
     switch (outcome.Outcome) {
         case WriteOutcome::CannotCreate:
             return QCoreApplication::translate("TMainForm", "Cannot create file \"%1\". %2")
-                .arg(QString::fromUtf8(ShownName(path)),
-                     QString::fromStdString(outcome.SystemText));
+                .arg(QString::fromUtf8(ShownName(path)), SystemReasonText(outcome.SystemText));
         case WriteOutcome::WriteFailed:
             return QCoreApplication::translate("TMainForm", "Stream write error");
         case WriteOutcome::Written:

@@ -4,6 +4,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/MainServices.h"
+#include "app/SystemReasons.h"
 #include "platform/win32/Win32FolderSource.h"
 #include "platform/win32/Win32VolumeQuery.h"
 #include "platform/win32/WindowsShell.h"
@@ -17,7 +18,7 @@ namespace {
 void SayWhyNot(const QString& failure, const std::string& path, const std::string& problem) {
     if (problem.empty()) return;
     ShowErrorBox(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(),
-                 failure.arg(QString::fromUtf8(ShownName(path)), QString::fromUtf8(problem)));
+                 failure.arg(QString::fromUtf8(ShownName(path)), SystemReasonText(problem)));
 }
 
 }  // namespace
