@@ -9,7 +9,8 @@ set -u
 QUILLET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$QUILLET_ROOT/tools/setup.sh"
 
-quillet_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest)
+quillet_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest
+    qt6-l10n-tools qt6-translations-l10n)
 quillet_install_packages
 
 build="$QUILLET_ROOT/build-windows"

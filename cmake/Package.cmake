@@ -51,6 +51,7 @@ quillet-scan, in its own package, prints the same listing on the command line.")
 # The SVG icon is loaded as a Qt plugin, which dpkg-shlibdeps cannot see. The example
 # Excludes.ini the window reads comes with quillet-scan, of the same version.
 set(CPACK_DEBIAN_QUILLET_PACKAGE_DEPENDS "libqt6svg6, quillet-scan (= ${PROJECT_VERSION})")
-# Opening files and web addresses goes through xdg-open.
-set(CPACK_DEBIAN_QUILLET_PACKAGE_RECOMMENDS "xdg-utils")
+# Opening files and web addresses goes through xdg-open; Qt's standard dialogs speak the
+# window's language with Qt's own catalogues.
+set(CPACK_DEBIAN_QUILLET_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 include(CPack)

@@ -1,7 +1,9 @@
 # What the window needs beside it on Windows: Qt's DLLs and plugins and the compiler's runtime
 # DLLs, copied into bin/ (where the build puts every program) at configure time; and the target
 # windows-zip, built with everything, which packs dist/quillet-<version>-windows-x86_64.zip:
-# quillet.exe, quillet-scan.exe, those DLLs and plugins, and the example Excludes.ini.
+# quillet.exe, quillet-scan.exe, those DLLs and plugins, the example Excludes.ini, and in
+# translations/ the window's catalogues with Qt's own for the same languages (Debian's
+# qt6-translations-l10n, of the same Qt version).
 set(QUILLET_WINDOWS_DLLS)
 foreach(module Core Gui Widgets PrintSupport)
     list(APPEND QUILLET_WINDOWS_DLLS ${QUILLET_WINDOWS_QT}/bin/Qt6${module}.dll)
@@ -19,8 +21,18 @@ endforeach()
 # Printing to Windows printers is part of Qt6PrintSupport.dll itself.
 set(QUILLET_WINDOWS_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 
+set(QUILLET_QT_CATALOGUES)
+foreach(language ${QUILLET_LANGUAGES})
+    set(catalogue ${QT_HOST_PATH}/share/qt6/translations/qtbase_${language}.qm)
+    if(NOT EXISTS ${catalogue})
+        message(FATAL_ERROR "Qt's catalogue ${catalogue} is missing (qt6-translations-l10n)")
+    endif()
+    list(APPEND QUILLET_QT_CATALOGUES ${catalogue})
+endforeach()
+
 set(bin ${CMAKE_BINARY_DIR}/bin)
 file(COPY ${QUILLET_WINDOWS_DLLS} DESTINATION ${bin})
+file(COPY ${QUILLET_QT_CATALOGUES} DESTINATION ${QUILLET_CATALOGUES_DIR})
 foreach(plugin ${QUILLET_WINDOWS_PLUGINS} platforms/qoffscreen.dll)
     get_filename_component(folder ${plugin} DIRECTORY)
     file(COPY ${QUILLET_WINDOWS_QT}/plugins/${plugin} DESTINATION ${bin}/${folder})
@@ -46,6 +58,9 @@ add_custom_target(windows-zip ALL
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:quillet> $<TARGET_FILE:quillet-scan>
             ${QUILLET_WINDOWS_DLLS} ${PROJECT_SOURCE_DIR}/data/Excludes.ini ${stage}
     ${copy_plugins}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy ${QUILLET_CATALOGUES} ${QUILLET_QT_CATALOGUES}
+            ${stage}/translations
     # Without their debugging data, which is most of their size.
     COMMAND ${CMAKE_STRIP} --strip-debug ${binaries}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/dist
@@ -54,4 +69,4 @@ add_custom_target(windows-zip ALL
             ${zip_name}
     COMMENT "Packing dist/${zip_name}.zip"
     VERBATIM)
-add_dependencies(windows-zip quillet quillet-scan)
+add_dependencies(windows-zip quillet quillet-scan quillet_catalogues)

@@ -5,6 +5,9 @@
 quillet_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6 libmount-dev fonts-dejavu-core
+    # Qt's lupdate and lrelease make the window's catalogues; Qt's own catalogues translate its
+    # standard dialogs (and go into the Windows zip).
+    qt6-l10n-tools qt6-translations-l10n
     # The window asks the X server for the mouse buttons on Qt's own xcb connection.
     libxcb1-dev
     libgtest-dev desktop-file-utils

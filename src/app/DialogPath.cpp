@@ -1,5 +1,6 @@
 #include "app/DialogPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -63,12 +64,23 @@ TDialogPath FindDialogPath(const QString& answer, bool newName) {
 }
 
 QString DialogPathProblem(const QString& answer, TDialogPath::TProblem problem, bool newName) {
-    const QString start =
-        newName ? QStringLiteral("Cannot save \"") : QStringLiteral("Cannot open \"");
     const QString shown = QString::fromUtf8(ShownName(Bytes(answer.toUtf8())));
-    if (problem == TDialogPath::Ambiguous)
-        return start + shown + "\": more than one file has this name when shown as text";
-    return start + shown + "\": No such file or directory";
+    if (problem == TDialogPath::Ambiguous) {
+        return (newName ? QCoreApplication::translate(
+                              "TMainForm",
+                              "Cannot save \"%1\": more than one file has this name when shown "
+                              "as text")
+                        : QCoreApplication::translate(
+                              "TMainForm",
+                              "Cannot open \"%1\": more than one file has this name when shown "
+                              "as text"))
+            .arg(shown);
+    }
+    return (newName ? QCoreApplication::translate("TMainForm",
+                                                  "Cannot save \"%1\": No such file or directory")
+                    : QCoreApplication::translate("TMainForm",
+                                                  "Cannot open \"%1\": No such file or directory"))
+        .arg(shown);
 }
 
 }  // namespace quillet

@@ -76,8 +76,7 @@ QVariant TEntryRowsModel::data(const QModelIndex& index, int role) const {
 
 QVariant TEntryRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
-    if (role == Qt::DisplayRole)
-        return section == kSizeColumn ? SizeHeader_ : QStringLiteral("Path");
+    if (role == Qt::DisplayRole) return section == kSizeColumn ? SizeHeader_ : tr("Path");
     if (role == Qt::TextAlignmentRole && section == kSizeColumn)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};

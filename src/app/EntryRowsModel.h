@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QIcon>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct TEntryRow {
 };
 
 class TEntryRowsModel final : public QAbstractTableModel {
+    Q_DECLARE_TR_FUNCTIONS(TTreeViews)
+
 public:
     enum TColumn { kSizeColumn, kPathColumn, kColumns };
 

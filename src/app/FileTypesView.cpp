@@ -37,7 +37,7 @@ TFileTypesView::TFileTypesView(QWidget* parent)
     Table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // every column fits
     const QFontMetrics metrics = Table_->fontMetrics();
     Table_->setColumnWidth(TTypeRowsModel::kSizeColumn,
-                           metrics.horizontalAdvance(QStringLiteral("Allocated (GB) 0")));
+                           metrics.horizontalAdvance(tr("Allocated (GB) 0")));
     Table_->setColumnWidth(TTypeRowsModel::kShareColumn,
                            metrics.horizontalAdvance(QStringLiteral("100.0 % 0")));
     Table_->setColumnWidth(TTypeRowsModel::kFilesColumn,
@@ -59,13 +59,13 @@ TFileTypesView::TFileTypesView(QWidget* parent)
         if (row >= 0) Table_->setCurrentIndex(Model_->index(row, 0));
     };
 
-    Files_->SetIdleText(QStringLiteral("Choose a type to list its largest files"));
+    Files_->SetIdleText(tr("Choose a type to list its largest files"));
     // The pie as high as the room (resizeEvent), the types as wide as their columns, the
     // files the rest.
     int types = Table_->verticalScrollBar()->sizeHint().width() + 2 * Table_->frameWidth() + 8;
     for (int column = 0; column < TTypeRowsModel::kColumns; ++column)
         types += column == TTypeRowsModel::kTypeColumn
-                     ? metrics.horizontalAdvance(QStringLiteral("(no extension)  "))
+                     ? metrics.horizontalAdvance(tr("(no extension)  "))
                      : Table_->columnWidth(column);
     Table_->setFixedWidth(types);
     auto* parts = new QHBoxLayout;
@@ -124,7 +124,7 @@ void TFileTypesView::Compute(const TViewSubject& previous) {
     Totals_ = std::make_unique<FileTypeTotals>(
         Subject_.Mode, Subject_.Unit,
         TTypeLimits{kTypesListed, budget > 2 * rows ? budget - rows : budget / 2});
-    SetStatus(QStringLiteral("Looking for the file types below %1...").arg(TopName()));
+    SetStatus(tr("Looking for the file types below %1...").arg(TopName()));
     CountPass();
 }
 
@@ -164,13 +164,12 @@ void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
     std::int64_t files = Others_.Files;
     for (const TTypeTotal& type : types)
         files += type.Files;
-    QString status = Subject_.Earlier
-                         ? QStringLiteral("How each file type below %1 changed: %2 types changed")
-                               .arg(TopName(), Grouped(TypeCount_))
-                         : QStringLiteral("%1 files of %2 types below %3")
-                               .arg(Grouped(files), Grouped(TypeCount_), TopName());
+    QString status = Subject_.Earlier ? tr("How each file type below %1 changed: %2 types changed")
+                                            .arg(TopName(), Grouped(TypeCount_))
+                                      : tr("%1 files of %2 types below %3")
+                                            .arg(Grouped(files), Grouped(TypeCount_), TopName());
     if (static_cast<std::size_t>(TypeCount_) > types.size())
-        status += QStringLiteral(" (the %1 largest listed)").arg(Grouped(std::ssize(types)));
+        status += tr(" (the %1 largest listed)").arg(Grouped(std::ssize(types)));
     SetStatus(status);
     // A share of changes, some of them losses, says nothing.
     Table_->setColumnHidden(TTypeRowsModel::kShareColumn, Subject_.Earlier != nullptr);
@@ -200,7 +199,7 @@ void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
     }
     if (restTypes > 0) {
         entries.push_back({EntrySizeText(rest, Subject_.Unit) + "   (" +
-                               Grouped(restTypes).toStdString() + " more types)",
+                               tr("%1 more types").arg(Grouped(restTypes)).toStdString() + ")",
                            {}});
     }
     if (Subject_.Earlier) {

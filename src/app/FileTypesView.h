@@ -4,6 +4,7 @@
 // slice, lists that type's largest files beside them.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ class TPieChart;
 class TTypeRowsModel;
 
 class TFileTypesView final : public TSubtreeView {
+    Q_DECLARE_TR_FUNCTIONS(TTreeViews)
+
 public:
     explicit TFileTypesView(QWidget* parent = nullptr);
     ~TFileTypesView() override;

@@ -10,6 +10,7 @@
 
 #include "app/EntryRowsModel.h"
 #include "app/LocalePunctuation.h"
+#include "app/StatusTexts.h"
 
 namespace quillet {
 
@@ -18,21 +19,21 @@ TFindView::TFindView(QWidget* parent)
       Pattern_(new QLineEdit(this)),
       Model_(new TEntryRowsModel(this)),
       Table_(EntryTable(Model_)) {
-    Pattern_->setPlaceholderText(QStringLiteral("Part of a name, or a pattern with * and ?"));
+    Pattern_->setPlaceholderText(tr("Part of a name, or a pattern with * and ?"));
     Pattern_->setToolTip(
-        QStringLiteral("Text without * or ? is found anywhere in a name; with them the whole "
-                       "name must match (* any characters, ? one).\nA to Z match either case. "
-                       "A character shown as an escape is typed as it is shown."));
+        tr("Text without * or ? is found anywhere in a name; with them the whole "
+           "name must match (* any characters, ? one).\nA to Z match either case. "
+           "A character shown as an escape is typed as it is shown."));
     Pattern_->setClearButtonEnabled(true);
     Pattern_->setMaxLength(std::numeric_limits<int>::max());  // a pasted pattern is never cut
-    auto* find = new QPushButton(QStringLiteral("Find"), this);
+    auto* find = new QPushButton(tr("Find"), this);
     connect(Pattern_, &QLineEdit::returnPressed, this, [this] { FindNow(); });
     connect(find, &QPushButton::clicked, this, [this] { FindNow(); });
-    SetIdleText(QStringLiteral("Nothing to search yet"));
+    SetIdleText(tr("Nothing to search yet"));
 
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(new QLabel(QStringLiteral("Name:"), this));
+    row->addWidget(new QLabel(tr("Name:"), this));
     row->addWidget(Pattern_, 1);
     row->addWidget(find);
     auto* layout = new QVBoxLayout(this);
@@ -70,13 +71,12 @@ void TFindView::Compute(const TViewSubject& previous) {
     if (!SameFolder(previous)) Drop();
     if (Searched_.isEmpty()) {
         Drop();
-        SetStatus(QStringLiteral("Type a name or a pattern, then Enter, to search below %1")
-                      .arg(TopName()));
+        SetStatus(tr("Type a name or a pattern, then Enter, to search below %1").arg(TopName()));
         return;
     }
     Search_ = std::make_unique<NameSearch>(NamePattern(Searched_.toStdString()), Subject_.Mode,
                                            Subject_.Unit, kMatchesListed);
-    SetStatus(QStringLiteral("Looking for %1 below %2...").arg(ShownPattern(), TopName()));
+    SetStatus(tr("Looking for %1 below %2...").arg(ShownPattern(), TopName()));
     WalkSubtree(
         nullptr, [this](const SubtreeWalk::Visit& visit) { Search_->Add(visit); },
         [this] { Finish(); });
@@ -95,18 +95,14 @@ void TFindView::Finish() {
                     SizeHeader(Subject_.Mode, Subject_.Unit, false));
     QString status;
     if (matches == 0) {
-        status = QStringLiteral("No name below %1 matches %2").arg(TopName(), ShownPattern());
+        status = tr("No name below %1 matches %2").arg(TopName(), ShownPattern());
     } else {
         status =
-            QStringLiteral("%1 %2 %3 below %4, %5 in all")
-                .arg(
-                    Grouped(matches),
-                    matches == 1 ? QStringLiteral("entry matches")
-                                 : QStringLiteral("entries match"),
-                    ShownPattern(), TopName(),
-                    QString::fromUtf8(SizeWithUnitText(total, Subject_.Unit, LocalePunctuation())));
-        if (matches > listed)
-            status += QStringLiteral(" (the %1 largest listed)").arg(Grouped(listed));
+            tr("%1 %2 %3 below %4, %5 in all")
+                .arg(Grouped(matches), matches == 1 ? tr("entry matches") : tr("entries match"),
+                     ShownPattern(), TopName(),
+                     QString::fromUtf8(SizeShownText(total, Subject_.Unit, LocalePunctuation())));
+        if (matches > listed) status += tr(" (the %1 largest listed)").arg(Grouped(listed));
     }
     SetStatus(status);
 }

@@ -2,6 +2,7 @@
 // (NamePattern), largest first, with how many match and what they take in all.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 
 #include "app/SubtreeView.h"
@@ -18,6 +19,8 @@ class TEntryRowsModel;
 inline constexpr std::size_t kMatchesListed = 10000;
 
 class TFindView final : public TSubtreeView {
+    Q_DECLARE_TR_FUNCTIONS(TTreeViews)
+
 public:
     explicit TFindView(QWidget* parent = nullptr);
 

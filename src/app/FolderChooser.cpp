@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -278,9 +279,12 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
         const bool chosen = isChoice(path);
         // While choosing a file, a folder is a place on the way, not a mistake.
         const bool onTheWay = choosingFile && !path.empty() && LeadsToFolder(path);
-        problem.setText(path.empty()
-                            ? QString()
-                            : (choosingFile ? "Not a file: " : "Not a folder: ") + ShownText(path));
+        problem.setText(
+            path.empty()
+                ? QString()
+                : (choosingFile ? QCoreApplication::translate("TFolderChooser", "Not a file: %1")
+                                : QCoreApplication::translate("TFolderChooser", "Not a folder: %1"))
+                      .arg(ShownText(path)));
         problem.setVisible(!chosen && !onTheWay && !path.empty());
         buttons.button(QDialogButtonBox::Ok)->setEnabled(chosen);
         // The tree's own choice is already in sight: it is not scrolled away under the mouse.
@@ -317,7 +321,7 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
         const QModelIndex index = tree.indexAt(at);
         if (!index.isValid() || FolderTreeModel::IsFile(index)) return;
         QMenu menu;
-        menu.addAction(QStringLiteral("Open in File Manager"),
+        menu.addAction(QCoreApplication::translate("TFolderChooser", "Open in File Manager"),
                        [&] { QDesktopServices::openUrl(FileUrl(FolderTreeModel::PathOf(index))); });
         menu.exec(tree.viewport()->mapToGlobal(at));
     });
@@ -346,7 +350,8 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
 }  // namespace
 
 std::optional<std::string> ChooseFolder(QWidget* parent, const std::string& start) {
-    return Choose(parent, QStringLiteral("Choose a folder to scan"), start, {});
+    return Choose(parent, QCoreApplication::translate("TFolderChooser", "Choose a folder to scan"),
+                  start, {});
 }
 
 std::optional<std::string> ChooseFile(QWidget* parent, const QString& caption,

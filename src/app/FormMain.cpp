@@ -41,11 +41,20 @@ QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint,
     return button;
 }
 
+// Where a control of the toolbar stands: at its place by design, or further right when the
+// label before it needs the room (a translated one may be longer).
+int LeftAfter(int designLeft, const QLabel* label) {
+    const int needed =
+        label->x() + label->fontMetrics().horizontalAdvance(label->text().trimmed()) + 4;
+    return std::max(designLeft, needed);
+}
+
 }  // namespace
 
 TMainForm::TMainForm(TMainServices services, std::vector<std::string> arguments, QWidget* parent)
     : QMainWindow(parent), Services_(std::move(services)), Arguments_(std::move(arguments)) {
     ScanPath = AbsoluteFolderPath(".");  // the working directory, as its bytes
+    SaveFileName_ = tr("Usage").toStdString();
     setWindowTitle(QStringLiteral("Quillet"));
     CreateControls();
     CreateMenus();
@@ -95,45 +104,44 @@ void TMainForm::CreateControls() {
 
     SpeedPanel = new QWidget(client);
     SpeedPanel->setGeometry(0, 0, 542, kSpeedPanelHeight);
-    OpenBtn = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_DirOpenIcon),
-                         QStringLiteral(" Open "), 4);
+    OpenBtn =
+        ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_DirOpenIcon), tr(" Open "), 4);
     RefreshBtn = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_BrowserReload),
-                            QStringLiteral("F5 - Refresh"), 32);
+                            tr("F5 - Refresh"), 32);
     // The style has no printer of its own: the desktop theme's, else the program's.
     PrintBtn = ToolButton(
         SpeedPanel,
         QIcon::fromTheme(QStringLiteral("document-print"), QIcon(QStringLiteral(":/printer.svg"))),
-        QStringLiteral(" Print "), 60);
+        tr(" Print "), 60);
     RefreshBtn->setEnabled(false);
     PrintBtn->setEnabled(false);
     connect(OpenBtn, &QToolButton::clicked, this, [this] { FileOpen(); });
     connect(RefreshBtn, &QToolButton::clicked, this, [this] { Refresh1Click(); });
     connect(PrintBtn, &QToolButton::clicked, this, [this] { FilePrint(); });
 
-    auto* unitsLabel = new QLabel(QStringLiteral("Units:  "), SpeedPanel);
+    auto* unitsLabel = new QLabel(tr("Units:  "), SpeedPanel);
     unitsLabel->move(96, 9);
     cbxUnits = new QComboBox(SpeedPanel);
-    cbxUnits->addItems({"bytes", "kB", "MB", "GB", "TB", "Count"});
-    cbxUnits->setToolTip(
-        QStringLiteral(" Show size in bytes, KB, MB, GB, TB or a count of files "));
+    cbxUnits->addItems({tr("bytes"), tr("kB"), tr("MB"), tr("GB"), tr("TB"), tr("Count")});
+    cbxUnits->setToolTip(tr(" Show size in bytes, KB, MB, GB, TB or a count of files "));
     cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
-    cbxUnits->setGeometry(136, 5, 72, 24);
+    cbxUnits->setGeometry(LeftAfter(136, unitsLabel), 5, 72, 24);
     connect(cbxUnits, &QComboBox::currentIndexChanged, this, [this] { cbxUnitsChange(); });
 
-    auto* displayLabel = new QLabel(QStringLiteral("Disk space: "), SpeedPanel);
-    displayLabel->move(218, 9);
+    auto* displayLabel = new QLabel(tr("Disk space: "), SpeedPanel);
+    displayLabel->move(cbxUnits->x() + 82, 9);
     cbxDisplay = new QComboBox(SpeedPanel);
-    cbxDisplay->addItems({"Nominal", "Allocated", "Slack only"});
-    cbxDisplay->setToolTip(QStringLiteral(" Choose how to include the slack space "));
+    cbxDisplay->addItems({tr("Nominal"), tr("Allocated"), tr("Slack only")});
+    cbxDisplay->setToolTip(tr(" Choose how to include the slack space "));
     cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
-    cbxDisplay->setGeometry(290, 5, 96, 24);
+    cbxDisplay->setGeometry(LeftAfter(290, displayLabel), 5, 96, 24);
     connect(cbxDisplay, &QComboBox::currentIndexChanged, this, [this] { cbxDisplayChange(); });
 
     lblCompressed = new QLabel(QStringLiteral(" "), SpeedPanel);
-    lblCompressed->setGeometry(392, 9, 120, 18);
+    lblCompressed->setGeometry(cbxDisplay->x() + 102, 9, 120, 18);
     lblCompressed->hide();
     SpeedButtonStopRefresh = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_MediaStop),
-                                        QStringLiteral("Stop timer refresh"), kStopButtonLeft);
+                                        tr("Stop timer refresh"), kStopButtonLeft);
     SpeedButtonStopRefresh->setCheckable(true);  // drawn pressed while the timer runs
     connect(SpeedButtonStopRefresh, &QToolButton::clicked, this,
             [this] { SpeedButtonStopRefreshClick(); });
@@ -175,18 +183,18 @@ void TMainForm::CreateControls() {
 
     lblMaxFileNameLength = new QLabel(client);
     lblMaxFileNameLength->setTextFormat(Qt::PlainText);
-    lblMaxFileNameLength->setToolTip(QStringLiteral("Maximum characters in file name"));
+    lblMaxFileNameLength->setToolTip(tr("Maximum characters in file name"));
     lblMaxFileNameLength->move(4, 360);
 
-    BitBtnCancel = new QPushButton(QStringLiteral("Cancel"), client);
-    BitBtnCancel->setToolTip(QStringLiteral(" Stop the present scan "));
+    BitBtnCancel = new QPushButton(tr("Cancel"), client);
+    BitBtnCancel->setToolTip(tr(" Stop the present scan "));
     BitBtnCancel->setEnabled(false);
     connect(BitBtnCancel, &QPushButton::clicked, this, [this] { btnStopClick(); });
-    BitBtnUp = new QPushButton(QStringLiteral("&Up"), client);
-    BitBtnUp->setToolTip(QStringLiteral("Previous folder"));
+    BitBtnUp = new QPushButton(tr("&Up"), client);
+    BitBtnUp->setToolTip(tr("Previous folder"));
     BitBtnUp->setEnabled(false);
     connect(BitBtnUp, &QPushButton::clicked, this, [this] { BitBtnUpClick(); });
-    BitBtnExit = new QPushButton(QStringLiteral("E&xit"), client);
+    BitBtnExit = new QPushButton(tr("E&xit"), client);
     // Alt+X belongs to the menu's "E&xit", which works from anywhere in the window; the
     // button's own mnemonic would make the key ambiguous, and then neither would act.
     BitBtnExit->setShortcut(QKeySequence());
@@ -215,40 +223,40 @@ void TMainForm::CreateControls() {
 }
 
 void TMainForm::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    Open1 = file->addAction(QStringLiteral("&Open..."), this, [this] { FileOpen(); });
-    OpenScanFile1 = file->addAction(QStringLiteral("Open scan file..."), this,
-                                    [this] { OpenScanFile1Click(); });
-    FileSaveMenu = file->addAction(QStringLiteral("&Save"), this, [this] { FileSaveMenuClick(); });
-    Print1 = file->addAction(QStringLiteral("&Print"), this, [this] { FilePrint(); });
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    Open1 = file->addAction(tr("&Open..."), this, [this] { FileOpen(); });
+    OpenScanFile1 =
+        file->addAction(tr("Open scan file..."), this, [this] { OpenScanFile1Click(); });
+    FileSaveMenu = file->addAction(tr("&Save"), this, [this] { FileSaveMenuClick(); });
+    Print1 = file->addAction(tr("&Print"), this, [this] { FilePrint(); });
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("E&xit"), this, [this] { FileExit(); });
+    Exit1 = file->addAction(tr("E&xit"), this, [this] { FileExit(); });
     Exit1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    Refresh1 = view->addAction(QStringLiteral("&Refresh"), this, [this] { Refresh1Click(); });
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    Refresh1 = view->addAction(tr("&Refresh"), this, [this] { Refresh1Click(); });
     Refresh1->setShortcut(QKeySequence(Qt::Key_F5));
-    RefreshFromHere = view->addAction(QStringLiteral("Refresh from &here"), this,
-                                      [this] { RefreshFromHereClick(); });
+    RefreshFromHere =
+        view->addAction(tr("Refresh from &here"), this, [this] { RefreshFromHereClick(); });
     view->addSeparator();
-    CompareWithScanFile1 = view->addAction(QStringLiteral("&Compare with Scan File..."), this,
+    CompareWithScanFile1 = view->addAction(tr("&Compare with Scan File..."), this,
                                            [this] { CompareWithScanFile1Click(); });
     StopComparing1 =
-        view->addAction(QStringLiteral("&Stop Comparing"), this, [this] { StopComparing1Click(); });
+        view->addAction(tr("&Stop Comparing"), this, [this] { StopComparing1Click(); });
     StopComparing1->setEnabled(false);
     view->addSeparator();
     CreateViews(view);
     view->addSeparator();
-    Options1 = view->addAction(QStringLiteral("&Options..."), this, [this] { Options1Click(); });
-    ShowFreeSpace1 = view->addAction(QStringLiteral("Show &Free Space"), this,
-                                     [this] { ShowFreeSpace1Click(); });
+    Options1 = view->addAction(tr("&Options..."), this, [this] { Options1Click(); });
+    ShowFreeSpace1 =
+        view->addAction(tr("Show &Free Space"), this, [this] { ShowFreeSpace1Click(); });
     ShowFreeSpace1->setCheckable(true);
     // The options dialog changes the same setting: the tick is read from it at each opening.
     connect(view, &QMenu::aboutToShow, this,
             [this] { ShowFreeSpace1->setChecked(Settings.DisplayFreeDiskSpace); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AboutItem = help->addAction(QStringLiteral("&About..."), this, [this] { About(); });
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    AboutItem = help->addAction(tr("&About..."), this, [this] { About(); });
     AboutBox = new TAboutBoxZEB1(this);
     OptionsDialog = new TOptionsDialog(this);
     RunOptionsDialog = [](TOptionsDialog& dialog) { return dialog.exec(); };

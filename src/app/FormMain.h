@@ -12,6 +12,7 @@
 // and lets other handlers run once per folder.
 #pragma once
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
@@ -53,6 +54,8 @@ struct TChartEntry;
 constexpr int kStopButtonLeft = 512;
 
 class TMainForm : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+
 public:
     // arguments: the command line without the program's name.
     TMainForm(TMainServices services, std::vector<std::string> arguments,
@@ -206,7 +209,7 @@ private:
     // takes, say): failure holds %1 for the path and %2 for the system's reason.
     bool ReportRefusedPath(const std::string& path, const QString& failure);
     // What says that no program opens path: failure holds %1 for the path and %2 for why.
-    std::function<void()> NoProgramReport(const char* failure, const std::string& path);
+    std::function<void()> NoProgramReport(const QString& failure, const std::string& path);
     void LoadSettings();
     // Runs the repeat timer as RepeatedScan and RepeatInterval say.
     void SetRepeatTimer();
@@ -268,7 +271,7 @@ private:
     const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
     std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
     std::int32_t ListboxFontColour_ = 0;           // (negative) included
-    std::string SaveFileName_ = "Usage";           // the save dialog starts from the last name
+    std::string SaveFileName_;                     // the save dialog starts from the last name
     std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
     bool Shown_ = false;
     bool ScanPartial_ = false;  // the last scan was cancelled: its tree is not whole

@@ -14,7 +14,9 @@
 #include <cstring>
 #include <fstream>
 
+#include "app/BytesInText.h"
 #include "app/FormMain.h"
+#include "app/StatusTexts.h"
 #include "formats/EarlierScanReader.h"
 #include "listing/GrowthEntries.h"
 #include "platform/RegularFile.h"
@@ -50,7 +52,7 @@ void TMainForm::KeepScanCounting(const TScanOptions& options, const std::string&
 
 void TMainForm::CompareWithScanFile1Click() {
     if (Scanning || !ShownList || !Services_.ChooseScanFile) return;
-    const auto chosen = Services_.ChooseScanFile(this, QStringLiteral("Compare with scan file"));
+    const auto chosen = Services_.ChooseScanFile(this, tr("Compare with scan file"));
     if (chosen) ReadEarlierScanFile(*chosen);
 }
 
@@ -60,10 +62,11 @@ TMainForm::TEarlierReading TMainForm::ReadEarlier(const std::string& file) {
     std::ifstream in;
     if (!IsSpecialFile(file)) in.open(file, std::ios::binary);
     if (!in.is_open()) {
-        const char* reason = IsSpecialFile(file) ? "Not a regular file" : std::strerror(errno);
-        return {nullptr, "Cannot open the scan file " + shown + ": " + QString::fromUtf8(reason)};
+        const QString reason = IsSpecialFile(file) ? tr("Not a regular file")
+                                                   : QString::fromUtf8(std::strerror(errno));
+        return {nullptr, tr("Cannot open the scan file %1: %2").arg(shown, reason)};
     }
-    ProgressText = "Reading " + ShownName(file) + "...";
+    ProgressText = WithBytes(tr("Reading %1..."), ShownName(file));
     TScanOptions options = ScanCounting_;
     options.ExclusionText = ScanExclusions_;
     options.CancelRequested = &CancelRequested;
@@ -91,7 +94,7 @@ bool TMainForm::ReadEarlierScanFile(const std::string& file) {
     }
     const QString since = read.Scan->Timestamp > 0
                               ? ScanDate(read.Scan->Timestamp)
-                              : QStringLiteral("scan file ") + QString::fromUtf8(ShownName(file));
+                              : tr("scan file %1").arg(QString::fromUtf8(ShownName(file)));
     ShowComparing(std::move(read.Scan), since);
     EarlierFile_ = file;
     EarlierCounting_ = ScanCounting_;

@@ -15,7 +15,7 @@ namespace quillet {
 
 void TMainForm::OpenScanFile1Click() {
     if (Scanning || !Services_.ChooseScanFile) return;
-    const auto chosen = Services_.ChooseScanFile(this, QStringLiteral("Open scan file"));
+    const auto chosen = Services_.ChooseScanFile(this, tr("Open scan file"));
     if (!chosen) return;
     if (Earlier_) Earlier_->StartFromRoot();  // as for a folder chosen anew
     StartScan(*chosen);
@@ -24,13 +24,17 @@ void TMainForm::OpenScanFile1Click() {
 void TMainForm::ReadScanFile(const TScanOptions& options) {
     // A pipe would hold the window until something writes to it.
     if (IsSpecialFile(ScanFile_)) {
-        throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile_) +
-                                 ": Not a regular file");
+        throw std::runtime_error(
+            tr("Cannot open the scan file %1: %2")
+                .arg(QString::fromUtf8(ShownName(ScanFile_)), tr("Not a regular file"))
+                .toStdString());
     }
     std::ifstream in(ScanFile_, std::ios::binary);
     if (!in) {
-        throw std::runtime_error("Cannot open the scan file " + ShownName(ScanFile_) + ": " +
-                                 std::strerror(errno));
+        throw std::runtime_error(tr("Cannot open the scan file %1: %2")
+                                     .arg(QString::fromUtf8(ShownName(ScanFile_)),
+                                          QString::fromUtf8(std::strerror(errno)))
+                                     .toStdString());
     }
     const std::string problem = ImportScan(RootList, in, ShownName(ScanFile_), options);
     if (!problem.empty()) throw std::runtime_error(problem);

@@ -13,8 +13,10 @@
 
 #include "app/FileUrl.h"
 #include "app/FormMain.h"
+#include "app/KnownText.h"
 #include "app/ListingFile.h"
 #include "app/LocalePunctuation.h"
+#include "app/SystemReasons.h"
 #include "app/WindowPrint.h"
 #include "chart/zebPieChart.h"
 #include "details/DesktopOpener.h"
@@ -26,18 +28,28 @@
 #include "scan/SpecialEntries.h"
 
 namespace quillet {
+namespace {
+
+// The trash's names on both systems (platform/Trash.h), so that every catalogue holds them.
+constexpr const char* kTrashNames[] = {QT_TRANSLATE_NOOP("TMainForm", "Trash"),
+                                       QT_TRANSLATE_NOOP("TMainForm", "trash"),
+                                       QT_TRANSLATE_NOOP("TMainForm", "Recycle Bin")};
+
+// The system's name of its trash, translated.
+QString TrashText(const char* name) {
+    return KnownText("TMainForm", kTrashNames, name);
+}
+
+}  // namespace
 
 void TMainForm::CreatePopupMenu() {
     PopupMenu1 = new QMenu(this);
-    PopupDelete =
-        PopupMenu1->addAction(QStringLiteral("Delete"), this, [this] { PopupDeleteClick(); });
-    PopupExplore =
-        PopupMenu1->addAction(QStringLiteral("Explore"), this, [this] { PopupExploreClick(); });
-    PopupOpen = PopupMenu1->addAction(QStringLiteral("Open"), this, [this] { PopupOpenClick(); });
-    PopupTrash = PopupMenu1->addAction("Move to " + QString::fromLatin1(kTrashTitle), this,
+    PopupDelete = PopupMenu1->addAction(tr("Delete"), this, [this] { PopupDeleteClick(); });
+    PopupExplore = PopupMenu1->addAction(tr("Explore"), this, [this] { PopupExploreClick(); });
+    PopupOpen = PopupMenu1->addAction(tr("Open"), this, [this] { PopupOpenClick(); });
+    PopupTrash = PopupMenu1->addAction(tr("Move to %1").arg(TrashText(kTrashTitle)), this,
                                        [this] { PopupTrashClick(); });
-    PopupCopyPath =
-        PopupMenu1->addAction(QStringLiteral("Copy Path"), this, [this] { PopupCopyPathClick(); });
+    PopupCopyPath = PopupMenu1->addAction(tr("Copy Path"), this, [this] { PopupCopyPathClick(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
     connect(ListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(at)); });
@@ -60,8 +72,7 @@ bool TMainForm::SelectedIsFolder() const {
 }
 
 void TMainForm::PopupMenu1Popup() {
-    PopupExplore->setText(SelectedIsFolder() ? QStringLiteral("Explore")
-                                             : QStringLiteral("Properties"));
+    PopupExplore->setText(SelectedIsFolder() ? tr("Explore") : tr("Properties"));
     // An imported tree's files are elsewhere: nothing here reaches them.
     const bool onDisk = ScanFile_.empty();
     PopupDelete->setEnabled(onDisk);
@@ -93,26 +104,24 @@ std::optional<std::string> TMainForm::SelectedPath() const {
 bool TMainForm::ReportRefusedPath(const std::string& path, const QString& failure) {
     const std::string refusal = PathRefusal(path);
     if (refusal.empty()) return false;
-    ReportError(failure.arg(QString::fromUtf8(ShownName(path)), QString::fromUtf8(refusal)));
+    ReportError(failure.arg(QString::fromUtf8(ShownName(path)), SystemReasonText(refusal)));
     return true;
 }
 
 void TMainForm::PopupDeleteClick() {
     const auto path = SelectedPath();
-    if (!path || ReportRefusedPath(*path, QStringLiteral("Cannot delete %1: %2"))) return;
+    if (!path || ReportRefusedPath(*path, tr("Cannot delete %1: %2"))) return;
     const QString shown = QString::fromUtf8(ShownName(*path));
     const bool folder = SelectedIsFolder();
     if (folder ? !IsExistingFolder(*path) : !IsExistingFile(*path)) return;
-    if (!Services_.Ask(this,
-                       folder ? QStringLiteral("Confirm folder delete")
-                              : QStringLiteral("Confirm file delete"),
-                       (folder ? "Delete folder: " : "Delete file: ") + shown, true))
+    if (!Services_.Ask(this, folder ? tr("Confirm folder delete") : tr("Confirm file delete"),
+                       (folder ? tr("Delete folder: %1") : tr("Delete file: %1")).arg(shown), true))
         return;
     // A folder goes only when it is empty; what it holds is never deleted with it. A refusal
     // changed nothing, so nothing is scanned again.
     const std::string problem = folder ? RemoveEmptyFolder(*path) : DeleteFile(*path);
     if (!problem.empty()) {
-        ReportError("Cannot delete " + shown + ": " + QString::fromUtf8(problem));
+        ReportError(tr("Cannot delete %1: %2").arg(shown, SystemReasonText(problem)));
         return;
     }
     StartScan();
@@ -121,16 +130,15 @@ void TMainForm::PopupDeleteClick() {
 void TMainForm::PopupExploreClick() {
     const auto path = SelectedPath();
     if (!path) return;
-    if (ReportRefusedPath(*path, SelectedIsFolder()
-                                     ? QStringLiteral("Cannot show %1: %2")
-                                     : QStringLiteral("Cannot show the properties of %1: %2")))
+    if (ReportRefusedPath(*path, SelectedIsFolder() ? tr("Cannot show %1: %2")
+                                                    : tr("Cannot show the properties of %1: %2")))
         return;
     if (SelectedIsFolder()) {
         const std::string first = FirstFileIn(*path);
         const std::string target =
             !first.empty() && IsExistingFile(*path + first) ? *path + first : *path;
         if (Services_.ShowInFileManager)
-            Services_.ShowInFileManager(target, NoProgramReport("Cannot show %1: %2", *path));
+            Services_.ShowInFileManager(target, NoProgramReport(tr("Cannot show %1: %2"), *path));
         return;
     }
     PropertiesDialog->FileName = *path;
@@ -139,32 +147,34 @@ void TMainForm::PopupExploreClick() {
 
 void TMainForm::PopupOpenClick() {
     const auto path = SelectedPath();
-    if (!path || ReportRefusedPath(*path, QStringLiteral("Cannot open %1: %2"))) return;
-    if (Services_.OpenFile) Services_.OpenFile(*path, NoProgramReport("Cannot open %1: %2", *path));
+    if (!path || ReportRefusedPath(*path, tr("Cannot open %1: %2"))) return;
+    if (Services_.OpenFile)
+        Services_.OpenFile(*path, NoProgramReport(tr("Cannot open %1: %2"), *path));
 }
 
-std::function<void()> TMainForm::NoProgramReport(const char* failure, const std::string& path) {
-    return
-        [this, failure = QString::fromLatin1(failure), shown = QString::fromUtf8(ShownName(path))] {
-            ReportError(failure.arg(shown, NoOpenerReason()));
-        };
+std::function<void()> TMainForm::NoProgramReport(const QString& failure, const std::string& path) {
+    return [this, failure, shown = QString::fromUtf8(ShownName(path))] {
+        ReportError(failure.arg(shown, NoOpenerReason()));
+    };
 }
 
 void TMainForm::PopupTrashClick() {
     if (!SelectedIsChangeable()) return;
     const std::string path = *SelectedPath();
-    const QString trash = QString::fromLatin1(kTrashInText);
-    if (ReportRefusedPath(path, "Cannot move %1 to the " + trash + ": %2")) return;
+    const QString trash = TrashText(kTrashInText);
+    // The path and the reason are put in later, as for every refusal.
+    const QString cannotMove = tr("Cannot move %1 to the %2: %3");
+    if (ReportRefusedPath(path, cannotMove.arg(QStringLiteral("%1"), trash, QStringLiteral("%2"))))
+        return;
     if (SelectedIsFolder() ? !IsExistingFolder(path) : !IsExistingFile(path)) return;
     const QString shown = QString::fromUtf8(ShownName(path));
-    if (!Services_.Ask(this, "Confirm move to " + trash,
-                       "Move to " + QString::fromLatin1(kTrashTitle) + ": " + shown, true)) {
+    if (!Services_.Ask(this, tr("Confirm move to %1").arg(trash),
+                       tr("Move to %1: %2").arg(TrashText(kTrashTitle), shown), true)) {
         return;
     }
     const std::string problem = MoveToTrash(path);
     if (!problem.empty()) {
-        ReportError("Cannot move " + shown + " to the " + trash + ": " +
-                    QString::fromUtf8(problem));
+        ReportError(cannotMove.arg(shown, trash, SystemReasonText(problem)));
         return;
     }
     StartScan();
@@ -189,8 +199,8 @@ void TMainForm::FileSaveMenuClick() {
     const QString name = QString::fromUtf8(ShownName(*chosen));
     if (IsExistingFile(*chosen) &&
         !Services_.Ask(
-            this, QStringLiteral("Quillet - overwrite existing usage file?"),
-            "File " + name + " already exists.  Do you want to overwrite the existing file?",
+            this, tr("Quillet - overwrite existing usage file?"),
+            tr("File %1 already exists.  Do you want to overwrite the existing file?").arg(name),
             false)) {
         return;
     }
@@ -202,7 +212,7 @@ void TMainForm::FilePrint() {
     std::unique_ptr<QPrinter> printer =
         Services_.DefaultPrinter ? Services_.DefaultPrinter() : nullptr;
     if (!printer) {
-        ReportError(QStringLiteral("There is no default printer currently selected"));
+        ReportError(tr("There is no default printer currently selected"));
         return;
     }
     printer->setDocName(windowTitle());
@@ -210,7 +220,7 @@ void TMainForm::FilePrint() {
     const QImage picture =
         grab(QRect(0, menuBar()->height(), width(), height() - menuBar()->height())).toImage();
     if (!PrintPicture(*printer, picture, logicalDpiX(), logicalDpiY())) {
-        ReportError(QStringLiteral("The printer could not be started"));
+        ReportError(tr("The printer could not be started"));
     }
 }
 

@@ -7,7 +7,10 @@
 #include <exception>
 #include <stdexcept>
 
+#include "app/BytesInText.h"
 #include "app/FormMain.h"
+#include "app/KnownText.h"
+#include "app/SystemReasons.h"
 #include "chart/zebPieChart.h"
 #include "platform/PathNames.h"
 #include "platform/PathSeparator.h"
@@ -39,8 +42,10 @@ void TMainForm::StartScan(const std::string& scanFile) {
                 // nothing.
                 if (const std::string problem = Services_.ScanRootProblem(ScanPath);
                     !problem.empty())
-                    throw std::runtime_error("Cannot scan \"" + ShownName(ScanPath) +
-                                             "\": " + problem);
+                    throw std::runtime_error(
+                        tr("Cannot scan \"%1\": %2")
+                            .arg(QString::fromUtf8(ShownName(ScanPath)), SystemReasonText(problem))
+                            .toStdString());
             }
             volume = ReadVolumeData(*Services_.Volumes, ScanPath);
         }
@@ -48,12 +53,12 @@ void TMainForm::StartScan(const std::string& scanFile) {
 
         CancelRequested = false;
         SetIdleControls(false);
-        SetApplicationTitle(QStringLiteral("Quillet - scanning..."));
-        SetStatusTotal({QStringLiteral("Scanning...")});
+        SetApplicationTitle(tr("Quillet - scanning..."));
+        SetStatusTotal({tr("Scanning...")});
         StatusPanels[1]->clear();
         StatusPanels[2]->clear();
         lblMaxFileNameLength->clear();
-        lblMaxFileNameLength->setToolTip(QStringLiteral("Maximum characters in file name"));
+        lblMaxFileNameLength->setToolTip(tr("Maximum characters in file name"));
         Timer2.start();
         ListBox1->setToolTip({});
 
@@ -73,9 +78,9 @@ void TMainForm::StartScan(const std::string& scanFile) {
                 : SizeAccountingIndicator(volume, options.CompressedSwitch, options.SparseSwitch));
         options.CancelRequested = &CancelRequested;
         ProgressWanted_ = true;
-        options.Progress = [this](const std::string& path) {
+        options.Progress = [this, scanning = tr("Scanning %1...")](const std::string& path) {
             if (!ProgressWanted_) return;
-            ProgressText = "Scanning " + path + "...";
+            ProgressText = WithBytes(scanning, path);
             ProgressWanted_ = false;
         };
         options.ProcessMessages = [] { QApplication::processEvents(); };
@@ -86,9 +91,9 @@ void TMainForm::StartScan(const std::string& scanFile) {
             constexpr int kNamed = 10;
             if (++FoldersNotRead_ > kNamed) return;
             FoldersNotReadText_ +=
-                QStringLiteral("\n") + QString::fromUtf8(ShownName(path)) +
-                (inPart ? QStringLiteral(" (in part): ") : QStringLiteral(": ")) +
-                QString::fromStdString(ReadFailureText(why.Code));
+                QStringLiteral("\n") + (inPart ? tr("%1 (in part): %2") : QStringLiteral("%1: %2"))
+                                           .arg(QString::fromUtf8(ShownName(path)),
+                                                QString::fromStdString(ReadFailureText(why.Code)));
         };
         if (fromFile) {
             ReadScanFile(options);
@@ -128,7 +133,7 @@ void TMainForm::ShowNothing() {
         FitStatusPanel(static_cast<int>(i));
     }
     lblMaxFileNameLength->clear();
-    lblMaxFileNameLength->setToolTip(QStringLiteral("Maximum characters in file name"));
+    lblMaxFileNameLength->setToolTip(tr("Maximum characters in file name"));
     BitBtnUp->setEnabled(false);
 }
 
@@ -160,16 +165,40 @@ void TMainForm::ReportError(const QString& text) {
     ErrorsShown_.removeOne(text);
 }
 
+namespace {
+
+// The captions and sentences of the size accounting's indicator (scan/VolumeData.cpp).
+constexpr const char* kIndicatorCaptions[] = {
+    QT_TRANSLATE_NOOP("TMainForm", "Compressed, sparse "),
+    QT_TRANSLATE_NOOP("TMainForm", "Compressed, non-sparse "),
+    QT_TRANSLATE_NOOP("TMainForm", "Uncompressed, sparse "),
+    QT_TRANSLATE_NOOP("TMainForm", "Uncompressed, non-sparse "),
+    QT_TRANSLATE_NOOP("TMainForm", "Compressed, "),
+    QT_TRANSLATE_NOOP("TMainForm", "Uncompressed, "),
+    QT_TRANSLATE_NOOP("TMainForm", " sparse "),
+    QT_TRANSLATE_NOOP("TMainForm", " non-sparse ")};
+constexpr const char* kIndicatorHints[] = {
+    QT_TRANSLATE_NOOP("TMainForm", "\"Compressed\" sizes are the actual on-disk file size."),
+    QT_TRANSLATE_NOOP("TMainForm",
+                      "\"Uncompressed\" sizes are the nominal space occupied if not compressed."),
+    QT_TRANSLATE_NOOP("TMainForm", "\"Sparse\" sizes are the actual on-disk file size."),
+    QT_TRANSLATE_NOOP("TMainForm",
+                      "\"Non-sparse\" sizes are the nominal space occupied if not sparse.")};
+
+}  // namespace
+
 void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
     lblCompressed->setVisible(indicator.Visible);
-    lblCompressed->setText(QString::fromStdString(indicator.Caption));
+    lblCompressed->setText(KnownText("TMainForm", kIndicatorCaptions, indicator.Caption));
     // As wide as its caption, with the stop button moved on when the caption needs it.
     lblCompressed->adjustSize();
     SpeedButtonStopRefresh->move(
         std::max(kStopButtonLeft, lblCompressed->geometry().right() + 1 + 4), 4);
-    QString hint = QString::fromStdString(indicator.Hint);
-    hint.replace('\r', '\n');
-    lblCompressed->setToolTip(hint);
+    // One sentence a line.
+    QStringList hint;
+    for (const QString& sentence : QString::fromStdString(indicator.Hint).split('\r'))
+        hint.append(KnownText("TMainForm", kIndicatorHints, sentence.toStdString()));
+    lblCompressed->setToolTip(hint.join('\n'));
     if (indicator.FontColour) {
         QPalette palette = lblCompressed->palette();
         palette.setColor(QPalette::WindowText, ColourFromRef(*indicator.FontColour));

@@ -10,6 +10,7 @@
 #include "app/FormMain.h"
 #include "app/LocalePunctuation.h"
 #include "app/SliceHint.h"
+#include "app/StatusTexts.h"
 #include "app/ToolTipText.h"
 #include "chart/zebPieChart.h"
 #include "listing/GrowthEntries.h"
@@ -35,7 +36,7 @@ void TMainForm::ShowFolder(TFolderList* list) {
     // the marks stay to the last.
     const NumberPunctuation punctuation = LocalePunctuation();
     const QString total = QString::fromUtf8(
-        TotalSizeText(*list, Settings.DisplayMode, Settings.DisplayUnits, punctuation));
+        TotalShownText(*list, Settings.DisplayMode, Settings.DisplayUnits, punctuation));
     const std::string freeSpaceText =
         FreeSpaceSuffix(FreeSpace, Settings.DisplayUnits, punctuation);
     const QString freeSpace = FreeSpace > 0 ? QString::fromUtf8(freeSpaceText) : QString();
@@ -49,23 +50,22 @@ void TMainForm::ShowFolder(TFolderList* list) {
     }
     QString marks;
     // A cancelled scan leaves a tree that looks whole: the totals say that they are not.
-    if (ScanPartial_) marks += QStringLiteral("  (partial scan)");
+    if (ScanPartial_) marks += tr("  (partial scan)");
     // So do folders that could not be read: their sizes are missing from every total.
-    if (FoldersNotRead_ > 0) marks += QStringLiteral("  (incomplete scan)");
+    if (FoldersNotRead_ > 0) marks += tr("  (incomplete scan)");
     QStringList forms = {total + freeSpace + growthSince + marks,
                          total + freeSpace + growth + marks, total + growth + marks, total + marks};
     forms.removeDuplicates();
     SetStatusTotal(forms);
     if (FoldersNotRead_ > 0) {
-        StatusPanels[0]->setToolTip(
-            ToolTipText(forms.front().trimmed() +
-                        QStringLiteral("\n\nFolders not read in full: %1").arg(FoldersNotRead_) +
-                        FoldersNotReadText_));
+        StatusPanels[0]->setToolTip(ToolTipText(
+            forms.front().trimmed() + tr("\n\nFolders not read in full: %1").arg(FoldersNotRead_) +
+            FoldersNotReadText_));
     }
     UpdateStatusCounts(*list, list->Path());
     QString caption = QStringLiteral("Quillet - ") + QString::fromUtf8(ShownName(list->Path()));
     if (!ScanFile_.empty())
-        caption += QStringLiteral(" (scan file ") + QString::fromUtf8(ShownName(ScanFile_)) + ')';
+        caption += tr(" (scan file %1)").arg(QString::fromUtf8(ShownName(ScanFile_)));
     setWindowTitle(caption);
     BitBtnUp->setEnabled(list->Parent != nullptr);
     ShowViews();

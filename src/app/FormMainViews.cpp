@@ -24,14 +24,12 @@ constexpr int kHeightWithViews = 720;
 }  // namespace
 
 void TMainForm::CreateViews(QMenu* view) {
-    LargestFiles1 =
-        view->addAction(QStringLiteral("&Largest Files"), this, [this] { LargestFiles1Click(); });
+    LargestFiles1 = view->addAction(tr("&Largest Files"), this, [this] { LargestFiles1Click(); });
     LargestFiles1->setCheckable(true);
     LargestFiles1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    FileTypes1 =
-        view->addAction(QStringLiteral("File &Types"), this, [this] { FileTypes1Click(); });
+    FileTypes1 = view->addAction(tr("File &Types"), this, [this] { FileTypes1Click(); });
     FileTypes1->setCheckable(true);
-    Find1 = view->addAction(QStringLiteral("&Find..."), this, [this] { Find1Click(); });
+    Find1 = view->addAction(tr("&Find..."), this, [this] { Find1Click(); });
     Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     Views = new TTreeViews(centralWidget());

@@ -33,7 +33,7 @@ void TLargestFilesView::Compute(const TViewSubject& previous) {
     if (!SameFolder(previous)) Drop();
     Largest_ = std::make_unique<LargestFiles>(kLargestFilesListed, Subject_.Mode, Subject_.Unit,
                                               Subject_.Earlier != nullptr, Extension_);
-    SetStatus(QStringLiteral("Looking for the largest %1 below %2...").arg(FilesName(), TopName()));
+    SetStatus(tr("Looking for the largest %1 below %2...").arg(FilesName(), TopName()));
     WalkSubtree(
         Subject_.Earlier, [this](const SubtreeWalk::Visit& visit) { Largest_->Add(visit); },
         [this] { Finish(); });
@@ -54,32 +54,27 @@ void TLargestFilesView::Finish() {
     QString status;
     if (Subject_.Earlier) {
         if (listed == 0) {
-            status = QStringLiteral("No %1 below %2 grew").arg(FilesName(), TopName());
+            status = tr("No %1 below %2 grew").arg(FilesName(), TopName());
         } else if (static_cast<std::size_t>(listed) < kLargestFilesListed) {
-            status = QStringLiteral(
-                         "%1 %2 below %3 grew, the most first (a new one by its "
-                         "whole size)")
+            status = tr("%1 %2 below %3 grew, the most first (a new one by its whole size)")
                          .arg(Grouped(listed), FilesName(), TopName());
         } else {
-            status = QStringLiteral(
-                         "The %1 %2 below %3 that grew most (a new one by its "
-                         "whole size)")
+            status = tr("The %1 %2 below %3 that grew most (a new one by its whole size)")
                          .arg(Grouped(listed), FilesName(), TopName());
         }
     } else if (files > listed) {
-        status = QStringLiteral("The %1 largest of %2 %3 below %4")
+        status = tr("The %1 largest of %2 %3 below %4")
                      .arg(Grouped(listed), Grouped(files), FilesName(), TopName());
     } else {
-        status = QStringLiteral("%1 %2 below %3, largest first")
-                     .arg(Grouped(listed), FilesName(), TopName());
+        status = tr("%1 %2 below %3, largest first").arg(Grouped(listed), FilesName(), TopName());
     }
     SetStatus(status);
 }
 
 QString TLargestFilesView::FilesName() const {
-    if (!Extension_) return QStringLiteral("files");
-    if (Extension_->empty()) return QStringLiteral("files without an extension");
-    return '.' + QString::fromUtf8(ShownName(*Extension_)) + QStringLiteral(" files");
+    if (!Extension_) return tr("files");
+    if (Extension_->empty()) return tr("files without an extension");
+    return tr(".%1 files").arg(QString::fromUtf8(ShownName(*Extension_)));
 }
 
 }  // namespace quillet

@@ -3,6 +3,7 @@
 // lists the largest files of one type through it too.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +20,8 @@ class TEntryRowsModel;
 inline constexpr std::size_t kLargestFilesListed = 1000;
 
 class TLargestFilesView final : public TSubtreeView {
+    Q_DECLARE_TR_FUNCTIONS(TTreeViews)
+
 public:
     explicit TLargestFilesView(QWidget* parent = nullptr);
 

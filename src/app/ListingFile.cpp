@@ -1,5 +1,8 @@
 #include "app/ListingFile.h"
 
+#include <QCoreApplication>
+
+#include "app/SystemReasons.h"
 #include "chart/ChartListBox.h"
 #include "platform/FileWriting.h"
 #include "scan/ShownName.h"
@@ -17,11 +20,10 @@ std::optional<QString> WriteListing(const std::string& path, const std::string& 
     const WriteOutcome outcome = WriteWholeFile(path, listing);
     switch (outcome.Outcome) {
         case WriteOutcome::CannotCreate:
-            return QStringLiteral("Cannot create file \"%1\". %2")
-                .arg(QString::fromUtf8(ShownName(path)),
-                     QString::fromStdString(outcome.SystemText));
+            return QCoreApplication::translate("TMainForm", "Cannot create file \"%1\". %2")
+                .arg(QString::fromUtf8(ShownName(path)), SystemReasonText(outcome.SystemText));
         case WriteOutcome::WriteFailed:
-            return QStringLiteral("Stream write error");
+            return QCoreApplication::translate("TMainForm", "Stream write error");
         case WriteOutcome::Written:
             break;
     }

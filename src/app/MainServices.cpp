@@ -1,5 +1,6 @@
 #include "app/MainServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -41,9 +42,10 @@ TMainServices SystemMainServices() {
     // Opened where the file chosen last is (the working folder at first), as Qt's dialog did.
     services.ChooseScanFile = [last = std::make_shared<std::string>(AbsoluteFolderPath("."))](
                                   QWidget* parent, const QString& caption) {
-        const auto chosen = ChooseFile(parent, caption, *last,
-                                       {{QStringLiteral("Scan files (*.json)"), ".json"},
-                                        {QStringLiteral("All files (*)"), ""}});
+        const auto chosen =
+            ChooseFile(parent, caption, *last,
+                       {{QCoreApplication::translate("TMainForm", "Scan files (*.json)"), ".json"},
+                        {QCoreApplication::translate("TMainForm", "All files (*)"), ""}});
         if (chosen) *last = *chosen;
         return chosen;
     };
@@ -56,14 +58,16 @@ TMainServices SystemMainServices() {
     };
     services.ChooseSaveFile = [](QWidget* parent,
                                  const std::string& name) -> std::optional<std::string> {
-        QFileDialog dialog(parent, QStringLiteral("Save piechart listing"));
+        QFileDialog dialog(parent,
+                           QCoreApplication::translate("TMainForm", "Save piechart listing"));
         TNameIconProvider icons;  // a folder such as /proc must not stall the dialog
         dialog.setIconProvider(&icons);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // Each choice is its caption followed by the patterns it matches, and only the
         // caption is shown: "All files (*.*)" must also match names without a dot.
         dialog.setNameFilters(
-            {QStringLiteral("Text files (*.txt) (*.txt)"), QStringLiteral("All files (*.*) (*)")});
+            {QCoreApplication::translate("TMainForm", "Text files (*.txt) (*.txt)"),
+             QCoreApplication::translate("TMainForm", "All files (*.*) (*)")});
         dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setDefaultSuffix(QStringLiteral("txt"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks itself

@@ -4,6 +4,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/MainServices.h"
+#include "app/SystemReasons.h"
 #include "platform/win32/Win32FolderSource.h"
 #include "platform/win32/Win32VolumeQuery.h"
 #include "platform/win32/WindowsShell.h"
@@ -14,11 +15,10 @@ namespace {
 
 // Says why the shell was not given the entry, or could not show it, over the window that
 // asked; the shell's own failures it says itself.
-void SayWhyNot(const char* failure, const std::string& path, const std::string& problem) {
+void SayWhyNot(const QString& failure, const std::string& path, const std::string& problem) {
     if (problem.empty()) return;
     ShowErrorBox(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(),
-                 QString::fromLatin1(failure).arg(QString::fromUtf8(ShownName(path)),
-                                                  QString::fromUtf8(problem)));
+                 failure.arg(QString::fromUtf8(ShownName(path)), SystemReasonText(problem)));
 }
 
 }  // namespace
@@ -30,10 +30,12 @@ void AddSystemServices(TMainServices& services) {
     // The shell says itself when no program is associated; what it was never given, the
     // window says.
     services.ShowInFileManager = [](const std::string& path, std::function<void()>) {
-        SayWhyNot("Cannot show %1: %2", path, ShowInExplorer(path));
+        SayWhyNot(QCoreApplication::translate("TMainForm", "Cannot show %1: %2"), path,
+                  ShowInExplorer(path));
     };
     services.OpenFile = [](const std::string& path, std::function<void()>) {
-        SayWhyNot("Cannot open %1: %2", path, OpenWithAssociatedProgram(path));
+        SayWhyNot(QCoreApplication::translate("TMainForm", "Cannot open %1: %2"), path,
+                  OpenWithAssociatedProgram(path));
     };
 }
 

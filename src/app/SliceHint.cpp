@@ -1,23 +1,27 @@
 #include "app/SliceHint.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
+#include "app/StatusTexts.h"
 #include "scan/ShownName.h"
 #include "scan/SpecialEntries.h"
 
 namespace quillet {
 namespace {
 
-const char* ModeName(TDisplayMode mode) {
+// size with the kind of size shown: "1.5 kB allocated".
+std::string WithModeName(const std::string& size, TDisplayMode mode) {
+    const QString shown = QString::fromUtf8(size);
     switch (mode) {
         case TDisplayMode::dmNominal:
-            return " nominal";
+            return QCoreApplication::translate("TMainForm", "%1 nominal").arg(shown).toStdString();
         case TDisplayMode::dmSlackOnly:
-            return " slack";
+            return QCoreApplication::translate("TMainForm", "%1 slack").arg(shown).toStdString();
         case TDisplayMode::dmAllocated:
             break;
     }
-    return " allocated";
+    return QCoreApplication::translate("TMainForm", "%1 allocated").arg(shown).toStdString();
 }
 
 // The folder's entries of the chosen kind, added up as the pie adds its slices; the free
@@ -47,16 +51,20 @@ std::string SliceHint(const TFolderData& node, TDisplayMode mode, TSizeUnit unit
     if (IsFreeSpaceEntry(node)) {
         // Free bytes have no count: Count shows them in bytes, as the status bar does.
         const TSizeUnit shownUnit = unit == TSizeUnit::suCount ? TSizeUnit::suBytes : unit;
-        return hint + "Free space on the volume: " +
-               SizeWithUnitText(-node.Allocated, shownUnit, punctuation);
+        return hint +
+               QCoreApplication::translate("TMainForm", "Free space on the volume: %1")
+                   .arg(QString::fromUtf8(SizeShownText(-node.Allocated, shownUnit, punctuation)))
+                   .toStdString();
     }
     const ByteCount value = EntryValue(node, mode, unit);
-    hint += SizeWithUnitText(value, unit, punctuation);
-    if (unit != TSizeUnit::suCount) hint += ModeName(mode);
+    const std::string size = SizeShownText(value, unit, punctuation);
+    hint += unit == TSizeUnit::suCount ? size : WithModeName(size, mode);
     const double total = FolderTotal(*list, mode, unit);
     if (total > 0) {
         const double share = std::fabs(static_cast<double>(value)) / total * 100;
-        hint += "\n" + GroupedNumberText(share, 1, punctuation) + "% of this folder";
+        hint += "\n" + QCoreApplication::translate("TMainForm", "%1% of this folder")
+                           .arg(QString::fromUtf8(GroupedNumberText(share, 1, punctuation)))
+                           .toStdString();
     }
     if (node.Children()) {
         hint += "\n" + WithoutLeadingBlank(FilesText(node.FileCount(), punctuation)) + "\n" +

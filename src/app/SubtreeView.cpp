@@ -71,8 +71,8 @@ QTreeView* TSubtreeView::EntryTable(TEntryRowsModel* model) {
     table->setTextElideMode(Qt::ElideMiddle);  // a long path keeps its file's name
     table->header()->setStretchLastSection(true);
     table->header()->setSectionsMovable(false);
-    table->setColumnWidth(TEntryRowsModel::kSizeColumn, table->fontMetrics().horizontalAdvance(
-                                                            QStringLiteral("Allocated (GB) 0")));
+    table->setColumnWidth(TEntryRowsModel::kSizeColumn,
+                          table->fontMetrics().horizontalAdvance(tr("Allocated (GB) 0")));
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(table, &QWidget::customContextMenuRequested, this, [this, table, model](QPoint at) {
         QModelIndex index = table->indexAt(at);
@@ -104,14 +104,16 @@ void TSubtreeView::SetStatus(const QString& text) {
 }
 
 QString TSubtreeView::SizeHeader(TDisplayMode mode, TSizeUnit unit, bool change) const {
-    static const char* const kUnits[] = {"bytes", "kB", "MB", "GB", "TB", "files"};
-    static const char* const kKinds[] = {"Nominal", "Allocated", "Slack"};
-    const QString kind = change ? QStringLiteral("Change")
-                         : unit == TSizeUnit::suCount
-                             ? QStringLiteral("Files")
-                             : QString::fromLatin1(kKinds[static_cast<int>(mode)]);
+    static const char* const kUnits[] = {QT_TR_NOOP("bytes"), QT_TR_NOOP("kB"),
+                                         QT_TR_NOOP("MB"),    QT_TR_NOOP("GB"),
+                                         QT_TR_NOOP("TB"),    QT_TR_NOOP("files")};
+    static const char* const kKinds[] = {QT_TR_NOOP("Nominal"), QT_TR_NOOP("Allocated"),
+                                         QT_TR_NOOP("Slack")};
+    const QString kind = change                       ? tr("Change")
+                         : unit == TSizeUnit::suCount ? tr("Files")
+                                                      : tr(kKinds[static_cast<int>(mode)]);
     if (unit == TSizeUnit::suCount) return kind;
-    return kind + QStringLiteral(" (") + QString::fromLatin1(kUnits[static_cast<int>(unit)]) + ')';
+    return kind + QStringLiteral(" (") + tr(kUnits[static_cast<int>(unit)]) + ')';
 }
 
 QString TSubtreeView::Grouped(std::int64_t count) {
@@ -129,8 +131,8 @@ void TSubtreeView::WalkSubtree(const EarlierScan* earlier,
         // Every so many entries: a label is not set for each.
         constexpr std::int64_t kEvery = 1 << 18;
         if (++Visited_ % kEvery == 0)
-            SetStatus(QStringLiteral("Looking through %1 entries below %2...")
-                          .arg(Grouped(Visited_), TopName()));
+            SetStatus(
+                tr("Looking through %1 entries below %2...").arg(Grouped(Visited_), TopName()));
     };
     Work_.Start([this, visit] { return Walk_->Step(kEntriesPerStep, visit); },
                 [this, done = std::move(done)] {

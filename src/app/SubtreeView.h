@@ -7,6 +7,7 @@
 // window drops them (Abandon) before either goes. GUI thread only.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -40,6 +41,8 @@ struct TViewSubject {
 };
 
 class TSubtreeView : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TTreeViews)
+
 public:
     explicit TSubtreeView(QWidget* parent = nullptr);
 

@@ -9,7 +9,9 @@
 namespace quillet {
 namespace {
 
-const char* const kTitles[] = {"Largest Files", "File Types", "Find"};
+const char* const kTitles[] = {QT_TRANSLATE_NOOP("TTreeViews", "Largest Files"),
+                               QT_TRANSLATE_NOOP("TTreeViews", "File Types"),
+                               QT_TRANSLATE_NOOP("TTreeViews", "Find")};
 
 }  // namespace
 
@@ -69,7 +71,7 @@ void TTreeViews::SetOpen(TViewKind kind, bool open) {
         int at = 0;
         for (int before = 0; before < kind; ++before)
             at += IsOpen(static_cast<TViewKind>(before)) ? 1 : 0;
-        insertTab(at, view, QString::fromLatin1(kTitles[kind]));
+        insertTab(at, view, tr(kTitles[kind]));
         setCurrentWidget(view);
         view->Show(Subject_);
     } else {

@@ -5,6 +5,7 @@
 // Ownership: the panel owns its views; they point into the window's tree (TSubtreeView).
 #pragma once
 
+#include <QCoreApplication>
 #include <QTabWidget>
 #include <array>
 #include <functional>
@@ -18,6 +19,8 @@ class TFindView;
 class TLargestFilesView;
 
 class TTreeViews final : public QTabWidget {
+    Q_DECLARE_TR_FUNCTIONS(TTreeViews)
+
 public:
     enum TViewKind { kLargestFiles, kFileTypes, kFind, kViewKinds };
 

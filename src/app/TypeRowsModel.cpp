@@ -1,13 +1,13 @@
 #include "app/TypeRowsModel.h"
 
-#include "listing/FileExtension.h"
 #include "scan/ShownName.h"
 
 namespace quillet {
 
 QString TypeName(const TTypeTotal& type) {
-    return QString::fromUtf8(type.Extension.empty() ? std::string(kNoExtensionText)
-                                                    : ShownName(type.Extension));
+    // quillet-scan's types say the same in English (kNoExtensionText).
+    if (type.Extension.empty()) return TTypeRowsModel::tr("(no extension)");
+    return QString::fromUtf8(ShownName(type.Extension));
 }
 
 void TTypeRowsModel::SetRows(std::vector<TTypeTotal> types, const TTypeTotal& others,
@@ -92,11 +92,11 @@ QVariant TTypeRowsModel::headerData(int section, Qt::Orientation orientation, in
         case kSizeColumn:
             return SizeHeader_;
         case kShareColumn:
-            return QStringLiteral("Share");
+            return tr("Share");
         case kFilesColumn:
-            return QStringLiteral("Files");
+            return tr("Files");
         case kTypeColumn:
-            return QStringLiteral("Type");
+            return tr("Type");
         default:
             return {};
     }

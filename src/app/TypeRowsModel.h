@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <vector>
 
 #include "listing/FileTypeTotals.h"
@@ -11,6 +12,8 @@
 namespace quillet {
 
 class TTypeRowsModel final : public QAbstractTableModel {
+    Q_DECLARE_TR_FUNCTIONS(TTreeViews)
+
 public:
     enum TColumn { kSizeColumn, kShareColumn, kFilesColumn, kTypeColumn, kColumns };
 

@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/FormMain.h"
+#include "app/Translations.h"
 #include "formats/ProgramVersion.h"
 #include "platform/ProgramArguments.h"
 #include "platform/SharedHeaps.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillet.svg")));
+    // Before the first widget, which takes its texts as it is made.
+    const auto translators = quillet::InstallTranslations();
     // Qt has taken its own options out of argv by now; the rest are the system's own (bytes on
     // Linux, UTF-16 on Windows), which name a file exactly where QApplication::arguments()
     // would decode them.

@@ -7,7 +7,7 @@
 namespace quillet {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(298, 213);
@@ -22,7 +22,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Version = PlainLabel(Panel1, 88, 40);
     Copyright = PlainLabel(Panel1, 8, 80);
     Comments = PlainLabel(Panel1, 8, 104);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setDefault(true);
     OKButton->setGeometry(111, 178, 75, 25);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

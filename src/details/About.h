@@ -2,6 +2,7 @@
 // the program's icon, product name, version, copyright and comment lines, and an OK button.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QFrame;
@@ -11,6 +12,8 @@ class QPushButton;
 namespace quillet {
 
 class TAboutBox : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TAboutBox)
+
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
 

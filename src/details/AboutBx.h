@@ -6,9 +6,11 @@
 namespace quillet {
 
 class TAboutBoxZEB1 final : public TAboutBoxZEB {
+    Q_DECLARE_TR_FUNCTIONS(TAboutBox)
+
 public:
     explicit TAboutBoxZEB1(QWidget* parent = nullptr) : TAboutBoxZEB(parent) {
-        setWindowTitle(QStringLiteral("About Quillet"));
+        setWindowTitle(tr("About Quillet"));
     }
 };
 

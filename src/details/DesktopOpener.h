@@ -7,6 +7,7 @@
 // both, and writes nowhere of ours.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -17,7 +18,7 @@ namespace quillet {
 
 // What the window says when nothing opens an entry or an address.
 inline QString NoOpenerReason() {
-    return QStringLiteral("No program is set to open it");
+    return QCoreApplication::translate("TMainForm", "No program is set to open it");
 }
 
 // noProgram is called, at once or later, only when nothing could open the address; never

@@ -6,9 +6,11 @@
 namespace quillet {
 
 class TfrmFileProperties1 final : public TfrmFileProperties {
+    Q_DECLARE_TR_FUNCTIONS(TfrmFileProperties)
+
 public:
     explicit TfrmFileProperties1(QWidget* parent = nullptr) : TfrmFileProperties(parent) {
-        setWindowTitle(QStringLiteral("File Properties"));
+        setWindowTitle(tr("File Properties"));
     }
 };
 

@@ -61,7 +61,7 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     PageControl1 = new QTabWidget(this);
     PageControl1->setGeometry(8, 8, 345, 361);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setDefault(true);
     btnOK->setGeometry(288, 376, 65, 25);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -82,23 +82,23 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
         QLabel** Value;
         int Top;
     };
-    const Row general[] = {{"Type:", &lblType, 56},
-                           {"Location:", &lblLocation, 76},
-                           {"Size:", &lblSize, 96},
-                           {"Compressed Size: ", &lblCompressedSize, 116},
-                           {"MS-DOS name:", &lblDOSName, 160},
-                           {"Created:", &lblCreated, 180},
-                           {"Modified:", &lblModified, 200},
-                           {"Accessed:", &lblAccessed, 220}};
+    const Row general[] = {{QT_TR_NOOP("Type:"), &lblType, 56},
+                           {QT_TR_NOOP("Location:"), &lblLocation, 76},
+                           {QT_TR_NOOP("Size:"), &lblSize, 96},
+                           {QT_TR_NOOP("Compressed Size: "), &lblCompressedSize, 116},
+                           {QT_TR_NOOP("MS-DOS name:"), &lblDOSName, 160},
+                           {QT_TR_NOOP("Created:"), &lblCreated, 180},
+                           {QT_TR_NOOP("Modified:"), &lblModified, 200},
+                           {QT_TR_NOOP("Accessed:"), &lblAccessed, 220}};
     const QFontMetrics metrics(font());
     int left = 104;
     for (const Row& row : general) {
-        left = std::max(left, 16 + metrics.horizontalAdvance(QString::fromLatin1(row.Caption)) + 8);
+        left = std::max(left, 16 + metrics.horizontalAdvance(tr(row.Caption)) + 8);
     }
     const int width = 345 - 16 - left;
     const auto addRows = [&](QWidget* page, std::span<const Row> rows) {
         for (const Row& row : rows) {
-            QLabel* caption = Label(page, QString::fromLatin1(row.Caption), 16, row.Top);
+            QLabel* caption = Label(page, tr(row.Caption), 16, row.Top);
             if (row.Value == &lblCompressedSize) lblCompressedSizeCaption = caption;
             *row.Value = Label(page, {}, left, row.Top, width);
         }
@@ -110,32 +110,38 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     Rule(tabGeneral, 146);
     addRows(tabGeneral, general);
     Rule(tabGeneral, 248);
-    Label(tabGeneral, QStringLiteral("Attributes:"), 16, 262);
-    const int boxes =
-        std::max(96, 16 + metrics.horizontalAdvance(QStringLiteral("Attributes:")) + 8);
-    chkReadOnly = ShowingBox(tabGeneral, QStringLiteral("Read-only"), boxes, 262, IsReadOnly);
-    chkHidden = ShowingBox(tabGeneral, QStringLiteral("Hidden"), boxes + 96, 262, IsHidden);
-    chkArchive = ShowingBox(tabGeneral, QStringLiteral("Archive"), boxes, 284, IsArchive);
-    chkSystem = ShowingBox(tabGeneral, QStringLiteral("System"), boxes + 96, 284, IsSystem);
-    chkCompressed = ShowingBox(tabGeneral, QStringLiteral("Compressed"), boxes, 306, IsCompressed);
-    PageControl1->addTab(tabGeneral, QStringLiteral("General"));
+    Label(tabGeneral, tr("Attributes:"), 16, 262);
+    const int boxes = std::max(96, 16 + metrics.horizontalAdvance(tr("Attributes:")) + 8);
+    chkReadOnly = ShowingBox(tabGeneral, tr("Read-only"), boxes, 262, IsReadOnly);
+    chkHidden = ShowingBox(tabGeneral, tr("Hidden"), boxes + 96, 262, IsHidden);
+    chkArchive = ShowingBox(tabGeneral, tr("Archive"), boxes, 284, IsArchive);
+    chkSystem = ShowingBox(tabGeneral, tr("System"), boxes + 96, 284, IsSystem);
+    chkCompressed = ShowingBox(tabGeneral, tr("Compressed"), boxes, 306, IsCompressed);
+    // The second column moves on where a box beside it needs the room (a translated name may
+    // be longer).
+    for (QCheckBox* first : {chkReadOnly, chkArchive}) {
+        const int second = boxes + first->sizeHint().width() + 4;
+        for (QCheckBox* box : {chkHidden, chkSystem})
+            box->move(std::max(box->x(), second), box->y());
+    }
+    PageControl1->addTab(tabGeneral, tr("General"));
 
     tabVersion = new QWidget;
-    const Row version[] = {{"File version:", &lblFileVersion, 16},
-                           {"Description:", &lblFileDescription, 48},
-                           {"Copyright:", &lblLegalCopyright, 80}};
+    const Row version[] = {{QT_TR_NOOP("File version:"), &lblFileVersion, 16},
+                           {QT_TR_NOOP("Description:"), &lblFileDescription, 48},
+                           {QT_TR_NOOP("Copyright:"), &lblLegalCopyright, 80}};
     addRows(tabVersion, version);
-    auto* other = new QGroupBox(QStringLiteral(" Other version information "), tabVersion);
+    auto* other = new QGroupBox(tr(" Other version information "), tabVersion);
     other->setGeometry(8, 112, 313, 193);
-    Label(other, QStringLiteral("Item name:"), 8, 20);
+    Label(other, tr("Item name:"), 8, 20);
     lbxNames = new QListWidget(other);
     lbxNames->setGeometry(8, 40, 120, 140);
-    Label(other, QStringLiteral("Value:"), 136, 20);
+    Label(other, tr("Value:"), 136, 20);
     memValues = new QPlainTextEdit(other);
     memValues->setReadOnly(true);
     memValues->setGeometry(136, 40, 168, 140);
     connect(lbxNames, &QListWidget::currentRowChanged, this, [this] { lbxNamesClick(); });
-    PageControl1->addTab(tabVersion, QStringLiteral("Version"));
+    PageControl1->addTab(tabVersion, tr("Version"));
 }
 
 void TfrmFileProperties::showEvent(QShowEvent* event) {
@@ -158,7 +164,7 @@ void TfrmFileProperties::FormShow() {
     const auto details = ReadFileDetails(FileName);
     if (!details) {
         PageControl1->hide();
-        setWindowTitle(QStringLiteral("Error - can't find this file"));
+        setWindowTitle(tr("Error - can't find this file"));
         pnlError->setText(QString::fromUtf8(ShownName(FileName)));
         pnlError->show();
         return;
@@ -194,7 +200,7 @@ void TfrmFileProperties::FormShow() {
     // stands for it.
     lblDOSName->setText(
         details->ShortName.empty() ? name : QString::fromUtf8(ShownName(details->ShortName)));
-    setWindowTitle(name + " properties");
+    setWindowTitle(tr("%1 properties").arg(name));
     lblSize->setText(FileSizeText(static_cast<double>(details->Size), Punctuation));
 
     const QLocale locale;

@@ -3,6 +3,7 @@
 // attribute boxes never change. Everything is recomputed each time the dialog is shown.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 #include <string>
@@ -20,6 +21,8 @@ class QTabWidget;
 namespace quillet {
 
 class TfrmFileProperties : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TfrmFileProperties)
+
 public:
     explicit TfrmFileProperties(QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "details/FileTexts.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -10,8 +11,10 @@ QString Grouped(double value, int decimals, const NumberPunctuation& punctuation
     return QString::fromStdString(GroupedNumberText(value, decimals, punctuation));
 }
 
-QString InBytes(double size, const NumberPunctuation& punctuation) {
-    return " (" + Grouped(size, 0, punctuation) + " bytes)";
+// text, then the size in bytes: "1.50 KB (1,536 bytes)".
+QString WithBytes(const QString& text, double size, const NumberPunctuation& punctuation) {
+    return QCoreApplication::translate("TfrmFileProperties", "%1 (%2 bytes)")
+        .arg(text, Grouped(size, 0, punctuation));
 }
 
 }  // namespace
@@ -19,7 +22,8 @@ QString InBytes(double size, const NumberPunctuation& punctuation) {
 QString FileSizeText(double s, const NumberPunctuation& punctuation) {
     QString text;
     if (s < 1024) {
-        text = Grouped(s, 0, punctuation) + " bytes";
+        text = QCoreApplication::translate("TfrmFileProperties", "%1 bytes")
+                   .arg(Grouped(s, 0, punctuation));
     } else if (s < 1048576) {
         text = Grouped(s / 1024, 2, punctuation) + " KB";
     } else if (s < 1073741824) {
@@ -27,23 +31,23 @@ QString FileSizeText(double s, const NumberPunctuation& punctuation) {
     } else {
         text = Grouped(s / 1073741824, 2, punctuation) + " GB";
     }
-    return text + InBytes(s, punctuation);
+    return WithBytes(text, s, punctuation);
 }
 
 QString CompressedSizeText(std::uint32_t k, const NumberPunctuation& punctuation) {
     QString text;
     if (k < 1024) {
-        text = QString::number(k) + " bytes";
+        text = QCoreApplication::translate("TfrmFileProperties", "%1 bytes").arg(k);
     } else if (k < 1048576) {
         text = Grouped(k / 1024.0, 2, punctuation) + " KB";
     } else {
         text = Grouped(k / 1048576.0, 2, punctuation) + " MB";
     }
-    return text + InBytes(k, punctuation);
+    return WithBytes(text, k, punctuation);
 }
 
 QString FileDateText(std::optional<std::int64_t> seconds, const QLocale& locale) {
-    if (!seconds) return QStringLiteral("(unknown)");
+    if (!seconds) return QCoreApplication::translate("TfrmFileProperties", "(unknown)");
     const QDate date = QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC).date();
     return QStringLiteral("%1-%2-%3")
         .arg(date.year(), 4, 10, QChar('0'))
@@ -52,7 +56,7 @@ QString FileDateText(std::optional<std::int64_t> seconds, const QLocale& locale)
 }
 
 QString FileTimeText(std::optional<std::int64_t> seconds, const QLocale& locale) {
-    if (!seconds) return QStringLiteral("(unknown)");
+    if (!seconds) return QCoreApplication::translate("TfrmFileProperties", "(unknown)");
     const QTime time = QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC).time();
     return FileDateText(seconds, locale) + ' ' + time.toString(QStringLiteral("hh:mm:ss"));
 }
@@ -63,7 +67,7 @@ QString TypeFromExtension(const QString& name) {
     for (QChar& c : extension) {
         if (c >= 'a' && c <= 'z') c = QChar(c.unicode() - 'a' + 'A');
     }
-    return extension + " file";
+    return QCoreApplication::translate("TfrmFileProperties", "%1 file").arg(extension);
 }
 
 }  // namespace quillet

@@ -27,7 +27,7 @@ TAboutBoxZEB::TAboutBoxZEB(QWidget* parent) : TAboutBox(parent) {
     Version->move(64, 40);
     Copyright->move(8, 80);
     Comments->setGeometry(8, 104, 199, Comments->sizeHint().height());
-    Comments->setText(QStringLiteral("All rights reserved."));
+    Comments->setText(tr("All rights reserved."));
 
     WebSite = PlainLabel(Panel1, 0, 136);
     WebSite->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -46,7 +46,7 @@ TAboutBoxZEB::TAboutBoxZEB(QWidget* parent) : TAboutBox(parent) {
         OpenWithDesktop(QUrl(address), this, [this, address] {
             // As the main window's error box says it.
             QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                            "Cannot open " + address + ": " + NoOpenerReason() + '.',
+                            tr("Cannot open %1: %2.").arg(address, NoOpenerReason()),
                             QMessageBox::Ok, this);
             box.setTextFormat(Qt::PlainText);
             box.exec();
@@ -63,7 +63,7 @@ void TAboutBoxZEB::showEvent(QShowEvent* event) {
 void TAboutBoxZEB::FormShow() {
     ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     const QString product = QString::fromStdString(QXVersionInfo.ReadStandardString(9));
-    setWindowTitle(QStringLiteral("About ") + product);
+    setWindowTitle(tr("About %1").arg(product));
     Copyright->setText(QString::fromStdString(QXVersionInfo.ReadStandardString(5)));
     ProductName->setText(product);
     Version->setText(QFileInfo(QString::fromStdString(ExecutablePath())).fileName() + ", V" +

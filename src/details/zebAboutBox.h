@@ -11,6 +11,8 @@
 namespace quillet {
 
 class TAboutBoxZEB : public TAboutBox {
+    Q_DECLARE_TR_FUNCTIONS(TAboutBox)
+
 public:
     explicit TAboutBoxZEB(QWidget* parent = nullptr);
 

@@ -62,27 +62,4 @@ ByteCount FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDis
     return EarlierValue(now, mode, unit) - (before ? EarlierValue(*before, mode, unit) : 0);
 }
 
-std::string GrowthSuffix(ByteCount growth, TSizeUnit unit, const NumberPunctuation& punctuation,
-                         std::string_view since) {
-    return "  (" + std::string(growth > 0 ? "+" : "") +
-           SizeWithUnitText(growth, unit, punctuation) +
-           (since.empty() ? std::string() : " since " + std::string(since)) + ")";
-}
-
-std::string ComparisonNote(const EarlierScan& earlier, const TFolderList& root) {
-    const std::string path = root.Path();
-    if (path == earlier.RootPath) return {};
-    const std::string tree = ShownName(path), before = ShownName(earlier.RootPath);
-    // A line for each path, so that a message box breaks no path.
-    if (IsPathWithin(earlier.RootPath, path))
-        return "The earlier scan of " + before + "\nholds only part of " + tree +
-               ":\nthe rest shows as new.";
-    if (!IsPathWithin(path, earlier.RootPath))
-        return "Comparing " + tree + "\nwith the earlier scan of " + before + ".";
-    if (earlier.FolderAt(path) == EarlierScan::kNoFolder)
-        return "The earlier scan of " + before + "\ndoes not hold " + tree +
-               ":\neverything in it shows as new.";
-    return "Comparing " + tree + "\nwith the same folder of the earlier scan of " + before + ".";
-}
-
 }  // namespace quillet

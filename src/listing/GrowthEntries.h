@@ -25,14 +25,4 @@ TStringListWithDouble GrowthEntries(const TFolderList& list, const EarlierScan& 
 ByteCount FolderGrowth(const TFolderList& list, const EarlierScan& earlier, TDisplayMode mode,
                        TSizeUnit unit);
 
-// What the status bar adds to a folder's total: "  (+1,234.5 kB since 8 Dec 2026 10:00)";
-// Count gives files. since names the earlier scan; empty, it is left out: "  (+1,234.5 kB)".
-std::string GrowthSuffix(ByteCount growth, TSizeUnit unit, const NumberPunctuation& punctuation,
-                         std::string_view since);
-
-// What a comparison of the tree under root with earlier, matched by path, says about the
-// folders it pairs when they are not the same folder: which folder of the earlier scan the
-// tree is compared with, or that it holds none of it. Empty when both scans are of one folder.
-std::string ComparisonNote(const EarlierScan& earlier, const TFolderList& root);
-
 }  // namespace quillet

@@ -103,34 +103,15 @@ std::string SizeWithUnitText(ByteCount value, TSizeUnit unit,
     return TotalText(value, unit, punctuation);
 }
 
-std::string FreeSpaceSuffix(ByteCount freeBytes, TSizeUnit unit,
-                            const NumberPunctuation& punctuation) {
-    if (!IsDividedUnit(unit)) return {};
-    return "  (" + TotalText(freeBytes, unit, punctuation) + " free)";
-}
-
-std::string FilesText(std::int32_t count, const NumberPunctuation& punctuation) {
-    return " Files: " + GroupedNumberText(count, 0, punctuation);
-}
-
-std::string FoldersText(std::int32_t count, const NumberPunctuation& punctuation) {
-    return " Folders: " + GroupedNumberText(count, 0, punctuation);
-}
-
-std::string MaxPathCaption(std::int32_t length) {
-    return "Max path: " + std::to_string(length);
-}
-
-std::string MaxPathHint(std::int32_t length, std::string_view path) {
-    std::string hint = "Maximum characters in file name is " + std::to_string(length) + " at ";
+std::string MaxPathHintPath(std::string_view path) {
     // A deep tree's longest path can run to megabytes: the hint keeps its two ends.
-    if (path.size() <= 2 * kMaxPathHintEnd) return hint + ShownName(path);
+    if (path.size() <= 2 * kMaxPathHintEnd) return ShownName(path);
     std::size_t head = kMaxPathHintEnd, tail = path.size() - kMaxPathHintEnd;
     while (head > 0 && IsUtf8Continuation(path[head]))
         --head;  // no character is cut in two
     while (tail < path.size() && IsUtf8Continuation(path[tail]))
         ++tail;
-    return hint + ShownName(path.substr(0, head)) + "\u2026" + ShownName(path.substr(tail));
+    return ShownName(path.substr(0, head)) + "\u2026" + ShownName(path.substr(tail));
 }
 
 }  // namespace quillet

@@ -53,18 +53,9 @@ std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit 
 // files, "1,234 files".
 std::string SizeWithUnitText(ByteCount value, TSizeUnit unit, const NumberPunctuation& punctuation);
 
-// "  (45,678.9 kB free)"; empty in bytes and Count.
-std::string FreeSpaceSuffix(ByteCount freeBytes, TSizeUnit unit,
-                            const NumberPunctuation& punctuation);
-
-// " Files: 1,234" and " Folders: 56", as the status bar shows them.
-std::string FilesText(std::int32_t count, const NumberPunctuation& punctuation);
-std::string FoldersText(std::int32_t count, const NumberPunctuation& punctuation);
-
-// "Max path: 57" and its hint "Maximum characters in file name is 57 at /the/path"; a path
-// longer than twice kMaxPathHintEnd bytes shows only as many at each end, "…" between.
+// The path as the window's hint on the longest path shows it; a path longer than twice
+// kMaxPathHintEnd bytes shows only as many at each end, "…" between.
 constexpr std::size_t kMaxPathHintEnd = 300;
-std::string MaxPathCaption(std::int32_t length);
-std::string MaxPathHint(std::int32_t length, std::string_view path);
+std::string MaxPathHintPath(std::string_view path);
 
 }  // namespace quillet

@@ -55,7 +55,7 @@ QGroupBox* RadioPair(const QString& title, QRadioButton*& first, const QString& 
 }  // namespace
 
 TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Quillet Options"));
+    setWindowTitle(tr("Quillet Options"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
@@ -64,103 +64,98 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     Tabs->setGeometry(4, 4, 442, 228);
 
     // Space
-    auto* space = new QGroupBox(QStringLiteral(" Space Display "));
+    auto* space = new QGroupBox(tr(" Space Display "));
     auto* spaceLayout = new QVBoxLayout(space);
-    btnActual = new QRadioButton(QStringLiteral("Only show nominal bytes, ignore slack"));
-    btnAllocated = new QRadioButton(QStringLiteral("Show actual space on disk, with slack"));
-    btnSlack = new QRadioButton(QStringLiteral("Show only the slack space"));
+    btnActual = new QRadioButton(tr("Only show nominal bytes, ignore slack"));
+    btnAllocated = new QRadioButton(tr("Show actual space on disk, with slack"));
+    btnSlack = new QRadioButton(tr("Show only the slack space"));
     for (QRadioButton* button : {btnActual, btnAllocated, btnSlack})
         spaceLayout->addWidget(button);
     Tabs->addTab(
         Sheet(space,
-              QStringLiteral(
-                  "Space on the disk is allocated in fixed size clusters, thus wasting space if "
-                  "these clusters are not completely filled.  Choose whether you wish to include "
-                  "the wasted slack space in the display and see a true picture.")),
-        QStringLiteral("Space"));
+              tr("Space on the disk is allocated in fixed size clusters, thus wasting space if "
+                 "these clusters are not completely filled.  Choose whether you wish to include "
+                 "the wasted slack space in the display and see a true picture.")),
+        tr("Space"));
 
     // Units
-    auto* units = new QGroupBox(QStringLiteral(" Units "));
+    auto* units = new QGroupBox(tr(" Units "));
     auto* unitsLayout = new QHBoxLayout(units);
     RadioGroupUnits = new QButtonGroup(this);
-    const char* unitNames[] = {"Bytes", "kB", "MB", "GB", "TB", "Count"};
+    const char* unitNames[] = {QT_TR_NOOP("Bytes"), QT_TR_NOOP("kB"), QT_TR_NOOP("MB"),
+                               QT_TR_NOOP("GB"),    QT_TR_NOOP("TB"), QT_TR_NOOP("Count")};
     for (int i = 0; i < 6; ++i) {
-        auto* button = new QRadioButton(QString::fromLatin1(unitNames[i]));
+        auto* button = new QRadioButton(tr(unitNames[i]));
         RadioGroupUnits->addButton(button, i);
         unitsLayout->addWidget(button);
     }
     Tabs->addTab(
         Sheet(units,
-              QStringLiteral(
-                  "Choose whether the display will be in bytes, kilobytes (kB), megabytes (MB), "
-                  "gigabytes (GB) ot terabytes (TB).  The definitions used are 1024 bytes = 1 KB "
-                  "etc.  Or simply display a count of the files, not their size.")),
-        QStringLiteral("Units"));
+              tr("Choose whether the display will be in bytes, kilobytes (kB), megabytes (MB), "
+                 "gigabytes (GB) ot terabytes (TB).  The definitions used are 1024 bytes = 1 KB "
+                 "etc.  Or simply display a count of the files, not their size.")),
+        tr("Units"));
 
     // Compressed & sparse: two groups, so each pair excludes only its own partner.
     auto* compression = new QWidget;
     auto* compressionLayout = new QHBoxLayout(compression);
     compressionLayout->setContentsMargins(0, 0, 0, 0);
-    QGroupBox* compressed = RadioPair(QStringLiteral(" Compressed files "), btnCompressed,
-                                      QStringLiteral("Compressed size"), btnUncompressed,
-                                      QStringLiteral("Uncompressed size"));
-    QGroupBox* sparse =
-        RadioPair(QStringLiteral(" Sparse files "), btnSparse, QStringLiteral("Sparse size"),
-                  btnUnsparse, QStringLiteral("Size if not sparse"));
+    QGroupBox* compressed =
+        RadioPair(tr(" Compressed files "), btnCompressed, tr("Compressed size"), btnUncompressed,
+                  tr("Uncompressed size"));
+    QGroupBox* sparse = RadioPair(tr(" Sparse files "), btnSparse, tr("Sparse size"), btnUnsparse,
+                                  tr("Size if not sparse"));
     compressionLayout->addWidget(compressed);
     compressionLayout->addWidget(sparse);
     Tabs->addTab(
         Sheet(compression,
-              QStringLiteral(
-                  "For non-9X Windows systems only, choose whether to take into account any "
-                  "file compression or sparse attributes or to ingore them.  Measuring the "
-                  "compressed size more accurately reflects the actual disk usage.")),
-        QStringLiteral("Compressed && sparse"));
+              tr("For non-9X Windows systems only, choose whether to take into account any "
+                 "file compression or sparse attributes or to ingore them.  Measuring the "
+                 "compressed size more accurately reflects the actual disk usage.")),
+        tr("Compressed && sparse"));
 
     // Right click
-    auto* rightClick = new QGroupBox(QStringLiteral(" Explorer Folder right-click menu "));
+    auto* rightClick = new QGroupBox(tr(" Explorer Folder right-click menu "));
     auto* rightClickLayout = new QVBoxLayout(rightClick);
-    chkRightClick = new QCheckBox(QStringLiteral("Enable \"Usage Pie Chart\" menu item"));
+    chkRightClick = new QCheckBox(tr("Enable \"Usage Pie Chart\" menu item"));
     rightClickLayout->addWidget(chkRightClick);
     connect(chkRightClick, &QCheckBox::toggled, this, [this](bool on) { RightClickFolder = on; });
     Tabs->addTab(
         Sheet(rightClick,
-              QStringLiteral(
-                  "Enable allows you to right-click on a folder and get a pie-chart of that "
-                  "folder's disk usage.  Disable removes this option and restores the menu to "
-                  "its original state.")),
-        QStringLiteral("Right Click"));
+              tr("Enable allows you to right-click on a folder and get a pie-chart of that "
+                 "folder's disk usage.  Disable removes this option and restores the menu to "
+                 "its original state.")),
+        tr("Right Click"));
 
     // Free disk
-    auto* freeDisk = new QGroupBox(QStringLiteral(" Free disk space  display "));
+    auto* freeDisk = new QGroupBox(tr(" Free disk space  display "));
     auto* freeDiskLayout = new QHBoxLayout(freeDisk);
-    chkShowFreeDisk = new QCheckBox(QStringLiteral("Show free disk space"));
+    chkShowFreeDisk = new QCheckBox(tr("Show free disk space"));
     freeDiskLayout->addWidget(chkShowFreeDisk);
     freeDiskLayout->addWidget(
-        Explanation(QStringLiteral(
-            "Note: free space will show as a negative value in the list box. This is not an "
-            "error, but to force display as a grey pie segment.")),
+        Explanation(
+            tr("Note: free space will show as a negative value in the list box. This is not an "
+               "error, but to force display as a grey pie segment.")),
         1);
     connect(chkShowFreeDisk, &QCheckBox::toggled, this,
             [this](bool on) { DisplayFreeDiskSpace = on; });
     Tabs->addTab(
         Sheet(freeDisk,
-              QStringLiteral(
-                  "Checking the Show Free Disk Space box displays not only the used space on the "
-                  "disk, but the free space as well.  This is only relevant if and entire disk "
-                  "is being displayed.  This forces the Space to \"Allocated\" and NTFS display "
-                  "to \"Compressed\".")),
-        QStringLiteral("Free Disk"));
+              tr("Checking the Show Free Disk Space box displays not only the used space on the "
+                 "disk, but the free space as well.  This is only relevant if and entire disk "
+                 "is being displayed.  This forces the Space to \"Allocated\" and NTFS display "
+                 "to \"Compressed\".")),
+        tr("Free Disk"));
 
     // Timer
-    auto* timer = new QGroupBox(QStringLiteral(" Repeat scan at regular intervals "));
+    auto* timer = new QGroupBox(tr(" Repeat scan at regular intervals "));
     auto* timerLayout = new QHBoxLayout(timer);
-    CheckBoxRepeatedScan = new QCheckBox(QStringLiteral("Repeat scan every"));
+    CheckBoxRepeatedScan = new QCheckBox(tr("Repeat scan every"));
     SpinEditScanInterval = new QSpinBox;
     SpinEditScanInterval->setRange(1, 1440);
     timerLayout->addWidget(CheckBoxRepeatedScan);
     timerLayout->addWidget(SpinEditScanInterval);
-    timerLayout->addWidget(new QLabel(QStringLiteral("minutes")));
+    timerLayout->addWidget(new QLabel(tr("minutes")));
     timerLayout->addStretch();
     connect(CheckBoxRepeatedScan, &QCheckBox::toggled, this,
             [this](bool on) { RepeatedScan = on; });
@@ -171,27 +166,25 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     auto* timerSheetLayout = new QVBoxLayout(timerSheet);
     timerSheetLayout->setContentsMargins(0, 0, 0, 0);
     timerSheetLayout->addWidget(timer);
-    chkCompareRepeatedScans =
-        new QCheckBox(QStringLiteral("Show what changed since the previous scan"));
+    chkCompareRepeatedScans = new QCheckBox(tr("Show what changed since the previous scan"));
     timerSheetLayout->addWidget(chkCompareRepeatedScans);
     connect(chkCompareRepeatedScans, &QCheckBox::toggled, this,
             [this](bool on) { CompareRepeatedScans = on; });
     Tabs->addTab(
         Sheet(timerSheet,
-              QStringLiteral(
-                  "Checking the timer option makes the program automatically repeat the current "
-                  "scan every so often.  The interval is set above.")),
-        QStringLiteral("Timer"));
+              tr("Checking the timer option makes the program automatically repeat the current "
+                 "scan every so often.  The interval is set above.")),
+        tr("Timer"));
 
     // Display: the preview chart and list.
     auto* display = new QWidget;
     auto* displayLayout = new QHBoxLayout(display);
     auto* left = new QVBoxLayout;
     auto* buttons = new QHBoxLayout;
-    btnPieFont = new QPushButton(QStringLiteral("Pie Font"));
-    btnPieFont->setToolTip(QStringLiteral("Choose the text font for the piechart"));
-    btnRevert = new QPushButton(QStringLiteral("Revert"));
-    btnRevert->setToolTip(QStringLiteral("Reset piechart colours to default values"));
+    btnPieFont = new QPushButton(tr("Pie Font"));
+    btnPieFont->setToolTip(tr("Choose the text font for the piechart"));
+    btnRevert = new QPushButton(tr("Revert"));
+    btnRevert->setToolTip(tr("Reset piechart colours to default values"));
     buttons->addWidget(btnPieFont);
     buttons->addWidget(btnRevert);
     left->addLayout(buttons);
@@ -200,12 +193,12 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     PieChart1->setFixedSize(153, 153);
     PieChart1->SetNumColours(8);
     chartRow->addWidget(PieChart1);
-    chartRow->addWidget(Explanation(
-        QStringLiteral("Double-click or right-click a piechart segement to change the colour")));
+    chartRow->addWidget(
+        Explanation(tr("Double-click or right-click a piechart segement to change the colour")));
     left->addLayout(chartRow);
     auto* right = new QVBoxLayout;
-    btnListBoxFont = new QPushButton(QStringLiteral("List Font"));
-    btnListBoxFont->setToolTip(QStringLiteral("Choose the font for the listbox"));
+    btnListBoxFont = new QPushButton(tr("List Font"));
+    btnListBoxFont->setToolTip(tr("Choose the font for the listbox"));
     ListBox1 = new TChartListBox;
     right->addWidget(btnListBoxFont);
     right->addWidget(ListBox1);
@@ -217,16 +210,16 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     connect(btnPieFont, &QPushButton::clicked, this, [this] { btnPieFontClick(); });
     connect(btnListBoxFont, &QPushButton::clicked, this, [this] { btnListBoxFontClick(); });
     connect(btnRevert, &QPushButton::clicked, this, [this] { btnRevertClick(); });
-    Tabs->addTab(display, QStringLiteral("Display"));
+    Tabs->addTab(display, tr("Display"));
 
     // 450 wide at design; wider where the desktop's font needs it for every tab to show.
     const int width = std::max(450, Tabs->tabBar()->sizeHint().width() + 16);
     setFixedSize(width, 270);
     Tabs->setGeometry(4, 4, width - 8, 228);
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonOK = new QPushButton(tr("OK"), this);
     ButtonOK->setDefault(true);
     ButtonOK->setGeometry(width - 160, 240, 75, 25);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setGeometry(width - 79, 240, 75, 25);
     connect(ButtonOK, &QPushButton::clicked, this, [this] {
         ButtonOKClick();
@@ -344,7 +337,7 @@ void TOptionsDialog::ShowPreviewSlices(int count) {
     TStringListWithDouble previewItems;
     for (int i = 0; i < count && i < MaxColours; ++i) {
         previewItems.push_back(
-            {std::to_string(20 - i) + "   Colour" + std::to_string(i),
+            {std::to_string(20 - i) + "   " + tr("Colour%1").arg(i).toStdString(),
              {reinterpret_cast<const void*>(static_cast<std::uintptr_t>(i)), 0}});
     }
     PieChart1->SetEntries(std::move(previewItems));

@@ -7,6 +7,7 @@
 // preview's font on OK. The font and colour choosers can be replaced (tests do).
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFont>
 #include <cstdint>
@@ -27,6 +28,8 @@ class TChartListBox;
 class TPieChart;
 
 class TOptionsDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TOptionsDialog)
+
 public:
     explicit TOptionsDialog(QWidget* parent = nullptr);
 

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "app/LocalePunctuation.h"
+#include "app/StatusTexts.h"
 #include "listing/SizeUnits.h"
 #include "support/FakeFolderSource.h"
 

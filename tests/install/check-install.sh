@@ -39,6 +39,8 @@ test -x "$prefix/bin/quillet-scan"
 test "$(ls "$prefix/bin")" = "$(printf 'quillet\nquillet-scan')"
 test -f "$prefix/share/man/man1/quillet.1.gz"
 test -f "$prefix/share/man/man1/quillet-scan.1.gz"
+# Where the installed window looks for its languages: ../share/quillet/translations.
+test "$(ls "$prefix/share/quillet/translations")" = "$(printf 'quillet_de.qm\nquillet_es.qm\nquillet_fr.qm')"
 excludes=$(find "$root" -path '*/etc/xdg/corvane/Excludes.ini')
 grep -q '^\[Directories\]' "$excludes"
 # The example leaves nothing out: every line of its section is a comment.

@@ -48,7 +48,10 @@ check_files "$window" "./usr/bin/quillet
 ./usr/share/doc/quillet/copyright
 ./usr/share/icons/hicolor/scalable/apps/quillet.svg
 ./usr/share/man/man1/quillet.1.gz
-./usr/share/metainfo/example.corvane.quillet.metainfo.xml"
+./usr/share/metainfo/example.corvane.quillet.metainfo.xml
+./usr/share/quillet/translations/quillet_de.qm
+./usr/share/quillet/translations/quillet_es.qm
+./usr/share/quillet/translations/quillet_fr.qm"
 
 version=$(dpkg-deb -f "$window" Version)
 test "$(dpkg-deb -f "$scan" Version)" = "$version"
@@ -69,6 +72,9 @@ if echo "$scan_depends" | grep -i -E 'qt|libx|libgl|xdg'; then
 fi
 dpkg-deb -f "$window" Depends | grep -q 'libqt6widgets6 (>= '
 dpkg-deb -f "$window" Depends | grep -q "quillet-scan (= $version)"
+# Qt's own catalogues translate its standard dialogs in the window's language.
+dpkg-deb -f "$window" Recommends | grep -q 'qt6-translations-l10n'
+
 test "$(dpkg-deb --info "$scan" conffiles)" = /etc/xdg/corvane/Excludes.ini
 if dpkg-deb --info "$window" conffiles 2>/dev/null; then exit 1; fi
 
