@@ -171,9 +171,8 @@ void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
     hint.replace('\r', '\n');
     lblCompressed->setToolTip(hint);
     if (indicator.FontColour) {
-        QPalette palette = lblCompressed->palette();
-        palette.setColor(QPalette::WindowText, ColourFromRef(*indicator.FontColour));
-        lblCompressed->setPalette(palette);
+        IndicatorColour_ = indicator.FontColour;
+        ShowIndicatorColour();
     }
 }
 

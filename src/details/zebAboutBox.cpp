@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "chart/ContrastColour.h"
+#include "chart/MultiColour.h"
 #include "details/DesktopOpener.h"
 #include "platform/ExecutableFolder.h"
 
@@ -35,9 +37,7 @@ TAboutBoxZEB::TAboutBoxZEB(QWidget* parent) : TAboutBox(parent) {
     QFont link = WebSite->font();
     link.setUnderline(true);
     WebSite->setFont(link);
-    QPalette navy = WebSite->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 0x80));
-    WebSite->setPalette(navy);
+    ShowWebSiteColour();
     WebSite->installEventFilter(this);
     LabelUserName = PlainLabel(Panel1, 8, 128);
 
@@ -58,6 +58,20 @@ void TAboutBoxZEB::showEvent(QShowEvent* event) {
     FormShow();
     if (parentWidget()) move(parentWidget()->geometry().center() - rect().center());
     TAboutBox::showEvent(event);
+}
+
+void TAboutBoxZEB::changeEvent(QEvent* event) {
+    TAboutBox::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && WebSite) ShowWebSiteColour();
+}
+
+void TAboutBoxZEB::ShowWebSiteColour() {
+    // Navy, or on a dark window the nearest colour to it that reads there.
+    constexpr std::uint32_t kNavy = 0x00800000;
+    const std::uint32_t window = RefFromColour(palette().color(QPalette::Window));
+    QPalette palette = WebSite->palette();
+    palette.setColor(QPalette::WindowText, ColourFromRef(ReadableRef(kNavy, window)));
+    WebSite->setPalette(palette);
 }
 
 void TAboutBoxZEB::FormShow() {
