@@ -19,7 +19,7 @@ TListRowParts SplitListRow(std::string_view text) {
 TListRowColours ListRowColours(const QPalette& palette, bool selected) {
     const QColor fill = (selected ? palette.highlight() : palette.base()).color();
     const QColor wanted = (selected ? palette.highlightedText() : palette.text()).color();
-    return {fill, ColourFromRef(ReadableRef(RefFromColour(wanted), RefFromColour(fill)))};
+    return {fill, ColourFromRef(TextRefOn(RefFromColour(wanted), RefFromColour(fill)))};
 }
 
 void TListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -19,8 +19,8 @@ struct TListRowParts {
 TListRowParts SplitListRow(std::string_view text);
 
 // A row's fill from the list's palette, and its text in the list's colour (the user's list
-// font colour, or the highlight's text colour) where that reads on the fill, else in the
-// nearest colour that does.
+// font colour, or the highlight's text colour) where that reads on the fill, else in black
+// or white.
 struct TListRowColours {
     QColor Fill;
     QColor Ink;

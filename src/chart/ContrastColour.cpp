@@ -38,16 +38,24 @@ std::uint32_t ContrastingRef(std::uint32_t background) {
                                                                                         : kWhiteRef;
 }
 
+std::uint32_t TextRefOn(std::uint32_t wanted, std::uint32_t background) {
+    wanted &= 0x00FFFFFF;
+    return ContrastRatio(wanted, background) >= kTextContrast ? wanted : ContrastingRef(background);
+}
+
 std::uint32_t ReadableRef(std::uint32_t wanted, std::uint32_t background, double least) {
     wanted &= 0x00FFFFFF;
     background &= 0x00FFFFFF;
+    if (ContrastRatio(wanted, background) >= least) return wanted;
     const std::uint32_t end = ContrastingRef(background);
-    // Luminance grows steadily along the way to black or white: the first step that reads
-    // is the nearest colour that does. The end itself always reads at 4.5.
+    const double target = least > kMovedContrast ? least : kMovedContrast;
+    // Luminance changes steadily along the way to black or white: the first step that
+    // reaches the target is the nearest colour that does. The end itself reads at 4.58 at
+    // least, whatever the background.
     constexpr int kSteps = 64;
-    for (int step = 0; step < kSteps; ++step) {
+    for (int step = 1; step < kSteps; ++step) {
         const std::uint32_t mixed = Mix(wanted, end, step, kSteps);
-        if (ContrastRatio(mixed, background) >= least) return mixed;
+        if (ContrastRatio(mixed, background) >= target) return mixed;
     }
     return end;
 }

@@ -16,9 +16,11 @@ namespace {
 // The colours that stand in while a failed colour text leaves none in use.
 const TColourList kDefaultColours;
 
-// Black or white, whichever stands out from the fill; outlines and the rim are drawn in it.
+// Outlines and the rim: black, as long as it stands out from the fill; white on a dark one.
 QColor OutlineColourOn(const QColor& fill) {
-    return ColourFromRef(ReadableRef(kBlackRef, RefFromColour(fill), kOutlineContrast));
+    const std::uint32_t behind = RefFromColour(fill);
+    return ColourFromRef(
+        ContrastRatio(kBlackRef, behind) >= kOutlineContrast ? kBlackRef : ContrastingRef(behind));
 }
 
 // Degrees of the ray from the centre through p, as Qt's arcs count them.
@@ -69,7 +71,7 @@ void TPieChart::SetFontColour(const QColor& colour) {
 }
 
 QColor TPieChart::LabelColourOn(const QColor& fill) const {
-    return ColourFromRef(ReadableRef(RefFromColour(FontColour_), RefFromColour(fill)));
+    return ColourFromRef(TextRefOn(RefFromColour(FontColour_), RefFromColour(fill)));
 }
 
 bool TPieChart::HitTest() {

@@ -42,7 +42,7 @@ public:
 
     std::uint32_t GhostColour() const { return GhostColour_; }
     void SetGhostColour(std::uint32_t colour) { GhostColour_ = colour; }
-    // The colour of the labels, where it reads on the slice; elsewhere the nearest that does.
+    // The colour of the labels, where it reads on the slice; elsewhere black or white.
     QColor FontColour() const { return FontColour_; }
     void SetFontColour(const QColor& colour);
     QColor LabelColourOn(const QColor& fill) const;

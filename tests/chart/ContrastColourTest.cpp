@@ -15,6 +15,8 @@ TEST(ContrastColour, MeasuresAsTheGuidelinesAndMovesOnlyWhatDoesNotRead) {
     EXPECT_EQ(ContrastingRef(0x00E0E0FF), kBlackRef);
     EXPECT_EQ(ContrastingRef(0x00322E2A), kWhiteRef);
     EXPECT_EQ(ReadableRef(0x00800000, 0x00EFEFEF), 0x00800000u) << "navy reads on light grey";
+    EXPECT_EQ(TextRefOn(0x00FCFCFC, 0x00E0FFFF), kBlackRef) << "white on pale yellow";
+    EXPECT_EQ(TextRefOn(0x00FCFCFC, 0x00322E2A), 0x00FCFCFCu);
     // Blue on a dark window becomes a lighter blue.
     const std::uint32_t blue = ReadableRef(0x00FF0000, 0x00322E2A);
     EXPECT_GE(ContrastRatio(blue, 0x00322E2A), kTextContrast);
