@@ -219,6 +219,9 @@ private:
     // Runs the repeat timer as RepeatedScan and RepeatInterval say.
     void SetRepeatTimer();
     void SaveSettings();
+    // The tool panel's labels and boxes, moved on where the desktop's font makes them wider
+    // than the design.
+    void LayOutSpeedPanel();
     void LayOutStatusPanels();
     // Shows forms in the total panel, as StatusTotalForms_ says; its tooltip holds the whole.
     void SetStatusTotal(const QStringList& forms);
@@ -291,6 +294,8 @@ private:
     // shown, else the last shortened.
     QStringList StatusTotalForms_;
     QWidget* StatusStrip_ = nullptr;
+    QLabel* UnitsLabel_ = nullptr;  // "Units:  " and "Disk space: " before their boxes
+    QLabel* DisplayLabel_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;
     std::vector<std::string> Arguments_;  // as the system gave them: bytes

@@ -2,7 +2,6 @@
 // desktop changes it (a switch to a dark theme), the chart's background and ghost slices are
 // the window's colour, text in system colours follows the theme, and every text of ours
 // reads on what is behind it.
-#include <QEvent>
 #include <QLabel>
 
 #include "app/FileTypesView.h"
@@ -12,12 +11,6 @@
 #include "chart/zebPieChart.h"
 
 namespace quillet {
-
-void TMainForm::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    // Not while the window is still being made: it takes the palette of the moment then.
-    if (event->type() == QEvent::PaletteChange && Views) FollowPalette();
-}
 
 void TMainForm::FollowPalette() {
     PieChart1->SetGhostColour(RefFromColour(palette().color(QPalette::Window)));

@@ -164,9 +164,7 @@ void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
     lblCompressed->setVisible(indicator.Visible);
     lblCompressed->setText(QString::fromStdString(indicator.Caption));
     // As wide as its caption, with the stop button moved on when the caption needs it.
-    lblCompressed->adjustSize();
-    SpeedButtonStopRefresh->move(
-        std::max(kStopButtonLeft, lblCompressed->geometry().right() + 1 + 4), 4);
+    LayOutSpeedPanel();
     QString hint = QString::fromStdString(indicator.Hint);
     hint.replace('\r', '\n');
     lblCompressed->setToolTip(hint);
