@@ -24,10 +24,10 @@ void TMainForm::ShowIndicatorColour() {
     if (!IndicatorColour_) return;
     // The window's colour is behind it: the label's own palette may not have followed yet.
     const QColor window = palette().color(QPalette::Window);
-    QPalette palette = lblCompressed->palette();
-    palette.setColor(QPalette::WindowText,
+    QPalette caption = lblCompressed->palette();
+    caption.setColor(QPalette::WindowText,
                      ColourFromRef(ReadableRef(*IndicatorColour_, RefFromColour(window))));
-    lblCompressed->setPalette(palette);
+    lblCompressed->setPalette(caption);
 }
 
 }  // namespace quillet

@@ -66,12 +66,12 @@ void TAboutBoxZEB::changeEvent(QEvent* event) {
 }
 
 void TAboutBoxZEB::ShowWebSiteColour() {
-    // Navy, or on a dark window the nearest colour to it that reads there.
+    // Navy, or on a dark window a lighter navy that reads well there.
     constexpr std::uint32_t kNavy = 0x00800000;
     const std::uint32_t window = RefFromColour(palette().color(QPalette::Window));
-    QPalette palette = WebSite->palette();
-    palette.setColor(QPalette::WindowText, ColourFromRef(ReadableRef(kNavy, window)));
-    WebSite->setPalette(palette);
+    QPalette link = WebSite->palette();
+    link.setColor(QPalette::WindowText, ColourFromRef(ReadableRef(kNavy, window)));
+    WebSite->setPalette(link);
 }
 
 void TAboutBoxZEB::FormShow() {
