@@ -10,6 +10,7 @@
 #include "chart/ContrastColour.h"
 #include "chart/zebPieChart.h"
 #include "details/AboutBx.h"
+#include "platform/PathSeparator.h"
 #include "support/FakeFolderSource.h"
 #include "support/FakeVolumeQuery.h"
 
@@ -57,7 +58,7 @@ TEST(ReadableColours, EveryTextOfOursReadsInALightAndInADarkPalette) {
     services.Folders = source;
     services.Volumes = volume;
     services.ExcludesFolder = "/nonexistent";
-    TMainForm form(services, {"/data"});
+    TMainForm form(services, {kPathSeparator == '/' ? "/data" : "C:\\data"});
     form.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.ShownList != nullptr; }, 5000));
     TAboutBoxZEB1 about;
