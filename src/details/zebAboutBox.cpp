@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "chart/ContrastColour.h"
 #include "chart/MultiColour.h"
@@ -86,8 +87,17 @@ void TAboutBoxZEB::FormShow() {
     WebSite->setText(QString::fromStdString(QXVersionInfo.ReadString("Web site")));
     for (QLabel* label : {ProductName, Version, Copyright, WebSite})
         label->adjustSize();
+    Comments->resize(std::max(199, Comments->sizeHint().width()), Comments->height());
+    // A desktop font larger than the design's: the box widens until every line shows whole.
+    constexpr int kPanelWidth = 386, kWebSiteRight = 336 + 8, kMargin = 8;
+    int grow = std::max(0, kMargin + WebSite->width() - kWebSiteRight);
+    for (QLabel* label : {ProductName, Version, Copyright, Comments})
+        grow = std::max(grow, label->geometry().right() + 1 + kMargin - kPanelWidth);
+    setFixedSize(402 + grow, 213);
+    Panel1->resize(kPanelWidth + grow, Panel1->height());
+    OKButton->move(167 + grow / 2, 180);
     // Right-aligned with its right edge where a 336-wide label at 0 would end.
-    WebSite->move(336 + 8 - WebSite->width(), 136);
+    WebSite->move(kWebSiteRight + grow - WebSite->width(), 136);
 }
 
 void TAboutBoxZEB::WebSiteClick() {
