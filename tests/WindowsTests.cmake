@@ -68,7 +68,7 @@ quillet_windows_widget_test(details_widget_tests details/AboutBoxTest.cpp)
 target_link_libraries(details_widget_tests PRIVATE quillet_details)
 quillet_test_version_info(details_widget_tests)
 
-quillet_windows_widget_test(app_widget_tests app/OptionsTest.cpp)
+quillet_windows_widget_test(app_widget_tests app/OptionsTest.cpp app/ReadableColoursTest.cpp)
 target_link_libraries(app_widget_tests PRIVATE quillet_app)
 
 quillet_windows_widget_test(settings_tests settings/WindowsRegistryTest.cpp)

@@ -145,6 +145,9 @@ void TMainForm::CreateControls() {
     SpeedButtonStopRefresh->setCheckable(true);  // drawn pressed while the timer runs
     connect(SpeedButtonStopRefresh, &QToolButton::clicked, this,
             [this] { SpeedButtonStopRefreshClick(); });
+    UnitsLabel_ = unitsLabel;
+    DisplayLabel_ = displayLabel;
+    LayOutSpeedPanel();
 
     PieChart1 = new TPieChart(client);
     PieChart1->move(5, 37);
@@ -311,6 +314,33 @@ void TMainForm::FormResize() {
     if (!TimerAferResize.isActive()) TimerAferResize.start();
 }
 
+void TMainForm::LayOutSpeedPanel() {
+    // Left to right, with their places and widths in the design's font.
+    const std::array<std::pair<QWidget*, TPanelItem>, 6> controls = {{
+        {UnitsLabel_, {96, 40, UnitsLabel_->sizeHint().width()}},
+        {cbxUnits, {136, 72, std::max(72, cbxUnits->sizeHint().width())}},
+        {DisplayLabel_, {218, 72, DisplayLabel_->sizeHint().width()}},
+        {cbxDisplay, {290, 96, std::max(96, cbxDisplay->sizeHint().width())}},
+        {lblCompressed,
+         {392, 116, lblCompressed->isHidden() ? 0 : lblCompressed->sizeHint().width()}},
+        {SpeedButtonStopRefresh, {kStopButtonLeft, 26, 26}},
+    }};
+    std::vector<TPanelItem> items;
+    for (const auto& control : controls)
+        items.push_back(control.second);
+    const std::vector<int> lefts = PanelLefts(items);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        QWidget* control = controls[i].first;
+        control->move(lefts[i], control->y());
+        // The texts whole, the boxes as wide as their longest choice.
+        if (control == SpeedButtonStopRefresh || items[i].Width == 0) continue;
+        const int height = control == cbxUnits || control == cbxDisplay
+                               ? control->height()
+                               : control->sizeHint().height();
+        control->resize(items[i].Width, height);
+    }
+}
+
 void TMainForm::LayOutStatusPanels() {
     const QFontMetrics metrics(StatusPanels[0]->font());
     const int margin = 2 * StatusPanels[0]->frameWidth() + metrics.horizontalAdvance(' ');
@@ -372,6 +402,17 @@ void TMainForm::TimerAferResizeTimer() {
     statusBar()->hide();
     statusBar()->show();
     LayOutStatusPanels();
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Not while the window is still being made: it takes the palette and font of the moment.
+    if (!Views) return;
+    if (event->type() == QEvent::PaletteChange) FollowPalette();
+    // Once the controls have the desktop's new font too.
+    if (event->type() == QEvent::FontChange)
+        QMetaObject::invokeMethod(
+            this, [this] { LayOutSpeedPanel(); }, Qt::QueuedConnection);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -30,6 +30,7 @@
 #include "scan/FileInfo.h"
 #include "scan/SwitchDependentFiles.h"
 #include "scan/VolumeData.h"
+#include "settings/FontSettings.h"
 #include "settings/RegistryVariables.h"
 
 class QAction;
@@ -187,6 +188,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
@@ -211,9 +213,18 @@ private:
     // What says that no program opens path: failure holds %1 for the path and %2 for why.
     std::function<void()> NoProgramReport(const QString& failure, const std::string& path);
     void LoadSettings();
+    // The chart's and the list's text in their fonts' colours: a system colour is looked up
+    // in the palette of the moment.
+    void ShowFontColours();
+    // Everything of ours that takes a colour from the palette takes it again.
+    void FollowPalette();
+    void ShowIndicatorColour();
     // Runs the repeat timer as RepeatedScan and RepeatInterval say.
     void SetRepeatTimer();
     void SaveSettings();
+    // The tool panel's labels and boxes, moved on where the desktop's font makes them wider
+    // than the design.
+    void LayOutSpeedPanel();
     void LayOutStatusPanels();
     // Shows forms in the total panel, as StatusTotalForms_ says; its tooltip holds the whole.
     void SetStatusTotal(const QStringList& forms);
@@ -266,11 +277,14 @@ private:
     std::string NotedRoot_;      // the tree whose comparison was last said
     TScanOptions ScanCounting_;  // how the tree's scan counted files; no callbacks kept
     std::string ScanExclusions_;
-    SwitchDependentFiles ScanSwitchDependent_;     // of the tree's scan, for a later comparison
-    std::int64_t ScanTime_ = 0;                    // when the tree's scan started, Unix seconds
-    const TFolderData* SelectedNode_ = nullptr;    // the entry SelectedName names
-    std::int32_t PieChartFontColour_ = 0;          // the font colours as stored, system colours
-    std::int32_t ListboxFontColour_ = 0;           // (negative) included
+    SwitchDependentFiles ScanSwitchDependent_;   // of the tree's scan, for a later comparison
+    std::int64_t ScanTime_ = 0;                  // when the tree's scan started, Unix seconds
+    const TFolderData* SelectedNode_ = nullptr;  // the entry SelectedName names
+    // The font colours as stored, system colours (negative) included.
+    std::int32_t PieChartFontColour_ = kWindowTextColourRef;
+    std::int32_t ListboxFontColour_ = kWindowTextColourRef;
+    // The size-accounting caption's own colour, before it is made to read on the window.
+    std::optional<std::uint32_t> IndicatorColour_;
     std::string SaveFileName_;                     // the save dialog starts from the last name
     std::unique_ptr<TRegistryFormInfo> FormInfo_;  // the placement, saved when it goes
     bool Shown_ = false;
@@ -283,6 +297,8 @@ private:
     // shown, else the last shortened.
     QStringList StatusTotalForms_;
     QWidget* StatusStrip_ = nullptr;
+    QLabel* UnitsLabel_ = nullptr;  // "Units:  " and "Disk space: " before their boxes
+    QLabel* DisplayLabel_ = nullptr;
     std::array<int, 4> StatusPanelWidths_{};
     TMainServices Services_;
     std::vector<std::string> Arguments_;  // as the system gave them: bytes

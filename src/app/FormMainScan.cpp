@@ -191,18 +191,15 @@ void TMainForm::ShowSizeAccountingIndicator(const TSizeIndicator& indicator) {
     lblCompressed->setVisible(indicator.Visible);
     lblCompressed->setText(KnownText("TMainForm", kIndicatorCaptions, indicator.Caption));
     // As wide as its caption, with the stop button moved on when the caption needs it.
-    lblCompressed->adjustSize();
-    SpeedButtonStopRefresh->move(
-        std::max(kStopButtonLeft, lblCompressed->geometry().right() + 1 + 4), 4);
+    LayOutSpeedPanel();
     // One sentence a line.
     QStringList hint;
     for (const QString& sentence : QString::fromStdString(indicator.Hint).split('\r'))
         hint.append(KnownText("TMainForm", kIndicatorHints, sentence.toStdString()));
     lblCompressed->setToolTip(hint.join('\n'));
     if (indicator.FontColour) {
-        QPalette palette = lblCompressed->palette();
-        palette.setColor(QPalette::WindowText, ColourFromRef(*indicator.FontColour));
-        lblCompressed->setPalette(palette);
+        IndicatorColour_ = indicator.FontColour;
+        ShowIndicatorColour();
     }
 }
 

@@ -13,10 +13,6 @@ namespace {
 constexpr int kMinInterval = 1;
 constexpr int kMaxInterval = 1440;  // a day; also keeps minutes x 60,000 within 32 bits
 
-TStoredFont FontOf(const QWidget& widget, const QColor& colour) {
-    return {widget.font(), ColourRefFromColor(colour)};
-}
-
 }  // namespace
 
 void TMainForm::LoadSettings() {
@@ -46,18 +42,22 @@ void TMainForm::LoadSettings() {
     cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
     cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
 
-    TStoredFont chartFont = FontOf(*PieChart1, PieChart1->FontColour());
+    TStoredFont chartFont{PieChart1->font(), PieChartFontColour_};
     LoadFont(key, "PieChartFont", chartFont);
     PieChart1->setFont(chartFont.Font);
-    PieChart1->SetFontColour(ColorFromColourRef(chartFont.Colour));
     PieChartFontColour_ = chartFont.Colour;
-    TStoredFont listFont = FontOf(*ListBox1, ListBox1->palette().color(QPalette::Text));
+    TStoredFont listFont{ListBox1->font(), ListboxFontColour_};
     LoadFont(key, "ListboxFont", listFont);
     ListBox1->setFont(listFont.Font);
-    QPalette palette = ListBox1->palette();
-    palette.setColor(QPalette::Text, ColorFromColourRef(listFont.Colour));
-    ListBox1->setPalette(palette);
     ListboxFontColour_ = listFont.Colour;
+    ShowFontColours();
+}
+
+void TMainForm::ShowFontColours() {
+    PieChart1->SetFontColour(ColorFromColourRef(PieChartFontColour_));
+    QPalette palette = ListBox1->palette();
+    palette.setColor(QPalette::Text, ColorFromColourRef(ListboxFontColour_));
+    ListBox1->setPalette(palette);
 }
 
 void TMainForm::SaveSettings() {

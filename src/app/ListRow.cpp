@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "chart/ChartListBox.h"
+#include "chart/ContrastColour.h"
+#include "chart/MultiColour.h"
 #include "listing/ChartEntries.h"
 
 namespace quillet {
@@ -14,12 +16,15 @@ TListRowParts SplitListRow(std::string_view text) {
     return {text.substr(0, blank + 1), TrimEntryText(text.substr(blank)), true};
 }
 
+TListRowColours ListRowColours(const QPalette& palette, bool selected) {
+    const QColor fill = (selected ? palette.highlight() : palette.base()).color();
+    const QColor wanted = (selected ? palette.highlightedText() : palette.text()).color();
+    return {fill, ColourFromRef(TextRefOn(RefFromColour(wanted), RefFromColour(fill)))};
+}
+
 void TListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
-    const bool selected = option.state & QStyle::State_Selected;
-    const QBrush fill = selected ? option.palette.highlight() : option.palette.base();
-    const QColor ink =
-        (selected ? option.palette.highlightedText() : option.palette.text()).color();
+    const auto [fill, ink] = ListRowColours(option.palette, option.state & QStyle::State_Selected);
     painter->fillRect(option.rect, fill);
     const auto* model = static_cast<const TChartListModel*>(index.model());
     if (index.row() >= model->Count()) return;

@@ -2,6 +2,7 @@
 // over it, so a long name runs under the size and is cut off by it.
 #pragma once
 
+#include <QColor>
 #include <QStyledItemDelegate>
 #include <string_view>
 
@@ -16,6 +17,15 @@ struct TListRowParts {
 // Splits a row text ("12.345   \windows") at its first blank. Size keeps the blank; the two
 // leading blanks are added by the drawing.
 TListRowParts SplitListRow(std::string_view text);
+
+// A row's fill from the list's palette, and its text in the list's colour (the user's list
+// font colour, or the highlight's text colour) where that reads on the fill, else in black
+// or white.
+struct TListRowColours {
+    QColor Fill;
+    QColor Ink;
+};
+TListRowColours ListRowColours(const QPalette& palette, bool selected);
 
 // The height of every row: a line of the list's font, accents and descenders included, and
 // never less than minimum (the height of "Cy" in the window's font).

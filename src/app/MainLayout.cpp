@@ -54,4 +54,18 @@ std::array<int, 4> StatusPanelWidths(const std::array<TStatusPanelSpace, 4>& pan
     return widths;
 }
 
+std::vector<int> PanelLefts(const std::vector<TPanelItem>& items) {
+    std::vector<int> lefts;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        int left = items[i].DesignLeft;
+        if (i > 0) {
+            const TPanelItem& before = items[i - 1];
+            const int gap = items[i].DesignLeft - before.DesignLeft - before.DesignWidth;
+            left = std::max(left, lefts.back() + before.Width + gap);
+        }
+        lefts.push_back(left);
+    }
+    return lefts;
+}
+
 }  // namespace quillet

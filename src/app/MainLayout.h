@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 namespace quillet {
 
@@ -43,5 +44,17 @@ struct TStatusPanelSpace {
 // panels are cut at the bar's right edge; none reaches past it.
 std::array<int, 4> StatusPanelWidths(const std::array<TStatusPanelSpace, 4>& panels, int barWidth,
                                      int gap);
+
+// One control of the tool panel, left to right: where the design puts it, how wide it is
+// there, and how wide it is now (its text in the desktop's font and the user's language).
+struct TPanelItem {
+    int DesignLeft = 0;
+    int DesignWidth = 0;
+    int Width = 0;
+};
+
+// The controls' lefts: each at its design place, or further right when what stands before
+// it is wider now, keeping the design's gap after each; nothing moves left.
+std::vector<int> PanelLefts(const std::vector<TPanelItem>& items);
 
 }  // namespace quillet

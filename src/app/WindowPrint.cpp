@@ -1,8 +1,8 @@
 #include "app/WindowPrint.h"
 
 #include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <cmath>
 
 namespace quillet {
@@ -16,10 +16,11 @@ QRect PrintedRect(int width, int height, int printerDpiX, int printerDpiY, int s
                  scale(height, printerDpiY, screenDpiY));
 }
 
-bool PrintPicture(QPrinter& printer, const QImage& picture, int screenDpiX, int screenDpiY) {
+bool PrintPicture(QPaintDevice& printer, const QImage& picture, int screenDpiX, int screenDpiY) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QRect target = PrintedRect(picture.width(), picture.height(), printer.logicalDpiX(),
+    const QSize window = picture.deviceIndependentSize().toSize();
+    const QRect target = PrintedRect(window.width(), window.height(), printer.logicalDpiX(),
                                      printer.logicalDpiY(), screenDpiX, screenDpiY);
     painter.drawImage(target, picture);  // a plain copy: cut at the page's edge if larger
     painter.end();

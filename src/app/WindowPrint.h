@@ -4,7 +4,7 @@
 #include <QRect>
 
 class QImage;
-class QPrinter;
+class QPaintDevice;
 
 namespace quillet {
 
@@ -14,6 +14,9 @@ QRect PrintedRect(int width, int height, int printerDpiX, int printerDpiY, int s
                   int screenDpiY);
 
 // Draws the picture on one page of the printer; false when the printer cannot be started.
-bool PrintPicture(QPrinter& printer, const QImage& picture, int screenDpiX, int screenDpiY);
+// A picture taken on a screen scaled to 150 % or 200 % holds more pixels than the window has
+// at the screen's logical resolution: its size on paper comes from the window's size, and
+// its extra pixels only make the print sharper.
+bool PrintPicture(QPaintDevice& printer, const QImage& picture, int screenDpiX, int screenDpiY);
 
 }  // namespace quillet

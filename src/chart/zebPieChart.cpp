@@ -7,6 +7,7 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "chart/ContrastColour.h"
 #include "chart/PieGeometry.h"
 
 namespace quillet {
@@ -14,6 +15,13 @@ namespace {
 
 // The colours that stand in while a failed colour text leaves none in use.
 const TColourList kDefaultColours;
+
+// Outlines and the rim: black, as long as it stands out from the fill; white on a dark one.
+QColor OutlineColourOn(const QColor& fill) {
+    const std::uint32_t behind = RefFromColour(fill);
+    return ColourFromRef(
+        ContrastRatio(kBlackRef, behind) >= kOutlineContrast ? kBlackRef : ContrastingRef(behind));
+}
 
 // Degrees of the ray from the centre through p, as Qt's arcs count them.
 double RayDegrees(int cx, int cy, PiePoint p) {
@@ -62,6 +70,10 @@ void TPieChart::SetFontColour(const QColor& colour) {
     update();
 }
 
+QColor TPieChart::LabelColourOn(const QColor& fill) const {
+    return ColourFromRef(TextRefOn(RefFromColour(FontColour_), RefFromColour(fill)));
+}
+
 bool TPieChart::HitTest() {
     const auto hit = HitEntry(Entries_, Total_, width(), height(), DownX, DownY);
     if (!hit) return false;
@@ -100,21 +112,24 @@ void TPieChart::paintEvent(QPaintEvent*) {
 
     // Background: the ghost-filled disc with a dotted rim and the zero-angle radius. A 1-pixel
     // pen is centred half a pixel in, so the outline covers the pixels the geometry names.
-    QPen dotted(Qt::black, 1, Qt::DotLine);
+    QPen dotted(OutlineColourOn(ghost), 1, Qt::DotLine);
     painter.setPen(dotted);
     painter.setBrush(ghost);
     painter.drawEllipse(QRectF(1.5, 1.5, w - 3, h - 3));
     painter.drawLine(QPointF(cx + 0.5, cy + 0.5), QPointF(w - 1.5, cy + 0.5));
-    painter.setPen(QPen(Qt::black, 1));
 
     const TColourList& colours = NumColours() > 0 ? ColourList() : kDefaultColours;
+    const auto fillOf = [&](const PieSlice& slice) {
+        return slice.ColourSlot < 0
+                   ? ghost
+                   : ColourFromRef(colours.Slots[static_cast<std::size_t>(slice.ColourSlot)]);
+    };
     const std::vector<PieSlice> slices = PlanSlices(Entries_, Total_, w, h, NumColours());
     const QRectF pie(0.5, 0.5, w - 1, h - 1);
     for (const PieSlice& slice : slices) {
-        painter.setBrush(
-            slice.ColourSlot < 0
-                ? ghost
-                : ColourFromRef(colours.Slots[static_cast<std::size_t>(slice.ColourSlot)]));
+        const QColor fill = fillOf(slice);
+        painter.setPen(QPen(OutlineColourOn(fill), 1));
+        painter.setBrush(fill);
         if (slice.From == slice.To) {
             painter.drawEllipse(pie);  // one entry takes the whole pie
             continue;
@@ -127,7 +142,6 @@ void TPieChart::paintEvent(QPaintEvent*) {
     }
 
     painter.setFont(font());
-    painter.setPen(FontColour_);
     const QFontMetrics metrics(font());
     for (const PieSlice& slice : slices) {
         if (!slice.Labelled) continue;
@@ -143,6 +157,7 @@ void TPieChart::paintEvent(QPaintEvent*) {
         }
         const PiePoint at = LabelPosition(slice.Start, slice.End, metrics.horizontalAdvance(name),
                                           metrics.height(), w, h);
+        painter.setPen(LabelColourOn(fillOf(slice)));
         painter.drawText(QPoint(at.X, at.Y + metrics.ascent()), name);
     }
     painter.end();

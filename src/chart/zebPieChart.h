@@ -42,9 +42,10 @@ public:
 
     std::uint32_t GhostColour() const { return GhostColour_; }
     void SetGhostColour(std::uint32_t colour) { GhostColour_ = colour; }
-    // The colour of the labels.
+    // The colour of the labels, where it reads on the slice; elsewhere black or white.
     QColor FontColour() const { return FontColour_; }
     void SetFontColour(const QColor& colour);
+    QColor LabelColourOn(const QColor& fill) const;
 
     // Whether the last press lay on a slice; when it did, HitObject and HitName name it.
     bool HitTest();

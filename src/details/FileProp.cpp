@@ -35,11 +35,12 @@ QLabel* Label(QWidget* parent, const QString& text, int left, int top, int width
     return label;
 }
 
-void Rule(QWidget* parent, int top) {
+QFrame* Rule(QWidget* parent, int top) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(16, top, 305, 2);
+    return line;
 }
 
 // A check box that only shows: a click puts it back to the stored flag.
@@ -96,6 +97,7 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
         left = std::max(left, 16 + metrics.horizontalAdvance(tr(row.Caption)) + 8);
     }
     const int width = 345 - 16 - left;
+    ValueWidth_ = width;
     const auto addRows = [&](QWidget* page, std::span<const Row> rows) {
         for (const Row& row : rows) {
             QLabel* caption = Label(page, tr(row.Caption), 16, row.Top);
@@ -106,10 +108,9 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     Image1 = new QLabel(tabGeneral);
     Image1->setGeometry(24, 8, 32, 32);
     lblName = Label(tabGeneral, {}, left, 16, width);
-    Rule(tabGeneral, 48);
-    Rule(tabGeneral, 146);
+    Rules_ = {Rule(tabGeneral, 48), Rule(tabGeneral, 146)};
     addRows(tabGeneral, general);
-    Rule(tabGeneral, 248);
+    Rules_.push_back(Rule(tabGeneral, 248));
     Label(tabGeneral, tr("Attributes:"), 16, 262);
     const int boxes = std::max(96, 16 + metrics.horizontalAdvance(tr("Attributes:")) + 8);
     chkReadOnly = ShowingBox(tabGeneral, tr("Read-only"), boxes, 262, IsReadOnly);
@@ -117,13 +118,6 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     chkArchive = ShowingBox(tabGeneral, tr("Archive"), boxes, 284, IsArchive);
     chkSystem = ShowingBox(tabGeneral, tr("System"), boxes + 96, 284, IsSystem);
     chkCompressed = ShowingBox(tabGeneral, tr("Compressed"), boxes, 306, IsCompressed);
-    // The second column moves on where a box beside it needs the room (a translated name may
-    // be longer).
-    for (QCheckBox* first : {chkReadOnly, chkArchive}) {
-        const int second = boxes + first->sizeHint().width() + 4;
-        for (QCheckBox* box : {chkHidden, chkSystem})
-            box->move(std::max(box->x(), second), box->y());
-    }
     PageControl1->addTab(tabGeneral, tr("General"));
 
     tabVersion = new QWidget;
@@ -187,14 +181,6 @@ void TfrmFileProperties::FormShow() {
         const QString mimeComment = QMimeDatabase().mimeTypeForFile(info).comment();
         lblType->setText(mimeComment.isEmpty() ? TypeFromExtension(name) : mimeComment);
     }
-    const QString folder =
-        QString::fromUtf8(ShownName(FileName.substr(0, FileName.rfind(kPathSeparator) + 1)));
-    // A long folder keeps its start and its end; the tooltip holds it whole. A tooltip has no
-    // text format: one that looks like markup goes as escaped markup.
-    lblLocation->setText(
-        lblLocation->fontMetrics().elidedText(folder, Qt::ElideMiddle, lblLocation->width()));
-    lblLocation->setToolTip(Qt::mightBeRichText(folder) ? Qt::convertFromPlainText(folder)
-                                                        : folder);
     lblName->setText(name);
     // Without a short name of its own (a name that is one already, or Linux), the long one
     // stands for it.
@@ -233,6 +219,45 @@ void TfrmFileProperties::FormShow() {
             lblCompressedSizeCaption->show();
         }
     }
+    FitToTexts();
+
+    const QString folder =
+        QString::fromUtf8(ShownName(FileName.substr(0, FileName.rfind(kPathSeparator) + 1)));
+    // A long folder keeps its start and its end; the tooltip holds it whole. A tooltip has no
+    // text format: one that looks like markup goes as escaped markup.
+    lblLocation->setText(
+        lblLocation->fontMetrics().elidedText(folder, Qt::ElideMiddle, lblLocation->width()));
+    lblLocation->setToolTip(Qt::mightBeRichText(folder) ? Qt::convertFromPlainText(folder)
+                                                        : folder);
+}
+
+void TfrmFileProperties::FitToTexts() {
+    // The widest of the values whose length the font decides; names, the folder and the
+    // version's texts can be of any length, and are cut as before.
+    int grow = 0;
+    for (QLabel* value : {lblType, lblSize, lblCompressedSize, lblCreated, lblModified, lblAccessed,
+                          lblFileVersion})
+        grow = std::max(grow, value->sizeHint().width() - ValueWidth_);
+    for (QLabel* value :
+         {lblName, lblType, lblLocation, lblSize, lblCompressedSize, lblDOSName, lblCreated,
+          lblModified, lblAccessed, lblFileVersion, lblFileDescription, lblLegalCopyright})
+        value->resize(ValueWidth_ + grow, value->sizeHint().height());
+    // The second column of attributes past the widest box of the first.
+    int boxes = 96;
+    for (QCheckBox* box : {chkReadOnly, chkArchive, chkCompressed})
+        boxes = std::max(boxes, box->sizeHint().width() + 8);
+    for (QCheckBox* box : {chkHidden, chkSystem}) {
+        box->move(chkReadOnly->x() + boxes, box->y());
+        grow = std::max(grow, box->x() + box->sizeHint().width() + 16 - 345);
+    }
+    for (QCheckBox* box : {chkReadOnly, chkHidden, chkArchive, chkSystem, chkCompressed})
+        box->adjustSize();
+    for (QFrame* rule : Rules_)
+        rule->resize(305 + grow, rule->height());
+    setFixedSize(361 + grow, 403);
+    PageControl1->resize(345 + grow, PageControl1->height());
+    pnlError->resize(345 + grow, pnlError->height());
+    btnOK->move(288 + grow, btnOK->y());
 }
 
 void TfrmFileProperties::FillVersionPage() {

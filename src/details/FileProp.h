@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <string>
+#include <vector>
 
 #include "scan/NumberText.h"
 
@@ -68,6 +69,12 @@ protected:
 
 private:
     void FillVersionPage();
+    // A desktop font larger than the design's: the dialog widens until the sizes, times and
+    // attributes show whole.
+    void FitToTexts();
+
+    int ValueWidth_ = 0;  // of the values' column at the design's width
+    std::vector<QFrame*> Rules_;
 };
 
 }  // namespace quillet

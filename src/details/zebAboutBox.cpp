@@ -9,7 +9,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
+#include "chart/ContrastColour.h"
+#include "chart/MultiColour.h"
 #include "details/DesktopOpener.h"
 #include "platform/ExecutableFolder.h"
 
@@ -35,9 +38,7 @@ TAboutBoxZEB::TAboutBoxZEB(QWidget* parent) : TAboutBox(parent) {
     QFont link = WebSite->font();
     link.setUnderline(true);
     WebSite->setFont(link);
-    QPalette navy = WebSite->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 0x80));
-    WebSite->setPalette(navy);
+    ShowWebSiteColour();
     WebSite->installEventFilter(this);
     LabelUserName = PlainLabel(Panel1, 8, 128);
 
@@ -60,6 +61,20 @@ void TAboutBoxZEB::showEvent(QShowEvent* event) {
     TAboutBox::showEvent(event);
 }
 
+void TAboutBoxZEB::changeEvent(QEvent* event) {
+    TAboutBox::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && WebSite) ShowWebSiteColour();
+}
+
+void TAboutBoxZEB::ShowWebSiteColour() {
+    // Navy, or on a dark window a lighter navy that reads well there.
+    constexpr std::uint32_t kNavy = 0x00800000;
+    const std::uint32_t window = RefFromColour(palette().color(QPalette::Window));
+    QPalette link = WebSite->palette();
+    link.setColor(QPalette::WindowText, ColourFromRef(ReadableRef(kNavy, window)));
+    WebSite->setPalette(link);
+}
+
 void TAboutBoxZEB::FormShow() {
     ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     const QString product = QString::fromStdString(QXVersionInfo.ReadStandardString(9));
@@ -72,8 +87,17 @@ void TAboutBoxZEB::FormShow() {
     WebSite->setText(QString::fromStdString(QXVersionInfo.ReadString("Web site")));
     for (QLabel* label : {ProductName, Version, Copyright, WebSite})
         label->adjustSize();
+    Comments->resize(std::max(199, Comments->sizeHint().width()), Comments->height());
+    // A desktop font larger than the design's: the box widens until every line shows whole.
+    constexpr int kPanelWidth = 386, kWebSiteRight = 336 + 8, kMargin = 8;
+    int grow = std::max(0, kMargin + WebSite->width() - kWebSiteRight);
+    for (QLabel* label : {ProductName, Version, Copyright, Comments})
+        grow = std::max(grow, label->geometry().right() + 1 + kMargin - kPanelWidth);
+    setFixedSize(402 + grow, 213);
+    Panel1->resize(kPanelWidth + grow, Panel1->height());
+    OKButton->move(167 + grow / 2, 180);
     // Right-aligned with its right edge where a 336-wide label at 0 would end.
-    WebSite->move(336 + 8 - WebSite->width(), 136);
+    WebSite->move(kWebSiteRight + grow - WebSite->width(), 136);
 }
 
 void TAboutBoxZEB::WebSiteClick() {

@@ -27,7 +27,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowWebSiteColour();
 };
 
 }  // namespace quillet

@@ -11,6 +11,10 @@
 
 namespace quillet {
 
+// The desktop's window text as a system colour: a font's colour until the settings say
+// otherwise, so that by default text follows the desktop's theme, light or dark.
+constexpr std::int32_t kWindowTextColourRef = static_cast<std::int32_t>(0xFF000008);
+
 struct TStoredFont {
     QFont Font;
     std::int32_t Colour = 0;  // COLORREF, signed

@@ -735,6 +735,34 @@ TEST(MainLayout, TheWorkedExample) {
     EXPECT_EQ(LayOutMainWindow(input).ChartSize, 365);
 }
 
+// A desktop with a larger font, or a language with longer words: the tool panel's labels
+// and boxes move on rather than overlap, and each box shows its longest choice whole.
+TEST_F(MainWindowTest, TheToolPanelNeverOverlapsWhateverTheFont) {
+    TMainForm& form = Open();
+    QFont large = form.font();
+    for (const int size : {0, 16, 22}) {
+        if (size > 0) {
+            large.setPointSize(size);
+            form.setFont(large);
+            QCoreApplication::processEvents();
+        }
+        std::vector<QWidget*> controls;
+        for (QObject* child : form.SpeedPanel->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (control && !control->isHidden()) controls.push_back(control);
+        }
+        std::sort(controls.begin(), controls.end(),
+                  [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        for (std::size_t i = 1; i < controls.size(); ++i) {
+            EXPECT_GE(controls[i]->x(), controls[i - 1]->x() + controls[i - 1]->sizeHint().width())
+                << "at " << size << " points, " << controls[i - 1]->metaObject()->className()
+                << " runs under " << controls[i]->metaObject()->className();
+        }
+        for (QComboBox* box : {form.cbxUnits, form.cbxDisplay})
+            EXPECT_GE(box->width(), box->sizeHint().width()) << size;
+    }
+}
+
 TEST(MainLayout, StatusPanelsStayInsideTheBar) {
     // Room for all: the path panel takes what is left, at most what it asks.
     std::array<TStatusPanelSpace, 4> panels{

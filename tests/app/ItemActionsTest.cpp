@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPicture>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTest>
@@ -75,6 +76,14 @@ TEST(SavedListing, FailuresAreToldApart) {
 TEST(WindowPrint, KeepsThePhysicalSizeOfTheScreen) {
     EXPECT_EQ(PrintedRect(542, 421, 300, 300, 96, 96), QRect(0, 0, 1694, 1316));
     EXPECT_EQ(PrintedRect(100, 50, 600, 1200, 100, 100), QRect(0, 0, 600, 600));
+    // A window of 100 x 50 on a screen at 200 %: its picture has 200 x 100 pixels, and it
+    // prints as large as the window is, not twice that.
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setDevicePixelRatio(2);
+    QPicture page;
+    ASSERT_TRUE(PrintPicture(page, picture, page.logicalDpiX(), page.logicalDpiY()));
+    EXPECT_EQ(page.boundingRect(), QRect(0, 0, 100, 50));
 }
 
 // The main window over a folder on disk: big.bin, readme.txt, Readme.TXT, docs/ (a.txt),

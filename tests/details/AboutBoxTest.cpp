@@ -42,6 +42,24 @@ TEST(AboutBox, ShowsTheProgramsOwnVersionData) {
     EXPECT_EQ(opened.size(), 2u) << "an empty address opens nothing";
 }
 
+// A desktop with a larger font: the box widens until every line shows whole across its
+// panel, and the web address keeps its place at the right.
+TEST(AboutBox, ALargerFontWidensTheBoxUntilEveryLineShows) {
+    TAboutBoxZEB1 box;
+    QFont large = box.font();
+    large.setPointSize(20);
+    box.setFont(large);
+    box.FormShow();
+    EXPECT_GT(box.width(), 402);
+    const QRect inside = box.Panel1->contentsRect();
+    for (QLabel* label : {box.ProductName, box.Version, box.Copyright, box.Comments, box.WebSite}) {
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        EXPECT_GE(label->x(), inside.left()) << label->text().toStdString();
+        EXPECT_LE(label->geometry().right(), inside.right()) << label->text().toStdString();
+    }
+    EXPECT_EQ(box.WebSite->geometry().right() + 1, box.Panel1->width() - 42);
+}
+
 TEST(AboutBox, WithoutVersionDataTheTextsAreEmpty) {
     test::TempTree tree;
     test::WriteFile(tree.Path("plain"), test::MakeElf(true, false, {}));

@@ -79,6 +79,25 @@ TEST_F(FilePropertiesTest, DescribesAPlainFile) {
     EXPECT_EQ(st.st_mode & 0777, 0444u);
 }
 
+// A desktop with a larger font: the dialog widens until the size, the times and the
+// attributes show whole, side by side without overlapping.
+TEST_F(FilePropertiesTest, ALargerFontWidensTheDialogUntilItsValuesShow) {
+    QFont large = Dialog.font();
+    large.setPointSize(20);
+    Dialog.setFont(large);
+    Dialog.FileName = Tree.File("notes.txt", 1536);
+    Dialog.FormShow();
+    EXPECT_GT(Dialog.width(), 361);
+    const int right = Dialog.PageControl1->width() - 4;
+    for (QLabel* value : {Dialog.lblSize, Dialog.lblModified, Dialog.lblCreated}) {
+        EXPECT_GE(value->width(), value->sizeHint().width()) << value->text().toStdString();
+        EXPECT_LE(value->geometry().right(), right) << value->text().toStdString();
+    }
+    EXPECT_GE(Dialog.chkHidden->x(), Dialog.chkReadOnly->geometry().right());
+    EXPECT_GE(Dialog.chkSystem->x(), Dialog.chkArchive->geometry().right());
+    EXPECT_LE(Dialog.chkSystem->geometry().right(), right);
+}
+
 TEST_F(FilePropertiesTest, AMissingFileShowsTheErrorPanel) {
     Dialog.FileName = Tree.Path("gone.txt");
     Dialog.FormShow();
