@@ -1,6 +1,7 @@
 #include "details/FileProp.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -130,10 +131,12 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     Label(other, QStringLiteral("Item name:"), 8, 20);
     lbxNames = new QListWidget(other);
     lbxNames->setGeometry(8, 40, 120, 140);
+    lbxNames->setAccessibleName(QCoreApplication::translate("TfrmFileProperties", "Item name"));
     Label(other, QStringLiteral("Value:"), 136, 20);
     memValues = new QPlainTextEdit(other);
     memValues->setReadOnly(true);
     memValues->setGeometry(136, 40, 168, 140);
+    memValues->setAccessibleName(QCoreApplication::translate("TfrmFileProperties", "Value"));
     connect(lbxNames, &QListWidget::currentRowChanged, this, [this] { lbxNamesClick(); });
     PageControl1->addTab(tabVersion, QStringLiteral("Version"));
 }
