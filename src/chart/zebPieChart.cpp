@@ -75,6 +75,8 @@ void TPieChart::ShowEntries(const void* focusedObject, const std::string& focuse
     update();
     NotifySlicesChanged();
     NotifyFocus();
+    // The owner's list, refilled, follows the focus again.
+    if (hasFocus() && FocusedSlice_ >= 0 && OnSliceFocus) OnSliceFocus(*this);
 }
 
 void TPieChart::ClearEntries() {
@@ -230,6 +232,10 @@ void TPieChart::paintEvent(QPaintEvent*) {
                         static_cast<int>(std::lround(span * 16)));
     }
 
+    // Under the labels, which stay whole where the outline passes them.
+    if (hasFocus() && FocusedSlice_ >= 0 && FocusedSlice_ < static_cast<int>(slices.size()))
+        DrawFocus(painter, slices[static_cast<std::size_t>(FocusedSlice_)]);
+
     painter.setFont(font());
     painter.setPen(FontColour_);
     const QFontMetrics metrics(font());
@@ -249,8 +255,6 @@ void TPieChart::paintEvent(QPaintEvent*) {
                                           metrics.height(), w, h);
         painter.drawText(QPoint(at.X, at.Y + metrics.ascent()), name);
     }
-    if (hasFocus() && FocusedSlice_ >= 0 && FocusedSlice_ < static_cast<int>(slices.size()))
-        DrawFocus(painter, slices[static_cast<std::size_t>(FocusedSlice_)]);
     painter.end();
 
     // At (0, 0) rather than one pixel in: the pie's ellipse is as large as the control, so
@@ -263,7 +267,7 @@ void TPieChart::DrawFocus(QPainter& painter, const PieSlice& slice) const {
     const int w = width(), h = height();
     const int cx = w / 2, cy = h / 2;
     // A little inside the rim, so that the control's edge cuts none of the outline.
-    const QRectF pie(2.5, 2.5, w - 5, h - 5);
+    const QRectF pie(3.5, 3.5, w - 7, h - 7);
     QPainterPath outline;
     if (slice.From == slice.To) {
         outline.addEllipse(pie);
@@ -277,7 +281,7 @@ void TPieChart::DrawFocus(QPainter& painter, const PieSlice& slice) const {
     }
     // Black with white inside it: one of the two stands out from any colour.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Qt::black, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(outline);
     painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(outline);

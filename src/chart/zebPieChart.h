@@ -85,7 +85,8 @@ public:
     std::function<QString(double value)> ValueText;
 
     // The slice the keyboard is on: an index into Slices(), -1 for none. It stays on its
-    // entry when the entries are shown again, as long as that entry has a slice.
+    // entry when the entries are shown again, as long as that entry has a slice; else, while
+    // the chart has the focus, it goes to the first slice.
     int FocusedSlice() const { return FocusedSlice_; }
     // Moves the keyboard's focus to a slice, repaints and tells OnSliceFocus and assistive
     // technology; FocusedObject then names its entry's object.

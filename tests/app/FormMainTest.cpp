@@ -890,6 +890,7 @@ TEST_F(MainWindowTest, TheChartReadsAsAListOfSlicesThatTheKeysMoveThrough) {
     EXPECT_EQ(Shown(), "/data/sub/") << "Enter opens the slice as a double-click does";
     EXPECT_EQ(SliceListing(*chart), "inner.dat: 296.0 kB, 98.7 %\n/deeper: 4.0 kB, 1.3 %\n");
     EXPECT_EQ(focusedName(), "inner.dat") << "the focus stays in the chart, on its first slice";
+    EXPECT_EQ(form.SelectedName, "inner.dat");
 }
 
 TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders) {
