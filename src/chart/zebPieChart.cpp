@@ -146,9 +146,9 @@ const void* TPieChart::FocusedObject() const {
 bool TPieChart::HitSlice(int slice) {
     const TChartEntry* entry = SliceEntry(slice);
     if (!entry) return false;
-    FocusSlice(slice);
     HitObject_ = entry->Record.Obj;
     HitName_ = std::string(SplitEntryText(entry->Text).Name);
+    FocusSlice(slice);
     // The menu opens halfway out along the slice's middle ray.
     const PieSlice shape = Slices()[static_cast<std::size_t>(slice)];
     const PiePoint middle = PointAt(width() / 2, height() / 2, (shape.Start + shape.End) / 2,
@@ -340,6 +340,13 @@ void TPieChart::keyPressEvent(QKeyEvent* event) {
 
 void TPieChart::focusInEvent(QFocusEvent* event) {
     TMultiColourControl::focusInEvent(event);
+    // Back from a menu or another window the focus is where it was: the entry a slice's menu
+    // acts on stays the one it was opened for.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
+        update();
+        NotifyFocus();
+        return;
+    }
     // The focus starts on the entry chosen in the linked list when it has a slice, else where
     // it was left, else on the first slice; the list follows it from there.
     const std::vector<PieSlice> slices = Slices();

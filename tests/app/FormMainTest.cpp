@@ -832,17 +832,20 @@ TEST_F(MainWindowTest, TheChartReadsAsAListOfSlicesThatTheKeysMoveThrough) {
               "/sub: 300.0 kB, 16.9 %\n"
               "notes.txt: 8.0 kB, 0.5 %\n");
     const QRect whole(form.PieChart1->mapToGlobal(QPoint(0, 0)), form.PieChart1->size());
+    // Halfway out on a slice's middle ray, in the chart.
+    const auto middleOf = [&](int i) {
+        const PieSlice shape = form.PieChart1->Slices()[static_cast<std::size_t>(i)];
+        const PiePoint middle = PointAt(whole.width() / 2, whole.height() / 2,
+                                        (shape.Start + shape.End) / 2, whole.width() / 4.0);
+        return QPoint(middle.X, middle.Y);
+    };
     for (int i = 0; i < chart->childCount(); ++i) {
         QAccessibleInterface* slice = chart->child(i);
         EXPECT_EQ(chart->indexOfChild(slice), i);
         EXPECT_EQ(slice->role(), QAccessible::ListItem);
         EXPECT_EQ(slice->text(QAccessible::Description), slice->text(QAccessible::Value));
         EXPECT_TRUE(whole.contains(slice->rect())) << i;
-        // Halfway out on the slice's middle ray lies inside its box, and on it.
-        const PieSlice shape = form.PieChart1->Slices()[static_cast<std::size_t>(i)];
-        const PiePoint middle = PointAt(whole.width() / 2, whole.height() / 2,
-                                        (shape.Start + shape.End) / 2, whole.width() / 4.0);
-        const QPoint at = whole.topLeft() + QPoint(middle.X, middle.Y);
+        const QPoint at = whole.topLeft() + middleOf(i);
         EXPECT_TRUE(slice->rect().contains(at)) << i;
         EXPECT_EQ(chart->childAt(at.x(), at.y()), slice) << i;
     }
@@ -883,6 +886,11 @@ TEST_F(MainWindowTest, TheChartReadsAsAListOfSlicesThatTheKeysMoveThrough) {
     EXPECT_TRUE(form.PopupMenu1->isVisible()) << "and so does the Menu key";
     EXPECT_EQ(form.SelectedName, "big.bin");
     form.PopupMenu1->hide();
+    QTest::mouseClick(form.PieChart1, Qt::RightButton, {}, middleOf(2));
+    ASSERT_TRUE(form.PopupMenu1->isVisible());
+    form.PopupMenu1->hide();
+    EXPECT_EQ(form.SelectedName, "/sub")
+        << "the focus coming back from the menu leaves it on the slice right-clicked";
 
     QTest::keyClick(form.PieChart1, Qt::Key_End);
     QTest::keyClick(form.PieChart1, Qt::Key_Left);
