@@ -123,7 +123,9 @@ void TMainForm::CreateControls() {
         QStringLiteral(" Show size in bytes, KB, MB, GB, TB or a count of files "));
     cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
     cbxUnits->setGeometry(136, 5, 72, 24);
+    // Windows' screen readers read the name; AT-SPI reads a box's label by its buddy.
     cbxUnits->setAccessibleName(QCoreApplication::translate("TMainForm", "Units"));
+    unitsLabel->setBuddy(cbxUnits);
     connect(cbxUnits, &QComboBox::currentIndexChanged, this, [this] { cbxUnitsChange(); });
 
     auto* displayLabel = new QLabel(QStringLiteral("Disk space: "), SpeedPanel);
@@ -134,6 +136,7 @@ void TMainForm::CreateControls() {
     cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
     cbxDisplay->setGeometry(290, 5, 96, 24);
     cbxDisplay->setAccessibleName(QCoreApplication::translate("TMainForm", "Disk space"));
+    displayLabel->setBuddy(cbxDisplay);
     connect(cbxDisplay, &QComboBox::currentIndexChanged, this, [this] { cbxDisplayChange(); });
 
     lblCompressed = new QLabel(QStringLiteral(" "), SpeedPanel);
