@@ -120,7 +120,8 @@ PieBox SliceBox(double start, double end, int width, int height) {
         const double angle = quarter * TwoPi / 4;
         if (start < angle && angle < end) take(angle);
     }
-    return {left, top, right + 1, bottom + 1};
+    // A rim point of an even-sized pie lies one past its last pixel: the box stays inside.
+    return {left, top, std::min(right + 1, width), std::min(bottom + 1, height)};
 }
 
 double PointAngle(double dx, double dy) {

@@ -822,6 +822,10 @@ TEST_F(MainWindowTest, TheChartReadsAsAListOfSlicesThatTheKeysMoveThrough) {
     Volume->LocationAnswer->PathIsMountPoint = true;
     Volume->SpaceAnswer->FreeBytes = 600000;
     TMainForm& form = Open();
+    // A chart of an even size, whose rim's rightmost point lies one past its last pixel.
+    const int frame = form.frameGeometry().width() - form.width();
+    form.resize(800 - frame, 560 + form.menuBar()->height());
+    ASSERT_EQ(form.PieChart1->width(), 490);
     QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(form.PieChart1);
     ASSERT_TRUE(chart);
     EXPECT_EQ(chart->role(), QAccessible::List);
