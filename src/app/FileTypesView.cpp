@@ -1,11 +1,13 @@
 #include "app/FileTypesView.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "app/LargestFilesView.h"
 #include "app/LocalePunctuation.h"
@@ -52,12 +54,22 @@ TFileTypesView::TFileTypesView(QWidget* parent)
         return QString::fromUtf8(parts.Name) + QStringLiteral(": ") +
                QString::fromUtf8(parts.Value);
     };
-    Chart_->OnDblClick = [this](TPieChart& chart) {
-        const auto* chosen = static_cast<const TTypeTotal*>(chart.HitObject());
+    const auto choose = [this](const void* slice) {
+        const auto* chosen = static_cast<const TTypeTotal*>(slice);
         if (!chosen) return;
         const int row = Model_->RowOf(chosen->Extension);
         if (row >= 0) Table_->setCurrentIndex(Model_->index(row, 0));
     };
+    Chart_->OnDblClick = [choose](TPieChart& chart) { choose(chart.HitObject()); };
+    // The keyboard on a slice chooses its type, as a double-click does.
+    Chart_->OnSliceFocus = [choose](TPieChart& chart) { choose(chart.FocusedObject()); };
+    Chart_->ValueText = [this](double value) {
+        const ByteCount figure =
+            std::llround(value * static_cast<double>(UnitDivisor(Subject_.Unit)));
+        return QString::fromUtf8(SizeWithUnitText(figure, Subject_.Unit, LocalePunctuation()));
+    };
+    Chart_->setAccessibleName(tr("File types chart"));
+    Table_->setAccessibleName(tr("File types"));
 
     Files_->SetIdleText(tr("Choose a type to list its largest files"));
     // The pie as high as the room (resizeEvent), the types as wide as their columns, the

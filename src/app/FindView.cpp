@@ -1,5 +1,6 @@
 #include "app/FindView.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,8 @@ TFindView::TFindView(QWidget* parent)
            "name must match (* any characters, ? one).\nA to Z match either case. "
            "A character shown as an escape is typed as it is shown."));
     Pattern_->setClearButtonEnabled(true);
+    Pattern_->setAccessibleName(tr("Name"));
+    Table_->setAccessibleName(tr("Found entries"));
     Pattern_->setMaxLength(std::numeric_limits<int>::max());  // a pasted pattern is never cut
     auto* find = new QPushButton(tr("Find"), this);
     connect(Pattern_, &QLineEdit::returnPressed, this, [this] { FindNow(); });

@@ -198,6 +198,9 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
     QTreeView tree;
     tree.setModel(&model);
     tree.header()->hide();
+    tree.setAccessibleName(choosingFile
+                               ? QCoreApplication::translate("TFolderChooser", "Folders and files")
+                               : QCoreApplication::translate("TFolderChooser", "Folders"));
     // Double-click and the arrow keys open and close folders, as in any tree; OK or Enter
     // chooses, and so does a double-click on a file.
 
@@ -219,6 +222,9 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
     };
     QLineEdit field;
     field.setClearButtonEnabled(true);
+    field.setAccessibleName(choosingFile
+                                ? QCoreApplication::translate("TFolderChooser", "File path")
+                                : QCoreApplication::translate("TFolderChooser", "Folder path"));
     QStringListModel completions;
     QCompleter completer(&completions);
     completer.setCompletionMode(QCompleter::PopupCompletion);
@@ -231,6 +237,7 @@ std::optional<std::string> Choose(QWidget* parent, const QString& caption, const
     for (const TFileFilter& filter : filters)
         filterBox.addItem(filter.Caption);
     filterBox.setVisible(choosingFile);
+    filterBox.setAccessibleName(QCoreApplication::translate("TFolderChooser", "File type"));
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

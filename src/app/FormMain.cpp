@@ -32,10 +32,13 @@ constexpr int kStatusBarHeight = 24;
 constexpr std::array<int, 4> kStatusPanelWidths = {115, 95, 95, 50};
 constexpr int kStatusPanelGap = 2;
 
-QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint, int left) {
+// name: what a screen reader calls the button, which shows only its icon.
+QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint,
+                        const QString& name, int left) {
     auto* button = new QToolButton(parent);
     button->setIcon(icon);
     button->setToolTip(hint);
+    button->setAccessibleName(name);
     button->setAutoRaise(true);
     button->setGeometry(left, 4, 26, 26);
     return button;
@@ -104,15 +107,15 @@ void TMainForm::CreateControls() {
 
     SpeedPanel = new QWidget(client);
     SpeedPanel->setGeometry(0, 0, 542, kSpeedPanelHeight);
-    OpenBtn =
-        ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_DirOpenIcon), tr(" Open "), 4);
+    OpenBtn = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_DirOpenIcon), tr(" Open "),
+                         tr("Open"), 4);
     RefreshBtn = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_BrowserReload),
-                            tr("F5 - Refresh"), 32);
+                            tr("F5 - Refresh"), tr("Refresh"), 32);
     // The style has no printer of its own: the desktop theme's, else the program's.
     PrintBtn = ToolButton(
         SpeedPanel,
         QIcon::fromTheme(QStringLiteral("document-print"), QIcon(QStringLiteral(":/printer.svg"))),
-        tr(" Print "), 60);
+        tr(" Print "), tr("Print"), 60);
     RefreshBtn->setEnabled(false);
     PrintBtn->setEnabled(false);
     connect(OpenBtn, &QToolButton::clicked, this, [this] { FileOpen(); });
@@ -126,6 +129,9 @@ void TMainForm::CreateControls() {
     cbxUnits->setToolTip(tr(" Show size in bytes, KB, MB, GB, TB or a count of files "));
     cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
     cbxUnits->setGeometry(LeftAfter(136, unitsLabel), 5, 72, 24);
+    // Windows' screen readers read the name; AT-SPI reads a box's label by its buddy.
+    cbxUnits->setAccessibleName(tr("Units"));
+    unitsLabel->setBuddy(cbxUnits);
     connect(cbxUnits, &QComboBox::currentIndexChanged, this, [this] { cbxUnitsChange(); });
 
     auto* displayLabel = new QLabel(tr("Disk space: "), SpeedPanel);
@@ -135,13 +141,16 @@ void TMainForm::CreateControls() {
     cbxDisplay->setToolTip(tr(" Choose how to include the slack space "));
     cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
     cbxDisplay->setGeometry(LeftAfter(290, displayLabel), 5, 96, 24);
+    cbxDisplay->setAccessibleName(tr("Disk space"));
+    displayLabel->setBuddy(cbxDisplay);
     connect(cbxDisplay, &QComboBox::currentIndexChanged, this, [this] { cbxDisplayChange(); });
 
     lblCompressed = new QLabel(QStringLiteral(" "), SpeedPanel);
     lblCompressed->setGeometry(cbxDisplay->x() + 102, 9, 120, 18);
     lblCompressed->hide();
-    SpeedButtonStopRefresh = ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_MediaStop),
-                                        tr("Stop timer refresh"), kStopButtonLeft);
+    SpeedButtonStopRefresh =
+        ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_MediaStop),
+                   tr("Stop timer refresh"), tr("Stop timer refresh"), kStopButtonLeft);
     SpeedButtonStopRefresh->setCheckable(true);  // drawn pressed while the timer runs
     connect(SpeedButtonStopRefresh, &QToolButton::clicked, this,
             [this] { SpeedButtonStopRefreshClick(); });
@@ -154,9 +163,13 @@ void TMainForm::CreateControls() {
     PieChart1->SetGhostColour(RefFromColour(palette().color(QPalette::Window)));
     PieChart1->OnDblClick = [this](TPieChart&) { PieChart1DblClick(); };
     PieChart1->EntryHint = [this](const TChartEntry& entry) { return PieChart1Hint(entry); };
+    PieChart1->ValueText = [this](double value) { return PieChart1ValueText(value); };
+    PieChart1->OnSliceFocus = [this](TPieChart&) { PieChart1SliceFocus(); };
+    PieChart1->setAccessibleName(QCoreApplication::translate("TMainForm", "Folder chart"));
 
     ListBox1 = new TChartListBox(client);
     ListBox1->setGeometry(326, 40, 209, 300);
+    ListBox1->setAccessibleName(QCoreApplication::translate("TMainForm", "Folder entries"));
     // Every row as high as "Cy" in the window's font, whatever font the list gets later.
     ListBox1->setItemDelegate(
         new TListRowDelegate(QFontMetrics(font()).boundingRect("Cy").height(), ListBox1));

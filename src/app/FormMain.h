@@ -157,6 +157,8 @@ public:
     void ListBox1Click();
     void ListBox1DblClick();
     void PieChart1DblClick();
+    // The keyboard moved the chart's focus to another slice: its row is chosen in the list.
+    void PieChart1SliceFocus();
     void BitBtnUpClick();
     void cbxUnitsChange();
     void cbxDisplayChange();
@@ -180,6 +182,8 @@ public:
     void ViewRowOpen(const TFolderData* node);
     // Makes node the entry the menu's actions act on, as a click on its row does.
     void ChooseEntry(const TFolderData* node);
+    // Highlights the row of node in the list and chooses it, as a click on it does.
+    void ChooseRow(const TFolderData* node);
     void FileSaveMenuClick();
     void FilePrint();
 
@@ -238,6 +242,8 @@ private:
     QStringList ErrorsShown_;  // the texts of the error boxes on screen
     // What the chart's tooltip says of one of its slices.
     QString PieChart1Hint(const TChartEntry& entry) const;
+    // A slice's size in the shown unit, as assistive technology reads it: "1.5 MB".
+    QString PieChart1ValueText(double value) const;
     // Shows the chosen mode and units in the toolbar boxes.
     void SelectModeAndUnits();
     // Reads ScanFile_ into the root list; throws when it cannot be read whole.

@@ -3,7 +3,6 @@
 // window.
 #include <QAction>
 #include <QClipboard>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,7 +63,7 @@ void TMainForm::CreatePopupMenu() {
 void TMainForm::PieChart1RightClick() {
     SelectedName = PieChart1->HitName();
     SelectedNode_ = static_cast<const TFolderData*>(PieChart1->HitObject());
-    PopupMenu1->popup(QCursor::pos());
+    PopupMenu1->popup(PieChart1->MenuPosition());
 }
 
 bool TMainForm::SelectedIsFolder() const {

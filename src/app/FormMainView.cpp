@@ -89,6 +89,12 @@ QString TMainForm::PieChart1Hint(const TChartEntry& entry) const {
     return ToolTipText(QString::fromUtf8(hint));
 }
 
+QString TMainForm::PieChart1ValueText(double value) const {
+    const ByteCount figure =
+        std::llround(value * static_cast<double>(UnitDivisor(Settings.DisplayUnits)));
+    return QString::fromUtf8(SizeWithUnitText(figure, Settings.DisplayUnits, LocalePunctuation()));
+}
+
 void TMainForm::ShowNode(const TFolderData* node) {
     if (!node) return;
     if (node->Children()) {
@@ -147,6 +153,21 @@ void TMainForm::ListBox1DblClick() {
 
 void TMainForm::PieChart1DblClick() {
     ShowNode(static_cast<const TFolderData*>(PieChart1->HitObject()));
+}
+
+void TMainForm::PieChart1SliceFocus() {
+    ChooseRow(static_cast<const TFolderData*>(PieChart1->FocusedObject()));
+}
+
+void TMainForm::ChooseRow(const TFolderData* node) {
+    for (int row = 0; node && row < ListBox1->Items().Count(); ++row) {
+        if (ListBox1->Items().Row(row).Obj != node) continue;
+        const QModelIndex index = ListBox1->Items().index(row);
+        ListBox1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        ListBox1->scrollTo(index);
+        ListBox1Click();
+        return;
+    }
 }
 
 void TMainForm::BitBtnUpClick() {

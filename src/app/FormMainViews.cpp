@@ -121,14 +121,7 @@ void TMainForm::ViewRowOpen(const TFolderData* node) {
     KeepViewsTop_ = true;
     ShowFolder(node->OwnerList());
     KeepViewsTop_ = false;
-    for (int row = 0; row < ListBox1->Items().Count(); ++row) {
-        if (ListBox1->Items().Row(row).Obj != node) continue;
-        const QModelIndex index = ListBox1->Items().index(row);
-        ListBox1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        ListBox1->scrollTo(index);
-        ListBox1Click();
-        return;
-    }
+    ChooseRow(node);
 }
 
 }  // namespace quillet

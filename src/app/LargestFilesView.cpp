@@ -1,5 +1,6 @@
 #include "app/LargestFilesView.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -11,6 +12,7 @@ namespace quillet {
 
 TLargestFilesView::TLargestFilesView(QWidget* parent)
     : TSubtreeView(parent), Model_(new TEntryRowsModel(this)), Table_(EntryTable(Model_)) {
+    Table_->setAccessibleName(tr("Largest files"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);

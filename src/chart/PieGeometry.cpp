@@ -102,6 +102,28 @@ int LabelWidthThatFits(double start, double end, int textWidth, int textHeight, 
     return fits;
 }
 
+PieBox SliceBox(double start, double end, int width, int height) {
+    const int cx = width / 2, cy = height / 2;
+    const int r = std::min(width, height) / 2;
+    int left = cx, top = cy, right = cx, bottom = cy;
+    const auto take = [&](double angle) {
+        const PiePoint p = PointAt(cx, cy, angle, r);
+        left = std::min(left, p.X);
+        top = std::min(top, p.Y);
+        right = std::max(right, p.X);
+        bottom = std::max(bottom, p.Y);
+    };
+    take(start);
+    take(end);
+    // The rim's rightmost, top, leftmost and bottom points, where the arc passes them.
+    for (int quarter = 1; quarter < 4; ++quarter) {
+        const double angle = quarter * TwoPi / 4;
+        if (start < angle && angle < end) take(angle);
+    }
+    // A rim point of an even-sized pie lies one past its last pixel: the box stays inside.
+    return {left, top, std::min(right + 1, width), std::min(bottom + 1, height)};
+}
+
 double PointAngle(double dx, double dy) {
     constexpr double pi = TwoPi / 2;
     if (dx == 0) return dy >= 0 ? pi / 2 : -pi / 2;

@@ -58,6 +58,19 @@ PiePoint LabelPosition(double start, double end, int textWidth, int textHeight, 
 int LabelWidthThatFits(double start, double end, int textWidth, int textHeight, int width,
                        int height);
 
+struct PieBox {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;   // exclusive
+    int Bottom = 0;  // exclusive
+    bool operator==(const PieBox&) const = default;
+};
+
+// The smallest box that holds the slice from start to end of a W x H pie (radius half the
+// smaller side): the centre, both ends of its arc, and the rim's extremes that lie between.
+// Assistive technology is told where each slice is by it.
+PieBox SliceBox(double start, double end, int width, int height);
+
 // The angle of a point relative to the centre (dx right, dy up); the centre itself gives pi/2.
 double PointAngle(double dx, double dy);
 

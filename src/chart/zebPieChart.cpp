@@ -1,13 +1,21 @@
 #include "chart/zebPieChart.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPicture>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 #include "chart/ContrastColour.h"
+#include "chart/PieChartAccessible.h"
 #include "chart/PieGeometry.h"
 
 namespace quillet {
@@ -32,22 +40,40 @@ double RayDegrees(int cx, int cy, PiePoint p) {
 
 TPieChart::TPieChart(QWidget* parent) : TMultiColourControl(parent) {
     resize(65, 65);
+    // Tab reaches the chart; a click leaves the focus where it was, as it always did.
+    setFocusPolicy(Qt::TabFocus);
+    InstallPieChartAccessibility();
 }
 
 void TPieChart::SetEntries(TStringListWithDouble lines) {
+    const TChartEntry* focused = SliceEntry(FocusedSlice_);
+    const void* focusedObject = focused ? focused->Record.Obj : nullptr;
+    const std::string focusedName(focused ? SplitEntryText(focused->Text).Name : "");
     Entries_ = std::move(lines);
     Total_ = PrepareEntries(Entries_);
     SortEntries(Entries_);
-    ShowEntries();
+    ShowEntries(focusedObject, focusedName);
 }
 
 void TPieChart::SetGrowthEntries(TStringListWithDouble lines) {
+    const TChartEntry* focused = SliceEntry(FocusedSlice_);
+    const void* focusedObject = focused ? focused->Record.Obj : nullptr;
+    const std::string focusedName(focused ? SplitEntryText(focused->Text).Name : "");
     Entries_ = std::move(lines);
     Total_ = PrepareGrowthEntries(Entries_);
-    ShowEntries();
+    ShowEntries(focusedObject, focusedName);
 }
 
-void TPieChart::ShowEntries() {
+void TPieChart::ShowEntries(const void* focusedObject, const std::string& focusedName) {
+    const bool hadFocusedSlice = FocusedSlice_ >= 0;
+    FocusedSlice_ = -1;
+    const std::vector<PieSlice> slices = Slices();
+    for (std::size_t i = 0; hadFocusedSlice && i < slices.size(); ++i) {
+        const TChartEntry& entry = Entries_[static_cast<std::size_t>(slices[i].Entry)];
+        if (entry.Record.Obj == focusedObject && SplitEntryText(entry.Text).Name == focusedName)
+            FocusedSlice_ = static_cast<int>(i);
+    }
+    if (FocusedSlice_ < 0 && hasFocus() && !slices.empty()) FocusedSlice_ = 0;
     if (ListBox_) {
         std::vector<TListRow> rows;
         rows.reserve(Entries_.size());
@@ -56,13 +82,19 @@ void TPieChart::ShowEntries() {
         ListBox_->Items().SetRows(std::move(rows));
     }
     update();
+    NotifySlicesChanged();
+    NotifyFocus();
+    // The owner's list, refilled, follows the focus again.
+    if (hasFocus() && FocusedSlice_ >= 0 && OnSliceFocus) OnSliceFocus(*this);
 }
 
 void TPieChart::ClearEntries() {
     Entries_.clear();
     Total_ = 0;
+    FocusedSlice_ = -1;
     if (ListBox_) ListBox_->Items().Clear();
     update();
+    NotifySlicesChanged();
 }
 
 void TPieChart::SetFontColour(const QColor& colour) {
@@ -81,6 +113,81 @@ bool TPieChart::HitTest() {
     HitObject_ = entry.Record.Obj;
     HitName_ = std::string(SplitEntryText(entry.Text).Name);
     return true;
+}
+
+std::vector<PieSlice> TPieChart::Slices() const {
+    return PlanSlices(Entries_, Total_, width(), height(), NumColours());
+}
+
+QString TPieChart::SliceName(const PieSlice& slice) const {
+    return QString::fromUtf8(
+        SplitEntryText(Entries_[static_cast<std::size_t>(slice.Entry)].Text).Name);
+}
+
+QString TPieChart::SliceSize(const PieSlice& slice) const {
+    const TChartEntry& entry = Entries_[static_cast<std::size_t>(slice.Entry)];
+    const QString size = ValueText ? ValueText(entry.Record.Value)
+                                   : QString::fromUtf8(SplitEntryText(entry.Text).Value);
+    const QString share = QLocale().toString(entry.Record.Value / Total_ * 100, 'f', 1);
+    return QCoreApplication::translate("TPieChart", "%1, %2 %").arg(size, share);
+}
+
+QRect TPieChart::SliceRect(const PieSlice& slice) const {
+    const PieBox box = SliceBox(slice.Start, slice.End, width(), height());
+    return QRect(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top);
+}
+
+void TPieChart::FocusSlice(int slice) {
+    if (slice < 0 || slice >= static_cast<int>(Slices().size())) return;
+    FocusedSlice_ = slice;
+    update();
+    NotifyFocus();
+    if (OnSliceFocus) OnSliceFocus(*this);
+}
+
+const TChartEntry* TPieChart::SliceEntry(int slice) const {
+    const std::vector<PieSlice> slices = Slices();
+    if (slice < 0 || slice >= static_cast<int>(slices.size())) return nullptr;
+    return &Entries_[static_cast<std::size_t>(slices[static_cast<std::size_t>(slice)].Entry)];
+}
+
+const void* TPieChart::FocusedObject() const {
+    const TChartEntry* entry = SliceEntry(FocusedSlice_);
+    return entry ? entry->Record.Obj : nullptr;
+}
+
+bool TPieChart::HitSlice(int slice) {
+    const TChartEntry* entry = SliceEntry(slice);
+    if (!entry) return false;
+    HitObject_ = entry->Record.Obj;
+    HitName_ = std::string(SplitEntryText(entry->Text).Name);
+    FocusSlice(slice);
+    // The menu opens halfway out along the slice's middle ray.
+    const PieSlice shape = Slices()[static_cast<std::size_t>(slice)];
+    const PiePoint middle = PointAt(width() / 2, height() / 2, (shape.Start + shape.End) / 2,
+                                    std::min(width(), height()) / 4.0);
+    MenuPosition_ = mapToGlobal(QPoint(middle.X, middle.Y));
+    return true;
+}
+
+void TPieChart::OpenSlice(int slice) {
+    if (OnDblClick && HitSlice(slice)) OnDblClick(*this);
+}
+
+void TPieChart::ShowSliceMenu(int slice) {
+    if (OnRightClick && HitSlice(slice)) OnRightClick(*this);
+}
+
+void TPieChart::NotifySlicesChanged() {
+    QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TPieChart::NotifyFocus() {
+    if (!hasFocus() || FocusedSlice_ < 0) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(FocusedSlice_);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString TPieChart::HintAt(QPoint at) const {
@@ -141,6 +248,10 @@ void TPieChart::paintEvent(QPaintEvent*) {
                         static_cast<int>(std::lround(span * 16)));
     }
 
+    // Under the labels, which stay whole where the outline passes them.
+    if (hasFocus() && FocusedSlice_ >= 0 && FocusedSlice_ < static_cast<int>(slices.size()))
+        DrawFocus(painter, slices[static_cast<std::size_t>(FocusedSlice_)]);
+
     painter.setFont(font());
     const QFontMetrics metrics(font());
     for (const PieSlice& slice : slices) {
@@ -168,6 +279,30 @@ void TPieChart::paintEvent(QPaintEvent*) {
     screen.drawPicture(0, 0, picture);
 }
 
+void TPieChart::DrawFocus(QPainter& painter, const PieSlice& slice) const {
+    const int w = width(), h = height();
+    const int cx = w / 2, cy = h / 2;
+    // A little inside the rim, so that the control's edge cuts none of the outline.
+    const QRectF pie(3.5, 3.5, w - 7, h - 7);
+    QPainterPath outline;
+    if (slice.From == slice.To) {
+        outline.addEllipse(pie);
+    } else {
+        const double from = RayDegrees(cx, cy, slice.From);
+        double span = RayDegrees(cx, cy, slice.To) - from;
+        if (span <= 0) span += 360;
+        outline.moveTo(cx + 0.5, cy + 0.5);
+        outline.arcTo(pie, from, span);
+        outline.closeSubpath();
+    }
+    // Black with white inside it: one of the two stands out from any colour.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(outline);
+    painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(outline);
+}
+
 void TPieChart::mousePressEvent(QMouseEvent* event) {
     DownX = event->position().toPoint().x();
     DownY = event->position().toPoint().y();
@@ -175,12 +310,75 @@ void TPieChart::mousePressEvent(QMouseEvent* event) {
 
 void TPieChart::mouseReleaseEvent(QMouseEvent* event) {
     // The press position decides, wherever the button comes up.
-    if (event->button() == Qt::RightButton && OnRightClick && HitTest()) OnRightClick(*this);
+    if (event->button() == Qt::RightButton && OnRightClick && HitTest()) {
+        MenuPosition_ = QCursor::pos();
+        OnRightClick(*this);
+    }
 }
 
 void TPieChart::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
     if (OnDblClick && HitTest()) OnDblClick(*this);
+}
+
+void TPieChart::keyPressEvent(QKeyEvent* event) {
+    const int count = static_cast<int>(Slices().size());
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            FocusSlice(std::min(FocusedSlice_ + 1, count - 1));
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            FocusSlice(std::max(FocusedSlice_ - 1, 0));
+            return;
+        case Qt::Key_Home:
+            FocusSlice(0);
+            return;
+        case Qt::Key_End:
+            FocusSlice(count - 1);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            OpenSlice(FocusedSlice_);
+            return;
+        default:
+            break;
+    }
+    if (menuKey) {
+        ShowSliceMenu(FocusedSlice_);
+        return;
+    }
+    TMultiColourControl::keyPressEvent(event);
+}
+
+void TPieChart::focusInEvent(QFocusEvent* event) {
+    TMultiColourControl::focusInEvent(event);
+    // Back from a menu or another window the focus is where it was: the entry a slice's menu
+    // acts on stays the one it was opened for.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
+        update();
+        NotifyFocus();
+        return;
+    }
+    // The focus starts on the entry chosen in the linked list when it has a slice, else where
+    // it was left, else on the first slice; the list follows it from there.
+    const std::vector<PieSlice> slices = Slices();
+    int slice = FocusedSlice_ >= 0 ? FocusedSlice_ : 0;
+    if (ListBox_ && ListBox_->selectionModel()->isSelected(ListBox_->currentIndex())) {
+        const int row = ListBox_->currentIndex().row();
+        for (std::size_t i = 0; i < slices.size(); ++i) {
+            if (slices[i].Entry == row) slice = static_cast<int>(i);
+        }
+    }
+    FocusSlice(slice);
+}
+
+void TPieChart::focusOutEvent(QFocusEvent* event) {
+    TMultiColourControl::focusOutEvent(event);
+    update();  // the outline goes
 }
 
 }  // namespace quillet

@@ -4,12 +4,18 @@
 // space). The chart can mirror its entries in a linked list box, and reports double-clicks and
 // right-clicks on slices; the owner then reads HitObject and HitName.
 //
+// The keyboard reaches the chart by Tab: the arrow keys move a focus from slice to slice (drawn
+// as an outline), Enter opens the focused slice as a double-click does, and the Menu key or
+// Shift+F10 asks for its menu as a right-click does. Assistive technology reads the chart as a
+// list of its slices (PieChartAccessible.h), each with its name, size and share.
+//
 // Ownership: the chart owns its entries, not the callers' objects they carry, and not the
 // linked list box. GUI thread only.
 #pragma once
 
 #include <QColor>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -18,7 +24,10 @@
 
 #include "chart/ChartListBox.h"
 #include "chart/MultiColour.h"
+#include "chart/PieGeometry.h"
 #include "listing/ChartEntries.h"
+
+class QPainter;
 
 namespace quillet {
 
@@ -60,6 +69,35 @@ public:
 
     std::function<void(TPieChart&)> OnDblClick;
     std::function<void(TPieChart&)> OnRightClick;
+    // Where the menu that OnRightClick opens belongs, on the screen: at the mouse for a
+    // right-click, on the focused slice for the keyboard.
+    QPoint MenuPosition() const { return MenuPosition_; }
+
+    // The slices drawn, in the entries' order (PlanSlices at the chart's size).
+    std::vector<PieSlice> Slices() const;
+    // What the chart tells of a slice: its name as the entry shows it; its size as ValueText
+    // writes it and its share of the total, "12.3 MB, 45.6 %".
+    QString SliceName(const PieSlice& slice) const;
+    QString SliceSize(const PieSlice& slice) const;
+    // The slice's place in the chart's own coordinates.
+    QRect SliceRect(const PieSlice& slice) const;
+    // A value of the entries written with its unit, as the owner shows sizes; unset, the
+    // number alone.
+    std::function<QString(double value)> ValueText;
+
+    // The slice the keyboard is on: an index into Slices(), -1 for none. It stays on its
+    // entry when the entries are shown again, as long as that entry has a slice; else, while
+    // the chart has the focus, it goes to the first slice.
+    int FocusedSlice() const { return FocusedSlice_; }
+    // Moves the keyboard's focus to a slice, repaints and tells OnSliceFocus and assistive
+    // technology; FocusedObject then names its entry's object.
+    void FocusSlice(int slice);
+    const void* FocusedObject() const;
+    std::function<void(TPieChart&)> OnSliceFocus;
+    // As a double-click or a right-click on a slice: the focus moves to it, it becomes the hit
+    // one, and OnDblClick or OnRightClick is called. Enter and the Menu key use these.
+    void OpenSlice(int slice);
+    void ShowSliceMenu(int slice);
 
     int DownX = 0;
     int DownY = 0;
@@ -70,10 +108,24 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Copies the prepared entries to the list box and repaints.
-    void ShowEntries();
+    // Copies the prepared entries to the list box and repaints. The focus stays on the entry
+    // of that object and name when it still has a slice.
+    void ShowEntries(const void* focusedObject, const std::string& focusedName);
+    // The entry of a slice, an index into Slices(); none when there is no such slice.
+    const TChartEntry* SliceEntry(int slice) const;
+    // Focuses a slice and makes it the hit one, for the owner's OnDblClick or OnRightClick.
+    bool HitSlice(int slice);
+    // The outline of the focused slice, in black and white so that it shows on any slice
+    // colour and any background.
+    void DrawFocus(QPainter& painter, const PieSlice& slice) const;
+    // Tells assistive technology that the slices changed, or where the focus is.
+    void NotifySlicesChanged();
+    void NotifyFocus();
 
     TStringListWithDouble Entries_;
     double Total_ = 0;
@@ -82,6 +134,8 @@ private:
     QColor FontColour_ = Qt::black;
     const void* HitObject_ = nullptr;
     std::string HitName_;
+    QPoint MenuPosition_;
+    int FocusedSlice_ = -1;
 };
 
 }  // namespace quillet

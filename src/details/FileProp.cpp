@@ -1,6 +1,7 @@
 #include "details/FileProp.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -130,10 +131,12 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     Label(other, tr("Item name:"), 8, 20);
     lbxNames = new QListWidget(other);
     lbxNames->setGeometry(8, 40, 120, 140);
+    lbxNames->setAccessibleName(tr("Item name"));
     Label(other, tr("Value:"), 136, 20);
     memValues = new QPlainTextEdit(other);
     memValues->setReadOnly(true);
     memValues->setGeometry(136, 40, 168, 140);
+    memValues->setAccessibleName(QCoreApplication::translate("TfrmFileProperties", "Value"));
     connect(lbxNames, &QListWidget::currentRowChanged, this, [this] { lbxNamesClick(); });
     PageControl1->addTab(tabVersion, tr("Version"));
 }

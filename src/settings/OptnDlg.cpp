@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QGroupBox>
@@ -153,6 +154,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     CheckBoxRepeatedScan = new QCheckBox(tr("Repeat scan every"));
     SpinEditScanInterval = new QSpinBox;
     SpinEditScanInterval->setRange(1, 1440);
+    SpinEditScanInterval->setAccessibleName(
+        QCoreApplication::translate("TOptionsDialog", "Minutes between scans"));
     timerLayout->addWidget(CheckBoxRepeatedScan);
     timerLayout->addWidget(SpinEditScanInterval);
     timerLayout->addWidget(new QLabel(tr("minutes")));
@@ -192,6 +195,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     PieChart1 = new TPieChart;
     PieChart1->setFixedSize(153, 153);
     PieChart1->SetNumColours(8);
+    PieChart1->setAccessibleName(QCoreApplication::translate("TOptionsDialog", "Chart colours"));
     chartRow->addWidget(PieChart1);
     chartRow->addWidget(
         Explanation(tr("Double-click or right-click a piechart segement to change the colour")));
@@ -200,6 +204,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
     btnListBoxFont = new QPushButton(tr("List Font"));
     btnListBoxFont->setToolTip(tr("Choose the font for the listbox"));
     ListBox1 = new TChartListBox;
+    ListBox1->setAccessibleName(QCoreApplication::translate("TOptionsDialog", "Colour list"));
     right->addWidget(btnListBoxFont);
     right->addWidget(ListBox1);
     displayLayout->addLayout(left);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -27,6 +28,8 @@
 #include "app/TreeViews.h"
 #include "chart/PieGeometry.h"
 #include "chart/zebPieChart.h"
+#include "details/AboutBx.h"
+#include "details/FilProps.h"
 #include "platform/PathNames.h"
 #include "platform/linux/LinuxFolderSource.h"
 #include "settings/OptnDlg.h"
@@ -829,6 +832,128 @@ TEST_F(MainWindowTest, EveryStatusPanelKeepsAReadablePartAtTheFirstSize) {
                 fits(form.StatusPanels[3]))
         << path.toStdString();
     form.ShowFolder(&form.RootList);
+}
+
+// Every slice as assistive technology reads it, one "name: size and share" line each.
+std::string SliceListing(QAccessibleInterface& chart) {
+    std::string listing;
+    for (int i = 0; i < chart.childCount(); ++i) {
+        QAccessibleInterface* slice = chart.child(i);
+        listing += slice->text(QAccessible::Name).toStdString() + ": " +
+                   slice->text(QAccessible::Value).toStdString() + "\n";
+    }
+    return listing;
+}
+
+TEST_F(MainWindowTest, TheChartReadsAsAListOfSlicesThatTheKeysMoveThrough) {
+    // A small volume, so that its free space gets a slice beside the files'.
+    Volume->LocationAnswer->PathIsMountPoint = true;
+    Volume->SpaceAnswer->FreeBytes = 600000;
+    TMainForm& form = Open();
+    // A chart of an even size, whose rim's rightmost point lies one past its last pixel.
+    const int frame = form.frameGeometry().width() - form.width();
+    form.resize(800 - frame, 560 + form.menuBar()->height());
+    ASSERT_EQ(form.PieChart1->width(), 490);
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(form.PieChart1);
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(chart->role(), QAccessible::List);
+    EXPECT_EQ(chart->text(QAccessible::Name), "Folder chart");
+    EXPECT_EQ(SliceListing(*chart),
+              "big.bin: 880.0 kB, 49.6 %\n"
+              "(/media/usb free space): 585.9 kB, 33.0 %\n"
+              "/sub: 300.0 kB, 16.9 %\n"
+              "notes.txt: 8.0 kB, 0.5 %\n");
+    const QRect whole(form.PieChart1->mapToGlobal(QPoint(0, 0)), form.PieChart1->size());
+    // Halfway out on a slice's middle ray, in the chart.
+    const auto middleOf = [&](int i) {
+        const PieSlice shape = form.PieChart1->Slices()[static_cast<std::size_t>(i)];
+        const PiePoint middle = PointAt(whole.width() / 2, whole.height() / 2,
+                                        (shape.Start + shape.End) / 2, whole.width() / 4.0);
+        return QPoint(middle.X, middle.Y);
+    };
+    for (int i = 0; i < chart->childCount(); ++i) {
+        QAccessibleInterface* slice = chart->child(i);
+        EXPECT_EQ(chart->indexOfChild(slice), i);
+        EXPECT_EQ(slice->role(), QAccessible::ListItem);
+        EXPECT_EQ(slice->text(QAccessible::Description), slice->text(QAccessible::Value));
+        EXPECT_TRUE(whole.contains(slice->rect())) << i;
+        const QPoint at = whole.topLeft() + middleOf(i);
+        EXPECT_TRUE(slice->rect().contains(at)) << i;
+        EXPECT_EQ(chart->childAt(at.x(), at.y()), slice) << i;
+    }
+
+    const auto focusedName = [&] {
+        QAccessibleInterface* focused = chart->focusChild();
+        return focused && focused->state().focused ? focused->text(QAccessible::Name).toStdString()
+                                                   : std::string("<none>");
+    };
+    const auto highlighted = [&] {
+        const QModelIndexList rows = form.ListBox1->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.front().row() : -1;
+    };
+    form.cbxDisplay->setFocus();
+    QTest::keyClick(form.cbxDisplay, Qt::Key_Tab);
+    ASSERT_TRUE(form.PieChart1->hasFocus()) << "Tab reaches the chart";
+    EXPECT_EQ(focusedName(), "big.bin");
+    EXPECT_EQ(form.SelectedName, "big.bin") << "the list follows the chart's focus";
+    QTest::keyClick(form.PieChart1, Qt::Key_Right);
+    QTest::keyClick(form.PieChart1, Qt::Key_Right);
+    EXPECT_EQ(focusedName(), "/sub");
+    EXPECT_EQ(highlighted(), RowOf("/sub"));
+    EXPECT_EQ(form.SelectedName, "/sub");
+    EXPECT_TRUE(chart->child(2)->state().selected);
+    EXPECT_FALSE(chart->child(0)->state().selected);
+    QTest::keyClick(form.PieChart1, Qt::Key_Up);
+    EXPECT_EQ(focusedName(), "(/media/usb free space)") << "the free space is a slice too";
+    QTest::keyClick(form.PieChart1, Qt::Key_End);
+    QTest::keyClick(form.PieChart1, Qt::Key_Down);
+    EXPECT_EQ(focusedName(), "notes.txt") << "the last slice is as far as the keys go";
+
+    QTest::keyClick(form.PieChart1, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(form.PopupMenu1->isVisible()) << "Shift+F10 opens the slice's menu";
+    EXPECT_EQ(form.PopupExplore->text(), "Properties");
+    form.PopupMenu1->hide();
+    QTest::keyClick(form.PieChart1, Qt::Key_Home);
+    QTest::keyClick(form.PieChart1, Qt::Key_Menu);
+    EXPECT_TRUE(form.PopupMenu1->isVisible()) << "and so does the Menu key";
+    EXPECT_EQ(form.SelectedName, "big.bin");
+    form.PopupMenu1->hide();
+    QTest::mouseClick(form.PieChart1, Qt::RightButton, {}, middleOf(2));
+    ASSERT_TRUE(form.PopupMenu1->isVisible());
+    form.PopupMenu1->hide();
+    EXPECT_EQ(form.SelectedName, "/sub")
+        << "the focus coming back from the menu leaves it on the slice right-clicked";
+
+    QTest::keyClick(form.PieChart1, Qt::Key_End);
+    QTest::keyClick(form.PieChart1, Qt::Key_Left);
+    QTest::keyClick(form.PieChart1, Qt::Key_Return);
+    EXPECT_EQ(Shown(), "/data/sub/") << "Enter opens the slice as a double-click does";
+    EXPECT_EQ(SliceListing(*chart), "inner.dat: 296.0 kB, 98.7 %\n/deeper: 4.0 kB, 1.3 %\n");
+    EXPECT_EQ(focusedName(), "inner.dat") << "the focus stays in the chart, on its first slice";
+    EXPECT_EQ(form.SelectedName, "inner.dat");
+}
+
+TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders) {
+    TMainForm& form = Open();
+    form.LargestFiles1->trigger();
+    form.FileTypes1->trigger();
+    form.Find1->trigger();
+    std::vector<std::string> unnamed;
+    const std::vector<QWidget*> windows = {&form, form.OptionsDialog, form.PropertiesDialog,
+                                           form.AboutBox};
+    for (QWidget* top : windows) {
+        for (QWidget* control : top->findChildren<QWidget*>()) {
+            // Containers (the tab widgets, a spin box's inner field) are named by what they hold.
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
+            if (control->focusPolicy() == Qt::NoFocus || !read ||
+                read->role() == QAccessible::Client)
+                continue;
+            if (read->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed.push_back(std::string(control->metaObject()->className()) + " in " +
+                                  top->metaObject()->className());
+        }
+    }
+    EXPECT_EQ(unnamed, std::vector<std::string>{});
 }
 
 }  // namespace
