@@ -46,6 +46,26 @@
         <source>Choose a folder to scan</source>
         <translation>Zu scannenden Ordner wählen</translation>
     </message>
+    <message>
+        <source>Folders and files</source>
+        <translation>Ordner und Dateien</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>File path</source>
+        <translation>Dateipfad</translation>
+    </message>
+    <message>
+        <source>Folder path</source>
+        <translation>Ordnerpfad</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Dateityp</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -591,6 +611,30 @@ mit demselben Ordner des früheren Scans von %2.</translation>
         <source>a name in its path holds one of &lt; &gt; : &quot; | ? *, which no Windows name may hold</source>
         <translation>ein Name in seinem Pfad enthält eines der Zeichen &lt; &gt; : &quot; | ? *, die kein Windows-Name enthalten darf</translation>
     </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Disk space</source>
+        <translation>Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Folder chart</source>
+        <translation>Ordnerdiagramm</translation>
+    </message>
+    <message>
+        <source>Folder entries</source>
+        <translation>Ordnereinträge</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -794,6 +838,33 @@ mit demselben Ordner des früheren Scans von %2.</translation>
         <source>Colour%1</source>
         <translation>Farbe%1</translation>
     </message>
+    <message>
+        <source>Minutes between scans</source>
+        <translation>Minuten zwischen Scans</translation>
+    </message>
+    <message>
+        <source>Chart colours</source>
+        <translation>Diagrammfarben</translation>
+    </message>
+    <message>
+        <source>Colour list</source>
+        <translation>Farbliste</translation>
+    </message>
+</context>
+<context>
+    <name>TPieChart</name>
+    <message>
+        <source>Pie chart</source>
+        <translation>Kreisdiagramm</translation>
+    </message>
+    <message>
+        <source>One slice per entry, largest first</source>
+        <translation>Ein Segment je Eintrag, das größte zuerst</translation>
+    </message>
+    <message>
+        <source>%1, %2 %</source>
+        <translation>%1, %2 %</translation>
+    </message>
 </context>
 <context>
     <name>TTreeViews</name>
@@ -979,6 +1050,26 @@ A bis Z passen in Groß- und Kleinschreibung. Ein als Escape gezeigtes Zeichen w
         <source>Type</source>
         <translation>Typ</translation>
     </message>
+    <message>
+        <source>File types chart</source>
+        <translation>Dateitypdiagramm</translation>
+    </message>
+    <message>
+        <source>File types</source>
+        <translation>Dateitypen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Found entries</source>
+        <translation>Gefundene Einträge</translation>
+    </message>
+    <message>
+        <source>Largest files</source>
+        <translation>Größte Dateien</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFileProperties</name>
@@ -1101,6 +1192,14 @@ A bis Z passen in Groß- und Kleinschreibung. Ein als Escape gezeigtes Zeichen w
     <message>
         <source>File Properties</source>
         <translation>Dateieigenschaften</translation>
+    </message>
+    <message>
+        <source>Item name</source>
+        <translation>Elementname</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
     </message>
 </context>
 </TS>

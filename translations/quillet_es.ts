@@ -46,6 +46,26 @@
         <source>Choose a folder to scan</source>
         <translation>Elegir una carpeta para analizar</translation>
     </message>
+    <message>
+        <source>Folders and files</source>
+        <translation>Carpetas y archivos</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>File path</source>
+        <translation>Ruta del archivo</translation>
+    </message>
+    <message>
+        <source>Folder path</source>
+        <translation>Ruta de la carpeta</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo de archivo</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -591,6 +611,30 @@ con la misma carpeta del análisis anterior de %2.</translation>
         <source>a name in its path holds one of &lt; &gt; : &quot; | ? *, which no Windows name may hold</source>
         <translation>un nombre de su ruta contiene uno de los caracteres &lt; &gt; : &quot; | ? *, que ningún nombre de Windows puede contener</translation>
     </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Disk space</source>
+        <translation>Espacio en disco</translation>
+    </message>
+    <message>
+        <source>Folder chart</source>
+        <translation>Gráfico de la carpeta</translation>
+    </message>
+    <message>
+        <source>Folder entries</source>
+        <translation>Elementos de la carpeta</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -794,6 +838,33 @@ con la misma carpeta del análisis anterior de %2.</translation>
         <source>Colour%1</source>
         <translation>Color%1</translation>
     </message>
+    <message>
+        <source>Minutes between scans</source>
+        <translation>Minutos entre análisis</translation>
+    </message>
+    <message>
+        <source>Chart colours</source>
+        <translation>Colores del gráfico</translation>
+    </message>
+    <message>
+        <source>Colour list</source>
+        <translation>Lista de colores</translation>
+    </message>
+</context>
+<context>
+    <name>TPieChart</name>
+    <message>
+        <source>Pie chart</source>
+        <translation>Gráfico circular</translation>
+    </message>
+    <message>
+        <source>One slice per entry, largest first</source>
+        <translation>Una porción por elemento, la mayor primero</translation>
+    </message>
+    <message>
+        <source>%1, %2 %</source>
+        <translation>%1, %2 %</translation>
+    </message>
 </context>
 <context>
     <name>TTreeViews</name>
@@ -979,6 +1050,26 @@ De la A a la Z coinciden mayúsculas y minúsculas. Un carácter mostrado como s
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
+    <message>
+        <source>File types chart</source>
+        <translation>Gráfico de tipos de archivo</translation>
+    </message>
+    <message>
+        <source>File types</source>
+        <translation>Tipos de archivo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Found entries</source>
+        <translation>Elementos encontrados</translation>
+    </message>
+    <message>
+        <source>Largest files</source>
+        <translation>Archivos más grandes</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFileProperties</name>
@@ -1101,6 +1192,14 @@ De la A a la Z coinciden mayúsculas y minúsculas. Un carácter mostrado como s
     <message>
         <source>File Properties</source>
         <translation>Propiedades del archivo</translation>
+    </message>
+    <message>
+        <source>Item name</source>
+        <translation>Nombre del elemento</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
     </message>
 </context>
 </TS>

@@ -46,6 +46,26 @@
         <source>Choose a folder to scan</source>
         <translation>Choisir un dossier à analyser</translation>
     </message>
+    <message>
+        <source>Folders and files</source>
+        <translation>Dossiers et fichiers</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>File path</source>
+        <translation>Chemin du fichier</translation>
+    </message>
+    <message>
+        <source>Folder path</source>
+        <translation>Chemin du dossier</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Type de fichier</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -591,6 +611,30 @@ avec le même dossier de l&apos;analyse précédente de %2.</translation>
         <source>a name in its path holds one of &lt; &gt; : &quot; | ? *, which no Windows name may hold</source>
         <translation>un nom de son chemin contient l&apos;un des caractères &lt; &gt; : &quot; | ? *, interdits dans un nom Windows</translation>
     </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Disk space</source>
+        <translation>Espace disque</translation>
+    </message>
+    <message>
+        <source>Folder chart</source>
+        <translation>Diagramme du dossier</translation>
+    </message>
+    <message>
+        <source>Folder entries</source>
+        <translation>Éléments du dossier</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -794,6 +838,33 @@ avec le même dossier de l&apos;analyse précédente de %2.</translation>
         <source>Colour%1</source>
         <translation>Couleur%1</translation>
     </message>
+    <message>
+        <source>Minutes between scans</source>
+        <translation>Minutes entre les analyses</translation>
+    </message>
+    <message>
+        <source>Chart colours</source>
+        <translation>Couleurs du diagramme</translation>
+    </message>
+    <message>
+        <source>Colour list</source>
+        <translation>Liste des couleurs</translation>
+    </message>
+</context>
+<context>
+    <name>TPieChart</name>
+    <message>
+        <source>Pie chart</source>
+        <translation>Diagramme circulaire</translation>
+    </message>
+    <message>
+        <source>One slice per entry, largest first</source>
+        <translation>Une part par élément, la plus grande d’abord</translation>
+    </message>
+    <message>
+        <source>%1, %2 %</source>
+        <translation>%1, %2 %</translation>
+    </message>
 </context>
 <context>
     <name>TTreeViews</name>
@@ -979,6 +1050,26 @@ De A à Z, majuscules et minuscules se valent. Un caractère affiché sous forme
         <source>Type</source>
         <translation>Type</translation>
     </message>
+    <message>
+        <source>File types chart</source>
+        <translation>Diagramme des types de fichier</translation>
+    </message>
+    <message>
+        <source>File types</source>
+        <translation>Types de fichier</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Found entries</source>
+        <translation>Éléments trouvés</translation>
+    </message>
+    <message>
+        <source>Largest files</source>
+        <translation>Plus gros fichiers</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFileProperties</name>
@@ -1101,6 +1192,14 @@ De A à Z, majuscules et minuscules se valent. Un caractère affiché sous forme
     <message>
         <source>File Properties</source>
         <translation>Propriétés du fichier</translation>
+    </message>
+    <message>
+        <source>Item name</source>
+        <translation>Nom de l’élément</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
     </message>
 </context>
 </TS>
