@@ -3,6 +3,7 @@
 // in reach.
 #pragma once
 
+class QMessageBox;
 class QWidget;
 
 namespace quillet {
@@ -10,5 +11,9 @@ namespace quillet {
 // Bounds the size given to dialog by the available area of its parent's screen (without a
 // parent, the primary screen's). Called once its size is set, before it shows.
 void FitToScreen(QWidget& dialog);
+
+// Widens box so that the window manager has room for its whole title: a short message under a
+// long title (as translations make them) would otherwise have the title cut in the middle.
+void RoomForTitle(QMessageBox& box);
 
 }  // namespace quillet

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "app/DialogFit.h"
 #include "app/ToolTipText.h"
 
 namespace quillet {
@@ -15,6 +16,7 @@ void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Critical, title, BrokenLines(ErrorBoxText(text)), QMessageBox::Ok,
                     parent);
     box.setTextFormat(Qt::PlainText);  // a name in the text is shown as it is, never as markup
+    RoomForTitle(box);
     box.exec();
 }
 

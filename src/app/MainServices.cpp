@@ -54,6 +54,7 @@ TMainServices SystemMainServices() {
         QMessageBox box(QMessageBox::Information, title, BrokenLines(text), QMessageBox::Ok,
                         parent);
         box.setTextFormat(Qt::PlainText);  // the text holds paths, never markup
+        RoomForTitle(box);
         box.exec();
     };
     services.ChooseSaveFile = [](QWidget* parent,
@@ -87,6 +88,7 @@ TMainServices SystemMainServices() {
                         BrokenLines(text), QMessageBox::Yes | QMessageBox::No, parent);
         box.setTextFormat(Qt::PlainText);  // the text holds a path, never markup
         box.setDefaultButton(destructive ? QMessageBox::No : QMessageBox::Yes);
+        RoomForTitle(box);
         return box.exec() == QMessageBox::Yes;
     };
     services.DefaultPrinter = []() -> std::unique_ptr<QPrinter> {
