@@ -1,4 +1,4 @@
-// Makes a folder tree of a given number of entries for the scan benchmarks, in one of two
+// Makes a folder tree of a given number of entries for the scan benchmarks, in one of three
 // shapes. The same seed gives the same tree.
 //
 //   home    (the default) like a home folder: most folders hold a dozen or so small files, a
@@ -8,8 +8,12 @@
 //           5 % in a few of 1,000 to 4,095 and 5 % in four of 11,000 to 13,300 (at a million
 //           entries); depth up to 7, names of 5 to 20 characters, file sizes spread from bytes
 //           to a gigabyte, each left as a hole beyond its first block.
+//   mixed   a few big folders among many small ones: 10 % of the entries in about fifty
+//           folders, four of 11,000 to 13,000 entries and the others of 1,000 to 1,300 (at a
+//           million entries), the rest in folders of 1 to 19; depth up to 7, names of 8 to 20
+//           characters, files as on the server.
 //
-//   quillet-maketree FOLDER ENTRIES [SEED] [home|server]
+//   quillet-maketree FOLDER ENTRIES [SEED] [home|server|mixed]
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,15 +40,27 @@ std::string RandomName(std::mt19937_64& random, int shortest = 4, int longest = 
 
 long MakeHomeTree(const std::string& root, long target, std::mt19937_64& random,
                   std::size_t& folderCount);
-long MakeServerTree(const std::string& root, long target, std::mt19937_64& random,
-                    std::size_t& folderCount);
+// Folders of between Low and High entries take Share of a tree's entries; Low and High grow
+// with the tree beyond a million entries when Scaled.
+struct FolderClass {
+    double Share;
+    long Low;
+    long High;
+    bool Scaled;
+};
+
+// A tree of folders in the given classes (the entries left over go to folders of 1 to
+// smallest entries) and of names of shortest to longest characters.
+long MakeSharedTree(const std::string& root, long target, std::mt19937_64& random,
+                    const std::vector<FolderClass>& classes, long smallest, int shortest,
+                    int longest, std::size_t& folderCount);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string shape = argc > 4 ? argv[4] : "home";
-    if (argc < 3 || (shape != "home" && shape != "server")) {
-        std::fprintf(stderr, "usage: %s FOLDER ENTRIES [SEED] [home|server]\n", argv[0]);
+    if (argc < 3 || (shape != "home" && shape != "server" && shape != "mixed")) {
+        std::fprintf(stderr, "usage: %s FOLDER ENTRIES [SEED] [home|server|mixed]\n", argv[0]);
         return 2;
     }
     const std::string root = argv[1];
@@ -55,8 +71,19 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::size_t folders = 0;
-    const long made = shape == "server" ? MakeServerTree(root, target, random, folders)
-                                        : MakeHomeTree(root, target, random, folders);
+    long made = 0;
+    if (shape == "server")
+        made = MakeSharedTree(root, target, random,
+                              {{0.05, 11000, 13300, true},
+                               {0.05, 1000, 4095, false},
+                               {0.18, 100, 1000, false}},
+                              15, 5, 20, folders);
+    else if (shape == "mixed")
+        made = MakeSharedTree(root, target, random,
+                              {{0.048, 11000, 13000, true}, {0.052, 1000, 1300, true}}, 19, 8,
+                              20, folders);
+    else
+        made = MakeHomeTree(root, target, random, folders);
     std::printf("%ld entries in %zu folders\n", made, folders);
     return 0;
 }
@@ -113,8 +140,9 @@ void MakeServerFile(const std::string& path, std::mt19937_64& random, const std:
     close(fd);
 }
 
-long MakeServerTree(const std::string& root, long target, std::mt19937_64& random,
-                    std::size_t& folderCount) {
+long MakeSharedTree(const std::string& root, long target, std::mt19937_64& random,
+                    const std::vector<FolderClass>& classes, long smallest, int shortest,
+                    int longest, std::size_t& folderCount) {
     // First how many entries each folder holds, by class, then where each folder goes.
     const double scale = static_cast<double>(target) / 1e6;
     std::vector<long> sizes;
@@ -128,11 +156,12 @@ long MakeServerTree(const std::string& root, long target, std::mt19937_64& rando
         }
         planned += share;
     };
-    plan(static_cast<long>(0.05 * target), 11000 * std::max(scale, 0.01),
-         13300 * std::max(scale, 0.01));
-    plan(static_cast<long>(0.05 * target), 1000, 4095);
-    plan(static_cast<long>(0.18 * target), 100, 1000);
-    plan(target - planned, 1, 15);  // folders of a few entries: about 11 entries a folder in all
+    for (const FolderClass& c : classes) {
+        const double grown = c.Scaled ? std::max(scale, 0.01) : 1.0;
+        plan(static_cast<long>(c.Share * target), static_cast<long>(c.Low * grown),
+             static_cast<long>(c.High * grown));
+    }
+    plan(target - planned, 1, smallest);
     std::shuffle(sizes.begin() + 1, sizes.end(), random);
 
     // Each folder after the first takes one entry of an earlier folder above depth 7; a
@@ -147,7 +176,7 @@ long MakeServerTree(const std::string& root, long target, std::mt19937_64& rando
     for (std::size_t i = 1; i < sizes.size() && !open.empty(); ++i) {
         const std::size_t pick = random() % open.size();
         Folder& parent = folders[open[pick]];
-        const std::string path = parent.Path + "/" + RandomName(random, 5, 20);
+        const std::string path = parent.Path + "/" + RandomName(random, shortest, longest);
         if (mkdir(path.c_str(), 0755) != 0) continue;  // a name drawn twice
         const int depth = parent.Depth + 1;
         if (--parent.Free == 0) {
@@ -161,7 +190,8 @@ long MakeServerTree(const std::string& root, long target, std::mt19937_64& rando
     long made = static_cast<long>(folders.size()) - 1;
     for (const Folder& folder : folders) {
         for (long i = 0; i < folder.Free && made < target; ++i, ++made)
-            MakeServerFile(folder.Path + "/" + RandomName(random, 5, 20), random, data);
+            MakeServerFile(folder.Path + "/" + RandomName(random, shortest, longest), random,
+                           data);
     }
     folderCount = folders.size();
     return made;

@@ -9,8 +9,9 @@
 #   bench/scan-vs-du.sh [ENTRIES] [RUNS] [COLD_RUNS] [SHAPE]   (defaults: 1000000 entries, 7
 #                                                     warm and 3 cold runs of each, shape home)
 #
-# SHAPE is the tree maker's: home (most folders a dozen files) or server (a folder every 11
-# entries, with a few of thousands); see bench/MakeTree.cpp.
+# SHAPE is the tree maker's: home (most folders a dozen files), server (a folder every 11
+# entries, with a few of thousands) or mixed (about fifty big folders among many small ones);
+# see bench/MakeTree.cpp.
 #
 # QUILLET_SCAN_BASELINE=/path/to/an/older/quillet-scan adds that binary to the same rounds, so
 # two builds can be compared on the same machine state.
