@@ -44,6 +44,12 @@ public:
                 continue;
             }
             frame.First = false;
+            // A folder of a million entries must not keep the caller's events waiting until
+            // it ends.
+            if (++EntriesSinceMessages_ == kEntriesBetweenMessages) {
+                EntriesSinceMessages_ = 0;
+                if (Options_.ProcessMessages) Options_.ProcessMessages();
+            }
             if (entry.IsFolder) {
                 EnterFolder(entry);
             } else {
@@ -58,6 +64,9 @@ private:
         std::size_t PathEnd;  // Path_ of this folder is Path_'s first PathEnd bytes
         bool First = true;
     };
+
+    // A few milliseconds' worth of entries, read or imported.
+    static constexpr int kEntriesBetweenMessages = 4096;
 
     bool Cancelled() const { return Options_.CancelRequested && *Options_.CancelRequested; }
 
@@ -121,6 +130,7 @@ private:
     // The full path of the folder being read, grown and cut back as the walk goes down and up:
     // the only full path a scan holds.
     std::string Path_;
+    int EntriesSinceMessages_ = 0;
 };
 
 }  // namespace

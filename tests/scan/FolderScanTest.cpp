@@ -121,7 +121,7 @@ TEST(FolderScan, AnUnreadableRootLeavesTheListEmpty) {
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(FolderScan, ReportsProgressAndPumpsMessagesOncePerFolder) {
+TEST(FolderScan, ReportsProgressAndPumpsMessagesPerFolderAndWithinAHugeOne) {
     FakeFolderSource source(SampleTree());
     TFolderList root("/r/");
     std::vector<std::string> progress;
@@ -132,6 +132,16 @@ TEST(FolderScan, ReportsProgressAndPumpsMessagesOncePerFolder) {
     root.Scan(source, options);
     EXPECT_EQ(progress, (std::vector<std::string>{"/r/", "/r/docs/", "/r/docs/empty/"}));
     EXPECT_EQ(pumps, 3);
+
+    // One folder of 20,000 files: the window's events must not wait until it ends.
+    std::vector<FakeNode> files;
+    for (int i = 0; i < 20000; ++i)
+        files.push_back(FakeFile("f" + std::to_string(i), 1));
+    FakeFolderSource wide(FakeFolder("", files));
+    TFolderList wideRoot("/w/");
+    pumps = 0;
+    wideRoot.Scan(wide, options);
+    EXPECT_GE(pumps, 5);
 }
 
 TEST(FolderScan, CancellingLeavesAConsistentPartialTree) {
