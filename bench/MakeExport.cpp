@@ -19,8 +19,9 @@ public:
         : Out_(out), Target_(target), Random_(seed) {}
 
     void Write() {
-        std::fprintf(Out_, "[1,2,{\"progname\":\"quillet-makeexport\",\"progver\":\"1\","
-                           "\"timestamp\":1}");
+        std::fprintf(Out_,
+                     "[1,2,{\"progname\":\"quillet-makeexport\",\"progver\":\"1\","
+                     "\"timestamp\":1}");
         std::fprintf(Out_, ",\n[{\"name\":\"/big-export\",\"asize\":4096,\"dsize\":4096}");
         BeginFolder("big");
         for (long i = 0, files = Target_ / 10; i < files && Made_ < Target_; ++i)
@@ -36,8 +37,8 @@ private:
     void Folder(const std::string& name, int depth) {
         BeginFolder(name);
         const bool crowded = Random_() % 50 == 0;
-        const long files = crowded ? 200 + static_cast<long>(Random_() % 600)
-                                   : static_cast<long>(Random_() % 25);
+        const long files =
+            crowded ? 200 + static_cast<long>(Random_() % 600) : static_cast<long>(Random_() % 25);
         for (long i = 0; i < files && Made_ < Target_; ++i)
             File(Name() + "." + std::to_string(i));  // the index keeps names distinct
         const int subfolders = depth >= 10 ? 0 : static_cast<int>(Random_() % 4);

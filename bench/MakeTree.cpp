@@ -73,15 +73,14 @@ int main(int argc, char** argv) {
     std::size_t folders = 0;
     long made = 0;
     if (shape == "server")
-        made = MakeSharedTree(root, target, random,
-                              {{0.05, 11000, 13300, true},
-                               {0.05, 1000, 4095, false},
-                               {0.18, 100, 1000, false}},
-                              15, 5, 20, folders);
+        made = MakeSharedTree(
+            root, target, random,
+            {{0.05, 11000, 13300, true}, {0.05, 1000, 4095, false}, {0.18, 100, 1000, false}}, 15,
+            5, 20, folders);
     else if (shape == "mixed")
         made = MakeSharedTree(root, target, random,
-                              {{0.048, 11000, 13000, true}, {0.052, 1000, 1300, true}}, 19, 8,
-                              20, folders);
+                              {{0.048, 11000, 13000, true}, {0.052, 1000, 1300, true}}, 19, 8, 20,
+                              folders);
     else
         made = MakeHomeTree(root, target, random, folders);
     std::printf("%ld entries in %zu folders\n", made, folders);
@@ -190,8 +189,7 @@ long MakeSharedTree(const std::string& root, long target, std::mt19937_64& rando
     long made = static_cast<long>(folders.size()) - 1;
     for (const Folder& folder : folders) {
         for (long i = 0; i < folder.Free && made < target; ++i, ++made)
-            MakeServerFile(folder.Path + "/" + RandomName(random, shortest, longest), random,
-                           data);
+            MakeServerFile(folder.Path + "/" + RandomName(random, shortest, longest), random, data);
     }
     folderCount = folders.size();
     return made;

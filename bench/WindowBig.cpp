@@ -3,7 +3,8 @@
 // would run it. Prints, in milliseconds: the longest the window left its events waiting while
 // the scan ran, the time from the scan's start to the root painted, and then, each timed from
 // the action to the painted window: one level down into the folder of the most entries, Up,
-// a switch of units and one of the size kind (on the root and in that folder).
+// a switch of units and one of the size kind (on the root and in that folder); and the peak
+// memory after the root is shown and at the end.
 //
 //   quillet-window-big FOLDER | --import FILE    (QT_QPA_PLATFORM=offscreen needs no display)
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,6 +39,14 @@ double Painted(quillet::TMainForm& form, const std::function<void()>& act) {
     QApplication::processEvents();
     form.repaint();
     return Milliseconds(Clock::now() - start);
+}
+
+// The process's peak memory so far, in MiB.
+double PeakMiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::atof(line.c_str() + 6) / 1024;
+    return 0;
 }
 
 // The folder node below list with the most entries in its own list, searched to depth levels.
@@ -94,18 +104,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "nothing was shown\n");
         std::_Exit(1);
     }
-    std::printf("scan or import to the root painted: %.1f ms (longest wait for events %.1f ms)\n",
-                shown, longestGap);
+    std::printf(
+        "scan or import to the root painted: %.1f ms (longest wait for events %.1f ms), "
+        "peak %.1f MiB\n",
+        shown, longestGap, PeakMiB());
 
     std::printf("on the root: units %.1f ms, size kind %.1f ms\n", Switched(form, form.cbxUnits),
                 Switched(form, form.cbxDisplay));
     if (const quillet::TFolderData* big = MostEntries(*form.ShownList, 3)) {
         const int entries = big->Children()->Count();
         const double down = Painted(form, [&] { form.ShowNode(big); });
-        std::printf("into the folder of %d entries: %.1f ms; there: units %.1f ms, size kind "
-                    "%.1f ms; ",
-                    entries, down, Switched(form, form.cbxUnits), Switched(form, form.cbxDisplay));
-        std::printf("Up: %.1f ms\n", Painted(form, [&] { form.BitBtnUpClick(); }));
+        std::printf(
+            "into the folder of %d entries: %.1f ms; there: units %.1f ms, size kind "
+            "%.1f ms; ",
+            entries, down, Switched(form, form.cbxUnits), Switched(form, form.cbxDisplay));
+        std::printf("Up: %.1f ms; peak %.1f MiB\n", Painted(form, [&] { form.BitBtnUpClick(); }),
+                    PeakMiB());
     }
     std::fflush(stdout);
     std::_Exit(0);

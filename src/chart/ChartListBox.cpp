@@ -4,9 +4,9 @@
 
 namespace quillet {
 
-void TChartListModel::SetRows(std::vector<TListRow> rows) {
+void TChartListModel::ShowRows(const TStringListWithDouble* entries) {
     beginResetModel();
-    Rows_ = std::move(rows);
+    Entries_ = entries;
     endResetModel();
 }
 
@@ -16,7 +16,8 @@ int TChartListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant TChartListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= Count()) return {};
-    return QString::fromUtf8(Row(index.row()).Text);
+    const std::string_view text = Row(index.row()).Text;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 TChartListBox::TChartListBox(QWidget* parent) : QListView(parent) {

@@ -1,18 +1,20 @@
 // The list box that mirrors a chart's entries: one row per entry, the entry's text and the
-// caller's object, in the chart's order. Rows live in a small model, so a folder of half a
-// million entries costs one list, not half a million widgets. Only the chart fills and empties
-// it; how a row is drawn belongs to the window that shows it.
+// caller's object, in the chart's order. Rows live in a small model that reads the chart's own
+// entries, so a folder of a million entries costs neither a million widgets nor a second copy
+// of its texts. Only the chart fills and empties it; how a row is drawn belongs to the window
+// that shows it.
 #pragma once
 
 #include <QAbstractListModel>
 #include <QListView>
-#include <string>
-#include <vector>
+#include <string_view>
+
+#include "listing/ChartEntries.h"
 
 namespace quillet {
 
 struct TListRow {
-    std::string Text;
+    std::string_view Text;  // valid while the model shows the same entries
     const void* Obj = nullptr;
 };
 
@@ -20,18 +22,22 @@ class TChartListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    // Replaces every row in one update.
-    void SetRows(std::vector<TListRow> rows);
-    void Clear() { SetRows({}); }
+    // Shows entries as the rows, in one update. The caller keeps them, unchanged, until it
+    // shows others or clears the model.
+    void ShowRows(const TStringListWithDouble* entries);
+    void Clear() { ShowRows(nullptr); }
 
-    int Count() const { return static_cast<int>(Rows_.size()); }
-    const TListRow& Row(int index) const { return Rows_[static_cast<std::size_t>(index)]; }
+    int Count() const { return Entries_ ? static_cast<int>(Entries_->size()) : 0; }
+    TListRow Row(int index) const {
+        const TChartEntry& entry = (*Entries_)[static_cast<std::size_t>(index)];
+        return {entry.Text, entry.Record.Obj};
+    }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<TListRow> Rows_;
+    const TStringListWithDouble* Entries_ = nullptr;
 };
 
 class TChartListBox : public QListView {

@@ -49,6 +49,7 @@ void TPieChart::SetEntries(TStringListWithDouble lines) {
     const TChartEntry* focused = SliceEntry(FocusedSlice_);
     const void* focusedObject = focused ? focused->Record.Obj : nullptr;
     const std::string focusedName(focused ? SplitEntryText(focused->Text).Name : "");
+    if (ListBox_) ListBox_->Items().Clear();  // it reads the entries that are replaced
     Entries_ = std::move(lines);
     Total_ = PrepareEntries(Entries_);
     SortEntries(Entries_);
@@ -59,6 +60,7 @@ void TPieChart::SetGrowthEntries(TStringListWithDouble lines) {
     const TChartEntry* focused = SliceEntry(FocusedSlice_);
     const void* focusedObject = focused ? focused->Record.Obj : nullptr;
     const std::string focusedName(focused ? SplitEntryText(focused->Text).Name : "");
+    if (ListBox_) ListBox_->Items().Clear();
     Entries_ = std::move(lines);
     Total_ = PrepareGrowthEntries(Entries_);
     ShowEntries(focusedObject, focusedName);
@@ -74,13 +76,7 @@ void TPieChart::ShowEntries(const void* focusedObject, const std::string& focuse
             FocusedSlice_ = static_cast<int>(i);
     }
     if (FocusedSlice_ < 0 && hasFocus() && !slices.empty()) FocusedSlice_ = 0;
-    if (ListBox_) {
-        std::vector<TListRow> rows;
-        rows.reserve(Entries_.size());
-        for (const TChartEntry& entry : Entries_)
-            rows.push_back({entry.Text, entry.Record.Obj});
-        ListBox_->Items().SetRows(std::move(rows));
-    }
+    if (ListBox_) ListBox_->Items().ShowRows(&Entries_);
     update();
     NotifySlicesChanged();
     NotifyFocus();
@@ -89,10 +85,10 @@ void TPieChart::ShowEntries(const void* focusedObject, const std::string& focuse
 }
 
 void TPieChart::ClearEntries() {
+    if (ListBox_) ListBox_->Items().Clear();
     Entries_.clear();
     Total_ = 0;
     FocusedSlice_ = -1;
-    if (ListBox_) ListBox_->Items().Clear();
     update();
     NotifySlicesChanged();
 }

@@ -40,31 +40,36 @@ bool IsPlainNumber(std::string_view s) {
     return i == s.size();
 }
 
+// An entry's value and where it stood: sorting these moves 16 bytes a swap, not an entry.
+struct TSortKey {
+    double Value;
+    std::size_t Index;
+};
+
 // Quicksort over [left, right], pivot in the middle. It recurses into the smaller part and
 // loops over the larger, which keeps the stack shallow and ends in the same order as sorting
 // the left part first.
-void QuickSort(TStringListWithDouble& entries, long left, long right) {
+void QuickSort(std::vector<TSortKey>& keys, long left, long right) {
     while (left < right) {
-        const double pivot = entries[static_cast<std::size_t>((left + right) / 2)].Record.Value;
+        const double pivot = keys[static_cast<std::size_t>((left + right) / 2)].Value;
         long i = left;
         long j = right;
         do {
-            while (entries[static_cast<std::size_t>(i)].Record.Value > pivot)
+            while (keys[static_cast<std::size_t>(i)].Value > pivot)
                 ++i;
-            while (entries[static_cast<std::size_t>(j)].Record.Value < pivot)
+            while (keys[static_cast<std::size_t>(j)].Value < pivot)
                 --j;
             if (i <= j) {
-                std::swap(entries[static_cast<std::size_t>(i)],
-                          entries[static_cast<std::size_t>(j)]);
+                std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)]);
                 ++i;
                 --j;
             }
         } while (i <= j);
         if (j - left < right - i) {
-            if (left < j) QuickSort(entries, left, j);
+            if (left < j) QuickSort(keys, left, j);
             left = i;
         } else {
-            if (i < right) QuickSort(entries, i, right);
+            if (i < right) QuickSort(keys, i, right);
             right = j;
         }
     }
@@ -139,7 +144,16 @@ double PrepareGrowthEntries(TStringListWithDouble& entries) {
 }
 
 void SortEntries(TStringListWithDouble& entries) {
-    if (entries.size() > 1) QuickSort(entries, 0, static_cast<long>(entries.size()) - 1);
+    if (entries.size() < 2) return;
+    std::vector<TSortKey> keys(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys[i] = {entries[i].Record.Value, i};
+    QuickSort(keys, 0, static_cast<long>(keys.size()) - 1);
+    TStringListWithDouble sorted;
+    sorted.reserve(entries.size());
+    for (const TSortKey& key : keys)
+        sorted.push_back(std::move(entries[key.Index]));
+    entries = std::move(sorted);
 }
 
 }  // namespace quillet

@@ -1,5 +1,7 @@
 #include "listing/SizeUnits.h"
 
+#include <algorithm>
+
 #include "base/AsciiCase.h"
 #include "base/Utf8.h"
 #include "scan/ShownName.h"
@@ -70,7 +72,18 @@ std::string EntrySizeText(ByteCount value, TSizeUnit unit) {
 }
 
 std::string EntryText(ByteCount value, std::string_view name, TSizeUnit unit) {
-    return EntrySizeText(value, unit) + "   " + ShownName(LowerAsciiLetters(name));
+    std::string text = EntrySizeText(value, unit);
+    // Most names are printable ASCII without a backslash or a blank at either end, which
+    // show as they are: they go straight in, without two strings of their own on the way.
+    const bool shownAsItIs = !name.empty() && name.front() != ' ' && name.back() != ' ' &&
+                             std::all_of(name.begin(), name.end(),
+                                         [](char c) { return c >= ' ' && c <= '~' && c != '\\'; });
+    if (!shownAsItIs) return text + "   " + ShownName(LowerAsciiLetters(name));
+    text.reserve(text.size() + 3 + name.size());
+    text += "   ";
+    for (const char c : name)
+        text += LowerAscii(c);
+    return text;
 }
 
 std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMode mode,

@@ -101,7 +101,7 @@ protected:
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
         for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
-            rows.push_back(Form->ListBox1->Items().Row(i).Text);
+            rows.emplace_back(Form->ListBox1->Items().Row(i).Text);
         return rows;
     }
 

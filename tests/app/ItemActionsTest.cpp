@@ -54,11 +54,12 @@ std::string ReadAll(const std::string& path) {
 
 TEST(SavedListing, IsTheRowsWithCarriageReturnAndLineFeed) {
     TChartListModel rows;
-    rows.SetRows({{"1234.57   /windows", nullptr},
-                  {"512.00   pagefile.sys", nullptr},
-                  {"0.00   ..", nullptr}});
+    const TStringListWithDouble three = {
+        {"1234.57   /windows", {}}, {"512.00   pagefile.sys", {}}, {"0.00   ..", {}}};
+    rows.ShowRows(&three);
     EXPECT_EQ(SavedListing(rows), "1234.57   /windows\r\n512.00   pagefile.sys\r\n0.00   ..\r\n");
-    rows.SetRows({{"1.5   \xC3\x84rger.txt", nullptr}});
+    const TStringListWithDouble one = {{"1.5   \xC3\x84rger.txt", {}}};
+    rows.ShowRows(&one);
     EXPECT_EQ(SavedListing(rows), "1.5   \xC3\x84rger.txt\r\n") << "UTF-8, no byte-order mark";
 }
 
@@ -153,7 +154,7 @@ protected:
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
         for (int i = 0; i < Form->ListBox1->Items().Count(); ++i)
-            rows.push_back(Form->ListBox1->Items().Row(i).Text);
+            rows.emplace_back(Form->ListBox1->Items().Row(i).Text);
         return rows;
     }
 
