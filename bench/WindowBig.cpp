@@ -19,9 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "BenchWindow.h"
 #include "app/FormMain.h"
-#include "app/MainServices.h"
-#include "platform/SharedHeaps.h"
 #include "scan/FileInfo.h"
 
 namespace {
@@ -76,13 +75,8 @@ double Switched(quillet::TMainForm& form, QComboBox* box) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    quillet::ShareHeapsAcrossThreads();
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillet"));
-    quillet::TMainForm form(quillet::SystemMainServices(),
-                            std::vector<std::string>(argv + 1, argv + argc));
-    form.show();
-    QApplication::processEvents();
+    quillet::BenchWindow window(argc, argv);
+    quillet::TMainForm& form = window.Form;
 
     // A timer of no interval runs on every turn of the event loop: the gaps between its runs
     // are how long input would have waited.

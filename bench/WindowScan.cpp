@@ -11,18 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "BenchWindow.h"
 #include "app/FormMain.h"
-#include "app/MainServices.h"
-#include "platform/SharedHeaps.h"
 
 int main(int argc, char** argv) {
-    quillet::ShareHeapsAcrossThreads();
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillet"));
-    quillet::TMainForm form(quillet::SystemMainServices(),
-                            std::vector<std::string>(argv + 1, argv + argc));
-    form.show();
-    QApplication::processEvents();
+    quillet::BenchWindow window(argc, argv);
+    quillet::TMainForm& form = window.Form;
     const auto start = std::chrono::steady_clock::now();
     form.Timer1Timer();
     QApplication::processEvents();

@@ -15,14 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "BenchWindow.h"
 #include "app/FileTypesView.h"
 #include "app/FindView.h"
 #include "app/FormMain.h"
 #include "app/LargestFilesView.h"
-#include "app/MainServices.h"
 #include "app/TreeViews.h"
 #include "chart/zebPieChart.h"
-#include "platform/SharedHeaps.h"
 
 namespace {
 
@@ -63,13 +62,8 @@ void Print(const char* what, const Timing& timing) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    quillet::ShareHeapsAcrossThreads();
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillet"));
-    quillet::TMainForm form(quillet::SystemMainServices(),
-                            std::vector<std::string>(argv + 1, argv + argc));
-    form.show();
-    QApplication::processEvents();
+    quillet::BenchWindow window(argc, argv);
+    quillet::TMainForm& form = window.Form;
     form.Timer1Timer();
     QApplication::processEvents();
     if (!form.ShownList) {
