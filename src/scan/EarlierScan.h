@@ -77,10 +77,12 @@ public:
 
     // A file whose counted sizes depend on the compressed and sparse switches, with the sizes
     // the file system gave it; Ordinal is its place among all the scan's files, in scan order.
+    // 24 bytes: a volume that compresses every file has one for each. A tree counts its
+    // files in 32 bits, so their ordinals fit in as many.
     struct SwitchDependentFile {
-        std::uint64_t Ordinal = 0;
         std::uint64_t Size = 0;
         std::uint64_t OnDiskSize = 0;
+        std::uint32_t Ordinal = 0;
         std::uint32_t Attributes = 0;
     };
     // Those files of a tree taken before a new scan, in scan order (SwitchDependentFiles

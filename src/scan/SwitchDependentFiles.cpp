@@ -10,7 +10,8 @@ void SwitchDependentFiles::FileFound(const FolderEntry& entry) {
     const std::uint64_t ordinal = Ordinal_++;
     if (!(entry.Attributes & (kAttributeCompressed | kAttributeSparse))) return;
     if (Links_.SeenBefore(entry)) return;
-    Files_.push_back({ordinal, entry.Size, entry.OnDiskSize, entry.Attributes});
+    Files_.push_back(
+        {entry.Size, entry.OnDiskSize, static_cast<std::uint32_t>(ordinal), entry.Attributes});
 }
 
 std::vector<EarlierScan::SwitchDependentFile> SwitchDependentFiles::Take() {
