@@ -1,6 +1,11 @@
 #include "scan/ReadAheadSource.h"
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -10,6 +15,18 @@ namespace quillet {
 namespace {
 
 constexpr unsigned kMaxWorkers = 16;
+// How often a wait for the root lets the scan's caller look at its window and its cancel.
+constexpr auto kRootWaitSlice = std::chrono::milliseconds(50);
+
+// A root being opened on a thread of its own, shared by that thread and the one waiting.
+struct RootOpening {
+    std::mutex Lock;
+    std::condition_variable Done;
+    bool Finished = false;
+    bool Abandoned = false;  // the waiting thread went: the opener closes what it opened
+    std::unique_ptr<FolderHandle> Root;
+    std::exception_ptr Failure;
+};
 
 // Held by every handle of one scan: the last one to close lets the workers go.
 class ReadAheadScan {
@@ -141,13 +158,51 @@ std::unique_ptr<FolderHandle> ReadAheadSource::OpenScanRoot(const std::string& p
         limits.OpenHandles = std::min(limits.OpenHandles, budget / 4);
         limits.Workers = std::min(limits.Workers, static_cast<unsigned>(limits.OpenHandles / 2));
     }
-    std::unique_ptr<FolderHandle> root = Inner_->OpenRoot(path);
+    std::unique_ptr<FolderHandle> root =
+        Limits_.ScanReads ? Inner_->OpenRoot(path) : OpenRootAside(path, hooks);
     if (!root || limits.Workers == 0) return root;
     auto scan = std::make_shared<ReadAheadScan>(ReadAheadEngine::Start(limits, hooks));
     if (scan->Engine->Workers() == 0) return root;
     std::shared_ptr<Task> task =
         scan->Engine->AddRoot(std::move(root), Inner_->NeedsChildPaths() ? path : std::string());
     return std::make_unique<ReadAheadHandle>(std::move(scan), std::move(task));
+}
+
+std::unique_ptr<FolderHandle> ReadAheadSource::OpenRootAside(const std::string& path,
+                                                             const ScanHooks& hooks) {
+    auto opening = std::make_shared<RootOpening>();
+    try {
+        std::thread([inner = Inner_, path, opening] {
+            std::unique_ptr<FolderHandle> root;
+            std::exception_ptr failure;
+            try {
+                root = inner->OpenRoot(path);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            std::lock_guard lock(opening->Lock);
+            opening->Finished = true;
+            if (opening->Abandoned) return;  // root closes here, on this thread
+            opening->Root = std::move(root);
+            opening->Failure = failure;
+            opening->Done.notify_one();
+        }).detach();
+    } catch (const std::system_error&) {
+        return Inner_->OpenRoot(path);  // no thread to be had: opened here
+    }
+    std::unique_lock lock(opening->Lock);
+    while (!opening->Done.wait_for(lock, kRootWaitSlice, [&] { return opening->Finished; })) {
+        if (!hooks.WhileWaiting) continue;
+        lock.unlock();
+        const bool stop = hooks.WhileWaiting();
+        lock.lock();
+        if (stop && !opening->Finished) {
+            opening->Abandoned = true;
+            return nullptr;
+        }
+    }
+    if (opening->Failure) std::rethrow_exception(opening->Failure);
+    return std::move(opening->Root);
 }
 
 }  // namespace quillet

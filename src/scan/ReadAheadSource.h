@@ -54,7 +54,12 @@ public:
                                                const ScanHooks& hooks) override;
 
 private:
-    std::unique_ptr<FolderSource> Inner_;
+    // A thread that must never wait on a disk has the root opened (its whole listing read) on
+    // a thread of its own, and runs the hooks meanwhile; a cancel leaves that thread to close
+    // what it opens, whenever the disk answers. Null when the root cannot be opened.
+    std::unique_ptr<FolderHandle> OpenRootAside(const std::string& path, const ScanHooks& hooks);
+
+    std::shared_ptr<FolderSource> Inner_;  // shared with a root opening that was left behind
     ReadAheadLimits Limits_;
 };
 

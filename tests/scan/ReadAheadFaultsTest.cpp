@@ -1,6 +1,7 @@
 // The read-ahead when things go wrong on its threads: descriptors held by siblings, a worker
-// that throws, a thread the system will not start, a folder whose server stops answering. A
-// made-up inner source forces each case; every test ends with every handle closed.
+// that throws, a thread the system will not start, a folder (or the root) whose server stops
+// answering. A made-up inner source forces each case; every test ends with every handle
+// closed.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -43,7 +44,9 @@ public:
     int HandleLimit = 0;        // opening fails for want of handles while this many are open
     std::string Blocks;         // reading this folder waits for Release()
     std::string Throws;         // reading this folder throws bad_alloc
+    bool RootBlocks = false;    // opening the root waits for Release()
     std::atomic<bool> Blocked{false};
+    std::atomic<int> RootsOpened{0};
 
     void Release() {
         std::lock_guard lock(Mutex_);
@@ -57,7 +60,10 @@ public:
     }
 
     std::unique_ptr<FolderHandle> OpenRoot(const std::string& path) override {
-        return std::make_unique<Handle>(*this, path, 0);
+        if (RootBlocks) WaitForRelease();
+        auto root = std::make_unique<Handle>(*this, path, 0);
+        ++RootsOpened;
+        return root;
     }
 
 private:
@@ -201,6 +207,18 @@ TEST(ReadAheadFaults, AFailureOnAWorkerFailsTheScanAndAStuckOneIsLeftBehind) {
     }
     inner.Release();
     EXPECT_TRUE(AllClosed(inner));
+
+    // A root that never answers: the window's thread does not wait on a disk for it either.
+    MadeUpSource root;
+    root.RootBlocks = true;
+    {
+        ReadAheadSource source = ReadAhead(root, {.Workers = 4, .ScanReads = false});
+        EXPECT_EQ(Scan(source, [&] { return root.Blocked.load(); }).Tree->Count(), 0);
+    }
+    root.Release();
+    for (int i = 0; i < 1000 && root.RootsOpened == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(AllClosed(root));
 }
 
 // As `prlimit --nproc` does to a user: no thread can be started, and the scan reads alone.
