@@ -45,6 +45,10 @@ TPieChart::TPieChart(QWidget* parent) : TMultiColourControl(parent) {
     InstallPieChartAccessibility();
 }
 
+TPieChart::~TPieChart() {
+    if (ListBox_) ListBox_->Items().Clear();
+}
+
 void TPieChart::SetEntries(TStringListWithDouble lines) {
     const TChartEntry* focused = SliceEntry(FocusedSlice_);
     const void* focusedObject = focused ? focused->Record.Obj : nullptr;

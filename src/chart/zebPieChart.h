@@ -15,6 +15,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -34,6 +35,7 @@ namespace quillet {
 class TPieChart : public TMultiColourControl {
 public:
     explicit TPieChart(QWidget* parent = nullptr);
+    ~TPieChart() override;
 
     // Each entry is a text ("number name") with the caller's object. Texts whose number does
     // not read are left out; the rest are sorted largest first, kept, copied to the linked list
@@ -129,7 +131,8 @@ private:
 
     TStringListWithDouble Entries_;
     double Total_ = 0;
-    TChartListBox* ListBox_ = nullptr;
+    // Reads Entries_ while it shows them: told when they go, unless it went first.
+    QPointer<TChartListBox> ListBox_;
     std::uint32_t GhostColour_ = 0x00C0C0C0;  // silver
     QColor FontColour_ = Qt::black;
     const void* HitObject_ = nullptr;
