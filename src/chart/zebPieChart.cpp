@@ -81,6 +81,8 @@ void TPieChart::ShowEntries(const void* focusedObject, const std::string& focuse
     }
     if (FocusedSlice_ < 0 && hasFocus() && !slices.empty()) FocusedSlice_ = 0;
     if (ListBox_) ListBox_->Items().ShowRows(&Entries_);
+    // A slice's hint shown now tells the figures that were: it goes until the mouse asks again.
+    if (underMouse() && QToolTip::isVisible()) QToolTip::hideText();
     update();
     NotifySlicesChanged();
     NotifyFocus();
