@@ -44,14 +44,6 @@ QToolButton* ToolButton(QWidget* parent, const QIcon& icon, const QString& hint,
     return button;
 }
 
-// Where a control of the toolbar stands: at its place by design, or further right when the
-// label before it needs the room (a translated one may be longer).
-int LeftAfter(int designLeft, const QLabel* label) {
-    const int needed =
-        label->x() + label->fontMetrics().horizontalAdvance(label->text().trimmed()) + 4;
-    return std::max(designLeft, needed);
-}
-
 }  // namespace
 
 TMainForm::TMainForm(TMainServices services, std::vector<std::string> arguments, QWidget* parent)
@@ -128,25 +120,25 @@ void TMainForm::CreateControls() {
     cbxUnits->addItems({tr("bytes"), tr("kB"), tr("MB"), tr("GB"), tr("TB"), tr("Count")});
     cbxUnits->setToolTip(tr(" Show size in bytes, KB, MB, GB, TB or a count of files "));
     cbxUnits->setCurrentIndex(static_cast<int>(Settings.DisplayUnits));
-    cbxUnits->setGeometry(LeftAfter(136, unitsLabel), 5, 72, 24);
+    cbxUnits->setGeometry(136, 5, 72, 24);
     // Windows' screen readers read the name; AT-SPI reads a box's label by its buddy.
     cbxUnits->setAccessibleName(tr("Units"));
     unitsLabel->setBuddy(cbxUnits);
     connect(cbxUnits, &QComboBox::currentIndexChanged, this, [this] { cbxUnitsChange(); });
 
     auto* displayLabel = new QLabel(tr("Disk space: "), SpeedPanel);
-    displayLabel->move(cbxUnits->x() + 82, 9);
+    displayLabel->move(218, 9);
     cbxDisplay = new QComboBox(SpeedPanel);
     cbxDisplay->addItems({tr("Nominal"), tr("Allocated"), tr("Slack only")});
     cbxDisplay->setToolTip(tr(" Choose how to include the slack space "));
     cbxDisplay->setCurrentIndex(static_cast<int>(Settings.DisplayMode));
-    cbxDisplay->setGeometry(LeftAfter(290, displayLabel), 5, 96, 24);
+    cbxDisplay->setGeometry(290, 5, 96, 24);
     cbxDisplay->setAccessibleName(tr("Disk space"));
     displayLabel->setBuddy(cbxDisplay);
     connect(cbxDisplay, &QComboBox::currentIndexChanged, this, [this] { cbxDisplayChange(); });
 
     lblCompressed = new QLabel(QStringLiteral(" "), SpeedPanel);
-    lblCompressed->setGeometry(cbxDisplay->x() + 102, 9, 120, 18);
+    lblCompressed->setGeometry(392, 9, 120, 18);
     lblCompressed->hide();
     SpeedButtonStopRefresh =
         ToolButton(SpeedPanel, style()->standardIcon(QStyle::SP_MediaStop),

@@ -26,9 +26,8 @@ const TColourList kDefaultColours;
 
 // Outlines and the rim: black, as long as it stands out from the fill; white on a dark one.
 QColor OutlineColourOn(const QColor& fill) {
-    const std::uint32_t behind = RefFromColour(fill);
     return ColourFromRef(
-        ContrastRatio(kBlackRef, behind) >= kOutlineContrast ? kBlackRef : ContrastingRef(behind));
+        ContrastRatio(kBlackRef, RefFromColour(fill)) >= kOutlineContrast ? kBlackRef : kWhiteRef);
 }
 
 // Degrees of the ray from the centre through p, as Qt's arcs count them.
@@ -50,23 +49,25 @@ TPieChart::~TPieChart() {
 }
 
 void TPieChart::SetEntries(TStringListWithDouble lines) {
+    ReplaceEntries(std::move(lines), false);
+}
+
+void TPieChart::SetGrowthEntries(TStringListWithDouble lines) {
+    ReplaceEntries(std::move(lines), true);
+}
+
+void TPieChart::ReplaceEntries(TStringListWithDouble lines, bool growth) {
     const TChartEntry* focused = SliceEntry(FocusedSlice_);
     const void* focusedObject = focused ? focused->Record.Obj : nullptr;
     const std::string focusedName(focused ? SplitEntryText(focused->Text).Name : "");
     if (ListBox_) ListBox_->Items().Clear();  // it reads the entries that are replaced
     Entries_ = std::move(lines);
-    Total_ = PrepareEntries(Entries_);
-    SortEntries(Entries_);
-    ShowEntries(focusedObject, focusedName);
-}
-
-void TPieChart::SetGrowthEntries(TStringListWithDouble lines) {
-    const TChartEntry* focused = SliceEntry(FocusedSlice_);
-    const void* focusedObject = focused ? focused->Record.Obj : nullptr;
-    const std::string focusedName(focused ? SplitEntryText(focused->Text).Name : "");
-    if (ListBox_) ListBox_->Items().Clear();
-    Entries_ = std::move(lines);
-    Total_ = PrepareGrowthEntries(Entries_);
+    if (growth) {
+        Total_ = PrepareGrowthEntries(Entries_);
+    } else {
+        Total_ = PrepareEntries(Entries_);
+        SortEntries(Entries_);
+    }
     ShowEntries(focusedObject, focusedName);
 }
 

@@ -115,7 +115,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Copies the prepared entries to the list box and repaints. The focus stays on the entry
+    // Takes lines as the entries: growth keeps their order (changes, the largest growth first),
+    // otherwise they are sorted largest first; then shows them.
+    void ReplaceEntries(TStringListWithDouble lines, bool growth);
+    // Shows the prepared entries in the list box and repaints. The focus stays on the entry
     // of that object and name when it still has a slice.
     void ShowEntries(const void* focusedObject, const std::string& focusedName);
     // The entry of a slice, an index into Slices(); none when there is no such slice.

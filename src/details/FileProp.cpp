@@ -1,7 +1,6 @@
 #include "details/FileProp.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -136,7 +135,7 @@ TfrmFileProperties::TfrmFileProperties(QWidget* parent) : QDialog(parent) {
     memValues = new QPlainTextEdit(other);
     memValues->setReadOnly(true);
     memValues->setGeometry(136, 40, 168, 140);
-    memValues->setAccessibleName(QCoreApplication::translate("TfrmFileProperties", "Value"));
+    memValues->setAccessibleName(tr("Value"));
     connect(lbxNames, &QListWidget::currentRowChanged, this, [this] { lbxNamesClick(); });
     PageControl1->addTab(tabVersion, tr("Version"));
 }
