@@ -26,15 +26,6 @@ std::size_t CharacterCount(std::string_view text) {
         std::count_if(text.begin(), text.end(), [](char c) { return !IsUtf8Continuation(c); }));
 }
 
-// Whether a name needs escapes to be shown: most do not, and are matched as they are.
-bool ShownAsItIs(std::string_view name) {
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || byte == '\\' || byte >= 0x80) return false;
-    }
-    return name.empty() || (name.front() != ' ' && name.back() != ' ');
-}
-
 }  // namespace
 
 NamePattern::NamePattern(std::string_view pattern) : Pattern_(LowerAsciiLetters(pattern)) {
@@ -45,6 +36,7 @@ NamePattern::NamePattern(std::string_view pattern) : Pattern_(LowerAsciiLetters(
 }
 
 bool NamePattern::Matches(std::string_view name) const {
+    // Most names need no escapes to be shown: they are matched as they are, uncopied.
     if (ShownAsItIs(name)) return MatchesShown(name);
     return MatchesShown(ShownName(name));
 }

@@ -1,7 +1,5 @@
 #include "listing/SizeUnits.h"
 
-#include <algorithm>
-
 #include "base/AsciiCase.h"
 #include "base/Utf8.h"
 #include "scan/ShownName.h"
@@ -73,12 +71,8 @@ std::string EntrySizeText(ByteCount value, TSizeUnit unit) {
 
 std::string EntryText(ByteCount value, std::string_view name, TSizeUnit unit) {
     std::string text = EntrySizeText(value, unit);
-    // Most names are printable ASCII without a backslash or a blank at either end, which
-    // show as they are: they go straight in, without two strings of their own on the way.
-    const bool shownAsItIs = !name.empty() && name.front() != ' ' && name.back() != ' ' &&
-                             std::all_of(name.begin(), name.end(),
-                                         [](char c) { return c >= ' ' && c <= '~' && c != '\\'; });
-    if (!shownAsItIs) return text + "   " + ShownName(LowerAsciiLetters(name));
+    // Most names show as they are: they go straight in, without two strings of their own.
+    if (!ShownAsItIs(name)) return text + "   " + ShownName(LowerAsciiLetters(name));
     text.reserve(text.size() + 3 + name.size());
     text += "   ";
     for (const char c : name)

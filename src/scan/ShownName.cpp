@@ -42,7 +42,16 @@ bool IsWideOrFixedSpace(char32_t c) {
 
 }  // namespace
 
+bool ShownAsItIs(std::string_view name) {
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || byte == '\\' || byte >= 0x80) return false;
+    }
+    return name.empty() || (name.front() != ' ' && name.back() != ' ');
+}
+
 std::string ShownName(std::string_view name) {
+    if (ShownAsItIs(name)) return std::string(name);
     std::string shown;
     shown.reserve(name.size());
     std::size_t i = 0;

@@ -24,4 +24,8 @@ namespace quillet {
 
 std::string ShownName(std::string_view name);
 
+// Whether ShownName gives name back unchanged for certain, as it does for most names: printable
+// ASCII without a backslash, and no blank at either end.
+bool ShownAsItIs(std::string_view name);
+
 }  // namespace quillet
