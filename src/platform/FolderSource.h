@@ -7,6 +7,7 @@
 // time (a ReadAheadSource hands handles of one scan to several threads).
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -79,9 +80,10 @@ struct ScanHooks {
     // A sub-folder of the scan's root that the scan leaves out, so never to be read. It may be
     // called on any thread, also after the scan, so it keeps what it needs by value.
     std::function<bool(std::string_view name)> LeavesOut;
-    // Called on the scan's thread every few tens of milliseconds while it waits for another
-    // thread; true ends the wait (a cancel): the folder then reads as ended.
+    // Called on the scan's thread every kWhileWaitingEvery while it waits for another thread;
+    // true ends the wait (a cancel): the folder then reads as ended.
     std::function<bool()> WhileWaiting;
+    static constexpr std::chrono::milliseconds kWhileWaitingEvery{50};
 };
 
 class FolderSource {

@@ -15,10 +15,8 @@ namespace {
 // A batch that has taken as long as a few trips to the disk ends at its next sub-folder: on a
 // cold disk, the folders below are then read side by side as soon as they are found.
 constexpr auto kSlowBatch = std::chrono::microseconds(100);
-// How long the scan's thread yields to the workers before it sleeps on a folder being read,
-// and how often, asleep, it lets the scan's caller look at its window and its cancel button.
+// How long the scan's thread yields to the workers before it sleeps on a folder being read.
 constexpr auto kYieldFor = std::chrono::microseconds(100);
-constexpr auto kWaitSlice = std::chrono::milliseconds(50);
 
 }  // namespace
 
@@ -118,7 +116,7 @@ bool ReadAheadEngine::WaitForPublish(std::unique_lock<std::mutex>& lock, unsigne
     lock.lock();
     while (!published()) {
         ScanWaits_ = true;
-        const bool woken = BatchReady_.wait_for(lock, kWaitSlice, published);
+        const bool woken = BatchReady_.wait_for(lock, ScanHooks::kWhileWaitingEvery, published);
         ScanWaits_ = false;
         if (woken || !Hooks_.WhileWaiting) continue;
         lock.unlock();

@@ -15,8 +15,6 @@ namespace quillet {
 namespace {
 
 constexpr unsigned kMaxWorkers = 16;
-// How often a wait for the root lets the scan's caller look at its window and its cancel.
-constexpr auto kRootWaitSlice = std::chrono::milliseconds(50);
 
 // A root being opened on a thread of its own, shared by that thread and the one waiting.
 struct RootOpening {
@@ -191,7 +189,8 @@ std::unique_ptr<FolderHandle> ReadAheadSource::OpenRootAside(const std::string& 
         return Inner_->OpenRoot(path);  // no thread to be had: opened here
     }
     std::unique_lock lock(opening->Lock);
-    while (!opening->Done.wait_for(lock, kRootWaitSlice, [&] { return opening->Finished; })) {
+    while (!opening->Done.wait_for(lock, ScanHooks::kWhileWaitingEvery,
+                                   [&] { return opening->Finished; })) {
         if (!hooks.WhileWaiting) continue;
         lock.unlock();
         const bool stop = hooks.WhileWaiting();
