@@ -1070,6 +1070,38 @@ A bis Z passen in Groß- und Kleinschreibung. Ein als Escape gezeigtes Zeichen w
         <source>Largest files</source>
         <translation>Größte Dateien</translation>
     </message>
+    <message>
+        <source>How each file type below %1 changed: %2 type changed</source>
+        <translation>Wie sich jeder Dateityp unter %1 geändert hat: %2 Typ geändert</translation>
+    </message>
+    <message>
+        <source>%1 file of %2 type below %3</source>
+        <translation>%1 Datei von %2 Typ unter %3</translation>
+    </message>
+    <message>
+        <source>%1 files of %2 type below %3</source>
+        <translation>%1 Dateien von %2 Typ unter %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 below %3 grew (a new one by its whole size)</source>
+        <translation>%1 %2 unter %3 ist gewachsen (eine neue mit ihrer ganzen Größe)</translation>
+    </message>
+    <message>
+        <source>%1 %2 below %3</source>
+        <translation>%1 %2 unter %3</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>file without an extension</source>
+        <translation>Datei ohne Endung</translation>
+    </message>
+    <message>
+        <source>.%1 file</source>
+        <translation>.%1-Datei</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFileProperties</name>

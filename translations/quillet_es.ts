@@ -1070,6 +1070,38 @@ De la A a la Z coinciden mayúsculas y minúsculas. Un carácter mostrado como s
         <source>Largest files</source>
         <translation>Archivos más grandes</translation>
     </message>
+    <message>
+        <source>How each file type below %1 changed: %2 type changed</source>
+        <translation>Cómo cambió cada tipo de archivo en %1: %2 tipo cambió</translation>
+    </message>
+    <message>
+        <source>%1 file of %2 type below %3</source>
+        <translation>%1 archivo de %2 tipo en %3</translation>
+    </message>
+    <message>
+        <source>%1 files of %2 type below %3</source>
+        <translation>%1 archivos de %2 tipo en %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 below %3 grew (a new one by its whole size)</source>
+        <translation>%1 %2 en %3 ha crecido (uno nuevo cuenta con todo su tamaño)</translation>
+    </message>
+    <message>
+        <source>%1 %2 below %3</source>
+        <translation>%1 %2 en %3</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>file without an extension</source>
+        <translation>archivo sin extensión</translation>
+    </message>
+    <message>
+        <source>.%1 file</source>
+        <translation>archivo .%1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFileProperties</name>

@@ -1070,6 +1070,38 @@ De A à Z, majuscules et minuscules se valent. Un caractère affiché sous forme
         <source>Largest files</source>
         <translation>Plus gros fichiers</translation>
     </message>
+    <message>
+        <source>How each file type below %1 changed: %2 type changed</source>
+        <translation>Évolution de chaque type de fichier dans %1 : %2 type a changé</translation>
+    </message>
+    <message>
+        <source>%1 file of %2 type below %3</source>
+        <translation>%1 fichier de %2 type dans %3</translation>
+    </message>
+    <message>
+        <source>%1 files of %2 type below %3</source>
+        <translation>%1 fichiers de %2 type dans %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 below %3 grew (a new one by its whole size)</source>
+        <translation>%1 %2 dans %3 a grossi (un nouveau compte pour toute sa taille)</translation>
+    </message>
+    <message>
+        <source>%1 %2 below %3</source>
+        <translation>%1 %2 dans %3</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>file without an extension</source>
+        <translation>fichier sans extension</translation>
+    </message>
+    <message>
+        <source>.%1 file</source>
+        <translation>fichier .%1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFileProperties</name>

@@ -176,10 +176,18 @@ void TFileTypesView::ShowTypes(std::vector<TTypeTotal> types) {
     std::int64_t files = Others_.Files;
     for (const TTypeTotal& type : types)
         files += type.Files;
-    QString status = Subject_.Earlier ? tr("How each file type below %1 changed: %2 types changed")
-                                            .arg(TopName(), Grouped(TypeCount_))
-                                      : tr("%1 files of %2 types below %3")
-                                            .arg(Grouped(files), Grouped(TypeCount_), TopName());
+    // A file has one type: one file is one type, and one type may be many files.
+    QString status;
+    if (Subject_.Earlier) {
+        status = (TypeCount_ == 1 ? tr("How each file type below %1 changed: %2 type changed")
+                                  : tr("How each file type below %1 changed: %2 types changed"))
+                     .arg(TopName(), Grouped(TypeCount_));
+    } else {
+        status = (files == 1        ? tr("%1 file of %2 type below %3")
+                  : TypeCount_ == 1 ? tr("%1 files of %2 type below %3")
+                                    : tr("%1 files of %2 types below %3"))
+                     .arg(Grouped(files), Grouped(TypeCount_), TopName());
+    }
     if (static_cast<std::size_t>(TypeCount_) > types.size())
         status += tr(" (the %1 largest listed)").arg(Grouped(std::ssize(types)));
     SetStatus(status);

@@ -57,6 +57,9 @@ void TLargestFilesView::Finish() {
     if (Subject_.Earlier) {
         if (listed == 0) {
             status = tr("No %1 below %2 grew").arg(FilesName(), TopName());
+        } else if (listed == 1) {
+            status = tr("%1 %2 below %3 grew (a new one by its whole size)")
+                         .arg(Grouped(listed), OneFileName(), TopName());
         } else if (static_cast<std::size_t>(listed) < kLargestFilesListed) {
             status = tr("%1 %2 below %3 grew, the most first (a new one by its whole size)")
                          .arg(Grouped(listed), FilesName(), TopName());
@@ -67,10 +70,18 @@ void TLargestFilesView::Finish() {
     } else if (files > listed) {
         status = tr("The %1 largest of %2 %3 below %4")
                      .arg(Grouped(listed), Grouped(files), FilesName(), TopName());
+    } else if (listed == 1) {
+        status = tr("%1 %2 below %3").arg(Grouped(listed), OneFileName(), TopName());
     } else {
         status = tr("%1 %2 below %3, largest first").arg(Grouped(listed), FilesName(), TopName());
     }
     SetStatus(status);
+}
+
+QString TLargestFilesView::OneFileName() const {
+    if (!Extension_) return tr("file");
+    if (Extension_->empty()) return tr("file without an extension");
+    return tr(".%1 file").arg(QString::fromUtf8(ShownName(*Extension_)));
 }
 
 QString TLargestFilesView::FilesName() const {

@@ -36,6 +36,8 @@ private:
     void Finish();
     // "files", ".png files" or "files without an extension".
     QString FilesName() const;
+    // The same for one: "file", ".png file" or "file without an extension".
+    QString OneFileName() const;
 
     TEntryRowsModel* Model_;
     QTreeView* Table_;

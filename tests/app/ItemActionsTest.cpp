@@ -287,6 +287,13 @@ TEST_F(ItemActionsTest, ViewsFollowTheShownFolderAndTheirRowsActAsTheListsDo) {
     ClickRow("/docs");
     Form->ListBox1DblClick();
     EXPECT_EQ(LargestRows(), std::vector<std::string>{"100   a.txt"});
+    EXPECT_EQ(Form->Views->LargestFiles()->Status().toStdString(),
+              "1 file below " + Tree.Path("docs/"));
+    Form->FileTypes1->trigger();
+    const std::string oneType = "1 file of 1 type below " + Tree.Path("docs/");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Form->Views->FileTypes()->Status().toStdString() == oneType; }, 5000))
+        << Form->Views->FileTypes()->Status().toStdString();
     Form->BitBtnUpClick();
     Form->cbxUnits->setCurrentIndex(1);
     ASSERT_EQ(LargestRows().size(), 5u);
