@@ -59,7 +59,9 @@ ByteCount ValueOfKind(ByteCount nominal, ByteCount allocated, ByteCount files, T
 }
 
 ByteCount EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
-    return ValueOfKind(node.Nominal, node.Allocated, node.FileCount(), mode, unit);
+    // A node's file count is looked up, not stored: only Count asks for it.
+    if (unit == TSizeUnit::suCount) return node.FileCount();
+    return ValueOfKind(node.Nominal, node.Allocated, 0, mode, unit);
 }
 
 std::string EntrySizeText(ByteCount value, TSizeUnit unit) {
@@ -93,6 +95,28 @@ TStringListWithDouble FolderEntries(const TFolderList& list, TDisplayMode mode, 
         entries.push_back({EntryText(node, list.Name(i), mode, unit), {&node, 0}});
     }
     return entries;
+}
+
+double EntryFigure(ByteCount value, TSizeUnit unit) {
+    const UnitFacts& facts = Facts(unit);
+    return PlainQuotientFigure(value, facts.Divisor, facts.EntryDecimals);
+}
+
+std::vector<TObjectAndDouble> FolderEntryFigures(const TFolderList& list, TDisplayMode mode,
+                                                 TSizeUnit unit) {
+    std::vector<TObjectAndDouble> figures(static_cast<std::size_t>(list.Count()));
+    for (int i = 0; i < list.Count(); ++i) {
+        const TFolderData& node = list.Node(i);
+        figures[static_cast<std::size_t>(i)] = {&node,
+                                                EntryFigure(EntryValue(node, mode, unit), unit)};
+    }
+    return figures;
+}
+
+std::string FolderEntryText(const TFolderList& list, const TFolderData& node, TDisplayMode mode,
+                            TSizeUnit unit) {
+    const std::string text = EntryText(node, list.Name(list.IndexOf(&node)), mode, unit);
+    return std::string(TrimEntryText(text));
 }
 
 std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,

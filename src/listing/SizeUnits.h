@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "listing/ChartEntries.h"
 #include "scan/FileInfo.h"
@@ -44,6 +45,16 @@ std::string EntryText(const TFolderData& node, std::string_view name, TDisplayMo
 
 // Every entry of the folder as the list and quillet-scan show it, each carrying its node.
 TStringListWithDouble FolderEntries(const TFolderList& list, TDisplayMode mode, TSizeUnit unit);
+
+// The number an entry's text shows for value in the unit, as reading the text gives it.
+double EntryFigure(ByteCount value, TSizeUnit unit);
+// The same entries with their figures and without texts, for the window: it writes the texts
+// of the rows it shows with FolderEntryText, not those of a whole folder of a million.
+std::vector<TObjectAndDouble> FolderEntryFigures(const TFolderList& list, TDisplayMode mode,
+                                                 TSizeUnit unit);
+// The text of the entry of node, one of list's, as FolderEntries writes it, trimmed.
+std::string FolderEntryText(const TFolderList& list, const TFolderData& node, TDisplayMode mode,
+                            TSizeUnit unit);
 
 // The folder's total of the chosen kind, e.g. "1,234.5 kB". Count shows bytes, undivided.
 std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit unit,

@@ -1,5 +1,7 @@
 #include "scan/NumberText.h"
 
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -71,19 +73,42 @@ DecimalDigits Round(double x, int decimals) {
     return WithDigits(digits, scaled, scale, decimals);
 }
 
+unsigned __int128 PowerOfTen(int decimals) {
+    unsigned __int128 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    return scale;
+}
+
+// |value| * scale / divisor, rounded: an exact half away from zero. In 64 bits where the
+// product fits, which is every size below 1.8 EB at five decimals.
+unsigned __int128 ScaledQuotient(std::int64_t value, std::int64_t divisor,
+                                 unsigned __int128 scale) {
+    const unsigned __int128 magnitude = value < 0 ? 0 - static_cast<unsigned __int128>(value)
+                                                  : static_cast<unsigned __int128>(value);
+    const auto d = static_cast<unsigned __int128>(divisor);
+    const unsigned __int128 product = magnitude * scale;
+    if (product <= UINT64_MAX) {
+        const auto p = static_cast<std::uint64_t>(product);
+        const auto d64 = static_cast<std::uint64_t>(divisor);
+        // The units are powers of two: a shift, where a division would take longer.
+        if ((d64 & (d64 - 1)) == 0) {
+            const int shift = std::countr_zero(d64);
+            return (p >> shift) + ((p & (d64 - 1)) * 2 >= d64 ? 1 : 0);
+        }
+        return p / d64 + ((p % d64) * 2 >= d64 ? 1 : 0);
+    }
+    unsigned __int128 scaled = product / d;
+    if ((product % d) * 2 >= d) ++scaled;
+    return scaled;
+}
+
 // |value| / divisor rounded to `decimals` digits, an exact half away from zero.
 DecimalDigits RoundQuotient(std::int64_t value, std::int64_t divisor, int decimals) {
     DecimalDigits digits;
     digits.Negative = value < 0;
-    unsigned __int128 scale = 1;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10;
-    const unsigned __int128 magnitude = value < 0 ? 0 - static_cast<unsigned __int128>(value)
-                                                  : static_cast<unsigned __int128>(value);
-    const auto d = static_cast<unsigned __int128>(divisor);
-    unsigned __int128 scaled = magnitude * scale / d;
-    if ((magnitude * scale % d) * 2 >= d) ++scaled;
-    return WithDigits(digits, scaled, scale, decimals);
+    const unsigned __int128 scale = PowerOfTen(decimals);
+    return WithDigits(digits, ScaledQuotient(value, divisor, scale), scale, decimals);
 }
 
 std::string PlainText(const DecimalDigits& digits) {
@@ -116,6 +141,22 @@ std::string GroupedNumberText(double x, int decimals, const NumberPunctuation& p
 
 std::string PlainQuotientText(std::int64_t value, std::int64_t divisor, int decimals) {
     return PlainText(RoundQuotient(value, divisor, decimals));
+}
+
+double PlainQuotientFigure(std::int64_t value, std::int64_t divisor, int decimals) {
+    const unsigned __int128 scale = PowerOfTen(decimals);
+    const unsigned __int128 scaled = ScaledQuotient(value, divisor, scale);
+    // Both exact as doubles: the quotient is then rounded once, to the double nearest the
+    // decimal, as reading the text rounds it. Beyond 2^53 the text itself is read.
+    if (scaled < (static_cast<unsigned __int128>(1) << 53) && decimals <= 15) {
+        return static_cast<double>(static_cast<std::uint64_t>(scaled)) /
+               static_cast<double>(static_cast<std::uint64_t>(scale));
+    }
+    DecimalDigits digits;
+    const std::string text = PlainText(WithDigits(digits, scaled, scale, decimals));
+    double figure = 0;
+    std::from_chars(text.data(), text.data() + text.size(), figure);
+    return figure;
 }
 
 std::string GroupedQuotientText(std::int64_t value, std::int64_t divisor, int decimals,

@@ -27,4 +27,9 @@ std::string PlainQuotientText(std::int64_t value, std::int64_t divisor, int deci
 std::string GroupedQuotientText(std::int64_t value, std::int64_t divisor, int decimals,
                                 const NumberPunctuation& punctuation);
 
+// The number PlainQuotientText writes for |value| / divisor, as reading that text back gives
+// it (the double nearest the written decimal), without writing it: a folder of a million
+// entries is sorted by these before any of its texts is needed.
+double PlainQuotientFigure(std::int64_t value, std::int64_t divisor, int decimals);
+
 }  // namespace quillet

@@ -111,6 +111,49 @@ TEST(SizeUnits, TheFreeSpaceEntryIsNegativeExceptInCountAndSlack) {
               "  1   (/ free space)");
 }
 
+TEST(SizeUnits, AFolderShownFromItsFiguresHasTheRowsAndOrderOfItsTexts) {
+    TFolderList list("/");
+    // Ties in every unit, halves that round up, sizes past 2^53 and a name ending in a blank.
+    const std::vector<ByteCount> sizes = {
+        0,       1,          51,      52,      1024,      1075,      1076,
+        1048576, 1024,       3 << 20, 1 << 30, 1LL << 40, 1LL << 55, (1LL << 62) + 1,
+        999,     5LL * 1024, 512,     512,     7};
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        list.AddFile(i == 3 ? "Trailing " : "f" + std::to_string(i % 5), sizes[i],
+                     sizes[sizes.size() - 1 - i]);
+    for (U unit : {U::suBytes, U::suKB, U::suMB, U::suGB, U::suTB, U::suCount}) {
+        for (M mode : {M::dmNominal, M::dmAllocated, M::dmSlackOnly}) {
+            TStringListWithDouble lines = FolderEntries(list, mode, unit);
+            const double total = PrepareEntries(lines);
+            SortEntries(lines);
+            const TChartEntries texts(std::move(lines));
+            std::vector<TObjectAndDouble> figures = FolderEntryFigures(list, mode, unit);
+            double figuresTotal = 0;
+            for (const TObjectAndDouble& figure : figures)
+                figuresTotal += figure.Value;
+            const TChartEntries shown(std::move(figures), [&](const TObjectAndDouble& record) {
+                return FolderEntryText(list, *static_cast<const TFolderData*>(record.Obj), mode,
+                                       unit);
+            });
+            EXPECT_EQ(figuresTotal, total);
+            ASSERT_EQ(shown.size(), texts.size());
+            // Sorted as far as read: a row read first, then all from the top.
+            EXPECT_EQ(shown.Text(shown.size() / 2), texts.Text(texts.size() / 2));
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                EXPECT_EQ(shown.Text(i), texts.Text(i));
+                EXPECT_EQ(shown.Record(i).Obj, texts.Record(i).Obj);
+                EXPECT_EQ(shown.Record(i).Value, texts.Record(i).Value) << shown.Text(i);
+            }
+        }
+    }
+    for (ByteCount value : {-52428800000LL, -(1LL << 62), -1LL}) {
+        for (U unit : {U::suBytes, U::suKB, U::suTB}) {
+            EXPECT_EQ(EntryFigure(value, unit),
+                      -*ReadEntryValue(TrimEntryText(EntrySizeText(value, unit))));
+        }
+    }
+}
+
 TEST(SizeUnits, CountShowsTheByteTotalAndNoFreeSpace) {
     const NumberPunctuation english;
     TFolderList list("/");
