@@ -80,8 +80,9 @@ int main(int argc, char** argv) {
           }));
     // The largest folder: the first row that holds a list.
     const quillet::TFolderData* largest = nullptr;
-    for (const quillet::TChartEntry& entry : form.PieChart1->Entries()) {
-        const auto* node = static_cast<const quillet::TFolderData*>(entry.Record.Obj);
+    const quillet::TChartEntries& entries = form.PieChart1->Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto* node = static_cast<const quillet::TFolderData*>(entries.Record(i).Obj);
         if (node && node->Children()) {
             largest = node;
             break;

@@ -49,8 +49,8 @@ TFileTypesView::TFileTypesView(QWidget* parent)
                 if (current.isValid()) ChooseType(current.row());
             });
 
-    Chart_->EntryHint = [](const TChartEntry& entry) {
-        const TEntryParts parts = SplitEntryText(entry.Text);
+    Chart_->EntryHint = [](const TObjectAndDouble&, const std::string& text) {
+        const TEntryParts parts = SplitEntryText(text);
         return QString::fromUtf8(parts.Name) + QStringLiteral(": ") +
                QString::fromUtf8(parts.Value);
     };

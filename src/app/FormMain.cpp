@@ -154,7 +154,9 @@ void TMainForm::CreateControls() {
     PieChart1->move(5, 37);
     PieChart1->SetGhostColour(RefFromColour(palette().color(QPalette::Window)));
     PieChart1->OnDblClick = [this](TPieChart&) { PieChart1DblClick(); };
-    PieChart1->EntryHint = [this](const TChartEntry& entry) { return PieChart1Hint(entry); };
+    PieChart1->EntryHint = [this](const TObjectAndDouble& entry, const std::string&) {
+        return PieChart1Hint(entry);
+    };
     PieChart1->ValueText = [this](double value) { return PieChart1ValueText(value); };
     PieChart1->OnSliceFocus = [this](TPieChart&) { PieChart1SliceFocus(); };
     PieChart1->setAccessibleName(QCoreApplication::translate("TMainForm", "Folder chart"));

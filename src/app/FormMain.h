@@ -241,7 +241,7 @@ private:
     void ReportError(const QString& text);
     QStringList ErrorsShown_;  // the texts of the error boxes on screen
     // What the chart's tooltip says of one of its slices.
-    QString PieChart1Hint(const TChartEntry& entry) const;
+    QString PieChart1Hint(const TObjectAndDouble& entry) const;
     // A slice's size in the shown unit, as assistive technology reads it: "1.5 MB".
     QString PieChart1ValueText(double value) const;
     // Shows the chosen mode and units in the toolbar boxes.

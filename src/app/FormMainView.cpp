@@ -27,7 +27,13 @@ void TMainForm::ShowFolder(TFolderList* list) {
         PieChart1->SetGrowthEntries(
             GrowthEntries(*list, *Earlier_, Settings.DisplayMode, Settings.DisplayUnits));
     } else {
-        PieChart1->SetEntries(FolderEntries(*list, Settings.DisplayMode, Settings.DisplayUnits));
+        PieChart1->SetEntries(
+            FolderEntryFigures(*list, Settings.DisplayMode, Settings.DisplayUnits),
+            [list, mode = Settings.DisplayMode,
+             unit = Settings.DisplayUnits](const TObjectAndDouble& entry) {
+                return FolderEntryText(*list, *static_cast<const TFolderData*>(entry.Obj), mode,
+                                       unit);
+            });
     }
 
     // The total with what is said of it: the free space, the change since the earlier scan
@@ -71,19 +77,18 @@ void TMainForm::ShowFolder(TFolderList* list) {
     ShowViews();
 }
 
-QString TMainForm::PieChart1Hint(const TChartEntry& entry) const {
+QString TMainForm::PieChart1Hint(const TObjectAndDouble& entry) const {
     // Mid-scan the tree the entries point into may be gone (the chart is emptied then too).
     if (Scanning) return {};
-    const auto* node = static_cast<const TFolderData*>(entry.Record.Obj);
+    const auto* node = static_cast<const TFolderData*>(entry.Obj);
     if (!node) return {};
     const NumberPunctuation punctuation = LocalePunctuation();
     std::string hint = SliceHint(*node, Settings.DisplayMode, Settings.DisplayUnits, punctuation);
     // A slice of a comparison is the entry's growth, which the hint then says too.
     if (Earlier_ && !hint.empty()) {
-        const std::string growth =
-            GrowthSuffix(std::llround(entry.Record.Value *
-                                      static_cast<double>(UnitDivisor(Settings.DisplayUnits))),
-                         Settings.DisplayUnits, punctuation, EarlierName_.toStdString());
+        const std::string growth = GrowthSuffix(
+            std::llround(entry.Value * static_cast<double>(UnitDivisor(Settings.DisplayUnits))),
+            Settings.DisplayUnits, punctuation, EarlierName_.toStdString());
         hint += "\n" + growth.substr(growth.find_first_not_of(' '));
     }
     return ToolTipText(QString::fromUtf8(hint));
@@ -142,7 +147,7 @@ namespace {
 
 const TFolderData* RowNode(const TChartListBox& list, int row) {
     if (row < 0 || row >= list.Items().Count()) return nullptr;
-    return static_cast<const TFolderData*>(list.Items().Row(row).Obj);
+    return static_cast<const TFolderData*>(list.Items().Object(row));
 }
 
 }  // namespace
@@ -161,7 +166,7 @@ void TMainForm::PieChart1SliceFocus() {
 
 void TMainForm::ChooseRow(const TFolderData* node) {
     for (int row = 0; node && row < ListBox1->Items().Count(); ++row) {
-        if (ListBox1->Items().Row(row).Obj != node) continue;
+        if (ListBox1->Items().Object(row) != node) continue;
         const QModelIndex index = ListBox1->Items().index(row);
         ListBox1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         ListBox1->scrollTo(index);

@@ -28,7 +28,8 @@ void TListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->fillRect(option.rect, fill);
     const auto* model = static_cast<const TChartListModel*>(index.model());
     if (index.row() >= model->Count()) return;
-    const TListRowParts parts = SplitListRow(model->Row(index.row()).Text);
+    const TListRow row = model->Row(index.row());
+    const TListRowParts parts = SplitListRow(row.Text);
     if (!parts.Valid) return;
 
     const QString size = QStringLiteral("  ") + QString::fromUtf8(parts.Size);

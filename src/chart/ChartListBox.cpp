@@ -4,7 +4,7 @@
 
 namespace quillet {
 
-void TChartListModel::ShowRows(const TStringListWithDouble* entries) {
+void TChartListModel::ShowRows(const TChartEntries* entries) {
     beginResetModel();
     Entries_ = entries;
     endResetModel();
@@ -16,13 +16,17 @@ int TChartListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant TChartListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= Count()) return {};
-    const std::string_view text = Row(index.row()).Text;
+    const std::string text = Row(index.row()).Text;
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 TChartListBox::TChartListBox(QWidget* parent) : QListView(parent) {
     // One row height for all: the view then never measures rows it does not show.
     setUniformItemSizes(true);
+    // The view still places every row once; a folder of a million rows is placed a slice at a
+    // time while the window goes on answering, the first slice at once.
+    setLayoutMode(QListView::Batched);
+    setBatchSize(kRowsPlacedAtOnce);
     setModel(&Model_);
 }
 

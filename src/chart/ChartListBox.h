@@ -1,20 +1,20 @@
 // The list box that mirrors a chart's entries: one row per entry, the entry's text and the
 // caller's object, in the chart's order. Rows live in a small model that reads the chart's own
-// entries, so a folder of a million entries costs neither a million widgets nor a second copy
-// of its texts. Only the chart fills and empties it; how a row is drawn belongs to the window
-// that shows it.
+// entries, so a folder of a million entries costs neither a million widgets nor a million texts:
+// a row's text is asked for when the row is drawn. Its rows are placed a slice at a time. Only
+// the chart fills and empties it; how a row is drawn belongs to the window that shows it.
 #pragma once
 
 #include <QAbstractListModel>
 #include <QListView>
-#include <string_view>
+#include <string>
 
 #include "listing/ChartEntries.h"
 
 namespace quillet {
 
 struct TListRow {
-    std::string_view Text;  // valid while the model shows the same entries
+    std::string Text;
     const void* Obj = nullptr;
 };
 
@@ -24,24 +24,29 @@ public:
 
     // Shows entries as the rows, in one update. The caller keeps them, unchanged, until it
     // shows others or clears the model.
-    void ShowRows(const TStringListWithDouble* entries);
+    void ShowRows(const TChartEntries* entries);
     void Clear() { ShowRows(nullptr); }
 
     int Count() const { return Entries_ ? static_cast<int>(Entries_->size()) : 0; }
     TListRow Row(int index) const {
-        const TChartEntry& entry = (*Entries_)[static_cast<std::size_t>(index)];
-        return {entry.Text, entry.Record.Obj};
+        return {Entries_->Text(static_cast<std::size_t>(index)), Object(index)};
+    }
+    // The row's object alone, without writing its text.
+    const void* Object(int index) const {
+        return Entries_->Record(static_cast<std::size_t>(index)).Obj;
     }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    const TStringListWithDouble* Entries_ = nullptr;
+    const TChartEntries* Entries_ = nullptr;
 };
 
 class TChartListBox : public QListView {
 public:
+    static constexpr int kRowsPlacedAtOnce = 20000;
+
     explicit TChartListBox(QWidget* parent = nullptr);
 
     TChartListModel& Items() { return Model_; }

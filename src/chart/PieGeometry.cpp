@@ -14,8 +14,8 @@ PiePoint PointAt(int cx, int cy, double angle, double distance) {
             cy - RoundHalfEven(std::sin(angle) * distance)};
 }
 
-std::vector<PieSlice> PlanSlices(const TStringListWithDouble& entries, double total, int width,
-                                 int height, int numColours) {
+std::vector<PieSlice> PlanSlices(const TChartEntries& entries, double total, int width, int height,
+                                 int numColours) {
     std::vector<PieSlice> slices;
     if (!(total > 0)) return slices;
     // With no colours in use (a colour text that failed to read) the default six stand in,
@@ -26,9 +26,9 @@ std::vector<PieSlice> PlanSlices(const TStringListWithDouble& entries, double to
     PiePoint p{cx + RayLength, cy};
     int k = 0;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        const TChartEntry& entry = entries[static_cast<std::size_t>(i)];
-        if (entry.Record.Value == 0) continue;
-        const double w = TwoPi * entry.Record.Value / total;
+        const double value = entries.Record(static_cast<std::size_t>(i)).Value;
+        if (value == 0) continue;
+        const double w = TwoPi * value / total;
         if (!(w > MinSliceAngle)) break;
         PieSlice slice;
         slice.Entry = i;
@@ -36,8 +36,9 @@ std::vector<PieSlice> PlanSlices(const TStringListWithDouble& entries, double to
         slice.End = s + w;
         slice.From = p;
         slice.To = PointAt(cx, cy, slice.End, RayLength);
-        slice.ColourSlot = entry.Text.starts_with('-') ? -1 : k;
-        slice.Labelled = w > MinLabelAngle && !SplitEntryText(entry.Text).Name.empty();
+        const std::string text = entries.Text(static_cast<std::size_t>(i));
+        slice.ColourSlot = text.starts_with('-') ? -1 : k;
+        slice.Labelled = w > MinLabelAngle && !SplitEntryText(text).Name.empty();
         k = (k + 1) % turns;
         slices.push_back(slice);
         s = slice.End;
@@ -133,8 +134,8 @@ double PointAngle(double dx, double dy) {
     return dy > 0 ? pi - t : -(pi - t);
 }
 
-std::optional<int> HitEntry(const TStringListWithDouble& entries, double total, int width,
-                            int height, int x, int y) {
+std::optional<int> HitEntry(const TChartEntries& entries, double total, int width, int height,
+                            int x, int y) {
     const double dx = x - width / 2;
     const double dy = height / 2 - y;
     // A chart taller than wide measures its radius by its width, as a square one does.
@@ -145,7 +146,7 @@ std::optional<int> HitEntry(const TStringListWithDouble& entries, double total, 
     if (a < 0) a += TwoPi;
     double b = 0;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        const double w = TwoPi * entries[static_cast<std::size_t>(i)].Record.Value / total;
+        const double w = TwoPi * entries.Record(static_cast<std::size_t>(i)).Value / total;
         if (b < a && a < b + w) return i;
         b += w;
     }

@@ -44,8 +44,8 @@ struct PieSlice {
 // and the first whose sweep is MinSliceAngle or less ends the list, so the cost does not grow
 // with the number of tiny entries. A ghost entry (its text begins with "-") gets no colour but
 // uses up a colour turn; turns go round numColours slots (six when numColours is 0).
-std::vector<PieSlice> PlanSlices(const TStringListWithDouble& entries, double total, int width,
-                                 int height, int numColours);
+std::vector<PieSlice> PlanSlices(const TChartEntries& entries, double total, int width, int height,
+                                 int numColours);
 
 // Top-left corner of a label of textWidth x textHeight for the slice from s to e: centred on
 // the middle ray, pulled in from the rim by as much as its farthest corner would stick out.
@@ -76,7 +76,7 @@ double PointAngle(double dx, double dy);
 
 // The entry whose angular range holds the point (x, y), with both bounds excluded; none when
 // the point lies outside the pie's radius (half the smaller side) or the total is not positive.
-std::optional<int> HitEntry(const TStringListWithDouble& entries, double total, int width,
-                            int height, int x, int y);
+std::optional<int> HitEntry(const TChartEntries& entries, double total, int width, int height,
+                            int x, int y);
 
 }  // namespace quillet

@@ -49,35 +49,39 @@ TPieChart::~TPieChart() {
 }
 
 void TPieChart::SetEntries(TStringListWithDouble lines) {
-    ReplaceEntries(std::move(lines), false);
+    const double total = PrepareEntries(lines);
+    SortEntries(lines);
+    ShowEntries(TChartEntries(std::move(lines)), total);
+}
+
+void TPieChart::SetEntries(std::vector<TObjectAndDouble> values, TEntryTextMaker text) {
+    double total = 0;
+    for (const TObjectAndDouble& value : values)
+        total += value.Value;
+    ShowEntries(TChartEntries(std::move(values), std::move(text)), total);
 }
 
 void TPieChart::SetGrowthEntries(TStringListWithDouble lines) {
-    ReplaceEntries(std::move(lines), true);
+    const double total = PrepareGrowthEntries(lines);
+    ShowEntries(TChartEntries(std::move(lines)), total);
 }
 
-void TPieChart::ReplaceEntries(TStringListWithDouble lines, bool growth) {
-    const TChartEntry* focused = SliceEntry(FocusedSlice_);
-    const void* focusedObject = focused ? focused->Record.Obj : nullptr;
-    const std::string focusedName(focused ? SplitEntryText(focused->Text).Name : "");
+void TPieChart::ShowEntries(TChartEntries entries, double total) {
+    const std::optional<std::size_t> focused = SliceEntry(FocusedSlice_);
+    const void* focusedObject = focused ? Entries_.Record(*focused).Obj : nullptr;
+    const std::string focusedText = focused ? Entries_.Text(*focused) : std::string();
+    const std::string_view focusedName = SplitEntryText(focusedText).Name;
     if (ListBox_) ListBox_->Items().Clear();  // it reads the entries that are replaced
-    Entries_ = std::move(lines);
-    if (growth) {
-        Total_ = PrepareGrowthEntries(Entries_);
-    } else {
-        Total_ = PrepareEntries(Entries_);
-        SortEntries(Entries_);
-    }
-    ShowEntries(focusedObject, focusedName);
-}
+    Entries_ = std::move(entries);
+    Total_ = total;
 
-void TPieChart::ShowEntries(const void* focusedObject, const std::string& focusedName) {
     const bool hadFocusedSlice = FocusedSlice_ >= 0;
     FocusedSlice_ = -1;
     const std::vector<PieSlice> slices = Slices();
     for (std::size_t i = 0; hadFocusedSlice && i < slices.size(); ++i) {
-        const TChartEntry& entry = Entries_[static_cast<std::size_t>(slices[i].Entry)];
-        if (entry.Record.Obj == focusedObject && SplitEntryText(entry.Text).Name == focusedName)
+        const auto entry = static_cast<std::size_t>(slices[i].Entry);
+        if (Entries_.Record(entry).Obj == focusedObject &&
+            SplitEntryText(Entries_.Text(entry)).Name == focusedName)
             FocusedSlice_ = static_cast<int>(i);
     }
     if (FocusedSlice_ < 0 && hasFocus() && !slices.empty()) FocusedSlice_ = 0;
@@ -93,7 +97,7 @@ void TPieChart::ShowEntries(const void* focusedObject, const std::string& focuse
 
 void TPieChart::ClearEntries() {
     if (ListBox_) ListBox_->Items().Clear();
-    Entries_.clear();
+    Entries_ = {};
     Total_ = 0;
     FocusedSlice_ = -1;
     update();
@@ -112,9 +116,9 @@ QColor TPieChart::LabelColourOn(const QColor& fill) const {
 bool TPieChart::HitTest() {
     const auto hit = HitEntry(Entries_, Total_, width(), height(), DownX, DownY);
     if (!hit) return false;
-    const TChartEntry& entry = Entries_[static_cast<std::size_t>(*hit)];
-    HitObject_ = entry.Record.Obj;
-    HitName_ = std::string(SplitEntryText(entry.Text).Name);
+    const auto entry = static_cast<std::size_t>(*hit);
+    HitObject_ = Entries_.Record(entry).Obj;
+    HitName_ = std::string(SplitEntryText(Entries_.Text(entry)).Name);
     return true;
 }
 
@@ -124,14 +128,15 @@ std::vector<PieSlice> TPieChart::Slices() const {
 
 QString TPieChart::SliceName(const PieSlice& slice) const {
     return QString::fromUtf8(
-        SplitEntryText(Entries_[static_cast<std::size_t>(slice.Entry)].Text).Name);
+        SplitEntryText(Entries_.Text(static_cast<std::size_t>(slice.Entry))).Name);
 }
 
 QString TPieChart::SliceSize(const PieSlice& slice) const {
-    const TChartEntry& entry = Entries_[static_cast<std::size_t>(slice.Entry)];
-    const QString size = ValueText ? ValueText(entry.Record.Value)
-                                   : QString::fromUtf8(SplitEntryText(entry.Text).Value);
-    const QString share = QLocale().toString(entry.Record.Value / Total_ * 100, 'f', 1);
+    const auto entry = static_cast<std::size_t>(slice.Entry);
+    const double value = Entries_.Record(entry).Value;
+    const QString size = ValueText ? ValueText(value)
+                                   : QString::fromUtf8(SplitEntryText(Entries_.Text(entry)).Value);
+    const QString share = QLocale().toString(value / Total_ * 100, 'f', 1);
     return QCoreApplication::translate("TPieChart", "%1, %2 %").arg(size, share);
 }
 
@@ -148,22 +153,22 @@ void TPieChart::FocusSlice(int slice) {
     if (OnSliceFocus) OnSliceFocus(*this);
 }
 
-const TChartEntry* TPieChart::SliceEntry(int slice) const {
+std::optional<std::size_t> TPieChart::SliceEntry(int slice) const {
     const std::vector<PieSlice> slices = Slices();
-    if (slice < 0 || slice >= static_cast<int>(slices.size())) return nullptr;
-    return &Entries_[static_cast<std::size_t>(slices[static_cast<std::size_t>(slice)].Entry)];
+    if (slice < 0 || slice >= static_cast<int>(slices.size())) return std::nullopt;
+    return static_cast<std::size_t>(slices[static_cast<std::size_t>(slice)].Entry);
 }
 
 const void* TPieChart::FocusedObject() const {
-    const TChartEntry* entry = SliceEntry(FocusedSlice_);
-    return entry ? entry->Record.Obj : nullptr;
+    const std::optional<std::size_t> entry = SliceEntry(FocusedSlice_);
+    return entry ? Entries_.Record(*entry).Obj : nullptr;
 }
 
 bool TPieChart::HitSlice(int slice) {
-    const TChartEntry* entry = SliceEntry(slice);
+    const std::optional<std::size_t> entry = SliceEntry(slice);
     if (!entry) return false;
-    HitObject_ = entry->Record.Obj;
-    HitName_ = std::string(SplitEntryText(entry->Text).Name);
+    HitObject_ = Entries_.Record(*entry).Obj;
+    HitName_ = std::string(SplitEntryText(Entries_.Text(*entry)).Name);
     FocusSlice(slice);
     // The menu opens halfway out along the slice's middle ray.
     const PieSlice shape = Slices()[static_cast<std::size_t>(slice)];
@@ -196,7 +201,9 @@ void TPieChart::NotifyFocus() {
 QString TPieChart::HintAt(QPoint at) const {
     if (!EntryHint) return {};
     const auto hit = HitEntry(Entries_, Total_, width(), height(), at.x(), at.y());
-    return hit ? EntryHint(Entries_[static_cast<std::size_t>(*hit)]) : QString();
+    if (!hit) return {};
+    const auto entry = static_cast<std::size_t>(*hit);
+    return EntryHint(Entries_.Record(entry), Entries_.Text(entry));
 }
 
 bool TPieChart::event(QEvent* event) {
@@ -234,7 +241,7 @@ void TPieChart::paintEvent(QPaintEvent*) {
                    ? ghost
                    : ColourFromRef(colours.Slots[static_cast<std::size_t>(slice.ColourSlot)]);
     };
-    const std::vector<PieSlice> slices = PlanSlices(Entries_, Total_, w, h, NumColours());
+    const std::vector<PieSlice> slices = Slices();
     const QRectF pie(0.5, 0.5, w - 1, h - 1);
     for (const PieSlice& slice : slices) {
         const QColor fill = fillOf(slice);
@@ -259,8 +266,8 @@ void TPieChart::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     for (const PieSlice& slice : slices) {
         if (!slice.Labelled) continue;
-        const TChartEntry& entry = Entries_[static_cast<std::size_t>(slice.Entry)];
-        QString name = QString::fromUtf8(SplitEntryText(entry.Text).Name);
+        QString name = QString::fromUtf8(
+            SplitEntryText(Entries_.Text(static_cast<std::size_t>(slice.Entry))).Name);
         // A label too wide for its place inside the rim is shortened, or left out when
         // nothing of it would remain: drawn whole it would cross onto other slices.
         const int fits = LabelWidthThatFits(slice.Start, slice.End, metrics.horizontalAdvance(name),

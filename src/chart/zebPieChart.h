@@ -20,6 +20,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,11 +42,15 @@ public:
     // not read are left out; the rest are sorted largest first, kept, copied to the linked list
     // box, and the chart repaints.
     void SetEntries(TStringListWithDouble lines);
+    // As SetEntries, for entries that carry their values and no texts: text writes an entry's
+    // text when it is needed (a slice labelled, a row drawn, the listing saved). The order is
+    // the one SetEntries gives texts that read as these values.
+    void SetEntries(std::vector<TObjectAndDouble> values, TEntryTextMaker text);
     // As SetEntries, for changes since an earlier scan (PrepareGrowthEntries): growth gets
     // slices, losses are only listed, after them.
     void SetGrowthEntries(TStringListWithDouble lines);
     void ClearEntries();
-    const TStringListWithDouble& Entries() const { return Entries_; }
+    const TChartEntries& Entries() const { return Entries_; }
     double Total() const { return Total_; }
 
     TChartListBox* ListBox() const { return ListBox_; }
@@ -63,8 +68,8 @@ public:
     const void* HitObject() const { return HitObject_; }
     const std::string& HitName() const { return HitName_; }
 
-    // The tooltip of an entry; an empty text shows none.
-    std::function<QString(const TChartEntry&)> EntryHint;
+    // The tooltip of an entry, given its record and text; an empty text shows none.
+    std::function<QString(const TObjectAndDouble& record, const std::string& text)> EntryHint;
     // The tooltip at a point: that of the entry the hit test finds there, so the undrawn rest
     // of the pie tells about the entries too narrow to draw whose ranges lie in it.
     QString HintAt(QPoint at) const;
@@ -115,14 +120,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Takes lines as the entries: growth keeps their order (changes, the largest growth first),
-    // otherwise they are sorted largest first; then shows them.
-    void ReplaceEntries(TStringListWithDouble lines, bool growth);
-    // Shows the prepared entries in the list box and repaints. The focus stays on the entry
-    // of that object and name when it still has a slice.
-    void ShowEntries(const void* focusedObject, const std::string& focusedName);
+    // Shows entries, prepared and in order, in the list box and repaints. The focus stays on
+    // the entry of the same object and name when it still has a slice.
+    void ShowEntries(TChartEntries entries, double total);
     // The entry of a slice, an index into Slices(); none when there is no such slice.
-    const TChartEntry* SliceEntry(int slice) const;
+    std::optional<std::size_t> SliceEntry(int slice) const;
     // Focuses a slice and makes it the hit one, for the owner's OnDblClick or OnRightClick.
     bool HitSlice(int slice);
     // The outline of the focused slice, in black and white so that it shows on any slice
@@ -132,7 +134,7 @@ private:
     void NotifySlicesChanged();
     void NotifyFocus();
 
-    TStringListWithDouble Entries_;
+    TChartEntries Entries_;
     double Total_ = 0;
     // Reads Entries_ while it shows them: told when they go, unless it went first.
     QPointer<TChartListBox> ListBox_;

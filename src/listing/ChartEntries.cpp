@@ -46,25 +46,36 @@ struct TSortKey {
     std::size_t Index;
 };
 
-// Quicksort over [left, right], pivot in the middle. It recurses into the smaller part and
-// loops over the larger, which keeps the stack shallow and ends in the same order as sorting
-// the left part first.
-void QuickSort(std::vector<TSortKey>& keys, long left, long right) {
+// One step of the quicksort over [left, right] of anything with a Value, pivot in the middle:
+// the larger values go to the left. Returns where the two parts still to sort end and begin,
+// [left, j] and [i, right]; what lies between them is in its place. The same values end in the
+// same order whatever else the items carry.
+template <class Item>
+std::pair<long, long> Partition(std::vector<Item>& keys, long left, long right) {
+    const double pivot = keys[static_cast<std::size_t>((left + right) / 2)].Value;
+    long i = left;
+    long j = right;
+    do {
+        while (keys[static_cast<std::size_t>(i)].Value > pivot)
+            ++i;
+        while (keys[static_cast<std::size_t>(j)].Value < pivot)
+            --j;
+        if (i <= j) {
+            std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)]);
+            ++i;
+            --j;
+        }
+    } while (i <= j);
+    return {j, i};
+}
+
+// The whole quicksort over [left, right]. It recurses into the smaller part and loops over the
+// larger, which keeps the stack shallow; the parts are apart, so the order in which they are
+// sorted changes nothing.
+template <class Item>
+void QuickSort(std::vector<Item>& keys, long left, long right) {
     while (left < right) {
-        const double pivot = keys[static_cast<std::size_t>((left + right) / 2)].Value;
-        long i = left;
-        long j = right;
-        do {
-            while (keys[static_cast<std::size_t>(i)].Value > pivot)
-                ++i;
-            while (keys[static_cast<std::size_t>(j)].Value < pivot)
-                --j;
-            if (i <= j) {
-                std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)]);
-                ++i;
-                --j;
-            }
-        } while (i <= j);
+        const auto [j, i] = Partition(keys, left, right);
         if (j - left < right - i) {
             if (left < j) QuickSort(keys, left, j);
             left = i;
@@ -154,6 +165,47 @@ void SortEntries(TStringListWithDouble& entries) {
     for (const TSortKey& key : keys)
         sorted.push_back(std::move(entries[key.Index]));
     entries = std::move(sorted);
+}
+
+TChartEntries::TChartEntries(TStringListWithDouble entries) {
+    Records_.reserve(entries.size());
+    Texts_.reserve(entries.size());
+    for (TChartEntry& entry : entries) {
+        Records_.push_back(entry.Record);
+        Texts_.push_back(std::move(entry.Text));
+    }
+    Sorted_ = Records_.size();
+}
+
+TChartEntries::TChartEntries(std::vector<TObjectAndDouble> records, TEntryTextMaker text)
+    : Records_(std::move(records)), MakeText_(std::move(text)) {
+    if (Records_.size() >= 2) Unsorted_.push_back({0, static_cast<long>(Records_.size()) - 1});
+    Sorted_ = Unsorted_.empty() ? Records_.size() : 0;
+}
+
+void TChartEntries::SortUpTo(std::size_t end) const {
+    // Beyond this many ranges waiting, a range is sorted at once: however the values lie, the
+    // list of ranges stays short.
+    constexpr std::size_t kMostWaiting = 64;
+    while (!Unsorted_.empty() && static_cast<std::size_t>(Unsorted_.back().first) < end) {
+        const auto [left, right] = Unsorted_.back();
+        Unsorted_.pop_back();
+        const auto [j, i] = Partition(Records_, left, right);
+        if (i < right) {
+            if (Unsorted_.size() < kMostWaiting) {
+                Unsorted_.push_back({i, right});
+            } else {
+                QuickSort(Records_, i, right);
+            }
+        }
+        if (left < j) Unsorted_.push_back({left, j});
+    }
+    Sorted_ =
+        Unsorted_.empty() ? Records_.size() : static_cast<std::size_t>(Unsorted_.back().first);
+}
+
+std::string TChartEntries::Text(std::size_t index) const {
+    return MakeText_ ? MakeText_(Record(index)) : Texts_[index];
 }
 
 }  // namespace quillet

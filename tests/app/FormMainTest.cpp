@@ -126,7 +126,7 @@ protected:
         const auto slices = PlanSlices(chart.Entries(), chart.Total(), chart.width(),
                                        chart.height(), chart.NumColours());
         for (const PieSlice& slice : slices) {
-            if (SplitEntryText(chart.Entries()[static_cast<std::size_t>(slice.Entry)].Text).Name !=
+            if (SplitEntryText(chart.Entries().Text(static_cast<std::size_t>(slice.Entry))).Name !=
                 name)
                 continue;
             const double middle = (slice.Start + slice.End) / 2, r = chart.width() / 4.0;
@@ -301,7 +301,7 @@ TEST_F(MainWindowTest, AMountPointShowsItsFreeSpaceAsAGhostSliceAndANegativeRow)
     TMainForm& form = Open();
     EXPECT_EQ(Rows()[0], "-51200000.0   (/media/usb free space)");
     ASSERT_FALSE(form.PieChart1->Entries().empty());
-    EXPECT_EQ(form.PieChart1->Entries()[0].Text.front(), '-');
+    EXPECT_EQ(form.PieChart1->Entries().Text(0).front(), '-');
     EXPECT_EQ(form.StatusPanels[1]->text(), " Files: 4") << "the free space is not a file";
 }
 

@@ -54,11 +54,11 @@ std::string ReadAll(const std::string& path) {
 
 TEST(SavedListing, IsTheRowsWithCarriageReturnAndLineFeed) {
     TChartListModel rows;
-    const TStringListWithDouble three = {
-        {"1234.57   /windows", {}}, {"512.00   pagefile.sys", {}}, {"0.00   ..", {}}};
+    const TChartEntries three(TStringListWithDouble{
+        {"1234.57   /windows", {}}, {"512.00   pagefile.sys", {}}, {"0.00   ..", {}}});
     rows.ShowRows(&three);
     EXPECT_EQ(SavedListing(rows), "1234.57   /windows\r\n512.00   pagefile.sys\r\n0.00   ..\r\n");
-    const TStringListWithDouble one = {{"1.5   \xC3\x84rger.txt", {}}};
+    const TChartEntries one(TStringListWithDouble{{"1.5   \xC3\x84rger.txt", {}}});
     rows.ShowRows(&one);
     EXPECT_EQ(SavedListing(rows), "1.5   \xC3\x84rger.txt\r\n") << "UTF-8, no byte-order mark";
 }
@@ -175,9 +175,9 @@ protected:
         const TPieChart& chart = *Form->PieChart1;
         const int cx = chart.width() / 2, cy = chart.height() / 2;
         double start = 0;
-        for (const TChartEntry& entry : chart.Entries()) {
-            const double sweep = TwoPi * entry.Record.Value / chart.Total();
-            if (SplitEntryText(entry.Text).Name == name) {
+        for (std::size_t i = 0; i < chart.Entries().size(); ++i) {
+            const double sweep = TwoPi * chart.Entries().Record(i).Value / chart.Total();
+            if (SplitEntryText(chart.Entries().Text(i)).Name == name) {
                 for (int r = cx - 2; r > 2; --r) {
                     const double a = start + sweep / 2;
                     const QPoint at(cx + static_cast<int>(std::lround(std::cos(a) * r)),
@@ -583,7 +583,8 @@ TEST_F(ItemActionsTest, SlicesTellWhatTheyAreEvenWhenTooNarrowToDraw) {
     const std::vector<PieSlice> drawn =
         PlanSlices(chart.Entries(), chart.Total(), chart.width(), chart.height(), 6);
     for (const PieSlice& slice : drawn)
-        EXPECT_NE(SplitEntryText(chart.Entries()[slice.Entry].Text).Name, "/docs");
+        EXPECT_NE(SplitEntryText(chart.Entries().Text(static_cast<std::size_t>(slice.Entry))).Name,
+                  "/docs");
     EXPECT_EQ(chart.HintAt(PointOnEntry("/docs")).toStdString(),
               "/docs\n4.0 kB allocated\n0.1% of this folder\nFiles: 1\nFolders: 0");
     Form->cbxUnits->setCurrentIndex(5);

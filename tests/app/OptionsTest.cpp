@@ -219,8 +219,8 @@ TEST_F(OptionsTest, EightColoursGiveEightPreviewSlicesAndTheFourthEditsColourThr
     Edit = [](TOptionsDialog& d) {
         TPieChart& chart = *d.PieChart1;
         ASSERT_EQ(chart.Entries().size(), 8u);
-        EXPECT_EQ(chart.Entries().front().Text, "20   Colour0");
-        EXPECT_EQ(chart.Entries().back().Text, "13   Colour7");
+        EXPECT_EQ(chart.Entries().Text(0), "20   Colour0");
+        EXPECT_EQ(chart.Entries().Text(7), "13   Colour7");
         d.ChooseColour = [](const QColor&, QWidget*) {
             return std::optional<QColor>(QColor(255, 0, 0));
         };

@@ -68,7 +68,7 @@ TEST(PieChart, SortsItsEntriesAndMirrorsThemInTheListBox) {
     const std::vector<std::string> order = {"42", "20   b", "-10   free", "5   a"};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(list.Items().Row(i).Text, order[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(list.Items().Row(i).Obj, chart.Entries()[static_cast<std::size_t>(i)].Record.Obj);
+        EXPECT_EQ(list.Items().Row(i).Obj, chart.Entries().Record(static_cast<std::size_t>(i)).Obj);
     }
     EXPECT_EQ(list.Items().Row(3).Obj, reinterpret_cast<const void*>(1));
 

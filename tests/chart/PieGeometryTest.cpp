@@ -9,14 +9,14 @@ namespace {
 
 constexpr double Pi = TwoPi / 2;
 
-TStringListWithDouble Entries(const std::vector<std::string>& texts, double* total = nullptr) {
+TChartEntries Entries(const std::vector<std::string>& texts, double* total = nullptr) {
     TStringListWithDouble entries;
     for (const std::string& text : texts)
         entries.push_back({text, {}});
     const double sum = PrepareEntries(entries);
     SortEntries(entries);
     if (total) *total = sum;
-    return entries;
+    return TChartEntries(std::move(entries));
 }
 
 std::vector<int> Slots(const std::vector<PieSlice>& slices) {
@@ -38,8 +38,8 @@ TEST(PieGeometry, AGhostSliceUsesUpAColourTurn) {
     const auto entries = Entries({"5 a", "20 b", "-10 free"}, &total);
     const auto slices = PlanSlices(entries, total, 300, 300, 6);
     ASSERT_EQ(slices.size(), 3u);
-    EXPECT_EQ(entries[static_cast<std::size_t>(slices[0].Entry)].Text, "20 b");
-    EXPECT_EQ(entries[static_cast<std::size_t>(slices[1].Entry)].Text, "-10 free");
+    EXPECT_EQ(entries.Text(static_cast<std::size_t>(slices[0].Entry)), "20 b");
+    EXPECT_EQ(entries.Text(static_cast<std::size_t>(slices[1].Entry)), "-10 free");
     EXPECT_EQ(Slots(slices), (std::vector<int>{0, -1, 2}));
     EXPECT_EQ(slices[0].From, (PiePoint{150 + RayLength, 150}));
     EXPECT_EQ(slices[1].From, slices[0].To);
@@ -48,11 +48,11 @@ TEST(PieGeometry, AGhostSliceUsesUpAColourTurn) {
 TEST(PieGeometry, TheFirstSliceOf0007RadiansOrLessEndsThePie) {
     // A total of 2 pi x 100 makes each sweep a hundredth of the value.
     const double total = TwoPi * 100;
-    const TStringListWithDouble entries = {{"500 big", {nullptr, 500}},
-                                           {"0.71 fits", {nullptr, 0.71}},
-                                           {"0 zero", {nullptr, 0}},
-                                           {"0.69 ends", {nullptr, 0.69}},
-                                           {"0.8 later", {nullptr, 0.8}}};
+    const TChartEntries entries(TStringListWithDouble{{"500 big", {nullptr, 500}},
+                                                      {"0.71 fits", {nullptr, 0.71}},
+                                                      {"0 zero", {nullptr, 0}},
+                                                      {"0.69 ends", {nullptr, 0.69}},
+                                                      {"0.8 later", {nullptr, 0.8}}});
     const auto slices = PlanSlices(entries, total, 200, 200, 6);
     ASSERT_EQ(slices.size(), 2u) << "nothing from the first too-narrow slice on";
     EXPECT_EQ(slices[1].Entry, 1);
@@ -61,9 +61,9 @@ TEST(PieGeometry, TheFirstSliceOf0007RadiansOrLessEndsThePie) {
 
 TEST(PieGeometry, OnlySlicesWiderThan013RadiansAreLabelled) {
     const double total = TwoPi * 100;
-    TStringListWithDouble entries = {{"x wide", {nullptr, 14}},    // 0.14 radians
-                                     {"x narrow", {nullptr, 10}},  // 0.10 radians
-                                     {"42", {nullptr, 600}}};      // no name
+    const TChartEntries entries(TStringListWithDouble{{"x wide", {nullptr, 14}},    // 0.14 rad
+                                                      {"x narrow", {nullptr, 10}},  // 0.10 rad
+                                                      {"42", {nullptr, 600}}});     // no name
     const auto slices = PlanSlices(entries, total, 200, 200, 6);
     ASSERT_EQ(slices.size(), 3u);
     EXPECT_TRUE(slices[0].Labelled);
@@ -126,7 +126,8 @@ TEST(PieGeometry, AngleOfAPointAroundTheCentre) {
 
 TEST(PieGeometry, HitsTheSliceWhoseOpenRangeHoldsThePoint) {
     // Two halves: upper half is entry 0 (0 to pi), lower half entry 1.
-    const TStringListWithDouble entries = {{"1 up", {nullptr, 1}}, {"1 down", {nullptr, 1}}};
+    const TChartEntries entries(
+        TStringListWithDouble{{"1 up", {nullptr, 1}}, {"1 down", {nullptr, 1}}});
     EXPECT_EQ(HitEntry(entries, 2, 100, 100, 50, 20), 0);
     EXPECT_EQ(HitEntry(entries, 2, 100, 100, 50, 80), 1);
     EXPECT_EQ(HitEntry(entries, 2, 100, 100, 80, 50), std::nullopt) << "exactly at angle 0";
@@ -141,7 +142,8 @@ TEST(PieGeometry, HitsTheSliceWhoseOpenRangeHoldsThePoint) {
 }
 
 TEST(PieGeometry, TinyEntriesPastTheLastSliceAreStillHit) {
-    const TStringListWithDouble entries = {{"999 big", {nullptr, 999}}, {"1 tiny", {nullptr, 1}}};
+    const TChartEntries entries(
+        TStringListWithDouble{{"999 big", {nullptr, 999}}, {"1 tiny", {nullptr, 1}}});
     // The tiny entry's range is the last 0.0063 radians before a full turn.
     const double a = TwoPi - 0.003;
     const int x = 500 + static_cast<int>(std::lround(std::cos(a) * 400));

@@ -85,9 +85,22 @@ TEST(ChartEntries, EqualValuesEndWhereTheChartsQuicksortLeavesThem) {
         TStringListWithDouble ours = Entries(texts);
         PrepareEntries(ours);
         TStringListWithDouble reference = ours;
+        std::vector<TObjectAndDouble> records;
+        for (const TChartEntry& entry : ours)
+            records.push_back(entry.Record);
         SortEntries(ours);
         ReferenceSort(reference, 0, static_cast<long>(reference.size()) - 1);
         ASSERT_EQ(Texts(ours), Texts(reference));
+
+        // Without texts, sorted only as far as read: any entry read first lies where the
+        // whole sort puts it.
+        const TChartEntries shown(std::move(records), [&](const TObjectAndDouble& record) {
+            return texts[reinterpret_cast<std::size_t>(record.Obj) - 1];
+        });
+        const std::size_t first = random() % static_cast<std::size_t>(n);
+        ASSERT_EQ(shown.Text(first), reference[first].Text);
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            ASSERT_EQ(shown.Text(i), reference[i].Text);
     }
 }
 
