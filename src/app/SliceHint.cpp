@@ -53,7 +53,7 @@ std::string SliceHint(const TFolderData& node, TDisplayMode mode, TSizeUnit unit
         const TSizeUnit shownUnit = unit == TSizeUnit::suCount ? TSizeUnit::suBytes : unit;
         return hint +
                QCoreApplication::translate("TMainForm", "Free space on the volume: %1")
-                   .arg(QString::fromUtf8(SizeShownText(-node.Allocated, shownUnit, punctuation)))
+                   .arg(QString::fromUtf8(SizeShownText(-node.Allocated(), shownUnit, punctuation)))
                    .toStdString();
     }
     const ByteCount value = EntryValue(node, mode, unit);

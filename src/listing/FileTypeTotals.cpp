@@ -71,7 +71,8 @@ void FileTypeTotals::Narrow() {
 }
 
 void FileTypeTotals::Add(const SubtreeWalk::Visit& visit) {
-    if (!visit.Node->Children()) Count(visit.Name, visit.Node->Nominal, visit.Node->Allocated, 1);
+    if (!visit.Node->Children())
+        Count(visit.Name, visit.Node->Nominal(), visit.Node->Allocated(), 1);
 }
 
 void FileTypeTotals::BeginSubtract(const EarlierScan& earlier, const TFolderList& top) {

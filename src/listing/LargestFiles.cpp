@@ -51,7 +51,7 @@ void LargestFiles::Add(const SubtreeWalk::Visit& visit) {
         return;
     ++Files_;
     if (Limit_ == 0) return;
-    ByteCount value = ValueOfKind(node.Nominal, node.Allocated, 1, Mode_, TSizeUnit::suBytes);
+    ByteCount value = ValueOfKind(node.Nominal(), node.Allocated(), 1, Mode_, TSizeUnit::suBytes);
     if (Comparing_) {
         if (visit.Before)
             value -= ValueOfKind(visit.Before->Nominal, visit.Before->Allocated, 1, Mode_,

@@ -61,7 +61,7 @@ ByteCount ValueOfKind(ByteCount nominal, ByteCount allocated, ByteCount files, T
 ByteCount EntryValue(const TFolderData& node, TDisplayMode mode, TSizeUnit unit) {
     // A node's file count is looked up, not stored: only Count asks for it.
     if (unit == TSizeUnit::suCount) return node.FileCount();
-    return ValueOfKind(node.Nominal, node.Allocated, 0, mode, unit);
+    return ValueOfKind(node.Nominal(), node.Allocated(), 0, mode, unit);
 }
 
 std::string EntrySizeText(ByteCount value, TSizeUnit unit) {

@@ -263,7 +263,7 @@ EarlierScan EarlierScanOf(const TFolderList& root, std::int64_t timestamp) {
             builder.OpenFolder(name.substr(1));
             open.push_back({node.Children(), 0});
         } else if (!IsBackEntry(node) && !IsFreeSpaceEntry(node)) {
-            builder.AddFile(name, node.Nominal, node.Allocated);
+            builder.AddFile(name, node.Nominal(), node.Allocated());
         }
     }
     EarlierScan scan = builder.Finish();

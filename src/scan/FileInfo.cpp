@@ -7,22 +7,31 @@
 
 namespace quillet {
 
-static_assert(sizeof(TFolderData) == 24 && sizeof(TFolderList) <= 88,
+static_assert(sizeof(TFolderData) == 16 && sizeof(TFolderList) <= 88,
               "the tree's memory is mostly these: mind their size");
 
-TFolderData::TFolderData(ByteCount nominal, ByteCount allocated, TFolderList* ownerList,
-                         std::unique_ptr<TFolderList> children)
-    : Nominal(nominal), Allocated(allocated), List_(reinterpret_cast<std::uintptr_t>(ownerList)) {
-    static_assert(alignof(TFolderList) > kOwnsChildren);
-    if (children) {
-        children->Parent = ownerList;
-        List_ = reinterpret_cast<std::uintptr_t>(children.release()) | kOwnsChildren;
-    }
+namespace {
+
+// A file's slack as its node keeps it, or kLargeSlack when it does not fit.
+std::int32_t SlackField(ByteCount nominal, ByteCount allocated, std::int32_t large) {
+    ByteCount slack = 0;
+    if (__builtin_sub_overflow(allocated, nominal, &slack) || slack <= large || slack > INT32_MAX)
+        return large;
+    return static_cast<std::int32_t>(slack);
 }
 
+}  // namespace
+
+TFolderData::TFolderData(ByteCount nominal, ByteCount allocated)
+    : Value_(nominal), Slack_(SlackField(nominal, allocated, kLargeSlack)) {}
+
+TFolderData::TFolderData(std::unique_ptr<TFolderList> children)
+    : Value_(static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(children.release()))),
+      Slack_(kFolder) {}
+
 TFolderData::TFolderData(TFolderData&& other) noexcept
-    : Nominal(other.Nominal), Allocated(other.Allocated), List_(other.List_) {
-    if (List_ & kOwnsChildren) other.List_ = 0;
+    : Value_(other.Value_), Index_(other.Index_), Slack_(other.Slack_) {
+    if (Slack_ == kFolder) other.Slack_ = 0;
 }
 
 TFolderData::~TFolderData() {
@@ -30,17 +39,28 @@ TFolderData::~TFolderData() {
 }
 
 TFolderList* TFolderData::Children() const {
-    return List_ & kOwnsChildren ? reinterpret_cast<TFolderList*>(List_ & ~kOwnsChildren) : nullptr;
+    return Slack_ == kFolder ? reinterpret_cast<TFolderList*>(static_cast<std::uintptr_t>(Value_))
+                             : nullptr;
 }
 
 TFolderList* TFolderData::OwnerList() const {
-    if (TFolderList* children = Children()) return children->Parent;
-    return reinterpret_cast<TFolderList*>(List_);
+    return Index_ == kNotInList ? nullptr : ListEntries::OwnerOf(this - Index_);
+}
+
+ByteCount TFolderData::Nominal() const {
+    if (const TFolderList* children = Children()) return children->TotalNominal;
+    return Value_;
+}
+
+ByteCount TFolderData::Allocated() const {
+    if (const TFolderList* children = Children()) return children->TotalAllocated;
+    if (Slack_ == kLargeSlack) return OwnerList()->LargeAllocation(Index_);
+    return Value_ + Slack_;
 }
 
 std::unique_ptr<TFolderList> TFolderData::TakeChildren() {
     std::unique_ptr<TFolderList> children(Children());
-    if (children) List_ = reinterpret_cast<std::uintptr_t>(children->Parent);
+    if (children) Value_ = Slack_ = 0;
     return children;
 }
 
@@ -57,7 +77,7 @@ TFolderList* ParentList(const TFolderData* node) {
 TFolderList::TFolderList(std::string path)
     : Parent(nullptr),
       PathLength16_(Utf16Length(path)),
-      RootPath_(std::make_unique<std::string>(std::move(path))) {}
+      Extras_(std::make_unique<Extras>(Extras{std::move(path), {}})) {}
 
 TFolderList::TFolderList(TFolderList* parent) : Parent(parent) {}
 
@@ -75,8 +95,25 @@ int TFolderList::IndexOf(const TFolderData* node) const {
     return static_cast<int>(node - nodes);
 }
 
+TFolderList::Extras& TFolderList::TheExtras() {
+    if (!Extras_) Extras_ = std::make_unique<Extras>();
+    return *Extras_;
+}
+
+ByteCount TFolderList::LargeAllocation(std::uint32_t index) const {
+    const auto& large = Extras_->LargeAllocations;
+    return std::lower_bound(large.begin(), large.end(), index,
+                            [](const std::pair<std::uint32_t, ByteCount>& entry,
+                               std::uint32_t wanted) { return entry.first < wanted; })
+        ->second;
+}
+
 void TFolderList::AddFile(std::string_view name, ByteCount nominal, ByteCount allocated) {
-    Entries_.Append({}, name, TFolderData(nominal, allocated, this, nullptr));
+    TFolderData node(nominal, allocated);
+    // Kept in index order, as the files are appended.
+    if (node.Slack_ == TFolderData::kLargeSlack)
+        TheExtras().LargeAllocations.emplace_back(static_cast<std::uint32_t>(Count()), allocated);
+    Entries_.Append(*this, {}, name, std::move(node));
     TotalNominal = AddBytes(TotalNominal, nominal);
     TotalAllocated = AddBytes(TotalAllocated, allocated);
     TotalSlack = AddBytes(TotalSlack, allocated - nominal);
@@ -84,7 +121,7 @@ void TFolderList::AddFile(std::string_view name, ByteCount nominal, ByteCount al
 }
 
 void TFolderList::AddBackEntry() {
-    Entries_.Append({}, "..", TFolderData(0, 0, this, nullptr));
+    Entries_.Append(*this, {}, "..", TFolderData(0, 0));
 }
 
 TFolderList& TFolderList::BeginFolder(std::string_view name) {
@@ -92,15 +129,11 @@ TFolderList& TFolderList::BeginFolder(std::string_view name) {
     TFolderList& k = *child;
     k.IndexInParent_ = static_cast<std::uint32_t>(Entries_.Count());
     k.PathLength16_ = PathLength16_ + Utf16Length(name) + 1;
-    Entries_.Append(std::string_view(&kFolderMark, 1), name,
-                    TFolderData(0, 0, this, std::move(child)));
+    Entries_.Append(*this, std::string_view(&kFolderMark, 1), name, TFolderData(std::move(child)));
     return k;
 }
 
 void TFolderList::EndFolder(const TFolderList& k) {
-    TFolderData& node = Node(static_cast<int>(k.IndexInParent_));
-    node.Nominal = k.TotalNominal;
-    node.Allocated = k.TotalAllocated;
     TotalNominal = AddBytes(TotalNominal, k.TotalNominal);
     TotalAllocated = AddBytes(TotalAllocated, k.TotalAllocated);
     TotalSlack = AddBytes(TotalSlack, k.TotalSlack);
@@ -126,7 +159,7 @@ std::string TFolderList::Path() const {
         length += list->Parent->Name(static_cast<int>(list->IndexInParent_)).size();
     }
     std::string path;
-    if (list->RootPath_) path = *list->RootPath_;
+    if (list->Extras_) path = list->Extras_->RootPath;
     path.reserve(path.size() + length);
     for (auto it = lists.rbegin(); it != lists.rend(); ++it) {
         const TFolderList& k = **it;
@@ -185,6 +218,7 @@ void TFolderList::Clear() {
                 pending.push_back(std::move(children));
         }
         list.Entries_.Clear();
+        if (list.Extras_) list.Extras_->LargeAllocations = {};
     };
     detachChildren(*this);
     while (!pending.empty()) {
@@ -197,8 +231,8 @@ void TFolderList::Clear() {
 
 void TFolderList::ResetTo(std::string path) {
     Clear();
-    RootPath_ = std::make_unique<std::string>(std::move(path));
-    PathLength16_ = Utf16Length(*RootPath_);
+    PathLength16_ = Utf16Length(path);
+    TheExtras().RootPath = std::move(path);
 }
 
 }  // namespace quillet

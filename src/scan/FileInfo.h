@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/FolderSource.h"
@@ -34,39 +35,48 @@ class TFolderList;
 
 class TFolderData {
 public:
-    TFolderData(ByteCount nominal, ByteCount allocated, TFolderList* ownerList,
-                std::unique_ptr<TFolderList> children);
     TFolderData(TFolderData&&) noexcept;
     TFolderData& operator=(TFolderData&&) = delete;
     ~TFolderData();
 
+    // A folder's sizes are its list's totals; a file's are its own.
+    ByteCount Nominal() const;
+    ByteCount Allocated() const;
     // Allocated minus nominal. Kept as a difference rather than a field: sizes are exact
     // byte counts, so a folder's difference equals the sum of its files'.
-    ByteCount Slack() const { return Allocated - Nominal; }
+    ByteCount Slack() const { return Allocated() - Nominal(); }
     // 1 for a file and for the free-space entry, 0 for the back entry, and for a folder the
-    // FileCount of its Children. Derived too: without it a node takes 24 bytes, not 32.
+    // FileCount of its Children. Derived, as the sizes of a folder are.
     std::int32_t FileCount() const;
 
-    // The list that holds this node. Not owned.
+    // The list that holds this node; null for a node not held by a list. Not owned.
     TFolderList* OwnerList() const;
     // A folder's own list, owned by the node; null for files, the back entry and the free-space
     // entry.
     TFolderList* Children() const;
 
-    ByteCount Nominal;
-    ByteCount Allocated;
-
 private:
     friend class TFolderList;
+    friend class ListEntries;
 
-    // Frees nothing: the caller takes the folder's list over, and the node keeps its OwnerList.
+    // A file, the back entry or the free-space entry, not yet in a list.
+    TFolderData(ByteCount nominal, ByteCount allocated);
+    // A folder: its entries, and so its sizes, are those of children.
+    explicit TFolderData(std::unique_ptr<TFolderList> children);
+
+    // Frees nothing: the caller takes the folder's list over.
     std::unique_ptr<TFolderList> TakeChildren();
 
-    // Both references in one field, so that a node takes 24 bytes: a folder's node holds its
-    // own list, marked by the low bit, whose Parent is the list that holds the node; any other
-    // node holds the list that holds it.
-    std::uintptr_t List_;
-    static constexpr std::uintptr_t kOwnsChildren = 1;
+    // 16 bytes, since a tree holds one for every entry: a file's allocated size is kept as its
+    // slack, which fits 32 bits for nearly every file (the list keeps the others'), and a node
+    // finds its list through its place in the list's nodes (ListEntries keeps the list in front
+    // of them).
+    static constexpr std::int32_t kFolder = INT32_MIN;
+    static constexpr std::int32_t kLargeSlack = INT32_MIN + 1;
+    static constexpr std::uint32_t kNotInList = UINT32_MAX;
+    std::int64_t Value_;  // a file's nominal size; a folder's TFolderList*
+    std::uint32_t Index_ = kNotInList;
+    std::int32_t Slack_;  // a file's allocated minus nominal size, or kFolder, or kLargeSlack
 };
 
 // The list one level up from node's list; null at the root.
@@ -140,6 +150,7 @@ public:
     std::int32_t LongestPathLength = 0;  // in UTF-16 code units, as the window shows paths
 
 private:
+    friend class TFolderData;
     class TreeBuilder;
 
     void AddBackEntry();
@@ -148,6 +159,8 @@ private:
     TFolderList& BeginFolder(std::string_view name);
     void EndFolder(const TFolderList& child);
     void NoteLongestFile(int index);
+    // The allocated size of the file at index whose slack did not fit its node.
+    ByteCount LargeAllocation(std::uint32_t index) const;
     void ResetTotals();
 
     static constexpr std::uint32_t kNotInParent = UINT32_MAX;
@@ -155,7 +168,14 @@ private:
     // Fields ordered so that a list takes 88 bytes: a tree holds one for every folder.
     std::int32_t PathLength16_ = 0;  // the folder's path's length in UTF-16 code units
     ListEntries Entries_;
-    std::unique_ptr<std::string> RootPath_;  // the root's path; null below it
+    // What few lists need: the root's path, and the allocated sizes of files whose slack does
+    // not fit a node (sparse files of many gigabytes), by index; null when neither is there.
+    struct Extras {
+        std::string RootPath;
+        std::vector<std::pair<std::uint32_t, ByteCount>> LargeAllocations;
+    };
+    Extras& TheExtras();
+    std::unique_ptr<Extras> Extras_;
     std::uint32_t IndexInParent_ = kNotInParent;
 };
 

@@ -23,7 +23,7 @@ public:
         if (handle) {
             // Folder names get the folder mark in front; and room for the back entry, so that
             // the list is allocated once.
-            list->Entries_.Reserve(handle->EntryCountHint() + 1,
+            list->Entries_.Reserve(*list, handle->EntryCountHint() + 1,
                                    handle->NameBytesHint() + handle->FolderCountHint() + 2);
         }
         if (!Open_.empty()) list->AddBackEntry();
@@ -47,7 +47,7 @@ public:
     void FolderClosed() override {
         TFolderList& done = *Open_.back();
         Open_.pop_back();
-        done.Entries_.Fit();  // a folder read without hints grew in steps
+        done.Entries_.Fit(done);  // a folder read without hints grew in steps
         if (!Open_.empty()) Open_.back()->EndFolder(done);
         if (Options_.Sink) Options_.Sink->FolderClosed();
     }

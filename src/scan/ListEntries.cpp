@@ -10,7 +10,10 @@
 namespace quillet {
 namespace {
 
+// The owner in front keeps the nodes aligned.
+constexpr std::size_t kOwnerSize = sizeof(TFolderList*);
 static_assert(alignof(TFolderData) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
+static_assert(kOwnerSize % alignof(TFolderData) == 0);
 static_assert(sizeof(TFolderData) % alignof(std::uint32_t) == 0);
 
 std::uint32_t Checked(std::size_t count) {
@@ -35,7 +38,14 @@ ListEntries::~ListEntries() {
 }
 
 TFolderData* ListEntries::Nodes() const {
-    return Block_ ? std::launder(reinterpret_cast<TFolderData*>(Block_.get())) : nullptr;
+    return Block_ ? std::launder(reinterpret_cast<TFolderData*>(Block_.get() + kOwnerSize))
+                  : nullptr;
+}
+
+TFolderList* ListEntries::OwnerOf(const TFolderData* first) {
+    TFolderList* owner;
+    std::memcpy(&owner, reinterpret_cast<const std::byte*>(first) - kOwnerSize, kOwnerSize);
+    return owner;
 }
 
 std::size_t ListEntries::EndSize() const {
@@ -43,7 +53,7 @@ std::size_t ListEntries::EndSize() const {
 }
 
 std::byte* ListEntries::Ends() const {
-    return Block_.get() + NodeCapacity_ * sizeof(TFolderData);
+    return Block_.get() + kOwnerSize + NodeCapacity_ * sizeof(TFolderData);
 }
 
 char* ListEntries::Bytes() const {
@@ -75,22 +85,25 @@ std::string_view ListEntries::Name(std::size_t index) const {
     return std::string_view(Bytes() + begin, End(index) - begin);
 }
 
-void ListEntries::Reserve(std::size_t entries, std::size_t nameBytes) {
+void ListEntries::Reserve(TFolderList& owner, std::size_t entries, std::size_t nameBytes) {
     const std::uint32_t nodes = Checked(Count_ + entries);
     const std::uint32_t bytes = Checked(NameSize_ + nameBytes);
     if (nodes > NodeCapacity_ || bytes > NameCapacity_) {
-        Reallocate(std::max(nodes, NodeCapacity_), std::max(bytes, NameCapacity_));
+        Reallocate(owner, std::max(nodes, NodeCapacity_), std::max(bytes, NameCapacity_));
     }
 }
 
-void ListEntries::Append(std::string_view prefix, std::string_view name, TFolderData&& node) {
+void ListEntries::Append(TFolderList& owner, std::string_view prefix, std::string_view name,
+                         TFolderData&& node) {
     const std::size_t length = prefix.size() + name.size();
     if (Count_ == NodeCapacity_ || NameSize_ + length > NameCapacity_) {
-        Reallocate(Count_ == NodeCapacity_ ? Grown(NodeCapacity_, Count_ + 1) : NodeCapacity_,
+        Reallocate(owner,
+                   Count_ == NodeCapacity_ ? Grown(NodeCapacity_, Count_ + 1) : NodeCapacity_,
                    NameSize_ + length > NameCapacity_ ? Grown(NameCapacity_, NameSize_ + length)
                                                       : NameCapacity_);
     }
     new (Nodes() + Count_) TFolderData(std::move(node));
+    Nodes()[Count_].Index_ = Count_;
     // An empty view may have no data at all, which memcpy must not be given.
     char* end = Bytes() + NameSize_;
     end = std::copy(prefix.begin(), prefix.end(), end);
@@ -99,8 +112,8 @@ void ListEntries::Append(std::string_view prefix, std::string_view name, TFolder
     SetEnd(Count_++, NameSize_);
 }
 
-void ListEntries::Fit() {
-    if (Count_ < NodeCapacity_ || NameSize_ < NameCapacity_) Reallocate(Count_, NameSize_);
+void ListEntries::Fit(TFolderList& owner) {
+    if (Count_ < NodeCapacity_ || NameSize_ < NameCapacity_) Reallocate(owner, Count_, NameSize_);
 }
 
 void ListEntries::Clear() {
@@ -111,11 +124,15 @@ void ListEntries::Clear() {
     Count_ = NodeCapacity_ = NameSize_ = NameCapacity_ = 0;
 }
 
-void ListEntries::Reallocate(std::uint32_t nodes, std::uint32_t nameBytes) {
+void ListEntries::Reallocate(TFolderList& owner, std::uint32_t nodes, std::uint32_t nameBytes) {
     const std::size_t endSize = EndSizeFor(nameBytes);
     const std::size_t size = std::size_t{nodes} * (sizeof(TFolderData) + endSize) + nameBytes;
     ListEntries grown;
-    grown.Block_.reset(size ? new std::byte[size] : nullptr);
+    if (size) {
+        grown.Block_.reset(new std::byte[kOwnerSize + size]);
+        TFolderList* const ownerAddress = &owner;
+        std::memcpy(grown.Block_.get(), &ownerAddress, kOwnerSize);
+    }
     grown.NodeCapacity_ = nodes;
     grown.NameCapacity_ = nameBytes;
     TFolderData* from = Nodes();

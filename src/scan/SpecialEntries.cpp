@@ -9,7 +9,7 @@ bool IsBackEntry(const TFolderData& node) {
 
 bool IsFreeSpaceEntry(const TFolderData& node) {
     const TFolderList* list = node.OwnerList();
-    return list && !list->Parent && !node.Children() && node.Nominal < 0 &&
+    return list && !list->Parent && !node.Children() && node.Nominal() < 0 &&
            list->IndexOf(&node) == 0;
 }
 

@@ -13,8 +13,9 @@ namespace {
 using U = TSizeUnit;
 using M = TDisplayMode;
 
-TFolderData File(double nominal, double allocated) {
-    return TFolderData(nominal, allocated, nullptr, nullptr);
+const TFolderData& File(TFolderList& list, ByteCount nominal, ByteCount allocated) {
+    list.AddFile("f", nominal, allocated);
+    return list.Node(list.Count() - 1);
 }
 
 TEST(SizeUnits, DivisorsArePowersOf1024) {
@@ -27,14 +28,18 @@ TEST(SizeUnits, DivisorsArePowersOf1024) {
 }
 
 TEST(SizeUnits, EntryValueFollowsTheModeOrCountsFiles) {
-    TFolderList root("/r/");
-    auto files = std::make_unique<TFolderList>(&root);
+    std::vector<test::FakeNode> files;
     for (int i = 0; i < 7; ++i)
-        files->AddFile("x", 0, 0);
-    TFolderData folder(1000, 12288, &root, std::move(files));
-    EXPECT_EQ(EntryValue(folder, M::dmNominal, U::suKB), 1000);
+        files.push_back(test::FakeFile("x" + std::to_string(i), i < 3 ? 1000 : 0));
+    test::FakeFolderSource source(test::FakeFolder("r", {test::FakeFolder("f", files)}));
+    TFolderList root("/r/");
+    TScanOptions options;
+    options.ClusterSize = 4096;
+    root.Scan(source, options);
+    const TFolderData& folder = root.Node(0);
+    EXPECT_EQ(EntryValue(folder, M::dmNominal, U::suKB), 3000);
     EXPECT_EQ(EntryValue(folder, M::dmAllocated, U::suKB), 12288);
-    EXPECT_EQ(EntryValue(folder, M::dmSlackOnly, U::suKB), 11288);
+    EXPECT_EQ(EntryValue(folder, M::dmSlackOnly, U::suKB), 9288);
     EXPECT_EQ(EntryValue(folder, M::dmSlackOnly, U::suCount), 7);
 }
 
@@ -92,7 +97,8 @@ TEST(SizeUnits, TheBackEntryIsZeroInEveryUnit) {
 }
 
 TEST(SizeUnits, EntryTextsLowerOnlyAsciiLettersAndPadToThree) {
-    const TFolderData file = File(5, 4096);
+    TFolderList list("/");
+    const TFolderData& file = File(list, 5, 4096);
     EXPECT_EQ(EntryText(file, "/Program Files", M::dmNominal, U::suBytes), "  5   /program files");
     EXPECT_EQ(EntryText(file, "\xC3\x84RGER.TXT", M::dmAllocated, U::suKB),
               "4.0   \xC3\x84rger.txt");
@@ -101,7 +107,8 @@ TEST(SizeUnits, EntryTextsLowerOnlyAsciiLettersAndPadToThree) {
 }
 
 TEST(SizeUnits, TheFreeSpaceEntryIsNegativeExceptInCountAndSlack) {
-    const TFolderData free = File(-52428800000, -52428800000);
+    TFolderList root("/");
+    const TFolderData& free = File(root, -52428800000, -52428800000);
     EXPECT_EQ(EntryText(free, "(/ free space)", M::dmAllocated, U::suGB),
               "-48.828   (/ free space)");
     EXPECT_EQ(EntryText(free, "(/ free space)", M::dmNominal, U::suBytes),

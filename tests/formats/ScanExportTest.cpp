@@ -29,8 +29,8 @@ void ExpectSameTree(const TFolderList& expected, const TFolderList& actual) {
     ASSERT_EQ(actual.Count(), expected.Count()) << expected.Path();
     for (int i = 0; i < expected.Count(); ++i) {
         EXPECT_EQ(actual.Name(i), expected.Name(i));
-        EXPECT_EQ(actual.Node(i).Nominal, expected.Node(i).Nominal) << expected.Name(i);
-        EXPECT_EQ(actual.Node(i).Allocated, expected.Node(i).Allocated) << expected.Name(i);
+        EXPECT_EQ(actual.Node(i).Nominal(), expected.Node(i).Nominal()) << expected.Name(i);
+        EXPECT_EQ(actual.Node(i).Allocated(), expected.Node(i).Allocated()) << expected.Name(i);
         ASSERT_EQ(!actual.Node(i).Children(), !expected.Node(i).Children()) << expected.Name(i);
         if (expected.Node(i).Children())
             ExpectSameTree(*expected.Node(i).Children(), *actual.Node(i).Children());
@@ -177,8 +177,8 @@ void ExpectSameSizes(const TFolderList& list, const EarlierScan& earlier) {
         const int found = earlier.Find(root, list.Name(i));
         ASSERT_GE(found, 0) << list.Name(i);
         const EarlierScan::Sizes sizes = earlier.EntrySizes(root, found);
-        EXPECT_EQ(sizes.Nominal, list.Node(i).Nominal) << list.Name(i);
-        EXPECT_EQ(sizes.Allocated, list.Node(i).Allocated) << list.Name(i);
+        EXPECT_EQ(sizes.Nominal, list.Node(i).Nominal()) << list.Name(i);
+        EXPECT_EQ(sizes.Allocated, list.Node(i).Allocated()) << list.Name(i);
         EXPECT_EQ(sizes.FileCount, list.Node(i).FileCount()) << list.Name(i);
     }
 }

@@ -194,8 +194,8 @@ TEST(FolderScan, OnDiskSizesReplaceNominalOnlyWhereTheirSwitchIsOn) {
         root.Scan(source, options);
         std::vector<double> sizes;
         for (int i = 0; i < root.Count(); ++i)
-            sizes.push_back(root.Node(i).Nominal);
-        EXPECT_EQ(root.Node(0).Allocated, RoundToClusters(root.Node(0).Nominal, 4096));
+            sizes.push_back(root.Node(i).Nominal());
+        EXPECT_EQ(root.Node(0).Allocated(), RoundToClusters(root.Node(0).Nominal(), 4096));
         return sizes;
     };
     EXPECT_EQ(scan(false, false), (std::vector<double>{10000, 50000, 8000, 7000}));
@@ -211,11 +211,11 @@ TEST(FolderScan, SlackIsAllocatedMinusNominal) {
     TScanOptions options;
     options.ClusterSize = 4096;
     root.Scan(source, options);
-    EXPECT_EQ(root.Node(0).Allocated, 4096);
+    EXPECT_EQ(root.Node(0).Allocated(), 4096);
     EXPECT_EQ(root.Node(0).Slack(), 4095);
-    EXPECT_EQ(root.Node(1).Allocated, 8192);
+    EXPECT_EQ(root.Node(1).Allocated(), 8192);
     EXPECT_EQ(root.Node(1).Slack(), 0);
-    EXPECT_EQ(root.Node(2).Allocated, 0);
+    EXPECT_EQ(root.Node(2).Allocated(), 0);
     EXPECT_EQ(root.TotalSlack, 4095);
 }
 
@@ -308,7 +308,7 @@ TEST(FolderScan, ScansARealFolderWithHiddenFilesOddNamesAndLinks) {
     EXPECT_EQ(root.FileCount, 8);
     for (int i = 0; i < root.Count(); ++i) {
         if (root.Name(i) == "dangling") {
-            EXPECT_EQ(root.Node(i).Nominal, 19) << "the link's own size";
+            EXPECT_EQ(root.Node(i).Nominal(), 19) << "the link's own size";
         }
     }
 }
@@ -379,7 +379,7 @@ TEST(FolderScan, HardLinkedFilesCountOnceAndLaterLinksAreFilesOfSizeZero) {
         for (const char* folder : {"/a", "/b"}) {
             const TFolderList& list = ChildList(root, folder);
             for (int i = 1; i < list.Count(); ++i)
-                sized += list.Node(i).Nominal == 10000;
+                sized += list.Node(i).Nominal() == 10000;
         }
         EXPECT_EQ(sized, 1);
     }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "scan/ClusterRounding.h"
 #include "scan/FileInfo.h"
@@ -40,9 +43,43 @@ TEST(FolderTree, NamesStayWholeWhileAListGrowsPastSixtyFourKibibytesOfNames) {
     ASSERT_EQ(list.Count(), count);
     for (int i = 0; i < count; ++i) {
         ASSERT_EQ(list.Name(i), nameOf(i)) << i;
-        ASSERT_EQ(list.Node(i).Nominal, i);
+        ASSERT_EQ(list.Node(i).Nominal(), i);
         ASSERT_EQ(list.Node(i).OwnerList(), &list);
     }
+}
+
+TEST(FolderTree, EveryFileKeepsItsExactSizesWhateverTheirDifferenceAndAfterAFreshStart) {
+    // Differences a node holds and those the list keeps beside it: around 32 bits either way,
+    // a sparse file of an exbibyte, a volume's free space.
+    const std::vector<std::pair<ByteCount, ByteCount>> sizes = {
+        {1, 4096},      {0, INT32_MAX},       {0, INT32_MAX + 1LL}, {INT32_MAX - 1, 0},
+        {INT32_MAX, 0}, {INT32_MAX + 1LL, 0}, {1LL << 60, 4096},    {-52428800000, -52428800000}};
+    TFolderList list("/v/");
+    auto expectExact = [&list](const std::vector<std::pair<ByteCount, ByteCount>>& files) {
+        ASSERT_EQ(list.Count(), static_cast<int>(files.size()));
+        for (int i = 0; i < list.Count(); ++i) {
+            const TFolderData& node = list.Node(i);
+            EXPECT_EQ(node.Nominal(), files[static_cast<std::size_t>(i)].first) << i;
+            EXPECT_EQ(node.Allocated(), files[static_cast<std::size_t>(i)].second) << i;
+            EXPECT_EQ(node.Children(), nullptr) << i;
+            EXPECT_EQ(node.OwnerList(), &list) << i;
+        }
+    };
+    // Small files between them, so that the list grows and moves its nodes many times.
+    std::vector<std::pair<ByteCount, ByteCount>> files;
+    for (int round = 0; round < 40; ++round) {
+        for (const auto& file : sizes)
+            files.push_back(round % 2 ? file : std::pair<ByteCount, ByteCount>{round, 4096});
+    }
+    for (const auto& [nominal, allocated] : files)
+        list.AddFile("f", nominal, allocated);
+    expectExact(files);
+
+    list.ResetTo("/v/");
+    std::reverse(files.begin(), files.end());
+    for (const auto& [nominal, allocated] : files)
+        list.AddFile("f", nominal, allocated);
+    expectExact(files);
 }
 
 TEST(FolderTree, ResetToFreesTheItemsAndKeepsTheTotalsForTheScanToClear) {

@@ -35,8 +35,8 @@ void ExpectSameTree(const TFolderList& expected, const TFolderList& actual) {
         const TFolderData& want = expected.Node(i);
         const TFolderData& got = actual.Node(i);
         ASSERT_EQ(expected.Name(i), actual.Name(i)) << expected.Path();
-        EXPECT_EQ(want.Nominal, got.Nominal) << expected.Path() << expected.Name(i);
-        EXPECT_EQ(want.Allocated, got.Allocated) << expected.Path() << expected.Name(i);
+        EXPECT_EQ(want.Nominal(), got.Nominal()) << expected.Path() << expected.Name(i);
+        EXPECT_EQ(want.Allocated(), got.Allocated()) << expected.Path() << expected.Name(i);
         ASSERT_EQ(want.Children() != nullptr, got.Children() != nullptr) << expected.Name(i);
         if (want.Children()) ExpectSameTree(*want.Children(), *got.Children());
     }

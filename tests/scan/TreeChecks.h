@@ -23,7 +23,7 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
             EXPECT_EQ(i, 0) << "the back entry comes first";
             EXPECT_FALSE(isRoot) << "the root list has no back entry";
             EXPECT_EQ(node.FileCount(), 0);
-            EXPECT_EQ(node.Nominal, 0);
+            EXPECT_EQ(node.Nominal(), 0);
             continue;
         }
         if (node.Children()) {
@@ -33,17 +33,17 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
             EXPECT_EQ(child.Path(), list.Path() + std::string(name.substr(1)) + kPathSeparator);
             ASSERT_GE(child.Count(), 1);
             EXPECT_EQ(child.Name(0), "..");
-            EXPECT_EQ(node.Nominal, child.TotalNominal);
-            EXPECT_EQ(node.Allocated, child.TotalAllocated);
+            EXPECT_EQ(node.Nominal(), child.TotalNominal);
+            EXPECT_EQ(node.Allocated(), child.TotalAllocated);
             EXPECT_EQ(node.Slack(), child.TotalSlack);
             EXPECT_EQ(node.FileCount(), child.FileCount);
             folders += 1 + child.FolderCount;
             ExpectConsistentTree(child, false);
-        } else if (node.Nominal < 0) {
+        } else if (node.Nominal() < 0) {
             continue;  // the free-space entry adds nothing
         }
-        nominal += node.Nominal;
-        allocated += node.Allocated;
+        nominal += node.Nominal();
+        allocated += node.Allocated();
         slack += node.Slack();
         files += node.FileCount();
     }

@@ -78,8 +78,8 @@ TEST(VolumeData, TheFreeSpaceEntryStaysFirstButAddsNothingToTheScannedTotals) {
 
     ASSERT_EQ(root.Count(), 2);
     EXPECT_EQ(root.Name(0), "(/ free space)");
-    EXPECT_EQ(root.Node(0).Nominal, -52428800000.0);
-    EXPECT_EQ(root.Node(0).Allocated, -52428800000.0);
+    EXPECT_EQ(root.Node(0).Nominal(), -52428800000.0);
+    EXPECT_EQ(root.Node(0).Allocated(), -52428800000.0);
     EXPECT_EQ(root.Node(0).Slack(), 0);
     EXPECT_EQ(root.FileCount, 1);
     EXPECT_EQ(root.TotalNominal, 10);

@@ -118,7 +118,7 @@ TEST(Win32Scan, ADriveRootBeginsWithItsFreeSpaceNamedAfterTheDrive) {
     PrepareScan(root, "C:\\", volume, "", true, compressed, sparse);
     ASSERT_EQ(root.Count(), 1);
     EXPECT_EQ(root.Name(0), "(C: free space)");
-    EXPECT_EQ(root.Node(0).Nominal, -volume.FreeSpace);
+    EXPECT_EQ(root.Node(0).Nominal(), -volume.FreeSpace);
     EXPECT_EQ(compressed, 1);
     EXPECT_EQ(sparse, 0);
 
