@@ -27,13 +27,14 @@ void TMainForm::ShowFolder(TFolderList* list) {
         PieChart1->SetGrowthEntries(
             GrowthEntries(*list, *Earlier_, Settings.DisplayMode, Settings.DisplayUnits));
     } else {
-        PieChart1->SetEntries(
-            FolderEntryFigures(*list, Settings.DisplayMode, Settings.DisplayUnits),
-            [list, mode = Settings.DisplayMode,
-             unit = Settings.DisplayUnits](const TObjectAndDouble& entry) {
-                return FolderEntryText(*list, *static_cast<const TFolderData*>(entry.Obj), mode,
-                                       unit);
-            });
+        const TDisplayMode mode = Settings.DisplayMode;
+        const TSizeUnit unit = Settings.DisplayUnits;
+        PieChart1->SetEntries([&] { return FolderEntryFigures(*list, mode, unit); },
+                              [list, mode, unit](const TObjectAndDouble& entry) {
+                                  return FolderEntryText(
+                                      *list, *static_cast<const TFolderData*>(entry.Obj), mode,
+                                      unit);
+                              });
     }
 
     // The total with what is said of it: the free space, the change since the earlier scan

@@ -51,37 +51,49 @@ TPieChart::~TPieChart() {
 void TPieChart::SetEntries(TStringListWithDouble lines) {
     const double total = PrepareEntries(lines);
     SortEntries(lines);
-    ShowEntries(TChartEntries(std::move(lines)), total);
+    const TFocusKey focus = LetEntriesGo();
+    ShowEntries(focus, TChartEntries(std::move(lines)), total);
 }
 
-void TPieChart::SetEntries(std::vector<TObjectAndDouble> values, TEntryTextMaker text) {
+void TPieChart::SetEntries(const std::function<std::vector<TObjectAndDouble>()>& values,
+                           TEntryTextMaker text) {
+    const TFocusKey focus = LetEntriesGo();
+    std::vector<TObjectAndDouble> figures = values();
     double total = 0;
-    for (const TObjectAndDouble& value : values)
-        total += value.Value;
-    ShowEntries(TChartEntries(std::move(values), std::move(text)), total);
+    for (const TObjectAndDouble& figure : figures)
+        total += figure.Value;
+    ShowEntries(focus, TChartEntries(std::move(figures), std::move(text)), total);
 }
 
 void TPieChart::SetGrowthEntries(TStringListWithDouble lines) {
     const double total = PrepareGrowthEntries(lines);
-    ShowEntries(TChartEntries(std::move(lines)), total);
+    const TFocusKey focus = LetEntriesGo();
+    ShowEntries(focus, TChartEntries(std::move(lines)), total);
 }
 
-void TPieChart::ShowEntries(TChartEntries entries, double total) {
-    const std::optional<std::size_t> focused = SliceEntry(FocusedSlice_);
-    const void* focusedObject = focused ? Entries_.Record(*focused).Obj : nullptr;
-    const std::string focusedText = focused ? Entries_.Text(*focused) : std::string();
-    const std::string_view focusedName = SplitEntryText(focusedText).Name;
-    if (ListBox_) ListBox_->Items().Clear();  // it reads the entries that are replaced
+TPieChart::TFocusKey TPieChart::LetEntriesGo() {
+    TFocusKey focus;
+    focus.HadFocus = FocusedSlice_ >= 0;
+    if (const std::optional<std::size_t> focused = SliceEntry(FocusedSlice_)) {
+        focus.Object = Entries_.Record(*focused).Obj;
+        focus.Name = SplitEntryText(Entries_.Text(*focused)).Name;
+    }
+    if (ListBox_) ListBox_->Items().Clear();
+    Entries_ = {};
+    Total_ = 0;
+    FocusedSlice_ = -1;
+    return focus;
+}
+
+void TPieChart::ShowEntries(const TFocusKey& focus, TChartEntries entries, double total) {
     Entries_ = std::move(entries);
     Total_ = total;
 
-    const bool hadFocusedSlice = FocusedSlice_ >= 0;
-    FocusedSlice_ = -1;
     const std::vector<PieSlice> slices = Slices();
-    for (std::size_t i = 0; hadFocusedSlice && i < slices.size(); ++i) {
+    for (std::size_t i = 0; focus.HadFocus && i < slices.size(); ++i) {
         const auto entry = static_cast<std::size_t>(slices[i].Entry);
-        if (Entries_.Record(entry).Obj == focusedObject &&
-            SplitEntryText(Entries_.Text(entry)).Name == focusedName)
+        if (Entries_.Record(entry).Obj == focus.Object &&
+            SplitEntryText(Entries_.Text(entry)).Name == focus.Name)
             FocusedSlice_ = static_cast<int>(i);
     }
     if (FocusedSlice_ < 0 && hasFocus() && !slices.empty()) FocusedSlice_ = 0;
@@ -96,10 +108,7 @@ void TPieChart::ShowEntries(TChartEntries entries, double total) {
 }
 
 void TPieChart::ClearEntries() {
-    if (ListBox_) ListBox_->Items().Clear();
-    Entries_ = {};
-    Total_ = 0;
-    FocusedSlice_ = -1;
+    LetEntriesGo();
     update();
     NotifySlicesChanged();
 }

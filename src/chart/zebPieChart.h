@@ -44,8 +44,10 @@ public:
     void SetEntries(TStringListWithDouble lines);
     // As SetEntries, for entries that carry their values and no texts: text writes an entry's
     // text when it is needed (a slice labelled, a row drawn, the listing saved). The order is
-    // the one SetEntries gives texts that read as these values.
-    void SetEntries(std::vector<TObjectAndDouble> values, TEntryTextMaker text);
+    // the one SetEntries gives texts that read as these values. values is called once the
+    // entries shown before are let go, so that a folder of a million is never held twice.
+    void SetEntries(const std::function<std::vector<TObjectAndDouble>()>& values,
+                    TEntryTextMaker text);
     // As SetEntries, for changes since an earlier scan (PrepareGrowthEntries): growth gets
     // slices, losses are only listed, after them.
     void SetGrowthEntries(TStringListWithDouble lines);
@@ -120,9 +122,18 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Shows entries, prepared and in order, in the list box and repaints. The focus stays on
-    // the entry of the same object and name when it still has a slice.
-    void ShowEntries(TChartEntries entries, double total);
+    // The focused slice's entry, told by its object and name, which outlive the entries.
+    struct TFocusKey {
+        bool HadFocus = false;
+        const void* Object = nullptr;
+        std::string Name;
+    };
+    // Lets the entries shown go, the list box first (it reads them), and tells which had the
+    // focus.
+    TFocusKey LetEntriesGo();
+    // Shows entries, prepared and in order, in the list box and repaints. The focus goes back
+    // to the entry of focus's object and name when it still has a slice.
+    void ShowEntries(const TFocusKey& focus, TChartEntries entries, double total);
     // The entry of a slice, an index into Slices(); none when there is no such slice.
     std::optional<std::size_t> SliceEntry(int slice) const;
     // Focuses a slice and makes it the hit one, for the owner's OnDblClick or OnRightClick.
