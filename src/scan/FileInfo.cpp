@@ -10,20 +10,14 @@ namespace quillet {
 static_assert(sizeof(TFolderData) == 16 && sizeof(TFolderList) <= 88,
               "the tree's memory is mostly these: mind their size");
 
-namespace {
-
-// A file's slack as its node keeps it, or kLargeSlack when it does not fit.
-std::int32_t SlackField(ByteCount nominal, ByteCount allocated, std::int32_t large) {
-    ByteCount slack = 0;
-    if (__builtin_sub_overflow(allocated, nominal, &slack) || slack <= large || slack > INT32_MAX)
-        return large;
-    return static_cast<std::int32_t>(slack);
-}
-
-}  // namespace
-
 TFolderData::TFolderData(ByteCount nominal, ByteCount allocated)
-    : Value_(nominal), Slack_(SlackField(nominal, allocated, kLargeSlack)) {}
+    : Value_(nominal), Slack_(kLargeSlack) {
+    // A slack that does not fit stays kLargeSlack: the list keeps that file's allocated size.
+    ByteCount slack = 0;
+    if (!__builtin_sub_overflow(allocated, nominal, &slack) && slack > kLargeSlack &&
+        slack <= INT32_MAX)
+        Slack_ = static_cast<std::int32_t>(slack);
+}
 
 TFolderData::TFolderData(std::unique_ptr<TFolderList> children)
     : Value_(static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(children.release()))),

@@ -35,6 +35,13 @@ DecimalDigits WithDigits(DecimalDigits digits, unsigned __int128 scaled, unsigne
     return digits;
 }
 
+unsigned __int128 PowerOfTen(int decimals) {
+    unsigned __int128 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    return scale;
+}
+
 // |x| rounded to `decimals` digits, an exact half away from zero. Below 2^63 the rounding is
 // done in 128-bit integers on the double's exact value; larger numbers are whole anyway.
 DecimalDigits Round(double x, int decimals) {
@@ -50,9 +57,7 @@ DecimalDigits Round(double x, int decimals) {
         if (point != std::string::npos) digits.Fraction = text.substr(point + 1);
         return digits;
     }
-    unsigned __int128 scale = 1;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10;
+    const unsigned __int128 scale = PowerOfTen(decimals);
 
     int exponent = 0;
     const double mantissa = std::frexp(v, &exponent);  // v = mantissa * 2^exponent
@@ -71,13 +76,6 @@ DecimalDigits Round(double x, int decimals) {
         if ((product & (one - 1)) >= one / 2) ++scaled;
     }
     return WithDigits(digits, scaled, scale, decimals);
-}
-
-unsigned __int128 PowerOfTen(int decimals) {
-    unsigned __int128 scale = 1;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10;
-    return scale;
 }
 
 // |value| * scale / divisor, rounded: an exact half away from zero. In 64 bits where the
