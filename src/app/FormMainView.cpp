@@ -19,6 +19,7 @@
 namespace quillet {
 void TMainForm::ShowFolder(TFolderList* list) {
     if (!list) return;
+    const bool anotherFolder = list != ShownList;
     ShownList = list;
     lblMaxFileNameLength->setText(QString::fromStdString(MaxPathCaption(list->LongestPathLength)));
     lblMaxFileNameLength->setToolTip(
@@ -36,6 +37,8 @@ void TMainForm::ShowFolder(TFolderList* list) {
                                       unit);
                               });
     }
+    // Another folder's rows begin at its largest, not where the last folder's list was left.
+    if (anotherFolder) ListBox1->scrollToTop();
 
     // The total with what is said of it: the free space, the change since the earlier scan
     // and the marks of a tree that is not whole. Shorter forms follow for a narrow bar: first

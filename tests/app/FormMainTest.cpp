@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -234,6 +235,34 @@ TEST_F(MainWindowTest, DrillsDownByRowsAndSlicesAndComesBackUp) {
     QTest::mouseClick(form.BitBtnUp, Qt::LeftButton);
     EXPECT_EQ(Shown(), "/data/") << "at the root nothing leads further up";
     EXPECT_EQ(Scans, 1);
+}
+
+TEST_F(MainWindowTest, AnotherFolderShowsItsLargestRowsWhereverTheLastListWasLeft) {
+    std::vector<test::FakeNode> files, root;
+    for (int i = 0; i < 300; ++i)
+        files.push_back(FakeFile("f" + std::to_string(i), 1000 + i));
+    root = files;
+    root.push_back(FakeFolder("many", files));
+    Source = std::make_shared<test::FakeFolderSource>(FakeFolder("", root));
+    TMainForm& form = Open();
+    QScrollBar& bar = *form.ListBox1->verticalScrollBar();
+    auto leftAtTheEnd = [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return bar.maximum() > 0; }, 5000));
+        form.ListBox1->scrollToBottom();
+        EXPECT_GT(bar.value(), 0);
+    };
+
+    leftAtTheEnd();
+    form.ShowNode(static_cast<const TFolderData*>(form.ListBox1->Items().Object(RowOf("/many"))));
+    ASSERT_EQ(Shown(), "/data/many/");
+    QTest::qWait(50);
+    EXPECT_EQ(bar.value(), 0) << "down";
+
+    leftAtTheEnd();
+    QTest::keyClick(&form, Qt::Key_Backspace);
+    ASSERT_EQ(Shown(), "/data/");
+    QTest::qWait(50);
+    EXPECT_EQ(bar.value(), 0) << "up";
 }
 
 TEST_F(MainWindowTest, AClickOnARowSelectsItsName) {
