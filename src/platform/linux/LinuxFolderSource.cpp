@@ -2,9 +2,11 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -43,6 +45,31 @@ constexpr std::size_t kSpareListings = 64;
 constexpr std::size_t kSpareListingBytes = 64 * 1024;
 
 class LinuxFolderHandle;
+
+// Opens the folder name in dirFd unless it is a mount point. The name was stat'ed a moment ago,
+// but something may have been mounted on it since: then errno is EXDEV. openat2 tells in the
+// same call; where the system lacks it (before Linux 5.6, or a sandbox that forbids it), the
+// folder opened must be on device.
+int OpenOnVolume(int dirFd, const char* name, dev_t device) {
+    static std::atomic<bool> lacksOpenat2{false};
+    if (!lacksOpenat2.load(std::memory_order_relaxed)) {
+        open_how how{};
+        how.flags = kFolderFlags;
+        how.resolve = RESOLVE_NO_XDEV;
+        const auto fd = static_cast<int>(syscall(SYS_openat2, dirFd, name, &how, sizeof how));
+        if (fd >= 0 || (errno != ENOSYS && errno != EPERM)) return fd;
+        lacksOpenat2.store(true, std::memory_order_relaxed);
+    }
+    const int fd = openat(dirFd, name, kFolderFlags);
+    if (fd < 0) return fd;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || st.st_dev != device) {
+        close(fd);
+        errno = EXDEV;
+        return -1;
+    }
+    return fd;
+}
 
 bool OutOfDescriptors(int error) {
     return error == EMFILE || error == ENFILE;
@@ -190,26 +217,22 @@ public:
             OpenFailure_ = {LostReason(), false};
             return nullptr;
         }
-        int fd = openat(Fd_, LastName_, kFolderFlags);
+        int fd = OpenOnVolume(Fd_, LastName_, Volume_->Device);
         if (fd < 0 && OutOfDescriptors(errno)) {
             std::unique_lock lock(Volume_->Lock);
             if (ReleaseAnAncestor()) {
                 lock.unlock();
-                fd = openat(Fd_, LastName_, kFolderFlags);
+                fd = OpenOnVolume(Fd_, LastName_, Volume_->Device);
             }
         }
         if (fd < 0) {
-            // A folder removed since it was listed is simply gone.
-            if (const int error = errno; error != ENOENT) OpenFailure_ = FailureOf(error);
+            // A folder removed since it was listed is simply gone, and so is one that something
+            // was mounted on since.
+            if (const int error = errno; error != ENOENT && error != EXDEV)
+                OpenFailure_ = FailureOf(error);
             return nullptr;
         }
-        // The name was stat'ed a moment ago, but something may have been mounted on it since.
-        struct stat st;
-        if (fstat(fd, &st) != 0 || st.st_dev != Volume_->Device) {
-            close(fd);
-            return nullptr;
-        }
-        auto child = std::make_unique<LinuxFolderHandle>(Volume_, this, fd, st.st_ino);
+        auto child = std::make_unique<LinuxFolderHandle>(Volume_, this, fd, LastInode_);
         if (!Volume_->OverBudget()) return child;
         // Only a folder that the child can open again gives its descriptor up (".." of a folder
         // without search permission cannot be opened), and only once the child is known as
@@ -354,6 +377,7 @@ private:
             // system bind-mounted inside the tree has the same one, and its files would count
             // twice.
             LastEnterable_ = st.Device == Volume_->Device && !st.MountRoot;
+            LastInode_ = st.Inode;
             if (!LastEnterable_) entry.Attributes |= kAttributeMountPoint;
         } else {
             LastEnterable_ = false;
@@ -394,8 +418,9 @@ private:
         Fd_;  // -1 while given up for a level below, or when it could not be opened again
     const char* LastName_ = nullptr;
     bool LastEnterable_ = false;
-    int LastError_ = 0;  // why the entry handed out last could not be described
-    int Lost_ = 0;       // why the descriptor, once given up, could not be had again
+    ino_t LastInode_ = 0;  // the folder handed out last, as it was stat'ed
+    int LastError_ = 0;    // why the entry handed out last could not be described
+    int Lost_ = 0;         // why the descriptor, once given up, could not be had again
     ReadFailure OpenFailure_;
     ReadFailure ReadError_;
 };
