@@ -278,7 +278,7 @@ std::string ImportScan(TFolderList& root, std::istream& in, const std::string& s
     }
     if (source.Error().empty()) return {};
     root.ResetTo(".");
-    root.TotalNominal = root.TotalAllocated = root.TotalSlack = 0;
+    root.TotalNominal = root.TotalAllocated = 0;
     root.FileCount = root.FolderCount = root.LongestPathLength = 0;
     return source.Error();
 }

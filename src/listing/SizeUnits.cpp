@@ -123,7 +123,7 @@ std::string TotalSizeText(const TFolderList& list, TDisplayMode mode, TSizeUnit 
                           const NumberPunctuation& punctuation) {
     ByteCount total = list.TotalAllocated;
     if (mode == TDisplayMode::dmNominal) total = list.TotalNominal;
-    if (mode == TDisplayMode::dmSlackOnly) total = list.TotalSlack;
+    if (mode == TDisplayMode::dmSlackOnly) total = list.TotalSlack();
     return TotalText(total, IsDividedUnit(unit) ? unit : TSizeUnit::suBytes, punctuation);
 }
 

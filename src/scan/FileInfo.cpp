@@ -7,7 +7,7 @@
 
 namespace quillet {
 
-static_assert(sizeof(TFolderData) == 16 && sizeof(TFolderList) <= 88,
+static_assert(sizeof(TFolderData) == 16 && sizeof(TFolderList) <= 72,
               "the tree's memory is mostly these: mind their size");
 
 TFolderData::TFolderData(ByteCount nominal, ByteCount allocated)
@@ -69,9 +69,7 @@ TFolderList* ParentList(const TFolderData* node) {
 }
 
 TFolderList::TFolderList(std::string path)
-    : Parent(nullptr),
-      PathLength16_(Utf16Length(path)),
-      Extras_(std::make_unique<Extras>(Extras{std::move(path), {}})) {}
+    : Parent(nullptr), Extras_(std::make_unique<Extras>(Extras{std::move(path), {}})) {}
 
 TFolderList::TFolderList(TFolderList* parent) : Parent(parent) {}
 
@@ -110,7 +108,6 @@ void TFolderList::AddFile(std::string_view name, ByteCount nominal, ByteCount al
     Entries_.Append(*this, {}, name, std::move(node));
     TotalNominal = AddBytes(TotalNominal, nominal);
     TotalAllocated = AddBytes(TotalAllocated, allocated);
-    TotalSlack = AddBytes(TotalSlack, allocated - nominal);
     FileCount += 1;
 }
 
@@ -122,7 +119,6 @@ TFolderList& TFolderList::BeginFolder(std::string_view name) {
     auto child = std::make_unique<TFolderList>(this);
     TFolderList& k = *child;
     k.IndexInParent_ = static_cast<std::uint32_t>(Entries_.Count());
-    k.PathLength16_ = PathLength16_ + Utf16Length(name) + 1;
     Entries_.Append(*this, std::string_view(&kFolderMark, 1), name, TFolderData(std::move(child)));
     return k;
 }
@@ -130,17 +126,16 @@ TFolderList& TFolderList::BeginFolder(std::string_view name) {
 void TFolderList::EndFolder(const TFolderList& k) {
     TotalNominal = AddBytes(TotalNominal, k.TotalNominal);
     TotalAllocated = AddBytes(TotalAllocated, k.TotalAllocated);
-    TotalSlack = AddBytes(TotalSlack, k.TotalSlack);
     FolderCount += k.FolderCount;
     FileCount += k.FileCount;
     LongestPathLength = std::max(LongestPathLength, k.LongestPathLength);
 }
 
-void TFolderList::NoteLongestFile(int index) {
+void TFolderList::NoteLongestFile(int index, std::int32_t pathLength16) {
     const std::string_view name = Name(index);
     // A name never has more UTF-16 units than bytes: most files are ruled out without decoding.
-    if (PathLength16_ + static_cast<std::int64_t>(name.size()) <= LongestPathLength) return;
-    const std::int32_t length = PathLength16_ + Utf16Length(name);
+    if (pathLength16 + static_cast<std::int64_t>(name.size()) <= LongestPathLength) return;
+    const std::int32_t length = pathLength16 + Utf16Length(name);
     LongestPathLength = std::max(LongestPathLength, length);
 }
 
@@ -170,10 +165,11 @@ std::string TFolderList::LongestPath() const {
     // path this long, so the search goes down little more than one branch.
     struct Level {
         const TFolderList* List;
+        std::int32_t PathLength16;
         int Next;
     };
     std::vector<Level> open;
-    if (LongestPathLength > 0) open.push_back({this, 0});
+    if (LongestPathLength > 0) open.push_back({this, Utf16Length(Path()), 0});
     while (!open.empty()) {
         Level& level = open.back();
         if (level.Next == level.List->Count()) {
@@ -181,25 +177,28 @@ std::string TFolderList::LongestPath() const {
             continue;
         }
         const TFolderList& list = *level.List;
+        const std::int32_t pathLength16 = level.PathLength16;
         const int i = level.Next++;
         const TFolderData& node = list.Node(i);
+        const std::string_view name = list.Name(i);
         if (const TFolderList* children = node.Children()) {
-            if (children->LongestPathLength == LongestPathLength) open.push_back({children, 0});
+            // The name in the list carries the folder mark; the path adds a separator instead.
+            if (children->LongestPathLength == LongestPathLength)
+                open.push_back({children, pathLength16 + Utf16Length(name.substr(1)) + 1, 0});
             continue;
         }
-        const std::string_view name = list.Name(i);
-        if (list.PathLength16_ + static_cast<std::int64_t>(name.size()) < LongestPathLength ||
+        if (pathLength16 + static_cast<std::int64_t>(name.size()) < LongestPathLength ||
             IsBackEntry(node) || IsFreeSpaceEntry(node)) {
             continue;
         }
-        if (list.PathLength16_ + Utf16Length(name) == LongestPathLength)
+        if (pathLength16 + Utf16Length(name) == LongestPathLength)
             return list.Path() + std::string(name);
     }
     return {};
 }
 
 void TFolderList::ResetTotals() {
-    TotalNominal = TotalAllocated = TotalSlack = 0;
+    TotalNominal = TotalAllocated = 0;
     FileCount = FolderCount = LongestPathLength = 0;
 }
 
@@ -225,7 +224,6 @@ void TFolderList::Clear() {
 
 void TFolderList::ResetTo(std::string path) {
     Clear();
-    PathLength16_ = Utf16Length(path);
     TheExtras().RootPath = std::move(path);
 }
 

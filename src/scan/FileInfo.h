@@ -143,7 +143,8 @@ public:
 
     ByteCount TotalNominal = 0;
     ByteCount TotalAllocated = 0;
-    ByteCount TotalSlack = 0;
+    // Derived, as a node's slack is: the sum of the files' differences.
+    ByteCount TotalSlack() const { return TotalAllocated - TotalNominal; }
     std::int32_t FileCount = 0;
     std::int32_t FolderCount = 0;
     TFolderList* Parent;
@@ -158,15 +159,16 @@ private:
     // scan leaves it, so that its path is known while it is filled.
     TFolderList& BeginFolder(std::string_view name);
     void EndFolder(const TFolderList& child);
-    void NoteLongestFile(int index);
+    // pathLength16: this folder's path's length in UTF-16 code units.
+    void NoteLongestFile(int index, std::int32_t pathLength16);
     // The allocated size of the file at index whose slack did not fit its node.
     ByteCount LargeAllocation(std::uint32_t index) const;
     void ResetTotals();
 
     static constexpr std::uint32_t kNotInParent = UINT32_MAX;
 
-    // Fields ordered so that a list takes 88 bytes: a tree holds one for every folder.
-    std::int32_t PathLength16_ = 0;  // the folder's path's length in UTF-16 code units
+    // Fields ordered so that a list takes 72 bytes: a tree holds one for every folder.
+    std::uint32_t IndexInParent_ = kNotInParent;
     ListEntries Entries_;
     // What few lists need: the root's path, and the allocated sizes of files whose slack does
     // not fit a node (sparse files of many gigabytes), by index; null when neither is there.
@@ -176,7 +178,6 @@ private:
     };
     Extras& TheExtras();
     std::unique_ptr<Extras> Extras_;
-    std::uint32_t IndexInParent_ = kNotInParent;
 };
 
 }  // namespace quillet

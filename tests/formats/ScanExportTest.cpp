@@ -103,7 +103,7 @@ TEST(ScanExport, AnExportedScanImportsAsTheSameTree) {
 
 // Every node's slack, files and folders, at every level.
 void ExpectNoNegativeSlack(const TFolderList& list) {
-    EXPECT_GE(list.TotalSlack, 0) << list.Path();
+    EXPECT_GE(list.TotalSlack(), 0) << list.Path();
     for (int i = 0; i < list.Count(); ++i) {
         EXPECT_GE(list.Node(i).Slack(), 0) << list.Path() << list.Name(i);
         if (list.Node(i).Children()) ExpectNoNegativeSlack(*list.Node(i).Children());
@@ -165,7 +165,7 @@ TEST(ScanExport, SizesAndExcludedFoldersMeanWhatNcduAndGduMean) {
     EXPECT_EQ(imported.Name(2), std::string(1, kFolderMark) + "data");
     EXPECT_EQ(imported.FileCount, 2);
     EXPECT_EQ(imported.TotalNominal, 1048576 + 10);
-    EXPECT_EQ(imported.TotalSlack, 4096 - 10);
+    EXPECT_EQ(imported.TotalSlack(), 4096 - 10);
     ExpectNoNegativeSlack(imported);
 }
 

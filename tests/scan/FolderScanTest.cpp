@@ -216,7 +216,7 @@ TEST(FolderScan, SlackIsAllocatedMinusNominal) {
     EXPECT_EQ(root.Node(1).Allocated(), 8192);
     EXPECT_EQ(root.Node(1).Slack(), 0);
     EXPECT_EQ(root.Node(2).Allocated(), 0);
-    EXPECT_EQ(root.TotalSlack, 4095);
+    EXPECT_EQ(root.TotalSlack(), 4095);
 }
 
 TEST(FolderScan, ExclusionsApplyToTopLevelFoldersByNamePrefixWhateverTheCase) {

@@ -24,7 +24,7 @@ TEST(FolderTree, AddFileAppendsInOrderAndAddsToTheTotals) {
     EXPECT_EQ(list.Node(0).Children(), nullptr);
     EXPECT_EQ(list.TotalNominal, 8193);
     EXPECT_EQ(list.TotalAllocated, 12288);
-    EXPECT_EQ(list.TotalSlack, 4095);
+    EXPECT_EQ(list.TotalSlack(), 4095);
     EXPECT_EQ(list.FileCount, 2);
     EXPECT_EQ(list.IndexOf(&list.Node(1)), 1);
 }

@@ -35,7 +35,6 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
             EXPECT_EQ(child.Name(0), "..");
             EXPECT_EQ(node.Nominal(), child.TotalNominal);
             EXPECT_EQ(node.Allocated(), child.TotalAllocated);
-            EXPECT_EQ(node.Slack(), child.TotalSlack);
             EXPECT_EQ(node.FileCount(), child.FileCount);
             folders += 1 + child.FolderCount;
             ExpectConsistentTree(child, false);
@@ -49,7 +48,7 @@ inline void ExpectConsistentTree(const TFolderList& list, bool isRoot = true) {
     }
     EXPECT_EQ(list.TotalNominal, nominal) << list.Path();
     EXPECT_EQ(list.TotalAllocated, allocated) << list.Path();
-    EXPECT_EQ(list.TotalSlack, slack) << list.Path();
+    EXPECT_EQ(list.TotalSlack(), slack) << list.Path();
     EXPECT_EQ(list.FileCount, files) << list.Path();
     EXPECT_EQ(list.FolderCount, folders) << list.Path();
 }
