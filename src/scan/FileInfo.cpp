@@ -131,6 +131,10 @@ void TFolderList::EndFolder(const TFolderList& k) {
     LongestPathLength = std::max(LongestPathLength, k.LongestPathLength);
 }
 
+std::int32_t TFolderList::SubfolderPathLength16(std::int32_t pathLength16, std::string_view name) {
+    return pathLength16 + Utf16Length(name) + 1;
+}
+
 void TFolderList::NoteLongestFile(int index, std::int32_t pathLength16) {
     const std::string_view name = Name(index);
     // A name never has more UTF-16 units than bytes: most files are ruled out without decoding.
@@ -182,9 +186,9 @@ std::string TFolderList::LongestPath() const {
         const TFolderData& node = list.Node(i);
         const std::string_view name = list.Name(i);
         if (const TFolderList* children = node.Children()) {
-            // The name in the list carries the folder mark; the path adds a separator instead.
+            // The name in the list carries the folder mark in front.
             if (children->LongestPathLength == LongestPathLength)
-                open.push_back({children, pathLength16 + Utf16Length(name.substr(1)) + 1, 0});
+                open.push_back({children, SubfolderPathLength16(pathLength16, name.substr(1)), 0});
             continue;
         }
         if (pathLength16 + static_cast<std::int64_t>(name.size()) < LongestPathLength ||

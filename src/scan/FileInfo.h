@@ -161,6 +161,9 @@ private:
     void EndFolder(const TFolderList& child);
     // pathLength16: this folder's path's length in UTF-16 code units.
     void NoteLongestFile(int index, std::int32_t pathLength16);
+    // The length of the path of sub-folder name (without the folder mark) of a folder whose
+    // path is pathLength16 long: its name and a separator more.
+    static std::int32_t SubfolderPathLength16(std::int32_t pathLength16, std::string_view name);
     // The allocated size of the file at index whose slack did not fit its node.
     ByteCount LargeAllocation(std::uint32_t index) const;
     void ResetTotals();

@@ -15,18 +15,16 @@ public:
 
     void FolderOpened(std::string_view name, const FolderEntry* entry,
                       const FolderHandle* handle) override {
-        TFolderList* list = &Root_;
-        // The folder's path's length, for the longest path: kept while the walk is in it, not
-        // in every list.
-        std::int32_t pathLength16 = 0;
-        if (!Open_.empty()) {
-            TFolderList& parent = *Open_.back();
-            parent.FolderCount += 1;
-            list = &parent.BeginFolder(name);
-            pathLength16 = PathLengths16_.back() + Utf16Length(name) + 1;
+        OpenFolder folder{&Root_, 0};
+        if (Open_.empty()) {
+            folder.PathLength16 = Utf16Length(Root_.Path());
         } else {
-            pathLength16 = Utf16Length(Root_.Path());
+            TFolderList& parent = *Open_.back().List;
+            parent.FolderCount += 1;
+            folder = {&parent.BeginFolder(name),
+                      SubfolderPathLength16(Open_.back().PathLength16, name)};
         }
+        TFolderList* list = folder.List;
         if (handle) {
             // Folder names get the folder mark in front; and room for the back entry, so that
             // the list is allocated once.
@@ -34,17 +32,16 @@ public:
                                    handle->NameBytesHint() + handle->FolderCountHint() + 2);
         }
         if (!Open_.empty()) list->AddBackEntry();
-        Open_.push_back(list);
-        PathLengths16_.push_back(pathLength16);
+        Open_.push_back(folder);
         if (Options_.Sink) Options_.Sink->FolderOpened(name, entry, handle);
     }
 
     void FileFound(const FolderEntry& entry) override {
-        TFolderList& list = *Open_.back();
+        TFolderList& list = *Open_.back().List;
         TCountedSizes sizes = CountedSizes(entry, Options_);
         if (LinkedFiles_.SeenBefore(entry)) sizes = {};
         list.AddFile(entry.Name, sizes.Nominal, sizes.Allocated);
-        list.NoteLongestFile(list.Count() - 1, PathLengths16_.back());
+        list.NoteLongestFile(list.Count() - 1, Open_.back().PathLength16);
         if (Options_.Sink) Options_.Sink->FileFound(entry);
     }
 
@@ -53,19 +50,24 @@ public:
     }
 
     void FolderClosed() override {
-        TFolderList& done = *Open_.back();
+        TFolderList& done = *Open_.back().List;
         Open_.pop_back();
-        PathLengths16_.pop_back();
         done.Entries_.Fit(done);  // a folder read without hints grew in steps
-        if (!Open_.empty()) Open_.back()->EndFolder(done);
+        if (!Open_.empty()) Open_.back().List->EndFolder(done);
         if (Options_.Sink) Options_.Sink->FolderClosed();
     }
 
 private:
+    // A folder the walk is in: its list, and its path's length for the longest path, which is
+    // kept here while the walk is in it rather than in every list.
+    struct OpenFolder {
+        TFolderList* List;
+        std::int32_t PathLength16;
+    };
+
     TFolderList& Root_;
     const TScanOptions& Options_;
-    std::vector<TFolderList*> Open_;  // the lists of the folders the walk is in, root first
-    std::vector<std::int32_t> PathLengths16_;  // their paths' lengths in UTF-16 code units
+    std::vector<OpenFolder> Open_;  // root first
     LinkedFiles LinkedFiles_;
 };
 
