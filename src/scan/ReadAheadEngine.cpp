@@ -8,6 +8,7 @@
 #include "base/PathText.h"
 #include "base/YieldThenWait.h"
 #include "platform/PathSeparator.h"
+#include "scan/WaitRunningHooks.h"
 
 namespace quillet {
 namespace {
@@ -114,17 +115,10 @@ bool ReadAheadEngine::WaitForPublish(std::unique_lock<std::mutex>& lock, unsigne
     lock.unlock();
     YieldWhile([&] { return Published_.load(std::memory_order_acquire) == seen; }, kYieldFor);
     lock.lock();
-    while (!published()) {
-        ScanWaits_ = true;
-        const bool woken = BatchReady_.wait_for(lock, ScanHooks::kWhileWaitingEvery, published);
-        ScanWaits_ = false;
-        if (woken || !Hooks_.WhileWaiting) continue;
-        lock.unlock();
-        const bool stop = Hooks_.WhileWaiting();
-        lock.lock();
-        if (stop) return false;
-    }
-    return true;
+    ScanWaits_ = true;
+    const bool handedOver = WaitRunningHooks(lock, BatchReady_, Hooks_, published);
+    ScanWaits_ = false;
+    return handedOver;
 }
 
 void ReadAheadEngine::OpenOnScan(Task& parent, Task& child) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "scan/ReadAheadEngine.h"
+#include "scan/WaitRunningHooks.h"
 
 namespace quillet {
 namespace {
@@ -189,16 +190,9 @@ std::unique_ptr<FolderHandle> ReadAheadSource::OpenRootAside(const std::string& 
         return Inner_->OpenRoot(path);  // no thread to be had: opened here
     }
     std::unique_lock lock(opening->Lock);
-    while (!opening->Done.wait_for(lock, ScanHooks::kWhileWaitingEvery,
-                                   [&] { return opening->Finished; })) {
-        if (!hooks.WhileWaiting) continue;
-        lock.unlock();
-        const bool stop = hooks.WhileWaiting();
-        lock.lock();
-        if (stop && !opening->Finished) {
-            opening->Abandoned = true;
-            return nullptr;
-        }
+    if (!WaitRunningHooks(lock, opening->Done, hooks, [&] { return opening->Finished; })) {
+        opening->Abandoned = true;
+        return nullptr;
     }
     if (opening->Failure) std::rethrow_exception(opening->Failure);
     return std::move(opening->Root);
