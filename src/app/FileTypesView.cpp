@@ -96,9 +96,9 @@ TFileTypesView::~TFileTypesView() = default;
 
 void TFileTypesView::resizeEvent(QResizeEvent* event) {
     TSubtreeView::resizeEvent(event);
-    // Round: as high as the room below the status line, and never more than a quarter across.
-    const int side =
-        std::max(40, std::min(height() - Status_->sizeHint().height() - 2, width() / 4));
+    // Round: as high as the room below the status line (at its tallest, since it may wrap once
+    // its text changes), and never more than a quarter across.
+    const int side = std::max(40, std::min(height() - Status_->maximumHeight() - 2, width() / 4));
     Chart_->setFixedSize(side, side);
 }
 

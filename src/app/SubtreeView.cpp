@@ -1,5 +1,6 @@
 #include "app/SubtreeView.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -20,6 +21,9 @@ TSubtreeView::TSubtreeView(QWidget* parent) : QWidget(parent) {
     // A long path is cut at the view's edge (the tooltip holds it whole) rather than widening
     // the window.
     Status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Status_->setWordWrap(true);
+    Status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FitStatusLines();
 }
 
 void TSubtreeView::Show(const TViewSubject& subject) {
@@ -45,6 +49,15 @@ void TSubtreeView::Abandon() {
 void TSubtreeView::SetIdleText(const QString& text) {
     IdleText_ = text;
     if (!Subject_.Top) SetStatus(text);
+}
+
+void TSubtreeView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) FitStatusLines();
+}
+
+void TSubtreeView::FitStatusLines() {
+    Status_->setMaximumHeight(2 * Status_->fontMetrics().lineSpacing());
 }
 
 bool TSubtreeView::Computing() const {

@@ -85,6 +85,7 @@ protected:
     // status line says now and then how far the walk has come.
     void WalkSubtree(const EarlierScan* earlier, std::function<void(const SubtreeWalk::Visit&)> add,
                      std::function<void()> done);
+    void changeEvent(QEvent* event) override;
 
     TViewSubject Subject_;
     TSlicedWork Work_;
@@ -93,6 +94,9 @@ protected:
 
 private:
     void StopWork();
+    // The status line wraps to at most two lines: a hint in a narrow view is read whole, and a
+    // long path takes no more room from the view's contents.
+    void FitStatusLines();
 
     std::unique_ptr<SubtreeWalk> Walk_;
     std::int64_t Visited_ = 0;
