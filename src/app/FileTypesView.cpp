@@ -1,6 +1,7 @@
 #include "app/FileTypesView.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -72,7 +73,7 @@ TFileTypesView::TFileTypesView(QWidget* parent)
     Table_->setAccessibleName(tr("File types"));
 
     Files_->SetIdleText(tr("Choose a type to list its largest files"));
-    // The pie as high as the room (resizeEvent), the types as wide as their columns, the
+    // The pie as high as the room (FitChart), the types as wide as their columns, the
     // files the rest.
     int types = Table_->verticalScrollBar()->sizeHint().width() + 2 * Table_->frameWidth() + 8;
     for (int column = 0; column < TTypeRowsModel::kColumns; ++column)
@@ -94,11 +95,20 @@ TFileTypesView::TFileTypesView(QWidget* parent)
 
 TFileTypesView::~TFileTypesView() = default;
 
+bool TFileTypesView::event(QEvent* event) {
+    // The status line takes more or fewer lines as its text changes, without a resize.
+    if (event->type() == QEvent::LayoutRequest) FitChart();
+    return TSubtreeView::event(event);
+}
+
 void TFileTypesView::resizeEvent(QResizeEvent* event) {
     TSubtreeView::resizeEvent(event);
-    // Round: as high as the room below the status line (at its tallest, since it may wrap once
-    // its text changes), and never more than a quarter across.
-    const int side = std::max(40, std::min(height() - Status_->maximumHeight() - 2, width() / 4));
+    FitChart();
+}
+
+void TFileTypesView::FitChart() {
+    const int status = std::min(Status_->heightForWidth(width()), Status_->maximumHeight());
+    const int side = std::max(40, std::min(height() - status - 2, width() / 4));
     Chart_->setFixedSize(side, side);
 }
 

@@ -37,6 +37,7 @@ public:
     TLargestFilesView* Files() const { return Files_; }
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -47,6 +48,9 @@ private:
     void Finish();
     // Shows the types found (in any order) in the unit and kind of Subject_.
     void ShowTypes(std::vector<TTypeTotal> types);
+    // The pie, round: as high as the room below the status line, and never more than a quarter
+    // across.
+    void FitChart();
 
     TPieChart* Chart_;
     TTypeRowsModel* Model_;

@@ -57,7 +57,7 @@ void TSubtreeView::changeEvent(QEvent* event) {
 }
 
 void TSubtreeView::FitStatusLines() {
-    Status_->setMaximumHeight(2 * Status_->fontMetrics().lineSpacing());
+    Status_->setMaximumHeight(4 * Status_->fontMetrics().lineSpacing());
 }
 
 bool TSubtreeView::Computing() const {

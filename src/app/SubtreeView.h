@@ -94,8 +94,8 @@ protected:
 
 private:
     void StopWork();
-    // The status line wraps to at most two lines: a hint in a narrow view is read whole, and a
-    // long path takes no more room from the view's contents.
+    // The status line wraps to at most four lines: a hint in a narrow view is read whole, and a
+    // long path takes no more room than that from the view's contents.
     void FitStatusLines();
 
     std::unique_ptr<SubtreeWalk> Walk_;
